@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ko_KR">
+<context>
+    <name>Localizable_QB62</name>
+    <message>
+        <source>(UTC) Greenwich</source>
+        <translation>(UTC) Greenwich</translation>
+    </message>
+    <message>
+        <source>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</translation>
+    </message>
+    <message>
+        <source>(UTC+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(UTC+08:00) Kuala Lumpur, Singapore</translation>
+    </message>
+    <message>
+        <source>(UTC+09:30) Adelaide</source>
+        <translation>(UTC+09:30) Adelaide</translation>
+    </message>
+    <message>
+        <source>(UTC+10:00) Canberra, Melbourne, Sidney</source>
+        <translation>(UTC+10:00) Canberra, Melbourne, Sydney</translation>
+    </message>
+    <message>
+        <source>(UTC-04:00) Atlantic  Standard Time (Canada)</source>
+        <translation>(UTC-04:00) Atlantic Standard Time (Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-05:00) Eastern Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-05:00) Eastern Standard Time (USA and Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-06:00) Central Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-06:00) Central Standard Time (USA and Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-07:00) Mountain Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-07:00) Mountain Standard Time (USA and Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-08:00) Pacific Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-08:00) Pacific Standard Time (USA and Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-09:00) Alaska</source>
+        <translation>(UTC-09:00) Alaska</translation>
+    </message>
+    <message>
+        <source>(UTC-10:00) Hawaii</source>
+        <translation>(UTC-10:00) Hawaii</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 블랙박스를 종료합니다</source>
+        <translation>(Shuts the dashcam down when the engine is turned off)</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 주차 녹화 모드로 전환합니다</source>
+        <translation>(Switches to parking recording mode when the engine is turned off)</translation>
+    </message>
+    <message>
+        <source>10분 후</source>
+        <translation>After 10 min</translation>
+    </message>
+    <message>
+        <source>2분 후</source>
+        <translation>After 2 min</translation>
+    </message>
+    <message>
+        <source>5분 후</source>
+        <translation>After 5 min</translation>
+    </message>
+    <message>
+        <source>A Type(권장)</source>
+        <translation>Type A (recommended)</translation>
+    </message>
+    <message>
+        <source>B Type</source>
+        <translation>Type B</translation>
+    </message>
+    <message>
+        <source>C Type</source>
+        <translation>Type C</translation>
+    </message>
+    <message>
+        <source>KM/H</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>QD34 : 10분 후</source>
+        <translation>After 10 min</translation>
+    </message>
+    <message>
+        <source>QD34 : 30초 후</source>
+        <translation>After 30 s</translation>
+    </message>
+    <message>
+        <source>QF27 : Daylight Saving Time</source>
+        <translation>Daylight Saving Time</translation>
+    </message>
+    <message>
+        <source>QF27 : Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>QF27 : Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>QF27 : 날짜 / 시간</source>
+        <translation>Date / Time</translation>
+    </message>
+    <message>
+        <source>QF27 : 녹화종료전압</source>
+        <translation>Recording Cut-off Voltage</translation>
+    </message>
+    <message>
+        <source>QF27 : 둔감</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>QF27 : 메모리 파티션</source>
+        <translation>Memory Partition</translation>
+    </message>
+    <message>
+        <source>QF27 : 모션인식감도</source>
+        <translation>Motion Detection Sensitivity</translation>
+    </message>
+    <message>
+        <source>QF27 : 민감</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 안 함</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 함</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>QF27 : 상시녹화</source>
+        <translation>Continuous Recording</translation>
+    </message>
+    <message>
+        <source>QF27 : 수동녹화</source>
+        <translation>Manual Recording</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성녹음</source>
+        <translation>Voice Recording</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성안내</source>
+        <translation>Voice Guidance</translation>
+    </message>
+    <message>
+        <source>QF27 : 이벤트녹화</source>
+        <translation>Event Recording</translation>
+    </message>
+    <message>
+        <source>QF27 : 자동주차모드</source>
+        <translation>Automatic Parking Mode</translation>
+    </message>
+    <message>
+        <source>QF27 : 작게</source>
+        <translation>Quiet</translation>
+    </message>
+    <message>
+        <source>QF27 : 주차녹화</source>
+        <translation>Parking Recording</translation>
+    </message>
+    <message>
+        <source>QF27 : 충격감도</source>
+        <translation>Impact Sensitivity</translation>
+    </message>
+    <message>
+        <source>QF27 : 크게</source>
+        <translation>Loud</translation>
+    </message>
+    <message>
+        <source>QF27 : 펌웨어 버전</source>
+        <translation>Firmware Version</translation>
+    </message>
+    <message>
+        <source>QF27 : 표준 시간대</source>
+        <translation>Time Zone</translation>
+    </message>
+    <message>
+        <source>e.g.)</source>
+        <translation>e.g.)</translation>
+    </message>
+    <message>
+        <source>kph</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>고정 15fps</source>
+        <translation>Fixed 15 fps</translation>
+    </message>
+    <message>
+        <source>고정 30fps</source>
+        <translation>Fixed 30 fps</translation>
+    </message>
+    <message>
+        <source>공통</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>낮음</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>높음</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포맷이 완료 되었습니다.</source>
+        <translation>The memory card has been formatted.</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포멧</source>
+        <translation>Format Memory Card</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.</source>
+        <translation>The memory card cannot be formatted.</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+ORBIVX에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우&#xd;
+ORBIVEX를 종료하고 다시 포맷하십시오.&#xd;
+메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고&#xd;
+메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오.</source>
+        <translation>The memory card cannot be formatted.&#xd;
+&#xd;
+If Velmora is playing a video or collecting GPS data,&#xd;
+quit Velmora and format again.&#xd;
+Quit any disk utility or other program that is using the memory card,&#xd;
+make sure no window is showing the contents of the memory card, then format again.</translation>
+    </message>
+    <message>
+        <source>메모리카드 오류</source>
+        <translation>Memory Card Error</translation>
+    </message>
+    <message>
+        <source>메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Please check the memory card.</translation>
+    </message>
+    <message>
+        <source>보통</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>부가기능</source>
+        <translation>Additional Features</translation>
+    </message>
+    <message>
+        <source>블랙박스 설정</source>
+        <translation>Dashcam Settings</translation>
+    </message>
+    <message>
+        <source>사용 안함</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>상시모드</source>
+        <translation>Continuous Mode</translation>
+    </message>
+    <message>
+        <source>설정값 초기화</source>
+        <translation>Reset Settings</translation>
+    </message>
+    <message>
+        <source>속도 단위</source>
+        <translation>Speed Unit</translation>
+    </message>
+    <message>
+        <source>속도표시</source>
+        <translation>Speed Display</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED</source>
+        <translation>Security LED</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>언어</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>영어</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>일본어</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>주의 : 포맷 시 메모리 카드의 모든 데이터가 삭제됩니다. &#xd;
+포맷하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Caution: formatting deletes all data on the memory card.&#xd;
+Choose (Yes) to format or (No) to cancel.</translation>
+    </message>
+    <message>
+        <source>주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.&#xd;
+초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Caution: the current touch screen accuracy setting will be reset.&#xd;
+Choose (Yes) to reset or (No) to cancel.</translation>
+    </message>
+    <message>
+        <source>주차모드</source>
+        <translation>Parking Mode</translation>
+    </message>
+    <message>
+        <source>주차모드를 사용하지 않는 경우,
+차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.
+주차모드 사용을 해제 하시겠습니까?</source>
+        <translation>If parking mode is not used,
+nothing is recorded while the vehicle is parked with the engine off.
+Do you want to turn parking mode off?</translation>
+    </message>
+    <message>
+        <source>주차모션</source>
+        <translation>Parking Motion</translation>
+    </message>
+    <message>
+        <source>주차모션 선택 시,
+타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>If Parking Motion is selected,
+time-lapse videos are deleted and parking motion videos are saved.
+Do you want to apply this?</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식으로 인코딩된 동영상입니다.</source>
+        <translation>This video is encoded in an unsupported format.</translation>
+    </message>
+    <message>
+        <source>초기화하기</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>케스트릭스 블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 기본 설정 값을 적용 할 수 있습니다.</source>
+        <translation>The Kestrix dashcam information cannot be read.
+Select a model name to apply its default settings.</translation>
+    </message>
+    <message>
+        <source>타임랩스</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>타임랩스 선택 시 
+주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>If Time-lapse is selected,
+parking motion videos are deleted and parking mode and parking impact videos are saved as time-lapse.
+Do you want to apply this?</translation>
+    </message>
+    <message>
+        <source>파일_모션</source>
+        <translation>Motion</translation>
+    </message>
+    <message>
+        <source>파일_상시</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>파일_수동</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>파일_이벤트</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>파일_전체</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>포르투갈어</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>포맷 중 입니다.&#xd;
+잠시만 기다려 주십시오.</source>
+        <translation>Formatting in progress.&#xd;
+Please wait.</translation>
+    </message>
+    <message>
+        <source>프랑스어</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>플래시 메모리를 선택해주세요.</source>
+        <translation>Please select the flash memory.</translation>
+    </message>
+    <message>
+        <source>현재 시간 가져오기</source>
+        <translation>Use Current Time</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
+        <translation>The touch screen accuracy has been reset.</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="ko_KR">
+<context>
+    <name>Localizable_QB62</name>
+    <message>
+        <source>(UTC) Greenwich</source>
+        <translation>(UTC) Greenwich</translation>
+    </message>
+    <message>
+        <source>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(UTC+01:00) Bruxelles, Copenhague, Madrid, Paris</translation>
+    </message>
+    <message>
+        <source>(UTC+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(UTC+08:00) Kuala Lumpur, Singapour</translation>
+    </message>
+    <message>
+        <source>(UTC+09:30) Adelaide</source>
+        <translation>(UTC+09:30) Adélaïde</translation>
+    </message>
+    <message>
+        <source>(UTC+10:00) Canberra, Melbourne, Sidney</source>
+        <translation>(UTC+10:00) Canberra, Melbourne, Sydney</translation>
+    </message>
+    <message>
+        <source>(UTC-04:00) Atlantic  Standard Time (Canada)</source>
+        <translation>(UTC-04:00) Heure normale de l&apos;Atlantique (Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-05:00) Eastern Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-05:00) Heure normale de l&apos;Est (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-06:00) Central Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-06:00) Heure normale du Centre (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-07:00) Mountain Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-07:00) Heure normale des Rocheuses (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-08:00) Pacific Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-08:00) Heure normale du Pacifique (États-Unis et Canada)</translation>
+    </message>
+    <message>
+        <source>(UTC-09:00) Alaska</source>
+        <translation>(UTC-09:00) Alaska</translation>
+    </message>
+    <message>
+        <source>(UTC-10:00) Hawaii</source>
+        <translation>(UTC-10:00) Hawaï</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 블랙박스를 종료합니다</source>
+        <translation>(Éteint la caméra embarquée lorsque le moteur est coupé)</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 주차 녹화 모드로 전환합니다</source>
+        <translation>(Passe en mode d&apos;enregistrement en stationnement lorsque le moteur est coupé)</translation>
+    </message>
+    <message>
+        <source>10분 후</source>
+        <translation>Après 10 min</translation>
+    </message>
+    <message>
+        <source>2분 후</source>
+        <translation>Après 2 min</translation>
+    </message>
+    <message>
+        <source>5분 후</source>
+        <translation>Après 5 min</translation>
+    </message>
+    <message>
+        <source>A Type(권장)</source>
+        <translation>Type A (recommandé)</translation>
+    </message>
+    <message>
+        <source>B Type</source>
+        <translation>Type B</translation>
+    </message>
+    <message>
+        <source>C Type</source>
+        <translation>Type C</translation>
+    </message>
+    <message>
+        <source>KM/H</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>QD34 : 10분 후</source>
+        <translation>Après 10 min</translation>
+    </message>
+    <message>
+        <source>QD34 : 30초 후</source>
+        <translation>Après 30 s</translation>
+    </message>
+    <message>
+        <source>QF27 : Daylight Saving Time</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>QF27 : Model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>QF27 : Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>QF27 : 날짜 / 시간</source>
+        <translation>Date / Heure</translation>
+    </message>
+    <message>
+        <source>QF27 : 녹화종료전압</source>
+        <translation>Tension d&apos;arrêt de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>QF27 : 둔감</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>QF27 : 메모리 파티션</source>
+        <translation>Partition de la mémoire</translation>
+    </message>
+    <message>
+        <source>QF27 : 모션인식감도</source>
+        <translation>Sensibilité de détection de mouvement</translation>
+    </message>
+    <message>
+        <source>QF27 : 민감</source>
+        <translation>Élevée</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 안 함</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 함</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>QF27 : 상시녹화</source>
+        <translation>Enregistrement continu</translation>
+    </message>
+    <message>
+        <source>QF27 : 수동녹화</source>
+        <translation>Enregistrement manuel</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성녹음</source>
+        <translation>Enregistrement audio</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성안내</source>
+        <translation>Guidage vocal</translation>
+    </message>
+    <message>
+        <source>QF27 : 이벤트녹화</source>
+        <translation>Enregistrement d&apos;événement</translation>
+    </message>
+    <message>
+        <source>QF27 : 자동주차모드</source>
+        <translation>Mode stationnement automatique</translation>
+    </message>
+    <message>
+        <source>QF27 : 작게</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>QF27 : 주차녹화</source>
+        <translation>Enregistrement en stationnement</translation>
+    </message>
+    <message>
+        <source>QF27 : 충격감도</source>
+        <translation>Sensibilité aux chocs</translation>
+    </message>
+    <message>
+        <source>QF27 : 크게</source>
+        <translation>Fort</translation>
+    </message>
+    <message>
+        <source>QF27 : 펌웨어 버전</source>
+        <translation>Version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>QF27 : 표준 시간대</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>e.g.)</source>
+        <translation>ex.)</translation>
+    </message>
+    <message>
+        <source>kph</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>고정 15fps</source>
+        <translation>15 fps fixe</translation>
+    </message>
+    <message>
+        <source>고정 30fps</source>
+        <translation>30 fps fixe</translation>
+    </message>
+    <message>
+        <source>공통</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>낮음</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>높음</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포맷이 완료 되었습니다.</source>
+        <translation>Le formatage de la carte mémoire est terminé.</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포멧</source>
+        <translation>Formater la carte mémoire</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.</source>
+        <translation>Impossible de formater la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+ORBIVX에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우&#xd;
+ORBIVEX를 종료하고 다시 포맷하십시오.&#xd;
+메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고&#xd;
+메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오.</source>
+        <translation>Impossible de formater la carte mémoire.&#xd;
+&#xd;
+Si Velmora lit une vidéo ou collecte des données GPS,&#xd;
+quittez Velmora et relancez le formatage.&#xd;
+Quittez l&apos;utilitaire de disque ou tout autre programme qui utilise la carte mémoire,&#xd;
+vérifiez qu&apos;aucune fenêtre n&apos;affiche le contenu de la carte mémoire, puis relancez le formatage.</translation>
+    </message>
+    <message>
+        <source>메모리카드 오류</source>
+        <translation>Erreur de carte mémoire</translation>
+    </message>
+    <message>
+        <source>메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Veuillez vérifier la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>보통</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>부가기능</source>
+        <translation>Fonctions supplémentaires</translation>
+    </message>
+    <message>
+        <source>블랙박스 설정</source>
+        <translation>Paramètres de la caméra embarquée</translation>
+    </message>
+    <message>
+        <source>사용 안함</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>상시모드</source>
+        <translation>Mode continu</translation>
+    </message>
+    <message>
+        <source>설정값 초기화</source>
+        <translation>Réinitialiser les paramètres</translation>
+    </message>
+    <message>
+        <source>속도 단위</source>
+        <translation>Unité de vitesse</translation>
+    </message>
+    <message>
+        <source>속도표시</source>
+        <translation>Affichage de la vitesse</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED</source>
+        <translation>LED de sécurité</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>언어</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>영어</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>일본어</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>주의 : 포맷 시 메모리 카드의 모든 데이터가 삭제됩니다. &#xd;
+포맷하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Attention : le formatage supprime toutes les données de la carte mémoire.&#xd;
+Choisissez (Oui) pour formater ou (Non) pour annuler.</translation>
+    </message>
+    <message>
+        <source>주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.&#xd;
+초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Attention : le réglage actuel de précision de l&apos;écran tactile sera réinitialisé.&#xd;
+Choisissez (Oui) pour réinitialiser ou (Non) pour annuler.</translation>
+    </message>
+    <message>
+        <source>주차모드</source>
+        <translation>Mode stationnement</translation>
+    </message>
+    <message>
+        <source>주차모드를 사용하지 않는 경우,
+차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.
+주차모드 사용을 해제 하시겠습니까?</source>
+        <translation>Si le mode stationnement n&apos;est pas utilisé,
+rien n&apos;est enregistré pendant le stationnement une fois le moteur coupé.
+Voulez-vous désactiver le mode stationnement ?</translation>
+    </message>
+    <message>
+        <source>주차모션</source>
+        <translation>Mouvement en stationnement</translation>
+    </message>
+    <message>
+        <source>주차모션 선택 시,
+타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Si Mouvement en stationnement est sélectionné,
+les vidéos en accéléré sont supprimées et les vidéos de mouvement en stationnement sont enregistrées.
+Voulez-vous appliquer ce choix ?</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식으로 인코딩된 동영상입니다.</source>
+        <translation>Cette vidéo est encodée dans un format non pris en charge.</translation>
+    </message>
+    <message>
+        <source>초기화하기</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>케스트릭스 블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 기본 설정 값을 적용 할 수 있습니다.</source>
+        <translation>Impossible de lire les informations de la caméra embarquée Kestrix.
+Sélectionnez un nom de modèle pour appliquer ses paramètres par défaut.</translation>
+    </message>
+    <message>
+        <source>타임랩스</source>
+        <translation>Accéléré</translation>
+    </message>
+    <message>
+        <source>타임랩스 선택 시 
+주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Si Accéléré est sélectionné,
+les vidéos de mouvement en stationnement sont supprimées et les vidéos du mode stationnement et de choc en stationnement sont enregistrées en accéléré.
+Voulez-vous appliquer ce choix ?</translation>
+    </message>
+    <message>
+        <source>파일_모션</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>파일_상시</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>파일_수동</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>파일_이벤트</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>파일_전체</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>포르투갈어</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>포맷 중 입니다.&#xd;
+잠시만 기다려 주십시오.</source>
+        <translation>Formatage en cours.&#xd;
+Veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>프랑스어</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>플래시 메모리를 선택해주세요.</source>
+        <translation>Veuillez sélectionner la mémoire flash.</translation>
+    </message>
+    <message>
+        <source>현재 시간 가져오기</source>
+        <translation>Utiliser l&apos;heure actuelle</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
+        <translation>La précision de l&apos;écran tactile a été réinitialisée.</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="ko_KR">
+<context>
+    <name>Localizable_QB62</name>
+    <message>
+        <source>(UTC) Greenwich</source>
+        <translation>(UTC) グリニッジ</translation>
+    </message>
+    <message>
+        <source>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(UTC+01:00) ブリュッセル、コペンハーゲン、マドリード、パリ</translation>
+    </message>
+    <message>
+        <source>(UTC+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(UTC+08:00) クアラルンプール、シンガポール</translation>
+    </message>
+    <message>
+        <source>(UTC+09:30) Adelaide</source>
+        <translation>(UTC+09:30) アデレード</translation>
+    </message>
+    <message>
+        <source>(UTC+10:00) Canberra, Melbourne, Sidney</source>
+        <translation>(UTC+10:00) キャンベラ、メルボルン、シドニー</translation>
+    </message>
+    <message>
+        <source>(UTC-04:00) Atlantic  Standard Time (Canada)</source>
+        <translation>(UTC-04:00) 大西洋標準時 (カナダ)</translation>
+    </message>
+    <message>
+        <source>(UTC-05:00) Eastern Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-05:00) 東部標準時 (米国およびカナダ)</translation>
+    </message>
+    <message>
+        <source>(UTC-06:00) Central Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-06:00) 中部標準時 (米国およびカナダ)</translation>
+    </message>
+    <message>
+        <source>(UTC-07:00) Mountain Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-07:00) 山地標準時 (米国およびカナダ)</translation>
+    </message>
+    <message>
+        <source>(UTC-08:00) Pacific Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-08:00) 太平洋標準時 (米国およびカナダ)</translation>
+    </message>
+    <message>
+        <source>(UTC-09:00) Alaska</source>
+        <translation>(UTC-09:00) アラスカ</translation>
+    </message>
+    <message>
+        <source>(UTC-10:00) Hawaii</source>
+        <translation>(UTC-10:00) ハワイ</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 블랙박스를 종료합니다</source>
+        <translation>(エンジンを切るとドライブレコーダーを終了します)</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 주차 녹화 모드로 전환합니다</source>
+        <translation>(エンジンを切ると駐車録画モードに切り替わります)</translation>
+    </message>
+    <message>
+        <source>10분 후</source>
+        <translation>10分後</translation>
+    </message>
+    <message>
+        <source>2분 후</source>
+        <translation>2分後</translation>
+    </message>
+    <message>
+        <source>5분 후</source>
+        <translation>5分後</translation>
+    </message>
+    <message>
+        <source>A Type(권장)</source>
+        <translation>Aタイプ(推奨)</translation>
+    </message>
+    <message>
+        <source>B Type</source>
+        <translation>Bタイプ</translation>
+    </message>
+    <message>
+        <source>C Type</source>
+        <translation>Cタイプ</translation>
+    </message>
+    <message>
+        <source>KM/H</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>QD34 : 10분 후</source>
+        <translation>10分後</translation>
+    </message>
+    <message>
+        <source>QD34 : 30초 후</source>
+        <translation>30秒後</translation>
+    </message>
+    <message>
+        <source>QF27 : Daylight Saving Time</source>
+        <translation>夏時間</translation>
+    </message>
+    <message>
+        <source>QF27 : Model</source>
+        <translation>モデル</translation>
+    </message>
+    <message>
+        <source>QF27 : Version</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>QF27 : 날짜 / 시간</source>
+        <translation>日付 / 時刻</translation>
+    </message>
+    <message>
+        <source>QF27 : 녹화종료전압</source>
+        <translation>録画停止電圧</translation>
+    </message>
+    <message>
+        <source>QF27 : 둔감</source>
+        <translation>鈍感</translation>
+    </message>
+    <message>
+        <source>QF27 : 메모리 파티션</source>
+        <translation>メモリーパーティション</translation>
+    </message>
+    <message>
+        <source>QF27 : 모션인식감도</source>
+        <translation>モーション検知感度</translation>
+    </message>
+    <message>
+        <source>QF27 : 민감</source>
+        <translation>敏感</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 안 함</source>
+        <translation>使用しない</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 함</source>
+        <translation>使用する</translation>
+    </message>
+    <message>
+        <source>QF27 : 상시녹화</source>
+        <translation>常時録画</translation>
+    </message>
+    <message>
+        <source>QF27 : 수동녹화</source>
+        <translation>手動録画</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성녹음</source>
+        <translation>音声録音</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성안내</source>
+        <translation>音声案内</translation>
+    </message>
+    <message>
+        <source>QF27 : 이벤트녹화</source>
+        <translation>イベント録画</translation>
+    </message>
+    <message>
+        <source>QF27 : 자동주차모드</source>
+        <translation>自動駐車モード</translation>
+    </message>
+    <message>
+        <source>QF27 : 작게</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>QF27 : 주차녹화</source>
+        <translation>駐車録画</translation>
+    </message>
+    <message>
+        <source>QF27 : 충격감도</source>
+        <translation>衝撃感度</translation>
+    </message>
+    <message>
+        <source>QF27 : 크게</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>QF27 : 펌웨어 버전</source>
+        <translation>ファームウェアバージョン</translation>
+    </message>
+    <message>
+        <source>QF27 : 표준 시간대</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>e.g.)</source>
+        <translation>例)</translation>
+    </message>
+    <message>
+        <source>kph</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>고정 15fps</source>
+        <translation>15fps固定</translation>
+    </message>
+    <message>
+        <source>고정 30fps</source>
+        <translation>30fps固定</translation>
+    </message>
+    <message>
+        <source>공통</source>
+        <translation>共通</translation>
+    </message>
+    <message>
+        <source>낮음</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>높음</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포맷이 완료 되었습니다.</source>
+        <translation>メモリーカードのフォーマットが完了しました。</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포멧</source>
+        <translation>メモリーカードのフォーマット</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.</source>
+        <translation>メモリーカードをフォーマットできません。</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+ORBIVX에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우&#xd;
+ORBIVEX를 종료하고 다시 포맷하십시오.&#xd;
+메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고&#xd;
+메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오.</source>
+        <translation>メモリーカードをフォーマットできません。&#xd;
+&#xd;
+Velmoraで動画を再生中、またはGPSデータを収集中の場合は&#xd;
+Velmoraを終了してから再度フォーマットしてください。&#xd;
+メモリーカードを使用しているディスクユーティリティや他のプログラムを終了し、&#xd;
+メモリーカードの内容を表示しているウィンドウがないことを確認してから再度フォーマットしてください。</translation>
+    </message>
+    <message>
+        <source>메모리카드 오류</source>
+        <translation>メモリーカードエラー</translation>
+    </message>
+    <message>
+        <source>메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>メモリーカードを確認してください。</translation>
+    </message>
+    <message>
+        <source>보통</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>부가기능</source>
+        <translation>付加機能</translation>
+    </message>
+    <message>
+        <source>블랙박스 설정</source>
+        <translation>ドライブレコーダー設定</translation>
+    </message>
+    <message>
+        <source>사용 안함</source>
+        <translation>使用しない</translation>
+    </message>
+    <message>
+        <source>상시모드</source>
+        <translation>常時モード</translation>
+    </message>
+    <message>
+        <source>설정값 초기화</source>
+        <translation>設定値の初期化</translation>
+    </message>
+    <message>
+        <source>속도 단위</source>
+        <translation>速度単位</translation>
+    </message>
+    <message>
+        <source>속도표시</source>
+        <translation>速度表示</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED</source>
+        <translation>セキュリティLED</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>언어</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>영어</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>일본어</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>주의 : 포맷 시 메모리 카드의 모든 데이터가 삭제됩니다. &#xd;
+포맷하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>注意：フォーマットするとメモリーカードのすべてのデータが削除されます。&#xd;
+フォーマットする場合は（はい）を、キャンセルする場合は（いいえ）を選択してください。</translation>
+    </message>
+    <message>
+        <source>주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.&#xd;
+초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>注意：現在設定されているタッチ画面の精度値が初期化されます。&#xd;
+初期化する場合は（はい）を、キャンセルする場合は（いいえ）を選択してください。</translation>
+    </message>
+    <message>
+        <source>주차모드</source>
+        <translation>駐車モード</translation>
+    </message>
+    <message>
+        <source>주차모드를 사용하지 않는 경우,
+차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.
+주차모드 사용을 해제 하시겠습니까?</source>
+        <translation>駐車モードを使用しない場合、
+エンジンを切ると駐車中の録画は行われません。
+駐車モードを解除しますか？</translation>
+    </message>
+    <message>
+        <source>주차모션</source>
+        <translation>駐車モーション</translation>
+    </message>
+    <message>
+        <source>주차모션 선택 시,
+타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>駐車モーションを選択すると、
+タイムラプス映像が削除され、駐車モーション映像が保存されます。
+適用しますか？</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식으로 인코딩된 동영상입니다.</source>
+        <translation>サポートされていない形式でエンコードされた動画です。</translation>
+    </message>
+    <message>
+        <source>초기화하기</source>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>케스트릭스 블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 기본 설정 값을 적용 할 수 있습니다.</source>
+        <translation>Kestrixドライブレコーダーの情報を読み取れません。
+モデル名を選択すると、初期設定値を適用できます。</translation>
+    </message>
+    <message>
+        <source>타임랩스</source>
+        <translation>タイムラプス</translation>
+    </message>
+    <message>
+        <source>타임랩스 선택 시 
+주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>タイムラプスを選択すると、
+駐車モーション映像が削除され、駐車モードおよび駐車衝撃映像がタイムラプスで保存されます。
+適用しますか？</translation>
+    </message>
+    <message>
+        <source>파일_모션</source>
+        <translation>モーション</translation>
+    </message>
+    <message>
+        <source>파일_상시</source>
+        <translation>常時</translation>
+    </message>
+    <message>
+        <source>파일_수동</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>파일_이벤트</source>
+        <translation>イベント</translation>
+    </message>
+    <message>
+        <source>파일_전체</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>포르투갈어</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>포맷 중 입니다.&#xd;
+잠시만 기다려 주십시오.</source>
+        <translation>フォーマット中です。&#xd;
+しばらくお待ちください。</translation>
+    </message>
+    <message>
+        <source>프랑스어</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>플래시 메모리를 선택해주세요.</source>
+        <translation>フラッシュメモリーを選択してください。</translation>
+    </message>
+    <message>
+        <source>현재 시간 가져오기</source>
+        <translation>現在時刻を取得</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
+        <translation>タッチ画面の精度の初期化が完了しました。</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT" sourcelanguage="ko_KR">
+<context>
+    <name>Localizable_QB62</name>
+    <message>
+        <source>(UTC) Greenwich</source>
+        <translation>(UTC) Greenwich</translation>
+    </message>
+    <message>
+        <source>(UTC+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(UTC+01:00) Bruxelas, Copenhaga, Madrid, Paris</translation>
+    </message>
+    <message>
+        <source>(UTC+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(UTC+08:00) Kuala Lumpur, Singapura</translation>
+    </message>
+    <message>
+        <source>(UTC+09:30) Adelaide</source>
+        <translation>(UTC+09:30) Adelaide</translation>
+    </message>
+    <message>
+        <source>(UTC+10:00) Canberra, Melbourne, Sidney</source>
+        <translation>(UTC+10:00) Camberra, Melbourne, Sydney</translation>
+    </message>
+    <message>
+        <source>(UTC-04:00) Atlantic  Standard Time (Canada)</source>
+        <translation>(UTC-04:00) Hora padrão do Atlântico (Canadá)</translation>
+    </message>
+    <message>
+        <source>(UTC-05:00) Eastern Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-05:00) Hora padrão do Leste (EUA e Canadá)</translation>
+    </message>
+    <message>
+        <source>(UTC-06:00) Central Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-06:00) Hora padrão Central (EUA e Canadá)</translation>
+    </message>
+    <message>
+        <source>(UTC-07:00) Mountain Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-07:00) Hora padrão da Montanha (EUA e Canadá)</translation>
+    </message>
+    <message>
+        <source>(UTC-08:00) Pacific Standard Time (U.S.A and Canada)</source>
+        <translation>(UTC-08:00) Hora padrão do Pacífico (EUA e Canadá)</translation>
+    </message>
+    <message>
+        <source>(UTC-09:00) Alaska</source>
+        <translation>(UTC-09:00) Alasca</translation>
+    </message>
+    <message>
+        <source>(UTC-10:00) Hawaii</source>
+        <translation>(UTC-10:00) Havai</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 블랙박스를 종료합니다</source>
+        <translation>(Desliga a câmara de bordo quando o motor é desligado)</translation>
+    </message>
+    <message>
+        <source>(시동이 꺼지면 주차 녹화 모드로 전환합니다</source>
+        <translation>(Muda para o modo de gravação em estacionamento quando o motor é desligado)</translation>
+    </message>
+    <message>
+        <source>10분 후</source>
+        <translation>Após 10 min</translation>
+    </message>
+    <message>
+        <source>2분 후</source>
+        <translation>Após 2 min</translation>
+    </message>
+    <message>
+        <source>5분 후</source>
+        <translation>Após 5 min</translation>
+    </message>
+    <message>
+        <source>A Type(권장)</source>
+        <translation>Tipo A (recomendado)</translation>
+    </message>
+    <message>
+        <source>B Type</source>
+        <translation>Tipo B</translation>
+    </message>
+    <message>
+        <source>C Type</source>
+        <translation>Tipo C</translation>
+    </message>
+    <message>
+        <source>KM/H</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>MPH</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>QD34 : 10분 후</source>
+        <translation>Após 10 min</translation>
+    </message>
+    <message>
+        <source>QD34 : 30초 후</source>
+        <translation>Após 30 s</translation>
+    </message>
+    <message>
+        <source>QF27 : Daylight Saving Time</source>
+        <translation>Hora de verão</translation>
+    </message>
+    <message>
+        <source>QF27 : Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>QF27 : Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>QF27 : 날짜 / 시간</source>
+        <translation>Data / Hora</translation>
+    </message>
+    <message>
+        <source>QF27 : 녹화종료전압</source>
+        <translation>Tensão de paragem da gravação</translation>
+    </message>
+    <message>
+        <source>QF27 : 둔감</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>QF27 : 메모리 파티션</source>
+        <translation>Partição da memória</translation>
+    </message>
+    <message>
+        <source>QF27 : 모션인식감도</source>
+        <translation>Sensibilidade de deteção de movimento</translation>
+    </message>
+    <message>
+        <source>QF27 : 민감</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 안 함</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>QF27 : 사용 함</source>
+        <translation>Ativado</translation>
+    </message>
+    <message>
+        <source>QF27 : 상시녹화</source>
+        <translation>Gravação contínua</translation>
+    </message>
+    <message>
+        <source>QF27 : 수동녹화</source>
+        <translation>Gravação manual</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성녹음</source>
+        <translation>Gravação de áudio</translation>
+    </message>
+    <message>
+        <source>QF27 : 음성안내</source>
+        <translation>Orientação por voz</translation>
+    </message>
+    <message>
+        <source>QF27 : 이벤트녹화</source>
+        <translation>Gravação de eventos</translation>
+    </message>
+    <message>
+        <source>QF27 : 자동주차모드</source>
+        <translation>Modo de estacionamento automático</translation>
+    </message>
+    <message>
+        <source>QF27 : 작게</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>QF27 : 주차녹화</source>
+        <translation>Gravação em estacionamento</translation>
+    </message>
+    <message>
+        <source>QF27 : 충격감도</source>
+        <translation>Sensibilidade ao impacto</translation>
+    </message>
+    <message>
+        <source>QF27 : 크게</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>QF27 : 펌웨어 버전</source>
+        <translation>Versão do firmware</translation>
+    </message>
+    <message>
+        <source>QF27 : 표준 시간대</source>
+        <translation>Fuso horário</translation>
+    </message>
+    <message>
+        <source>e.g.)</source>
+        <translation>ex.)</translation>
+    </message>
+    <message>
+        <source>kph</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>고정 15fps</source>
+        <translation>15 fps fixo</translation>
+    </message>
+    <message>
+        <source>고정 30fps</source>
+        <translation>30 fps fixo</translation>
+    </message>
+    <message>
+        <source>공통</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>낮음</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>높음</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포맷이 완료 되었습니다.</source>
+        <translation>A formatação do cartão de memória foi concluída.</translation>
+    </message>
+    <message>
+        <source>메모리 카드 포멧</source>
+        <translation>Formatar o cartão de memória</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.</source>
+        <translation>Não é possível formatar o cartão de memória.</translation>
+    </message>
+    <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+ORBIVX에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우&#xd;
+ORBIVEX를 종료하고 다시 포맷하십시오.&#xd;
+메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고&#xd;
+메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오.</source>
+        <translation>Não é possível formatar o cartão de memória.&#xd;
+&#xd;
+Se o Velmora estiver a reproduzir um vídeo ou a recolher dados de GPS,&#xd;
+feche o Velmora e volte a formatar.&#xd;
+Feche o utilitário de disco ou outros programas que estejam a utilizar o cartão de memória,&#xd;
+confirme que nenhuma janela mostra o conteúdo do cartão de memória e volte a formatar.</translation>
+    </message>
+    <message>
+        <source>메모리카드 오류</source>
+        <translation>Erro do cartão de memória</translation>
+    </message>
+    <message>
+        <source>메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Verifique o cartão de memória.</translation>
+    </message>
+    <message>
+        <source>보통</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>부가기능</source>
+        <translation>Funções adicionais</translation>
+    </message>
+    <message>
+        <source>블랙박스 설정</source>
+        <translation>Definições da câmara de bordo</translation>
+    </message>
+    <message>
+        <source>사용 안함</source>
+        <translation>Desativado</translation>
+    </message>
+    <message>
+        <source>상시모드</source>
+        <translation>Modo contínuo</translation>
+    </message>
+    <message>
+        <source>설정값 초기화</source>
+        <translation>Repor as definições</translation>
+    </message>
+    <message>
+        <source>속도 단위</source>
+        <translation>Unidade de velocidade</translation>
+    </message>
+    <message>
+        <source>속도표시</source>
+        <translation>Indicação da velocidade</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED</source>
+        <translation>LED de segurança</translation>
+    </message>
+    <message>
+        <source>아니오</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>언어</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>열기</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>영어</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>예</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>일본어</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>저장</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>주의 : 포맷 시 메모리 카드의 모든 데이터가 삭제됩니다. &#xd;
+포맷하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Atenção: a formatação apaga todos os dados do cartão de memória.&#xd;
+Escolha (Sim) para formatar ou (Não) para cancelar.</translation>
+    </message>
+    <message>
+        <source>주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.&#xd;
+초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오.</source>
+        <translation>Atenção: a definição atual de precisão do ecrã tátil será reposta.&#xd;
+Escolha (Sim) para repor ou (Não) para cancelar.</translation>
+    </message>
+    <message>
+        <source>주차모드</source>
+        <translation>Modo de estacionamento</translation>
+    </message>
+    <message>
+        <source>주차모드를 사용하지 않는 경우,
+차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.
+주차모드 사용을 해제 하시겠습니까?</source>
+        <translation>Se o modo de estacionamento não for utilizado,
+nada é gravado com o veículo estacionado e o motor desligado.
+Pretende desativar o modo de estacionamento?</translation>
+    </message>
+    <message>
+        <source>주차모션</source>
+        <translation>Movimento em estacionamento</translation>
+    </message>
+    <message>
+        <source>주차모션 선택 시,
+타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Se selecionar Movimento em estacionamento,
+os vídeos em time-lapse são eliminados e os vídeos de movimento em estacionamento são guardados.
+Pretende aplicar esta opção?</translation>
+    </message>
+    <message>
+        <source>지원하지 않는 형식으로 인코딩된 동영상입니다.</source>
+        <translation>Este vídeo está codificado num formato não suportado.</translation>
+    </message>
+    <message>
+        <source>초기화하기</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>취소</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>케스트릭스 블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 기본 설정 값을 적용 할 수 있습니다.</source>
+        <translation>Não é possível ler as informações da câmara de bordo Kestrix.
+Selecione um nome de modelo para aplicar as respetivas predefinições.</translation>
+    </message>
+    <message>
+        <source>타임랩스</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>타임랩스 선택 시 
+주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.
+적용하시겠습니까?</source>
+        <translation>Se selecionar Time-lapse,
+os vídeos de movimento em estacionamento são eliminados e os vídeos do modo de estacionamento e de impacto em estacionamento são guardados em time-lapse.
+Pretende aplicar esta opção?</translation>
+    </message>
+    <message>
+        <source>파일_모션</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>파일_상시</source>
+        <translation>Contínuo</translation>
+    </message>
+    <message>
+        <source>파일_수동</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>파일_이벤트</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>파일_전체</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>포르투갈어</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>포맷 중 입니다.&#xd;
+잠시만 기다려 주십시오.</source>
+        <translation>A formatar.&#xd;
+Aguarde um momento.</translation>
+    </message>
+    <message>
+        <source>프랑스어</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>플래시 메모리를 선택해주세요.</source>
+        <translation>Selecione a memória flash.</translation>
+    </message>
+    <message>
+        <source>현재 시간 가져오기</source>
+        <translation>Usar a hora atual</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
+        <translation>A precisão do ecrã tátil foi reposta.</translation>
+    </message>
+    <message>
+        <source>확인</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

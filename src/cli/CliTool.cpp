@@ -1,0 +1,56 @@
+#include "CliTool.h"
+
+#include "CliOutput.h"
+#include "LocalizeCommand.h"
+
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Command
+{
+    const char16_t *name;
+    int (*run)(const QStringList &arguments, CliOutput &io);
+    const char16_t *synopsis;
+};
+
+// Each command takes the arguments after its own name.
+constexpr Command kCommands[] = {
+    {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
+};
+} // namespace
+
+QString CliTool::usage()
+{
+    QString text = u"usage: velmora-cli --version\n"_s;
+    for (const Command &command : kCommands) {
+        text += u"       velmora-cli "_s + QString::fromUtf16(command.synopsis) + u'\n';
+    }
+    return text;
+}
+
+int CliTool::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    CliOutput io(out, err);
+    if (arguments.isEmpty()) {
+        err << usage();
+        return CliOutput::BadUsage;
+    }
+    const QString &name = arguments.constFirst();
+    if (name == u"--version") {
+        return io.printJson(QJsonObject{{u"name"_s, u"velmora-cli"_s}, {u"version"_s, QStringLiteral(VELMORA_VERSION)}});
+    }
+    if (name == u"--help" || name == u"-h") {
+        out << usage();
+        return CliOutput::Success;
+    }
+    for (const Command &command : kCommands) {
+        if (name == QStringView(command.name)) {
+            return command.run(arguments.mid(1), io);
+        }
+    }
+    io.usageError(u"unknown command \""_s + name + u'"');
+    err << usage();
+    return CliOutput::BadUsage;
+}

@@ -1,0 +1,71 @@
+#include "export/Utils.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Restores an environment variable when the test ends, whatever it asserted.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QByteArray &value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment()
+    {
+        if (m_had) {
+            qputenv(m_name, m_old);
+        } else {
+            qunsetenv(m_name);
+        }
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+QString makeExecutable(const QString &folder, const QString &name)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("#!/bin/sh\nexit 0\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+TEST(UtilsTest, AnExplicitFfmpegWins)
+{
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, "/opt/elsewhere/ffmpeg");
+    EXPECT_EQ(Utils::GetFFMPEGPath(), u"/opt/elsewhere/ffmpeg"_s);
+}
+
+TEST(UtilsTest, FallsBackToTheSearchPath)
+{
+    QTemporaryDir folder;
+    const QString fake = makeExecutable(folder.path(), u"ffmpeg"_s);
+    ScopedEnvironment noOverride(Utils::FFMPEGEnvironmentVariable, QByteArray());
+    ScopedEnvironment path("PATH", folder.path().toLocal8Bit());
+    EXPECT_EQ(Utils::GetFFMPEGPath(), fake);
+}
+
+TEST(UtilsTest, NoFfmpegAnywhereGivesAnEmptyPath)
+{
+    QTemporaryDir folder;
+    makeExecutable(folder.path(), u"not-ffmpeg"_s);
+    ScopedEnvironment noOverride(Utils::FFMPEGEnvironmentVariable, QByteArray());
+    ScopedEnvironment path("PATH", folder.path().toLocal8Bit());
+    EXPECT_TRUE(Utils::GetFFMPEGPath().isEmpty());
+}
+} // namespace

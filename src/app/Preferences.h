@@ -13,7 +13,11 @@ public:
     static constexpr QLatin1StringView AppleLanguagesKey{"AppleLanguages"};
     static constexpr QLatin1StringView SpeedUnitKey{"VexoViewerSpeedUnit"};
 
-    enum SpeedUnit { KilometresPerHour = 0, MilesPerHour = 1 };
+    enum SpeedUnit
+    {
+        KilometresPerHour = 0,
+        MilesPerHour = 1
+    };
 
     // The languages that have translation tables; the first is the fallback.
     static QStringList supportedLanguages();

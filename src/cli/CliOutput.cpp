@@ -4,7 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-CliOutput::CliOutput(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+CliOutput::CliOutput(QTextStream &out, QTextStream &err) : m_out(out), m_err(err)
+{
+}
 
 int CliOutput::printJson(const QJsonObject &object)
 {

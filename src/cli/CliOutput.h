@@ -10,7 +10,12 @@
 class CliOutput
 {
 public:
-    enum Status { Success = 0, UnreadableInput = 1, BadUsage = 2 };
+    enum Status
+    {
+        Success = 0,
+        UnreadableInput = 1,
+        BadUsage = 2
+    };
 
     CliOutput(QTextStream &out, QTextStream &err);
 

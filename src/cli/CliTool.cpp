@@ -39,7 +39,8 @@ int CliTool::run(const QStringList &arguments, QTextStream &out, QTextStream &er
     }
     const QString &name = arguments.constFirst();
     if (name == u"--version") {
-        return io.printJson(QJsonObject{{u"name"_s, u"velmora-cli"_s}, {u"version"_s, QStringLiteral(VELMORA_VERSION)}});
+        return io.printJson(
+            QJsonObject{{u"name"_s, u"velmora-cli"_s}, {u"version"_s, QStringLiteral(VELMORA_VERSION)}});
     }
     if (name == u"--help" || name == u"-h") {
         out << usage();

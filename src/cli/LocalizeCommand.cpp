@@ -1,6 +1,7 @@
 #include "LocalizeCommand.h"
 
 #include "CliOutput.h"
+
 #include "app/Preferences.h"
 #include "app/VexoLanguages.h"
 

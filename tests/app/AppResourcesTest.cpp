@@ -1,4 +1,5 @@
 #include "app/AppResources.h"
+
 #include "support/QtPrinters.h"
 
 #include <QFile>
@@ -26,10 +27,10 @@ TEST(AppResourcesTest, FactorySettingsOfTheIniCameraAreInKeyTableOrderWithCrLf)
         keys.append(text.contains('=') ? text.left(text.indexOf('=') + 1) : text);
     }
     const QList<QByteArray> keyTable = {
-        "[capacity]", "const=",       "event=",        "manual=",     "park=",         "[blackbox]", "front_led=",
-        "model=",     "version=",     "park_mode=",    "power_off_vlt=", "language=",  "local_time=", "summer_time=",
-        "osd_speed=", "mic_in=",      "voice_out=",    "voice_volume=", "acc_level=", "motion_level=", "[time]",
-        "set="};
+        "[capacity]",  "const=",        "event=",     "manual=",    "park=",          "[blackbox]",
+        "front_led=",  "model=",        "version=",   "park_mode=", "power_off_vlt=", "language=",
+        "local_time=", "summer_time=",  "osd_speed=", "mic_in=",    "voice_out=",     "voice_volume=",
+        "acc_level=",  "motion_level=", "[time]",     "set="};
     EXPECT_EQ(keys, keyTable);
 }
 

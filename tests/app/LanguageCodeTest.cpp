@@ -1,4 +1,5 @@
 #include "app/LanguageCode.h"
+
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "app/NotificationCenter.h"
 #include "app/Preferences.h"
+
+#include "app/NotificationCenter.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 

@@ -73,7 +73,8 @@ struct SourceKey
 QList<SourceKey> keysInSources()
 {
     static const QRegularExpression literal(uR"re("((?:[^"\\\n]|\\.)*)")re"_s);
-    static const QRegularExpression localizedCall(uR"re(localized\(\s*(?:QStringLiteral\(|u8?)?"((?:[^"\\\n]|\\.)*)")re"_s);
+    static const QRegularExpression localizedCall(
+        uR"re(localized\(\s*(?:QStringLiteral\(|u8?)?"((?:[^"\\\n]|\\.)*)")re"_s);
     static const QRegularExpression hangul(u"[\\x{AC00}-\\x{D7A3}]"_s);
     QList<SourceKey> keys;
     QDirIterator it(kSourceDir + u"/src"_s, {u"*.cpp"_s, u"*.h"_s}, QDir::Files, QDirIterator::Subdirectories);
@@ -118,9 +119,8 @@ TEST(TranslationTablesTest, EveryKeyInTheSourcesIsListed)
     const QSet<QString> listed(keys.cbegin(), keys.cend());
     ASSERT_FALSE(listed.isEmpty());
     for (const SourceKey &found : keysInSources()) {
-        EXPECT_TRUE(listed.contains(found.key))
-            << found.file.toStdString() << " looks up \"" << found.key.toStdString()
-            << "\", which resources/translations/keys.json and the tables lack";
+        EXPECT_TRUE(listed.contains(found.key)) << found.file.toStdString() << " looks up \"" << found.key.toStdString()
+                                                << "\", which resources/translations/keys.json and the tables lack";
     }
 }
 

@@ -1,5 +1,6 @@
-#include "app/Preferences.h"
 #include "app/VexoLanguages.h"
+
+#include "app/Preferences.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 

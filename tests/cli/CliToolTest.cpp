@@ -1,4 +1,5 @@
 #include "cli/CliTool.h"
+
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 

@@ -1,4 +1,5 @@
 #include "export/Utils.h"
+
 #include "support/QtPrinters.h"
 
 #include <QDir>

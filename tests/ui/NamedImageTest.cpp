@@ -1,5 +1,6 @@
-#include "support/QtPrinters.h"
 #include "ui/NamedImage.h"
+
+#include "support/QtPrinters.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #include "CliTool.h"
 
 #include "CliOutput.h"
+#include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 
 #include <QJsonObject>
@@ -17,6 +18,7 @@ struct Command
 
 // Each command takes the arguments after its own name.
 constexpr Command kCommands[] = {
+    {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
 };
 } // namespace

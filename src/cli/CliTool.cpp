@@ -1,7 +1,10 @@
 #include "CliTool.h"
 
+#include "CardCommand.h"
 #include "CliOutput.h"
 #include "LocalizeCommand.h"
+#include "RecordCommand.h"
+#include "VolumesCommand.h"
 
 #include <QJsonObject>
 
@@ -18,6 +21,11 @@ struct Command
 // Each command takes the arguments after its own name.
 constexpr Command kCommands[] = {
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
+    {u"card", &CardCommand::run, u"card info ROOT   the camera model, region, firmware and languages of a card folder"},
+    {u"record", &RecordCommand::run,
+     u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
+     u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
+    {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace
 

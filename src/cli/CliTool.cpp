@@ -1,8 +1,11 @@
 #include "CliTool.h"
 
+#include "CardCommand.h"
 #include "CliOutput.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
+#include "RecordCommand.h"
+#include "VolumesCommand.h"
 
 #include <QJsonObject>
 
@@ -20,6 +23,11 @@ struct Command
 constexpr Command kCommands[] = {
     {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
+    {u"card", &CardCommand::run, u"card info ROOT   the camera model, region, firmware and languages of a card folder"},
+    {u"record", &RecordCommand::run,
+     u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
+     u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
+    {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "CardCommand.h"
 #include "CliOutput.h"
+#include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 #include "RecordCommand.h"
 #include "VolumesCommand.h"
@@ -20,6 +21,7 @@ struct Command
 
 // Each command takes the arguments after its own name.
 constexpr Command kCommands[] = {
+    {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
     {u"card", &CardCommand::run, u"card info ROOT   the camera model, region, firmware and languages of a card folder"},
     {u"record", &RecordCommand::run,

@@ -5,10 +5,12 @@
 #include "support/TestSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +202,31 @@ TEST_F(CliToolTest, VolumesListsTheMountsWithTheirFlags)
         // Removable means a local medium.
         EXPECT_FALSE(volume.value(u"removable"_s).toBool() && !volume.value(u"local"_s).toBool());
     }
+}
+
+TEST_F(CliToolTest, ListsACardsRecordingsWithColoursAndPartners)
+{
+    QTemporaryDir card;
+    for (const QString &name : {u"cont_rec/X_F.mp4"_s, u"cont_rec/X_R.mp4"_s, u"Saved_Videos/S.avi"_s}) {
+        QDir().mkpath(QFileInfo(card.filePath(name)).path());
+        QFile file(card.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const CliRun all = run({u"library"_s, card.path()});
+    ASSERT_EQ(all.status, 0) << all.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(all.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows.at(0)[u"name"_s].toString(), u"S.avi"_s);
+    EXPECT_EQ(rows.at(0)[u"color"_s].toString(), u"magenta"_s);
+    EXPECT_TRUE(rows.at(0)[u"partner"_s].isNull());
+    EXPECT_EQ(rows.at(1)[u"partner"_s].toInt(), 2);
+    EXPECT_EQ(rows.at(2)[u"partner"_s].toInt(), 1);
+    EXPECT_EQ(rows.at(2)[u"path"_s].toString(), card.filePath(u"cont_rec/X_R.mp4"_s));
+
+    const CliRun continuous = run({u"library"_s, card.path(), u"--filter"_s, u"1"_s});
+    EXPECT_EQ(QJsonDocument::fromJson(continuous.out.toUtf8()).array().size(), 2);
+    EXPECT_EQ(run({u"library"_s, card.path(), u"--filter"_s, u"5"_s}).status, 2);
+    EXPECT_EQ(run({u"library"_s, card.filePath(u"missing"_s)}).status, 1);
 }
 
 TEST_F(CliToolTest, ReportsItsVersion)

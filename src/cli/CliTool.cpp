@@ -1,7 +1,10 @@
 #include "CliTool.h"
 
 #include "CliOutput.h"
+#include "ExportCommand.h"
 #include "LocalizeCommand.h"
+#include "SubtitleCommand.h"
+#include "TrackCommand.h"
 
 #include <QJsonObject>
 
@@ -18,6 +21,11 @@ struct Command
 // Each command takes the arguments after its own name.
 constexpr Command kCommands[] = {
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
+    {u"track", &TrackCommand::run, u"track [--krv] PATH   the sensor track of a recording or subtitle file"},
+    {u"subtitle", &SubtitleCommand::run,
+     u"subtitle PATH [--sensor I]... [--gps I]...   the subtitle track and its lookups at sample I"},
+    {u"export", &ExportCommand::run,
+     u"export csv|gpx|geojson PATH [-o FILE] [--krv]   the track as a table or a route for other tools"},
 };
 } // namespace
 

@@ -1,5 +1,8 @@
 #include "Utils.h"
 
+#include "platform/SystemVolumes.h"
+#include "platform/VolumeSource.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,4 +23,17 @@ QString Utils::GetFFMPEGPath()
         }
     }
     return QStandardPaths::findExecutable(u"ffmpeg"_s);
+}
+
+bool Utils::isEXteranlMemoryWithURL(const QUrl &url)
+{
+    return isEXteranlMemoryWithURL(url, *SystemVolumes::system());
+}
+
+bool Utils::isEXteranlMemoryWithURL(const QUrl &url, const VolumeSource &volumes)
+{
+    if (url.isEmpty() || !url.isLocalFile()) {
+        return false;
+    }
+    return volumes.isExternalMemory(url.toLocalFile());
 }

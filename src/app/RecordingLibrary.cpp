@@ -1,0 +1,245 @@
+#include "RecordingLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool isRecordingFile(const QFileInfo &entry)
+{
+    const QString extension = entry.suffix().toLower();
+    return extension == u"avi" || extension == u"mp4" || extension == u"mov";
+}
+
+bool hasMp4Extension(const QUrl &file)
+{
+    return QFileInfo(file.path()).suffix().toLower() == u"mp4";
+}
+
+// Folders already listed in this scan: a folder linked into itself is listed once, not forever.
+void scan(const QString &directory, bool recursive, QSet<QString> &visited, QList<QUrl> &result)
+{
+    const QString canonical = QFileInfo(directory).canonicalFilePath();
+    if (canonical.isEmpty() || visited.contains(canonical)) {
+        return;
+    }
+    visited.insert(canonical);
+    const QFileInfoList entries =
+        QDir(directory).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isHidden()) {
+            continue;
+        }
+        if (entry.isDir()) {
+            if (recursive) {
+                scan(entry.filePath(), true, visited, result);
+            }
+        } else if (entry.exists() && isRecordingFile(entry)) {
+            result.append(QUrl::fromLocalFile(entry.absoluteFilePath()));
+        }
+    }
+}
+} // namespace
+
+RecordingLibrary::RecordingLibrary(QObject *parent) : QAbstractListModel(parent)
+{
+}
+
+const QStringList &RecordingLibrary::cardFolders()
+{
+    static const QStringList folders = {u"cont_rec"_s,     u"motion_rec"_s,  u"evt_rec"_s,
+                                        u"manual_rec"_s,   u"parking_rec"_s, u"motion_timelapse_rec"_s,
+                                        u"Saved_Videos"_s, u"option_rec"_s,  u"sos_rec"_s};
+    return folders;
+}
+
+QList<QUrl> RecordingLibrary::getVideoFilesInDirectoryUrl(const QUrl &directory, bool enableRecursive)
+{
+    QList<QUrl> result;
+    if (!directory.isLocalFile()) {
+        return result;
+    }
+    QSet<QString> visited;
+    scan(directory.toLocalFile(), enableRecursive, visited, result);
+    return result;
+}
+
+bool RecordingLibrary::passesFilter(const QUrl &file, uint filter)
+{
+    const QString path = file.path();
+    switch (filter) {
+    case AlwaysFiles:
+        return path.contains(u"cont_rec"_s);
+    case MotionFiles:
+        return path.contains(u"motion_rec"_s) || path.contains(u"motion_timelapse_rec"_s);
+    case EventFiles:
+        return path.contains(u"evt_rec"_s) || path.contains(u"parking_rec"_s);
+    case ManualFiles:
+        return path.contains(u"manual_rec"_s) || path.contains(u"option_rec"_s) || path.contains(u"sos_rec"_s);
+    default:
+        return true;
+    }
+}
+
+bool RecordingLibrary::sortsBefore(const QUrl &a, const QUrl &b)
+{
+    const bool aSaved = a.toString().contains(u"Saved_Videos"_s);
+    const bool bSaved = b.toString().contains(u"Saved_Videos"_s);
+    if (aSaved != bSaved) {
+        return aSaved;
+    }
+    return QString::compare(a.fileName(), b.fileName(), Qt::CaseSensitive) < 0;
+}
+
+QString RecordingLibrary::partnerString(const QString &absoluteUrl)
+{
+    QString partner = absoluteUrl;
+    if (absoluteUrl.contains(u"F."_s)) {
+        return partner.replace(u"F."_s, u"R."_s);
+    }
+    if (absoluteUrl.contains(u"R."_s)) {
+        return partner.replace(u"R."_s, u"F."_s);
+    }
+    return {};
+}
+
+bool RecordingLibrary::arePartners(const QUrl &a, const QUrl &b)
+{
+    return hasMp4Extension(a) && hasMp4Extension(b) && b.toString() == partnerString(a.toString());
+}
+
+RecordingLibrary::RowColor RecordingLibrary::rowColor(const QUrl &file)
+{
+    const QString parent = file.adjusted(QUrl::RemoveFilename).toString();
+    if (parent.endsWith(u"Saved_Videos/"_s)) {
+        return RowColor::Magenta;
+    }
+    if (parent.endsWith(u"option_rec/"_s) || parent.endsWith(u"sos_rec/"_s)) {
+        return RowColor::Yellow;
+    }
+    return RowColor::Default;
+}
+
+bool RecordingLibrary::isKRVRecording(const QUrl &file)
+{
+    const QString name = file.fileName();
+    if (!name.endsWith(u".avi"_s)) {
+        return false;
+    }
+    return name.startsWith(u"Rec_"_s) || name.startsWith(u"Event_"_s) || name.startsWith(u"Park_"_s) ||
+           name.startsWith(u"Manual_"_s);
+}
+
+void RecordingLibrary::refreshVideoFileListWithURL(const QUrl &root)
+{
+    m_selectedVideoDirectoryUrl = root;
+    refreshVideoFileList();
+}
+
+void RecordingLibrary::refreshVideoFileList()
+{
+    m_allVideoFileList.clear();
+    if (m_selectedVideoDirectoryUrl.isLocalFile()) {
+        const QDir root(m_selectedVideoDirectoryUrl.toLocalFile());
+        m_allVideoFileList += getVideoFilesInDirectoryUrl(m_selectedVideoDirectoryUrl, false);
+        for (const QString &folder : cardFolders()) {
+            m_allVideoFileList += getVideoFilesInDirectoryUrl(QUrl::fromLocalFile(root.filePath(folder)), true);
+        }
+    }
+    applyVideoFileFilter();
+}
+
+void RecordingLibrary::clearVideoFileList()
+{
+    m_allVideoFileList.clear();
+    applyVideoFileFilter();
+}
+
+void RecordingLibrary::setVideoFileFilter(uint index)
+{
+    m_videoFileFilterGroupA = index;
+}
+
+void RecordingLibrary::applyVideoFileFilter()
+{
+    beginResetModel();
+    m_filteredVideoFileList.clear();
+    for (const QUrl &file : std::as_const(m_allVideoFileList)) {
+        if (passesFilter(file, m_videoFileFilterGroupA)) {
+            m_filteredVideoFileList.append(file);
+        }
+    }
+    std::stable_sort(m_filteredVideoFileList.begin(), m_filteredVideoFileList.end(), &RecordingLibrary::sortsBefore);
+    endResetModel();
+}
+
+QUrl RecordingLibrary::urlAt(int row) const
+{
+    return row >= 0 && row < m_filteredVideoFileList.size() ? m_filteredVideoFileList.at(row) : QUrl();
+}
+
+int RecordingLibrary::partnerRow(int row) const
+{
+    const QUrl file = urlAt(row);
+    if (file.isEmpty()) {
+        return -1;
+    }
+    // Partners sort next to each other; the row after wins over the row before.
+    for (int candidate : {row + 1, row - 1}) {
+        if (candidate >= 0 && candidate < m_filteredVideoFileList.size() &&
+            arePartners(file, m_filteredVideoFileList.at(candidate))) {
+            return candidate;
+        }
+    }
+    return -1;
+}
+
+QUrl RecordingLibrary::takeBigVideoURL(int row, bool isVideoSwitched) const
+{
+    if (!isVideoSwitched) {
+        return urlAt(row);
+    }
+    const int partner = partnerRow(row);
+    return partner >= 0 ? urlAt(partner) : urlAt(row);
+}
+
+bool RecordingLibrary::removeFileAt(int row)
+{
+    const QUrl file = urlAt(row);
+    if (file.isEmpty() || !QFile::remove(file.toLocalFile())) {
+        return false;
+    }
+    beginResetModel();
+    m_filteredVideoFileList.removeAt(row);
+    m_allVideoFileList.removeAll(file);
+    endResetModel();
+    return true;
+}
+
+int RecordingLibrary::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_filteredVideoFileList.size());
+}
+
+QVariant RecordingLibrary::data(const QModelIndex &index, int role) const
+{
+    const QUrl file = urlAt(index.row());
+    if (!index.isValid() || file.isEmpty()) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return file.fileName();
+    case RowColorRole:
+        return int(rowColor(file));
+    case FileUrlRole:
+        return file;
+    default:
+        return {};
+    }
+}

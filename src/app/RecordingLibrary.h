@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+// The list of recordings beside the players: found in a camera card's folder layout (or any
+// folder the user picks), narrowed by recording class, sorted, coloured by folder and paired
+// front with rear. It is the list view's model; row numbers everywhere mean rows of the filtered,
+// sorted list.
+class RecordingLibrary : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    // The filter buttons, in button order.
+    enum Filter : uint
+    {
+        AllFiles = 0,
+        AlwaysFiles = 1,
+        MotionFiles = 2,
+        EventFiles = 3,
+        ManualFiles = 4
+    };
+    // How a row's name is coloured, decided by the folder the file is in.
+    enum class RowColor
+    {
+        Default,
+        Magenta,
+        Yellow
+    };
+    enum Roles
+    {
+        RowColorRole = Qt::UserRole + 1,
+        FileUrlRole
+    };
+
+    explicit RecordingLibrary(QObject *parent = nullptr);
+
+    // The nine folders under a card's root that hold recordings, in scan order.
+    static const QStringList &cardFolders();
+    // Recordings directly in DIRECTORY (and, with recursion, below it), in the order the file
+    // system lists them. Unreadable folders give nothing.
+    static QList<QUrl> getVideoFilesInDirectoryUrl(const QUrl &directory, bool enableRecursive);
+    // Plain case-sensitive path tests of the filter buttons; indexes above 4 pass everything.
+    static bool passesFilter(const QUrl &file, uint filter);
+    // Saved copies first, then by file name, byte for byte.
+    static bool sortsBefore(const QUrl &a, const QUrl &b);
+    // The rear file's location for a front file's and the other way round ("F." ↔ "R."), or an
+    // empty string when the name carries no camera letter.
+    static QString partnerString(const QString &absoluteUrl);
+    static bool arePartners(const QUrl &a, const QUrl &b);
+    static RowColor rowColor(const QUrl &file);
+    // Recordings of the INI-settings camera family: "Rec_…", "Event_…", "Park_…", "Manual_….avi".
+    static bool isKRVRecording(const QUrl &file);
+
+    QUrl selectedVideoDirectoryUrl() const { return m_selectedVideoDirectoryUrl; }
+    const QList<QUrl> &allVideoFileList() const { return m_allVideoFileList; }
+    const QList<QUrl> &filteredVideoFileList() const { return m_filteredVideoFileList; }
+    uint videoFileFilterGroupA() const { return m_videoFileFilterGroupA; }
+
+    void refreshVideoFileListWithURL(const QUrl &root);
+    // Rescans the current root: the root itself, then the nine card folders at any depth.
+    void refreshVideoFileList();
+    // No card: the list empties, the root is kept.
+    void clearVideoFileList();
+    void setVideoFileFilter(uint index);
+    void applyVideoFileFilter();
+
+    QUrl urlAt(int row) const;
+    // The row of ROW's front/rear partner in the filtered list, or -1.
+    int partnerRow(int row) const;
+    // The recording the large player shows for ROW: the row itself, or its partner when the
+    // players are swapped (a partner after the row wins over one before it).
+    QUrl takeBigVideoURL(int row, bool isVideoSwitched) const;
+    // Deletes that one file from disk; the lists change only when the deletion succeeded.
+    bool removeFileAt(int row);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    QUrl m_selectedVideoDirectoryUrl;
+    QList<QUrl> m_allVideoFileList;
+    QList<QUrl> m_filteredVideoFileList;
+    uint m_videoFileFilterGroupA = AllFiles;
+};

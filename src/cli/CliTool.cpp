@@ -2,9 +2,12 @@
 
 #include "CardCommand.h"
 #include "CliOutput.h"
+#include "ExportCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 #include "RecordCommand.h"
+#include "SubtitleCommand.h"
+#include "TrackCommand.h"
 #include "VolumesCommand.h"
 
 #include <QJsonObject>
@@ -23,6 +26,11 @@ struct Command
 constexpr Command kCommands[] = {
     {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
+    {u"track", &TrackCommand::run, u"track [--krv] PATH   the sensor track of a recording or subtitle file"},
+    {u"subtitle", &SubtitleCommand::run,
+     u"subtitle PATH [--sensor I]... [--gps I]...   the subtitle track and its lookups at sample I"},
+    {u"export", &ExportCommand::run,
+     u"export csv|gpx|geojson PATH [-o FILE] [--krv]   the track as a table or a route for other tools"},
     {u"card", &CardCommand::run, u"card info ROOT   the camera model, region, firmware and languages of a card folder"},
     {u"record", &RecordCommand::run,
      u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"

@@ -1,10 +1,12 @@
 #include "export/Utils.h"
 
+#include "platform/FolderVolumes.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -68,5 +70,28 @@ TEST(UtilsTest, NoFfmpegAnywhereGivesAnEmptyPath)
     ScopedEnvironment noOverride(Utils::FFMPEGEnvironmentVariable, QByteArray());
     ScopedEnvironment path("PATH", folder.path().toLocal8Bit());
     EXPECT_TRUE(Utils::GetFFMPEGPath().isEmpty());
+}
+
+TEST(UtilsTest, OnlyLocalRemovableVolumesAreExternalMemory)
+{
+    QTemporaryDir mounts;
+    for (const QString &name : {u"CARD"_s, u"NAS"_s, u"DISK"_s}) {
+        QDir(mounts.path()).mkpath(name + u"/DCIM"_s);
+    }
+    FolderVolumes volumes(mounts.path());
+    volumes.setFlags(u"NAS"_s, false, true);
+    volumes.setFlags(u"DISK"_s, true, false);
+    const QDir root(mounts.path());
+
+    EXPECT_TRUE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"CARD"_s)), volumes));
+    EXPECT_TRUE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"CARD/DCIM"_s)), volumes));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"NAS"_s)), volumes));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"DISK/DCIM"_s)), volumes));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"CARD/gone"_s)), volumes));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl(), volumes));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl(u"https://example.com/CARD"_s), volumes));
+    // The system's own volumes: the temporary folder is no camera card, and a missing place is nothing.
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(u"/proc"_s)));
+    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(root.filePath(u"CARD/gone"_s))));
 }
 } // namespace

@@ -86,7 +86,9 @@ QString CardRecognition::versionFromRecord(QByteArrayView record)
     if (record.size() < VersionRecordSize) {
         return {};
     }
-    return SettingRecord::decodeText(record.sliced(VersionOffset, VersionWidth));
+    // A record of 48 or 49 bytes ends inside the field: what is there is the version.
+    return SettingRecord::decodeText(
+        record.sliced(VersionOffset).first(qMin<qsizetype>(VersionWidth, record.size() - VersionOffset)));
 }
 
 int CardRecognition::firmwareVersionInt(const QString &version)

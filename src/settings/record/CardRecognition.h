@@ -38,9 +38,12 @@ public:
     static qint64 localIDFromRecord(QByteArrayView record);
     static constexpr int LocalIDRecordSize = 464;
 
-    // The firmware version text at offset 40 of a record of at least 48 bytes; null otherwise.
+    // The firmware version text at offset 40 (10 bytes) of a record of at least 48 bytes; null
+    // otherwise. A record that ends inside the field gives the part it holds.
     static QString versionFromRecord(QByteArrayView record);
     static constexpr int VersionRecordSize = 48;
+    // The bytes versionFromRecord needs from the start of a record.
+    static constexpr int VersionFieldEnd = 50;
 
     // The number after the last "." of a version (1.02.17 gives 17), 0 when it does not start
     // with digits or the version is null.

@@ -270,7 +270,7 @@ QString QB62SettingManager::loadVersionSDPath(const QString &root) const
     if (recordPath.isNull()) {
         return {};
     }
-    return CardRecognition::versionFromRecord(readFileHead(recordPath, CardRecognition::VersionRecordSize));
+    return CardRecognition::versionFromRecord(readFileHead(recordPath, CardRecognition::VersionFieldEnd));
 }
 
 void QB62SettingManager::loadVersionInfo()

@@ -1,0 +1,103 @@
+#include "TrackExport.h"
+
+#include "SensorOutput.h"
+
+#include "sensor/VexoClipData.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamWriter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool hasFix(const VexoClipData &track, int i)
+{
+    return track.getGpsLat(i) != 0.0f || track.getGpsLng(i) != 0.0f;
+}
+
+QString offsetSeconds(int index)
+{
+    return QString::number(index / 10) + u'.' + QString::number(index % 10);
+}
+} // namespace
+
+int TrackExport::fixCount(const VexoClipData &track)
+{
+    int count = 0;
+    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+        count += hasFix(track, i) ? 1 : 0;
+    }
+    return count;
+}
+
+QByteArray TrackExport::csv(const VexoClipData &track)
+{
+    QString text = u"index,time_s,gx,gy,gz,lat,lng,speed_kmh\n"_s;
+    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+        text += QString::number(i) + u',' + offsetSeconds(i) + u',' + QString::number(track.getGx(i)) + u',' +
+                QString::number(track.getGy(i)) + u',' + QString::number(track.getGz(i)) + u',' +
+                SensorOutput::floatText(track.getGpsLat(i)) + u',' + SensorOutput::floatText(track.getGpsLng(i)) +
+                u',' + QString::number(track.getGpsSpeed(i)) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+QByteArray TrackExport::gpx(const VexoClipData &track, const QString &name)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(u"gpx"_s);
+    xml.writeDefaultNamespace(u"http://www.topografix.com/GPX/1/1"_s);
+    xml.writeAttribute(u"version"_s, u"1.1"_s);
+    xml.writeAttribute(u"creator"_s, u"Velmora"_s);
+    xml.writeStartElement(u"trk"_s);
+    xml.writeTextElement(u"name"_s, name);
+    xml.writeStartElement(u"trkseg"_s);
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
+    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+        if (!hasFix(track, i)) {
+            continue;
+        }
+        xml.writeStartElement(u"trkpt"_s);
+        xml.writeAttribute(u"lat"_s, SensorOutput::floatText(track.getGpsLat(i)));
+        xml.writeAttribute(u"lon"_s, SensorOutput::floatText(track.getGpsLng(i)));
+        xml.writeTextElement(u"time"_s, start.addMSecs(qint64(i) * 100).toString(Qt::ISODateWithMs));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return bytes;
+}
+
+QByteArray TrackExport::geoJson(const VexoClipData &track, const QString &name)
+{
+    QJsonArray coordinates;
+    QJsonArray times;
+    QJsonArray speeds;
+    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+        if (!hasFix(track, i)) {
+            continue;
+        }
+        coordinates.append(
+            QJsonArray{SensorOutput::floatJson(track.getGpsLng(i)), SensorOutput::floatJson(track.getGpsLat(i))});
+        times.append(double(i) / 10.0);
+        speeds.append(qint64(track.getGpsSpeed(i)));
+    }
+    QJsonValue geometry = QJsonValue::Null;
+    if (coordinates.size() >= 2) {
+        geometry = QJsonObject{{u"type"_s, u"LineString"_s}, {u"coordinates"_s, coordinates}};
+    } else if (coordinates.size() == 1) {
+        geometry = QJsonObject{{u"type"_s, u"Point"_s}, {u"coordinates"_s, coordinates.first()}};
+    }
+    const QJsonObject properties{{u"name"_s, name},
+                                 {u"samples"_s, qint64(track.clipDataCount())},
+                                 {u"time_s"_s, times},
+                                 {u"speed_kmh"_s, speeds}};
+    const QJsonObject feature{{u"type"_s, u"Feature"_s}, {u"geometry"_s, geometry}, {u"properties"_s, properties}};
+    const QJsonObject collection{{u"type"_s, u"FeatureCollection"_s}, {u"features"_s, QJsonArray{feature}}};
+    return QJsonDocument(collection).toJson(QJsonDocument::Compact);
+}

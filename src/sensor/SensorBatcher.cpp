@@ -1,0 +1,161 @@
+#include "SensorBatcher.h"
+
+#include "SensorArithmetic.h"
+#include "VexoClipData.h"
+
+#include "app/TextNumbers.h"
+
+#include <algorithm>
+
+SensorBatcher::SensorBatcher(int pendingLimit) : m_pendingLimit(std::clamp(pendingLimit, 0, 650))
+{
+}
+
+bool SensorBatcher::appendPending(const Acceleration &sample)
+{
+    if (m_pendingCount >= m_pendingLimit) {
+        return false;
+    }
+    m_pending[std::size_t(m_pendingCount++)] = sample;
+    return true;
+}
+
+bool SensorBatcher::repeatLastPending()
+{
+    if (m_pendingCount == 0) {
+        return false;
+    }
+    return appendPending(m_pending[std::size_t(m_pendingCount - 1)]);
+}
+
+bool SensorBatcher::isFull() const
+{
+    return m_storedCount >= VexoClipData::kCapacity;
+}
+
+void SensorBatcher::store(const Acceleration &sample, const Position &position)
+{
+    if (isFull()) {
+        return;
+    }
+    m_stored[std::size_t(m_storedCount++)] = Stored{sample, position};
+}
+
+int SensorBatcher::batchSources(int n, std::array<int, 10> &sources)
+{
+    int count = 0;
+    if (n <= 0) {
+        return 0;
+    }
+    if (n <= 10) {
+        // Fewer samples than the track needs: each repeats, chosen in single precision.
+        const float share = float(n) / 10.0f;
+        for (int k = 0; k < 10; ++k) {
+            sources[std::size_t(k)] = std::min(n - 1, int(float(k) * share));
+        }
+        return 10;
+    }
+    // More samples than the track needs: keep the first of each run that rounds to the same tenth.
+    const float step = 10.0f / float(n);
+    qint64 previous = -1;
+    for (int j = 0; j < n && count < 10; ++j) {
+        const qint64 r = SensorArithmetic::truncToInt64(double(float(j) * step) + 0.5);
+        if (r != previous) {
+            sources[std::size_t(count++)] = j;
+            previous = r;
+        }
+    }
+    return count;
+}
+
+void SensorBatcher::flushPending(const Position &position)
+{
+    std::array<int, 10> sources{};
+    const int count = batchSources(m_pendingCount, sources);
+    for (int k = 0; k < count; ++k) {
+        store(m_pending[std::size_t(sources[std::size_t(k)])], position);
+    }
+    m_pendingCount = 0;
+}
+
+void SensorBatcher::positionRecord(const Position &position)
+{
+    m_positionSeen = true;
+    m_current = position;
+    if (m_pendingCount > 0) {
+        flushPending(position);
+    }
+}
+
+void SensorBatcher::storePendingOneByOne(const Position &position)
+{
+    for (int i = 0; i < m_pendingCount; ++i) {
+        store(m_pending[std::size_t(i)], position);
+    }
+    m_pendingCount = 0;
+}
+
+void SensorBatcher::finishAfterRecords()
+{
+    if (m_pendingCount == 0) {
+        return;
+    }
+    if (m_storedCount > 0) {
+        flushPending(m_current);
+    } else if (!m_positionSeen) {
+        storePendingOneByOne(Position{});
+    } else {
+        // Acceleration that only came after the one position record: the recording has no
+        // usable track.
+        m_pendingCount = 0;
+    }
+}
+
+int SensorBatcher::commit(VexoClipData &track) const
+{
+    if (m_storedCount == 0) {
+        track.setGpsDataCount(0);
+        return 0;
+    }
+    quint32 withFix = 0;
+    for (int i = 0; i < m_storedCount; ++i) {
+        const Stored &sample = m_stored[std::size_t(i)];
+        float lat = float(sample.position.latMillionths) / 1000000.0f;
+        if (sample.position.latHemisphere != u'N') {
+            lat = -lat;
+        }
+        float lng = float(sample.position.lngMillionths) / 1000000.0f;
+        if (sample.position.lngHemisphere != u'E') {
+            lng = -lng;
+        }
+        track.setSample(i, sample.acceleration.x, sample.acceleration.y, sample.acceleration.z, lat, lng,
+                        sample.position.speedKmh);
+        if (lat != 0.0f || lng != 0.0f) {
+            ++withFix;
+        }
+    }
+    track.setGpsDataCount(withFix);
+    return m_storedCount;
+}
+
+quint32 SensorBatcher::kmhFromKnots(float knots)
+{
+    const float kmh = float(double(knots) * 1.852);
+    return SensorArithmetic::low32(SensorArithmetic::truncToInt64(double(kmh) + 0.5));
+}
+
+SensorBatcher::Position SensorBatcher::positionFromFields(QStringView status, QStringView latitude,
+                                                          QStringView latHemisphere, QStringView longitude,
+                                                          QStringView lngHemisphere, QStringView knots)
+{
+    if (status != u"A") {
+        return Position{};
+    }
+    Position position;
+    position.latMillionths = VexoClipData::cal_string(latitude);
+    position.latHemisphere = latHemisphere.isEmpty() ? u'\0' : latHemisphere.front().unicode();
+    position.lngMillionths = VexoClipData::cal_string(longitude);
+    position.lngHemisphere = lngHemisphere.isEmpty() ? u'\0' : lngHemisphere.front().unicode();
+    position.speedKmh = kmhFromKnots(TextNumbers::leadingFloat(knots));
+    return position;
+}

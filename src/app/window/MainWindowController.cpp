@@ -10,6 +10,8 @@
 #include "app/Preferences.h"
 #include "app/RecordingLibrary.h"
 #include "app/VexoLanguages.h"
+#include "export/RecordingCopy.h"
+#include "export/VideoConverter.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
 #include "settings/record/QB62SettingManager.h"
@@ -23,7 +25,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -48,7 +52,7 @@ void setX(QWidget *widget, int x)
 
 MainWindowController::MainWindowController(Options options, QObject *parent)
     : QObject(parent), m_options(std::move(options)), m_ui(std::make_unique<Ui::MainWindow>()),
-      m_mainWindow(std::make_unique<MainWindow>())
+      m_mainWindow(std::make_unique<MainWindow>()), m_videoConverter(std::make_unique<VideoConverter>())
 {
     if (!m_options.volumes) {
         m_options.volumes = SystemVolumes::system();
@@ -169,6 +173,7 @@ void MainWindowController::showMainWindow()
     connect(m_ui->removeFileButton, &ImageButton::clicked, this, &MainWindowController::removeFileButtonTouched);
     connect(m_ui->fileListRemoveButton_OEM, &ImageButton::clicked, this,
             &MainWindowController::removeFileButtonTouched);
+    connect(m_ui->saveFileButton, &ImageButton::clicked, this, &MainWindowController::saveFileButtonTouched);
     connect(m_ui->selectFolderButton, &ImageButton::clicked, this, &MainWindowController::selectFolderButtonTouched);
     connect(m_ui->selectFolderButton_OEM, &ImageButton::clicked, this,
             &MainWindowController::selectFolderButtonTouched);
@@ -559,4 +564,53 @@ void MainWindowController::appExitButtonTouched()
 void MainWindowController::appMinimizeButtonTouched()
 {
     m_mainWindow->showMinimized();
+}
+
+std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl &url)
+{
+    return m_videoConverter->checkAndConvertVideo(url);
+}
+
+void MainWindowController::saveFileButtonTouched()
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        return;
+    }
+    const QUrl source = takeBigVideoURL(row);
+    if (source.isEmpty()) {
+        return;
+    }
+    QFileDialog dialog(m_mainWindow.get(), localized(u"저장"_s));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::Accept, localized(u"저장"_s));
+    dialog.setLabelText(QFileDialog::Reject, localized(u"취소"_s));
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    dialog.setDirectory(QDir(videos).exists() ? videos : QDir::homePath());
+    dialog.selectFile(source.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    saveCopyOfRecording(source, dialog.selectedFiles().constFirst());
+}
+
+bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString &destination)
+{
+    QString error;
+    if (RecordingCopy::save(source.toLocalFile(), destination, &error)) {
+        return true;
+    }
+    // A copy the user believes made but that is not there is worse than no copy: say so.
+    auto *alert =
+        new QMessageBox(QMessageBox::Warning, localized(u"저장"_s), localized(u"파일을 저장하지 못했습니다."_s),
+                        QMessageBox::NoButton, m_mainWindow.get());
+    alert->setObjectName(u"saveFailedAlert"_s);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setInformativeText(error);
+    alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+    return false;
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class ImageButton;
 class MainWindow;
@@ -20,6 +21,7 @@ class QTimer;
 class RecordingLibrary;
 class SplashWindowController;
 class VolumeMonitor;
+class VideoConverter;
 class VolumeSource;
 namespace Ui {
 class MainWindow;
@@ -102,6 +104,14 @@ public:
     QUrl takeBigVideoURL(int row) const;
     bool isVideoSwitched() const { return m_isVideoSwitched; }
 
+    // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
+    // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
+    std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
+    // Asks where to save a copy of the selected row's recording and saves it there.
+    void saveFileButtonTouched();
+    // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
+    bool saveCopyOfRecording(const QUrl &source, const QString &destination);
+
     // Keyboard commands of the main window.
     void performKeyCommand(KeyCommandTable::Command command);
     void appExitButtonTouched();
@@ -144,4 +154,5 @@ private:
     bool m_isVideoSwitched = false;
     bool m_movieFitsScrollView = true;
     bool m_isMainWindowShown = false;
+    std::unique_ptr<VideoConverter> m_videoConverter;
 };

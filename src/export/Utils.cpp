@@ -37,3 +37,28 @@ bool Utils::isEXteranlMemoryWithURL(const QUrl &url, const VolumeSource &volumes
     }
     return volumes.isExternalMemory(url.toLocalFile());
 }
+
+namespace {
+QString workingDirectoryLocation()
+{
+    QString name = QCoreApplication::applicationName();
+    name.remove(u' ');
+    if (name.isEmpty()) {
+        name = u"Velmora"_s;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' + name;
+}
+} // namespace
+
+QString Utils::GetWorkingDirectoryPath()
+{
+    const QString path = workingDirectoryLocation();
+    return QDir().mkpath(path) ? path : QString();
+}
+
+void Utils::RemoveWorkingDirectory()
+{
+    const QString path = workingDirectoryLocation();
+    QDir(path + u"/temp_video"_s).removeRecursively();
+    QDir().rmdir(path); // only succeeds when nothing else is in it
+}

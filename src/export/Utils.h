@@ -22,4 +22,11 @@ public:
     // a location that does not exist. The second form asks VOLUMES instead of the system.
     static bool isEXteranlMemoryWithURL(const QUrl &url);
     static bool isEXteranlMemoryWithURL(const QUrl &url, const VolumeSource &volumes);
+
+    // The private working folder for converted copies: "Velmora" in the user's documents folder,
+    // created when missing. Empty when it cannot be created.
+    static QString GetWorkingDirectoryPath();
+    // Removes what the program put into the working folder ("temp_video") and then the folder
+    // itself if that left it empty. Anything else found there is the user's and stays.
+    static void RemoveWorkingDirectory();
 };

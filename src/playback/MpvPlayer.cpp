@@ -25,12 +25,21 @@ MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
         return;
     }
     const std::pair<const char *, const char *> options[] = {
-        {"config", "no"},        {"terminal", "no"},    {"msg-level", "all=error"},
-        {"vo", "libmpv"},        {"hwdec", "no"},       {"keep-open", "yes"},
-        {"pause", "yes"},        {"idle", "yes"},       {"hr-seek", "yes"},
-        {"input-default-bindings", "no"}, {"load-scripts", "no"}, {"ytdl", "no"},
+        {"config", "no"},
+        {"terminal", "no"},
+        {"msg-level", "all=error"},
+        {"vo", "libmpv"},
+        {"hwdec", "no"},
+        {"keep-open", "yes"},
+        {"pause", "yes"},
+        {"idle", "yes"},
+        {"hr-seek", "yes"},
+        {"input-default-bindings", "no"},
+        {"load-scripts", "no"},
+        {"ytdl", "no"},
         // Without a sound device mpv must still reach the end of a file: fall back to no output.
-        {"ao", "pipewire,pulse,alsa,null"}, {"audio-client-name", "Velmora"},
+        {"ao", "pipewire,pulse,alsa,null"},
+        {"audio-client-name", "Velmora"},
     };
     for (const auto &[name, value] : options) {
         mpv_set_option_string(m_handle, name, value);

@@ -1,6 +1,7 @@
 #include "VexoAVView.h"
 
 #include "MpvPlayer.h"
+
 #include "ui/NamedImage.h"
 
 #include <QLabel>

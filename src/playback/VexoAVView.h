@@ -12,7 +12,8 @@
 class MpvPlayer;
 class QLabel;
 
-enum VexoAVViewStatus : qint32 {
+enum VexoAVViewStatus : qint32
+{
     VexoAVViewStatusInit = 0,
     VexoAVViewStatusLoading = 1,
     VexoAVViewStatusPrepared = 2,

@@ -1,5 +1,6 @@
 // The player view against real files made with ffmpeg at test time.
 #include "playback/VexoAVView.h"
+
 #include "playback/VexoQTMovieView.h"
 #include "support/QtPrinters.h"
 
@@ -41,13 +42,14 @@ protected:
     static void SetUpTestSuite()
     {
         // 3 s of 30 fps picture with sound, a smaller 2 s one, and sound alone.
-        ASSERT_TRUE(ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=320x240:rate=30:duration=3"_s, u"-f"_s,
-                            u"lavfi"_s, u"-i"_s, u"sine=frequency=440:duration=3"_s, u"-c:v"_s, u"libx264"_s,
-                            u"-preset"_s, u"ultrafast"_s, u"-g"_s, u"30"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s,
-                            u"aac"_s, u"-shortest"_s, media(u"front f#1 é.mov"_s)}));
-        ASSERT_TRUE(ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=160x120:rate=30:duration=2"_s, u"-c:v"_s,
-                            u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s,
-                            media(u"rear.mov"_s)}));
+        ASSERT_TRUE(ffmpeg({u"-f"_s,   u"lavfi"_s,   u"-i"_s,        u"testsrc2=size=320x240:rate=30:duration=3"_s,
+                            u"-f"_s,   u"lavfi"_s,   u"-i"_s,        u"sine=frequency=440:duration=3"_s,
+                            u"-c:v"_s, u"libx264"_s, u"-preset"_s,   u"ultrafast"_s,
+                            u"-g"_s,   u"30"_s,      u"-pix_fmt"_s,  u"yuv420p"_s,
+                            u"-c:a"_s, u"aac"_s,     u"-shortest"_s, media(u"front f#1 é.mov"_s)}));
+        ASSERT_TRUE(
+            ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=160x120:rate=30:duration=2"_s, u"-c:v"_s,
+                    u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, media(u"rear.mov"_s)}));
         ASSERT_TRUE(ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=frequency=440:duration=2"_s, u"-c:a"_s, u"aac"_s,
                             media(u"sound.m4a"_s)}));
         QFile broken(media(u"broken.mp4"_s));

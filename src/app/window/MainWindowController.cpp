@@ -14,6 +14,7 @@
 #include "export/VideoConverter.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
+#include "playback/VexoAVView.h"
 #include "settings/record/QB62SettingManager.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -69,6 +71,11 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
 MainWindowController::~MainWindowController()
 {
     delete m_fullscreenMovieControlWindow;
+}
+
+VexoAVView *MainWindowController::smallMovieView() const
+{
+    return m_ui->smallMovieView;
 }
 
 QWidget *MainWindowController::splashWindow() const
@@ -183,6 +190,15 @@ void MainWindowController::showMainWindow()
     connect(m_mainWindow.get(), &MainWindow::resized, this, &MainWindowController::windowDidResize);
 
     // 6-7. The video area and the sound button.
+    QScrollArea *scroll = m_ui->bigMovieViewScrollView;
+    m_bigMovieView = new VexoAVView();
+    m_bigMovieView->setObjectName(u"bigMovieView"_s);
+    m_bigMovieView->resize(scroll->viewport()->size());
+    scroll->setWidget(m_bigMovieView); // the scroll view owns the player from here on
+    for (VexoAVView *player : {m_bigMovieView, m_ui->smallMovieView}) {
+        connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this,
+                &MainWindowController::updateMovieViewCoverScrren);
+    }
     m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
     m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -324,8 +340,8 @@ void MainWindowController::updateMovieViewCoverScrren()
     // Until a player holds a movie its place shows the cover picture.
     NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
     NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
-    m_ui->bigMovieCoverImageView->setVisible(true);
-    m_ui->smallMovieCoverImageView->setVisible(true);
+    m_ui->bigMovieCoverImageView->setVisible(m_bigMovieView == nullptr || !m_bigMovieView->hasMovie());
+    m_ui->smallMovieCoverImageView->setVisible(!m_ui->smallMovieView->hasMovie());
 }
 
 void MainWindowController::updatePlayTime(double currentSeconds, double durationSeconds)
@@ -344,6 +360,9 @@ void MainWindowController::resetVideoInformation()
 
 void MainWindowController::windowDidResize()
 {
+    if (m_movieFitsScrollView && m_bigMovieView != nullptr) {
+        m_bigMovieView->resize(m_ui->bigMovieViewScrollView->viewport()->size());
+    }
     const auto positions = MainWindowLayout::groupPositions(m_mainWindow->width());
     setX(m_ui->toolbarBg3, positions.toolbarBg3);
     setX(m_ui->dashBg3, positions.dashBg3);

@@ -20,6 +20,7 @@ class QTimer;
 
 class RecordingLibrary;
 class SplashWindowController;
+class VexoAVView;
 class VolumeMonitor;
 class VideoConverter;
 class VolumeSource;
@@ -53,6 +54,8 @@ public:
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
     const Ui::MainWindow &ui() const { return *m_ui; }
     RecordingLibrary *library() const { return m_library; }
+    VexoAVView *bigMovieView() const { return m_bigMovieView; }
+    VexoAVView *smallMovieView() const;
     QWidget *splashWindow() const;
     QWidget *fullscreenMovieControlWindow() const { return m_fullscreenMovieControlWindow; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -135,6 +138,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
+    VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
     QPointer<QWidget> m_fullscreenMovieControlWindow;

@@ -96,10 +96,10 @@ int QB62RecordingReader::readFile(const QString &path, VexoClipData &track)
     return read(file, track);
 }
 
-int QB62RecordingReader::read(QIODevice &device, VexoClipData &track)
+int QB62RecordingReader::read(QIODevice &device, VexoClipData &track, qsizetype windowBytes)
 {
     const qint64 size = device.size();
-    ByteWindow window(device, size, kWindowBytes);
+    ByteWindow window(device, size, qMax(windowBytes, kMinWindowBytes));
     SensorBatcher batcher(QB62Records::kPendingLimit);
     QB62Records records(batcher);
     QString text;

@@ -19,6 +19,10 @@ public:
     static constexpr qsizetype kWindowBytes = 1024 * 1024;
 
     static int readFile(const QString &path, VexoClipData &track);
-    // DEVICE must be open and report its size; it is read once, sequentially.
-    static int read(QIODevice &device, VexoClipData &track);
+    // DEVICE must be open and report its size; it is read once, sequentially, WINDOW_BYTES at a
+    // time (at least kMinWindowBytes). The result does not depend on the window size.
+    static int read(QIODevice &device, VexoClipData &track, qsizetype windowBytes = kWindowBytes);
+
+    // A window must hold a code, its size bytes and a whole record.
+    static constexpr qsizetype kMinWindowBytes = 256;
 };

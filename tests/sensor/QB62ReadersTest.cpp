@@ -219,6 +219,37 @@ TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhol
     }
 }
 
+TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
+{
+    // Records, codes, NUL runs and codes cut by their own text at every offset class: any window
+    // must read them as one pass over the whole file would.
+    QByteArray bytes = "RIFF";
+    for (int second = 0; second < 8; ++second) {
+        for (int i = 0; i < 7; ++i) {
+            bytes += QByteArray(37 * i + second, char(0x30 + i));
+            bytes += "02tx" + QByteArray(1, char(20)) + QByteArray(3 + i * 50, '\0') +
+                     u"gsensori,1,%1,%2,-7,64"_s.arg(100 + i).arg(second * 9 - i).toLatin1();
+        }
+        bytes += "0303tx03tx\x2c" + QByteArray(3, '\0') +
+                 u"GNRMC,1,A,37%1.4567,N,12658.1234,E,%2"_s.arg(10 + second).arg(second).toLatin1();
+    }
+    VexoClipData reference;
+    const int count = readRecording(bytes, reference);
+    ASSERT_EQ(count, 80);
+    for (const qsizetype window : {qsizetype(256), qsizetype(257), qsizetype(300), qsizetype(511), qsizetype(1000)}) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        VexoClipData track;
+        ASSERT_EQ(QB62RecordingReader::read(buffer, track, window), count) << window;
+        track.setClipDataCount(quint32(count));
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(at(track, i), at(reference, i)) << window << ' ' << i;
+            EXPECT_EQ(track.getGpsLat(i), reference.getGpsLat(i));
+            EXPECT_EQ(track.getGpsSpeed(i), reference.getGpsSpeed(i));
+        }
+    }
+}
+
 TEST(QB62RecordingReaderTest, ShortReadsAndOddFilesGiveNoSamples)
 {
     VexoClipData track;

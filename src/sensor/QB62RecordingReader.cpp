@@ -47,8 +47,9 @@ private:
             std::memmove(m_buffer.data(), at(pos), std::size_t(keep));
             m_length = keep;
         } else {
-            // Bytes between the window and POS are not needed: pass over them.
-            const qint64 gap = pos - end();
+            // Bytes between the window and POS are not needed: pass over them. Past the end of the
+            // data there is nothing to pass over (a code in the last bytes points beyond it).
+            const qint64 gap = qMin(pos, m_size) - end();
             if (gap > 0 && m_device.skip(gap) != gap) {
                 m_short = true;
                 m_atEnd = true;

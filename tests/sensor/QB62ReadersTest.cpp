@@ -250,6 +250,27 @@ TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
     }
 }
 
+TEST(QB62RecordingReaderTest, ACodeInTheLastBytesEndsTheScanQuietly)
+{
+    // The code's record would start past the end of the file: there is none, and what was read
+    // before stays.
+    AviWriter avi;
+    avi.chunk("00dc", QByteArray(301, 'v'))
+        .textChunk(2, record(u"gsensor,1,1,1"_s))
+        .textChunk(2, record(QString::fromLatin1(kFix)))
+        .chunk("00dc", QByteArray(201, 'v'));
+    for (const QByteArray &end : {QByteArray("02tx"), QByteArray("02tx\x01"), QByteArray("02tx\x01\0\0")}) {
+        QByteArray bytes = avi.bytes() + end;
+        // Also with a window that ends exactly at the end of the file.
+        for (const qsizetype window : {QB62RecordingReader::kWindowBytes, bytes.size(), qsizetype(256)}) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+            VexoClipData track;
+            EXPECT_EQ(QB62RecordingReader::read(buffer, track, window), 10) << end.toHex().constData() << ' ' << window;
+        }
+    }
+}
+
 TEST(QB62RecordingReaderTest, ShortReadsAndOddFilesGiveNoSamples)
 {
     VexoClipData track;

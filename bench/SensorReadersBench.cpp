@@ -99,7 +99,7 @@ bool writeRecording(const QString &path, qint64 size, Kind kind)
         }
         const QByteArray fix = kind == Kind::QB62 ? QByteArray("GPRMC,120000,A,3723.4567,N,12658.1234,E,10.0")
                                                   : QByteArray("$GPRMC,120000,A,3723.4567,N,12658.1234,E,10.0");
-        ok = ok && put("03tx" + le32(fix.size()) + fix);
+        ok = ok && put("03tx" + le32(fix.size()) + fix + (fix.size() % 2 ? QByteArray(1, '\0') : QByteArray()));
         if (ok && s % 10 == 9) {
             // Mostly padding chunks; once a text chunk of nothing but zeros, which the text-record
             // scan must cross byte by byte.
@@ -122,12 +122,12 @@ struct Recordings
 
 std::unique_ptr<Recordings> recordings;
 
-// Reads the whole file once, in the readers' window size: the floor for any reader of every byte.
-qint64 readOnce(const QString &path)
+// Reads the whole file once, READ_BYTES at a time: the floor for any reader of every byte.
+qint64 readOnce(const QString &path, qsizetype readBytes = QB62RecordingReader::kWindowBytes)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    std::vector<char> buffer(std::size_t(QB62RecordingReader::kWindowBytes));
+    std::vector<char> buffer(static_cast<std::size_t>(readBytes));
     qint64 total = 0;
     qint64 got = 0;
     while ((got = file.read(buffer.data(), qint64(buffer.size()))) > 0) {
@@ -140,26 +140,30 @@ void BM_PageCacheRead(benchmark::State &state)
 {
     qint64 bytes = 0;
     for (auto _ : state) {
-        bytes = readOnce(recordings->scanQB62);
+        bytes = readOnce(recordings->scanQB62, qsizetype(state.range(0)) * 1024);
         benchmark::DoNotOptimize(bytes);
     }
     state.SetBytesProcessed(state.iterations() * bytes);
 }
-BENCHMARK(BM_PageCacheRead)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+// Arguments: the size of one read, in KiB.
+BENCHMARK(BM_PageCacheRead)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime()->Arg(256)->Arg(1024);
 
 void BM_QB62RecordingScan(benchmark::State &state)
 {
     auto track = std::make_unique<VexoClipData>();
     int count = 0;
     for (auto _ : state) {
-        count = track->getQB62AllDataFromFile(recordings->scanQB62);
+        QFile file(recordings->scanQB62);
+        file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        count = QB62RecordingReader::read(file, *track, qsizetype(state.range(0)) * 1024);
     }
     if (count != 600) {
         state.SkipWithError("expected 600 samples");
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(recordings->scanQB62).size());
 }
-BENCHMARK(BM_QB62RecordingScan)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+// Arguments: the reader's block size, in KiB (256 is what the viewer uses).
+BENCHMARK(BM_QB62RecordingScan)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime()->Arg(256)->Arg(1024);
 
 void BM_AviChunkWalk(benchmark::State &state)
 {
@@ -172,7 +176,7 @@ void BM_AviChunkWalk(benchmark::State &state)
         state.SkipWithError("expected 600 samples");
     }
 }
-BENCHMARK(BM_AviChunkWalk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AviChunkWalk)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_TailBlock(benchmark::State &state)
 {
@@ -206,7 +210,7 @@ void BM_PeakMemoryLoadingBigRecording(benchmark::State &state)
     state.counters["peak_rss_MB"] = double(usage.ru_maxrss) / 1024.0;
     state.counters["file_MB"] = double(QFileInfo(recordings->big).size()) / (1024.0 * 1024.0);
 }
-BENCHMARK(BM_PeakMemoryLoadingBigRecording)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PeakMemoryLoadingBigRecording)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 } // namespace
 
 int main(int argc, char **argv)

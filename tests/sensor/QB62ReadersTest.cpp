@@ -210,8 +210,9 @@ TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhol
     for (const qsizetype codeAt : {window - 2, window - 4, window - 8, window - 20, window + 3}) {
         QByteArray bytes(codeAt, '\x07');
         bytes += QByteArray("02tx\x0d\0\0\0", 8) + "gsensor,3,4,5" + QByteArray(1, '\0');
-        // A NUL run of three windows between the code and the record.
-        bytes += QByteArray("03tx\x2d\0\0\0", 8) + QByteArray(3 * window, '\0') + kFix.toByteArray();
+        // A NUL run of nine windows between the code and the record (long enough that the file is
+        // read ahead on a helper thread).
+        bytes += QByteArray("03tx\x2d\0\0\0", 8) + QByteArray(9 * window, '\0') + kFix.toByteArray();
         VexoClipData track;
         ASSERT_EQ(readRecording(bytes, track), 10) << codeAt;
         EXPECT_EQ(at(track, 0), (Sample{3, 4, 5}));
@@ -232,11 +233,17 @@ TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
         }
         bytes += "0303tx03tx\x2c" + QByteArray(3, '\0') +
                  u"GNRMC,1,A,37%1.4567,N,12658.1234,E,%2"_s.arg(10 + second).arg(second).toLatin1();
+        if (second == 3) {
+            // Video between the seconds: the file is long enough to be read ahead in blocks.
+            bytes += QByteArray(3 * 1024 * 1024 + 1, '\x07');
+        }
     }
     VexoClipData reference;
     const int count = readRecording(bytes, reference);
     ASSERT_EQ(count, 80);
-    for (const qsizetype window : {qsizetype(256), qsizetype(257), qsizetype(300), qsizetype(511), qsizetype(1000)}) {
+    // Small blocks are read ahead on a helper thread; a block of the whole file is read at once.
+    for (const qsizetype window :
+         {qsizetype(256), qsizetype(257), qsizetype(300), qsizetype(511), qsizetype(1000), bytes.size()}) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         VexoClipData track;

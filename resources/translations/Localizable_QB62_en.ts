@@ -441,5 +441,9 @@ Please wait.</translation>
         <source>확인</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
 </context>
 </TS>

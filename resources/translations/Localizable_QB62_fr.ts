@@ -441,5 +441,9 @@ Veuillez patienter.</translation>
         <source>확인</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>Impossible d&apos;enregistrer le fichier.</translation>
+    </message>
 </context>
 </TS>

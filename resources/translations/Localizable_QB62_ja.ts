@@ -441,5 +441,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>확인</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>ファイルを保存できませんでした。</translation>
+    </message>
 </context>
 </TS>

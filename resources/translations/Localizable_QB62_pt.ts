@@ -441,5 +441,9 @@ Aguarde um momento.</translation>
         <source>확인</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>파일을 저장하지 못했습니다.</source>
+        <translation>Não foi possível salvar o arquivo.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "CardCommand.h"
 #include "CliOutput.h"
+#include "ConvertCommand.h"
 #include "ExportCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
@@ -35,6 +36,8 @@ constexpr Command kCommands[] = {
     {u"record", &RecordCommand::run,
      u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
+    {u"convert", &ConvertCommand::run,
+     u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

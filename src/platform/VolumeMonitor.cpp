@@ -13,7 +13,11 @@ VolumeMonitor::VolumeMonitor(std::shared_ptr<const VolumeSource> volumes, QObjec
     }
 }
 
-VolumeMonitor::~VolumeMonitor() = default;
+VolumeMonitor::~VolumeMonitor()
+{
+    // Stop watching before the mount table's file closes under the notifier.
+    delete m_notifier;
+}
 
 bool VolumeMonitor::watchMountTable(const QString &mountInfoPath)
 {

@@ -70,12 +70,26 @@ QSize ImageButton::sizeHint() const
 void ImageButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (!isEnabled()) {
+        painter.setOpacity(0.4); // a disabled control stays visible but reads as unavailable
+    }
     if (!m_picture.isNull()) {
         painter.drawPixmap(rect(), m_picture);
     }
     if (!text().isEmpty()) {
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
+
+void ImageButton::resizeEvent(QResizeEvent *event)
+{
+    QAbstractButton::resizeEvent(event);
+    // Pictures are drawn for the button's size; SVGs stay sharp when it changes.
+    if (!m_shownImageName.isEmpty()) {
+        const QString shown = m_shownImageName;
+        m_shownImageName.clear();
+        showImageNamed(shown);
     }
 }
 

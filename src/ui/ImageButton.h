@@ -10,7 +10,7 @@
 class ImageButton : public QAbstractButton
 {
     Q_OBJECT
-    Q_PROPERTY(QString imageName READ imageName WRITE setImage)
+    Q_PROPERTY(QString imageName READ imageName WRITE setImageName)
     Q_PROPERTY(bool allowAutoMouseEventImage READ allowAutoMouseEventImage WRITE setAllowAutoMouseEventImage)
 
 public:
@@ -19,6 +19,8 @@ public:
     // Shows the named picture and derives the three state names from it.
     void setImage(const QString &name);
     QString imageName() const { return m_imageName; }
+    // The same, under the name interface descriptions use.
+    void setImageName(const QString &name) { setImage(name); }
 
     bool allowAutoMouseEventImage() const { return m_allowAutoMouseEventImage; }
     void setAllowAutoMouseEventImage(bool allow);
@@ -43,6 +45,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

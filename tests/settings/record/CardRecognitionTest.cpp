@@ -78,6 +78,11 @@ TEST(CardRecognitionTest, AnUnlistedRecordHoldingItsOwnLengthIsTheLengthFieldFam
     EXPECT_EQ(manager.loadModelTypeWithSDPath(card.path()), 26);
     EXPECT_EQ(manager.modelName(), u"Other"_s);
 
+    // A listed name wins over a matching length field.
+    card.write(Record, CardFolder::record(596, "Qb62", 596));
+    EXPECT_EQ(manager.loadModelTypeWithSDPath(card.path()), 1);
+    EXPECT_EQ(manager.modelName(), u"Other"_s);
+
     // A wrong length: the INI camera when its file sits beside it, else nothing.
     card.write(Record, CardFolder::record(596, "DVR-Qx93Neo", 595));
     manager.setModelName(u"kept"_s);

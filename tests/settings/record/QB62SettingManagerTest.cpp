@@ -72,25 +72,28 @@ TEST_F(QB62SettingManagerTest, SavingWritesExactlyTheModelsLayout)
 
 TEST_F(QB62SettingManagerTest, EveryLayoutSurvivesAReadAndRewriteUnchanged)
 {
-    // One model type per record length.
-    for (qint64 type : {0, 3, 5, 7, 13, 16, 17, 21, 23, 24, 26}) {
+    // One model type per record length (type 3 with firmware 17, type 4 with an older one).
+    for (qint64 type : {0, 3, 4, 5, 7, 13, 16, 17, 21, 23, 24, 26}) {
         manager.setModelType(type);
         manager.setFirmwareVersionInt(type == 3 ? 17 : 0);
         QByteArray bytes(manager.getSaveDataSize(), '\0');
         for (qsizetype i = 0; i < bytes.size(); ++i) {
-            bytes[i] = static_cast<char>((i * 13 + type) % 127 + 1);
+            bytes[i] = static_cast<char>((i * 13 + type) % 255 + 1);
         }
-        // Texts end with a zero byte so nothing after it is lost.
+        // Each text: five bytes, a zero byte, then leftovers, which are the only bytes that change.
+        QByteArray expected = bytes;
         for (int field :
              {L::product_name, L::serial_number, L::version, L::setting_path, L::micom_version, L::tz_key}) {
-            bytes[L::offsetOf(field) + 5] = '\0';
-            for (int i = 6; i < L::field(field).width; ++i) {
-                bytes[L::offsetOf(field) + i] = '\0';
-            }
+            const int at = L::offsetOf(field);
+            bytes[at + 5] = '\0';
+            expected.replace(at + 5, L::field(field).width - 5, QByteArray(L::field(field).width - 5, '\0'));
         }
         card.write(Record, bytes);
         ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read);
-        EXPECT_EQ(card.read(Record), bytes) << "type " << type;
+        EXPECT_EQ(card.read(Record), expected) << "type " << type;
+        // A second round changes nothing more.
+        ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read);
+        EXPECT_EQ(card.read(Record), expected) << "type " << type;
     }
 }
 
@@ -171,6 +174,24 @@ TEST_F(QB62SettingManagerTest, AnUnreadableRecordChangesNothingAndIsNotReplaced)
     EXPECT_FALSE(manager.saveData());
     EXPECT_EQ(alerts->shown.size(), 1);
     EXPECT_TRUE(QFileInfo(card.filePath(Record)).isDir());
+}
+
+TEST_F(QB62SettingManagerTest, AFileTooLargeToBeARecordIsNeitherReadNorReplaced)
+{
+    // Sparse, so the test writes almost nothing.
+    QFile file(card.write(Record, CardFolder::record(432, "QB62")));
+    ASSERT_TRUE(file.resize(QB62SettingManager::MaxRecordFileSize + 1));
+    manager.setModelType(1);
+    EXPECT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Unreadable);
+    EXPECT_TRUE(manager.text(L::product_name).isNull());
+    EXPECT_FALSE(manager.saveData());
+    EXPECT_EQ(QFileInfo(file.fileName()).size(), QB62SettingManager::MaxRecordFileSize + 1);
+
+    card.write(u"SETTING/default.cfg"_s, QByteArray(8, '\x01'));
+    QFile defaults(card.filePath(u"SETTING/default.cfg"_s));
+    ASSERT_TRUE(defaults.resize(QB62SettingManager::MaxRecordFileSize + 1));
+    EXPECT_FALSE(manager.loadDefaultDataFromDefaultCfgFile());
+    EXPECT_EQ(manager.value(L::checksum), 0);
 }
 
 TEST_F(QB62SettingManagerTest, GarbageOfAnyLengthIsReadAsFarAsItGoes)

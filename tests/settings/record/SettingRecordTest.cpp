@@ -147,48 +147,6 @@ TEST(SettingRecordTest, TheWalkStopsBeforeAFieldThatDoesNotFit)
     EXPECT_EQ(record.read(QByteArray(), 60), 0);
 }
 
-// Every byte of a record of COUNT fields set to something recognisable; each text holds a text,
-// then a zero byte, then leftovers the camera may have left behind.
-QByteArray patternedRecord(int count)
-{
-    QByteArray bytes(L::recordSize(count), '\0');
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<char>((i * 37 + 11) & 0xFF);
-    }
-    for (int index = 0; index < count; ++index) {
-        const L::FieldInfo &info = L::field(index);
-        if (info.type == L::FieldType::Text) {
-            const qsizetype at = L::offsetOf(index);
-            const QByteArray text = QByteArray("T") + QByteArray::number(index);
-            for (qsizetype i = 0; i < info.width; ++i) {
-                bytes[at + i] = i < text.size() ? text.at(i) : (i == text.size() ? '\0' : 'x');
-            }
-        }
-    }
-    return bytes;
-}
-
-TEST(SettingRecordTest, ReadingThenWritingReproducesEveryLayoutByteForByte)
-{
-    for (int count : {60, 68, 78, 79, 81, 92, 93, 96, 99, 102, 113, 116}) {
-        const QByteArray original = patternedRecord(count);
-        SettingRecord record;
-        ASSERT_EQ(record.read(original, count), count);
-        // Only the leftovers after a text's first zero byte become zero.
-        QByteArray expected = original;
-        for (int index = 0; index < count; ++index) {
-            if (L::isText(index)) {
-                const qsizetype at = L::offsetOf(index);
-                const qsizetype zero = expected.indexOf('\0', at);
-                for (qsizetype i = zero; i < at + L::field(index).width; ++i) {
-                    expected[i] = '\0';
-                }
-            }
-        }
-        EXPECT_EQ(record.bytes(count), expected) << count << " fields";
-    }
-}
-
 TEST(SettingRecordTest, TextsThatAreNotUtf8SurviveTheRewriteUntilChanged)
 {
     QByteArray bytes(432, '\0');

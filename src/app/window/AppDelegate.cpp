@@ -1,0 +1,18 @@
+#include "AppDelegate.h"
+
+#include "app/Preferences.h"
+#include "export/Utils.h"
+
+AppDelegate::AppDelegate(QObject *parent) : QObject(parent)
+{
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    Preferences::initializeLanguageSetting();
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    Utils::RemoveWorkingDirectory();
+}

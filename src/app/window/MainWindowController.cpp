@@ -1,0 +1,616 @@
+#include "MainWindowController.h"
+
+#include "MainWindow.h"
+#include "RecordingListDelegate.h"
+#include "SplashWindowController.h"
+#include "ui_MainWindow.h"
+
+#include "app/MainWindowLayout.h"
+#include "app/NotificationCenter.h"
+#include "app/Preferences.h"
+#include "app/RecordingLibrary.h"
+#include "app/VexoLanguages.h"
+#include "export/RecordingCopy.h"
+#include "export/VideoConverter.h"
+#include "platform/SystemVolumes.h"
+#include "platform/VolumeMonitor.h"
+#include "settings/record/QB62SettingManager.h"
+#include "ui/ImageButton.h"
+#include "ui/NamedImage.h"
+#include "ui/ViewExtensions.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
+
+// Runs WORK on the next turn of the event loop, after everything already queued.
+template <typename Work> void queue(QObject *context, Work work)
+{
+    QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
+}
+
+void setX(QWidget *widget, int x)
+{
+    widget->move(x, widget->y());
+}
+} // namespace
+
+MainWindowController::MainWindowController(Options options, QObject *parent)
+    : QObject(parent), m_options(std::move(options)), m_ui(std::make_unique<Ui::MainWindow>()),
+      m_mainWindow(std::make_unique<MainWindow>()), m_videoConverter(std::make_unique<VideoConverter>())
+{
+    if (!m_options.volumes) {
+        m_options.volumes = SystemVolumes::system();
+    }
+    QB62SettingManager::SharedQB62SettingManager()->setVolumeSource(m_options.volumes);
+    m_ui->setupUi(m_mainWindow.get());
+    m_splash = new SplashWindowController(this);
+    m_library = new RecordingLibrary(this);
+    m_removeFileButton = m_ui->removeFileButton;
+    m_selectedDirTextField = m_ui->selectedDirTextField;
+    awakeFromNib();
+}
+
+MainWindowController::~MainWindowController()
+{
+    delete m_fullscreenMovieControlWindow;
+}
+
+QWidget *MainWindowController::splashWindow() const
+{
+    return m_splash->splashWindow();
+}
+
+void MainWindowController::awakeFromNib()
+{
+    m_movieFitsScrollView = true;
+    NamedImage::setImage(m_splash->splashImagView(), u"VL3_pcviewer_splash_mac"_s);
+    m_mainWindow->setWindowTitle(u"Velmora"_s);
+    m_ui->quitAction->setText(u"Quit %1"_s.arg(u"Velmora"_s));
+    connect(m_ui->quitAction, &QAction::triggered, this, &MainWindowController::appExitButtonTouched);
+    m_mainWindow->setStyleSheet(
+        u"QMainWindow, #mainView { background: #101820; color: #d6dfe9; }"
+        u"QLineEdit { background: transparent; color: #d6dfe9; }"
+        u"QTableView { background: #0b1118; color: #d6dfe9; selection-background-color: #2a3f57; }"
+        u"QMenuBar { background: #16202a; color: #d6dfe9; }"_s);
+    m_ui->toolbarBg3->setColor(QColor(0x16, 0x20, 0x2a));
+    m_ui->dashBg3->setColor(QColor(0x16, 0x20, 0x2a));
+
+    // A borderless window still needs a way to minimise and close it.
+    auto *corner = new QWidget(m_ui->mainMenu);
+    auto *cornerLayout = new QHBoxLayout(corner);
+    cornerLayout->setContentsMargins(0, 0, 4, 0);
+    cornerLayout->setSpacing(4);
+    for (const auto &[name, action] : {std::pair{u"btn_min_1"_s, &MainWindowController::appMinimizeButtonTouched},
+                                       std::pair{u"btn_close_1"_s, &MainWindowController::appExitButtonTouched}}) {
+        auto *button = new ImageButton(corner);
+        button->setFixedSize(20, 20);
+        button->setImage(name);
+        cornerLayout->addWidget(button);
+        connect(button, &ImageButton::clicked, this, action);
+    }
+    m_ui->mainMenu->setCornerWidget(corner, Qt::TopRightCorner);
+
+    m_splashTimer = new QTimer(this);
+    m_splashTimer->setSingleShot(true);
+    connect(m_splashTimer, &QTimer::timeout, this, &MainWindowController::showMainWindow);
+}
+
+void MainWindowController::start()
+{
+    splashWindow()->show();
+    m_splashTimer->start(m_options.splashMs);
+}
+
+void MainWindowController::showMainWindow()
+{
+    if (m_isMainWindowShown) {
+        return;
+    }
+    m_isMainWindowShown = true;
+
+    // 1. Bring the main window forward once this method has returned.
+    queue(this, [this] {
+        m_mainWindow->show();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+        splashWindow()->hide();
+    });
+
+    // 2. Preferences and cards.
+    connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this,
+            &MainWindowController::applyLanguageSettings);
+    m_volumeMonitor = new VolumeMonitor(m_options.volumes, this);
+    if (m_options.volumes == SystemVolumes::system()) {
+        m_volumeMonitor->watchMountTable();
+    }
+    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::updateModelInfo);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::updateModelInfo);
+
+    // 3. Map place, list strip, menus and version, once the window is up.
+    queue(this, [this] {
+        m_ui->mapCoverView->show();
+        m_ui->fileListRemoveButton_OEM->hide();
+        ImageButton *home = m_ui->goHomepageButton;
+        home->setAllowAutoMouseEventImage(true);
+        home->resize(263, home->height());
+        home->setImage(u"brand_link_kestrix1"_s);
+        home->setFocusPolicy(Qt::NoFocus);
+
+        m_ui->fileListControlView_OEM->setGeometry(m_ui->fileListControlView->geometry());
+        m_ui->fileListControlView->hide();
+        m_ui->fileListControlView_OEM->show();
+        m_removeFileButton = m_ui->fileListRemoveButton_OEM;
+        m_selectedDirTextField = m_ui->selectedDirTextField_OEM;
+        m_selectedDirTextField->setProperty("text", m_ui->selectedDirTextField->text());
+
+        buildMenus();
+        m_ui->mainVersionLabel->setText(u"Ver %1"_s.arg(QCoreApplication::applicationVersion()));
+        m_ui->mainVersionLabel->show();
+    });
+
+    // 4-5. The list and the keyboard.
+    m_mainWindow->setKeyEventDelegate(this);
+    QTableView *table = m_ui->fileListTableView;
+    table->setModel(m_library);
+    table->setItemDelegate(new RecordingListDelegate(table));
+    connect(table, &QTableView::doubleClicked, this, &MainWindowController::videoFileListDoubleClicked);
+    connect(m_ui->removeFileButton, &ImageButton::clicked, this, &MainWindowController::removeFileButtonTouched);
+    connect(m_ui->fileListRemoveButton_OEM, &ImageButton::clicked, this,
+            &MainWindowController::removeFileButtonTouched);
+    connect(m_ui->saveFileButton, &ImageButton::clicked, this, &MainWindowController::saveFileButtonTouched);
+    connect(m_ui->selectFolderButton, &ImageButton::clicked, this, &MainWindowController::selectFolderButtonTouched);
+    connect(m_ui->selectFolderButton_OEM, &ImageButton::clicked, this,
+            &MainWindowController::selectFolderButtonTouched);
+    for (ImageButton *button : filterButtons()) {
+        connect(button, &ImageButton::clicked, this, [this, button] { videoFileFilterTouched(button); });
+    }
+    connect(m_mainWindow.get(), &MainWindow::resized, this, &MainWindowController::windowDidResize);
+
+    // 6-7. The video area and the sound button.
+    m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
+    m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_isVideoSwitched = false;
+    m_ui->muteButton->setAllowAutoMouseEventImage(false);
+
+    // 8. The strip that floats over a full-screen picture lives in a window of its own.
+    m_fullscreenMovieControlWindow = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool);
+    m_fullscreenMovieControlWindow->setGeometry(m_ui->fullscreenMovieControlView->geometry());
+    m_fullscreenMovieControlWindow->setStyleSheet(u"background: black;"_s);
+    m_ui->fullscreenMovieControlView->setParent(m_fullscreenMovieControlWindow);
+    m_ui->fullscreenMovieControlView->move(0, 0);
+    m_ui->fullscreenMovieControlView->show();
+
+    // 9-10. Captions, the card, then the filter that shows everything.
+    applyLanguageSettings();
+    queue(this, [this] { videoFileFilterTouched(m_ui->fileListAllButton_OEM); });
+    if (!m_options.folderPath.isEmpty()) {
+        queue(this, [this] { refreshVideoFileListWithURL(QUrl::fromLocalFile(m_options.folderPath)); });
+    }
+
+    // 11-12.
+    for (QLineEdit *field :
+         {m_ui->modelTextField, m_ui->gxTextField, m_ui->gyTextField, m_ui->gzTextField, m_ui->latTextField,
+          m_ui->lngTextField, m_ui->fileDateTextField, m_ui->playTimeTextField}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, Qt::white);
+        field->setPalette(palette);
+    }
+    enableVideoControls(false);
+    updateMovieViewCoverScrren();
+    resetVideoInformation();
+}
+
+void MainWindowController::buildMenus()
+{
+    m_languageMenu = new QMenu(localized(u"언어"_s), m_ui->mainMenu);
+    m_languageEnglishMenuItem =
+        m_languageMenu->addAction(localized(u"영어"_s), this, &MainWindowController::languageChangeToEnglish);
+    m_languageFrenchMenuItem =
+        m_languageMenu->addAction(localized(u"프랑스어"_s), this, &MainWindowController::languageChangeToFrench);
+    m_languageJapaneseMenuItem =
+        m_languageMenu->addAction(localized(u"일본어"_s), this, &MainWindowController::languageChangeToJapanese);
+    for (QAction *item : m_languageMenu->actions()) {
+        item->setCheckable(true);
+    }
+    m_languageMenuItem = m_ui->mainMenu->addMenu(m_languageMenu);
+    markCurrentLanguage();
+
+    m_unitMenu = new QMenu(localized(u"속도 단위"_s), m_ui->mainMenu);
+    m_unitKmphMenuItem = m_unitMenu->addAction(localized(u"KM/H"_s), this, &MainWindowController::onMenuSpeedKmph);
+    m_unitMphMenuItem = m_unitMenu->addAction(localized(u"MPH"_s), this, &MainWindowController::onMenuSpeedMph);
+    m_unitKmphMenuItem->setCheckable(true);
+    m_unitMphMenuItem->setCheckable(true);
+    m_unitMenuItem = m_ui->mainMenu->addMenu(m_unitMenu);
+    markCurrentSpeedUnit();
+}
+
+void MainWindowController::applyLanguageSettings()
+{
+    queue(this, [this] {
+        if (m_languageMenu != nullptr) {
+            m_languageMenu->setTitle(localized(u"언어"_s));
+            m_languageEnglishMenuItem->setText(localized(u"영어"_s));
+            m_languageFrenchMenuItem->setText(localized(u"프랑스어"_s));
+            m_languageJapaneseMenuItem->setText(localized(u"일본어"_s));
+            m_unitMenu->setTitle(localized(u"속도 단위"_s));
+            m_unitKmphMenuItem->setText(localized(u"KM/H"_s));
+            m_unitMphMenuItem->setText(localized(u"MPH"_s));
+        }
+        const QStringList keys = {u"파일_전체"_s, u"파일_상시"_s, u"파일_모션"_s, u"파일_이벤트"_s, u"파일_수동"_s};
+        const QList<ImageButton *> buttons = filterButtons();
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            buttons.at(i)->setText(localized(keys.at(i)));
+        }
+        updateModelInfo();
+        initializeFileSortingButtons();
+    });
+}
+
+void MainWindowController::updateModelInfo()
+{
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    if (!m_options.cardPath.isEmpty()) {
+        // A card copied to disk (or a demo card) stands in for the first camera card found.
+        manager->recognizeCardAtPath(m_options.cardPath);
+        manager->setSdcard_url(QUrl::fromLocalFile(m_options.cardPath));
+    } else {
+        manager->loadVersionInfo();
+    }
+    const qint64 type = manager->modelType();
+    if (type == -1) {
+        m_selectedDirTextField->setProperty("text", QString());
+        m_library->clearVideoFileList();
+        reloadTable();
+        m_ui->settingsButton->setEnabled(false);
+        m_ui->modelTextField->setText(localized(u"unknown"_s));
+        return;
+    }
+    if (type != 26) {
+        manager->setModelName(manager->modelNameList().value(type));
+    }
+    refreshVideoFileListWithURL(manager->sdcard_url());
+    m_ui->settingsButton->setEnabled(true);
+    const QString name = manager->modelName();
+    m_ui->modelTextField->setText(name.isEmpty() ? localized(u"unknown"_s) : name);
+}
+
+QList<ImageButton *> MainWindowController::filterButtons() const
+{
+    return {m_ui->fileListAllButton_OEM, m_ui->fileListAlwaysButton_OEM, m_ui->fileListMotionButton_OEM,
+            m_ui->fileListEventButton_OEM, m_ui->fileListManualButton_OEM};
+}
+
+QList<QWidget *> MainWindowController::videoControls() const
+{
+    return {m_ui->snapShotButton,    m_ui->printButton,      m_ui->playPauseButton,
+            m_ui->stopButton,        m_ui->rewindButton,     m_ui->fastForwardButton,
+            m_ui->prevFileButton,    m_ui->nextFileButton,   m_ui->zoomInButton,
+            m_ui->zoomOutButton,     m_ui->resetScaleButton, m_ui->fullScreenButton,
+            m_ui->flipButton,        m_ui->volumeSliderView, m_ui->seekTimeSldierView,
+            m_ui->switchVideoButton, m_ui->muteButton,       m_ui->bigMovieViewScrollView,
+            m_ui->smallMovieView};
+}
+
+void MainWindowController::enableVideoControls(bool enabled)
+{
+    for (QWidget *control : videoControls()) {
+        control->setEnabled(enabled);
+    }
+    for (QWidget *icon : {static_cast<QWidget *>(m_ui->shockCarImageView), static_cast<QWidget *>(m_ui->earthImageView),
+                          static_cast<QWidget *>(m_ui->gpsImageView), m_ui->speedMeterView}) {
+        icon->setVisible(enabled);
+    }
+}
+
+void MainWindowController::updateMovieViewCoverScrren()
+{
+    // Until a player holds a movie its place shows the cover picture.
+    NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
+    NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
+    m_ui->bigMovieCoverImageView->setVisible(true);
+    m_ui->smallMovieCoverImageView->setVisible(true);
+}
+
+void MainWindowController::updatePlayTime(double currentSeconds, double durationSeconds)
+{
+    m_ui->playTimeTextField->setText(MainWindowLayout::playTimeText(currentSeconds, durationSeconds));
+}
+
+void MainWindowController::resetVideoInformation()
+{
+    updatePlayTime(0.0, 0.0);
+    for (QLineEdit *field : {m_ui->gxTextField, m_ui->gyTextField, m_ui->gzTextField, m_ui->latTextField,
+                             m_ui->lngTextField, m_ui->fileDateTextField}) {
+        field->clear();
+    }
+}
+
+void MainWindowController::windowDidResize()
+{
+    const auto positions = MainWindowLayout::groupPositions(m_mainWindow->width());
+    setX(m_ui->toolbarBg3, positions.toolbarBg3);
+    setX(m_ui->dashBg3, positions.dashBg3);
+    setX(m_ui->toolbarButtons, positions.toolbarButtons);
+    setX(m_ui->dashboardCtrls, positions.dashboardCtrls);
+}
+
+void MainWindowController::languageChangeToEnglish()
+{
+    markRadio(m_languageEnglishMenuItem);
+    languageChange(u"en"_s);
+}
+
+void MainWindowController::languageChangeToFrench()
+{
+    markRadio(m_languageFrenchMenuItem);
+    languageChange(u"fr"_s);
+}
+
+void MainWindowController::languageChangeToJapanese()
+{
+    markRadio(m_languageJapaneseMenuItem);
+    languageChange(u"ja"_s);
+}
+
+void MainWindowController::languageChangeToPortuguese()
+{
+    markRadio(m_languagePortugueseMenuItem);
+    languageChange(u"pt"_s);
+}
+
+void MainWindowController::languageChange(const QString &code)
+{
+    Preferences::changeLanguage(code);
+}
+
+void MainWindowController::onMenuSpeedKmph()
+{
+    markRadio(m_unitKmphMenuItem);
+    setSpeedUnit(Preferences::KilometresPerHour);
+}
+
+void MainWindowController::onMenuSpeedMph()
+{
+    markRadio(m_unitMphMenuItem);
+    setSpeedUnit(Preferences::MilesPerHour);
+}
+
+void MainWindowController::setSpeedUnit(int unit)
+{
+    Preferences::setSpeedUnit(unit);
+}
+
+void MainWindowController::markRadio(QAction *item)
+{
+    if (item == nullptr) {
+        return;
+    }
+    const QList<QObject *> owners = item->associatedObjects();
+    for (QObject *owner : owners) {
+        if (auto *menu = qobject_cast<QMenu *>(owner)) {
+            for (QAction *other : menu->actions()) {
+                other->setChecked(other == item);
+            }
+        }
+    }
+}
+
+void MainWindowController::markCurrentLanguage()
+{
+    const QString code = QSettings().value(QString(Preferences::LanguageKey)).toString();
+    if (code == u"pt") {
+        // There is no Portuguese item: nothing is marked.
+        for (QAction *item : m_languageMenu->actions()) {
+            item->setChecked(false);
+        }
+    } else if (code == u"fr") {
+        markRadio(m_languageFrenchMenuItem);
+    } else if (code == u"ja") {
+        markRadio(m_languageJapaneseMenuItem);
+    } else {
+        markRadio(m_languageEnglishMenuItem);
+    }
+}
+
+void MainWindowController::markCurrentSpeedUnit()
+{
+    Preferences::initializeSpeedUnit();
+    markRadio(Preferences::speedUnit() == Preferences::MilesPerHour ? m_unitMphMenuItem : m_unitKmphMenuItem);
+}
+
+void MainWindowController::refreshVideoFileListWithURL(const QUrl &root)
+{
+    m_library->refreshVideoFileListWithURL(root);
+    refreshVideoFileList();
+}
+
+void MainWindowController::refreshVideoFileList()
+{
+    const QUrl root = m_library->selectedVideoDirectoryUrl();
+    m_selectedDirTextField->setProperty("text", root.isLocalFile() ? root.toLocalFile() : root.toString());
+    m_library->refreshVideoFileList();
+    reloadTable();
+    if (m_library->rowCount() > 0) {
+        m_ui->fileListTableView->selectRow(0);
+    }
+}
+
+void MainWindowController::reloadTable()
+{
+    const bool any = m_library->rowCount() > 0;
+    m_removeFileButton->setEnabled(any);
+    m_ui->saveFileButton->setEnabled(any);
+}
+
+void MainWindowController::selectFolderButtonTouched()
+{
+    QFileDialog dialog(m_mainWindow.get(), localized(u"열기"_s));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::Accept, localized(u"열기"_s));
+    dialog.setLabelText(QFileDialog::Reject, localized(u"취소"_s));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) {
+        return;
+    }
+    refreshVideoFileListWithURL(dialog.selectedUrls().constLast());
+}
+
+void MainWindowController::initializeFileSortingButtons()
+{
+    for (ImageButton *button : filterButtons()) {
+        ViewExtensions::setTitleColor(button, Qt::white);
+    }
+}
+
+void MainWindowController::setVideoFileFilterWithButton(ImageButton *button)
+{
+    const QList<ImageButton *> buttons = filterButtons();
+    const qsizetype index = buttons.indexOf(button);
+    if (index < 0) {
+        return;
+    }
+    m_library->setVideoFileFilter(uint(index));
+    for (ImageButton *each : buttons) {
+        const bool selected = each == button;
+        each->setAllowAutoMouseEventImage(!selected);
+        each->setImage(selected ? u"sorting_btn_60_2"_s : u"sorting_btn_60_1"_s);
+    }
+}
+
+void MainWindowController::videoFileFilterTouched(ImageButton *button)
+{
+    setVideoFileFilterWithButton(button);
+    // Reloading the list keeps the selected row number, as long as the list is that long.
+    const int row = selectedRow();
+    m_library->applyVideoFileFilter();
+    reloadTable();
+    if (row >= 0 && row < m_library->rowCount()) {
+        m_ui->fileListTableView->selectRow(row);
+    }
+}
+
+int MainWindowController::selectedRow() const
+{
+    const QModelIndexList rows = m_ui->fileListTableView->selectionModel() != nullptr
+                                     ? m_ui->fileListTableView->selectionModel()->selectedRows()
+                                     : QModelIndexList();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+void MainWindowController::videoFileListDoubleClicked()
+{
+    const int row = selectedRow();
+    if (row >= 0) {
+        playVideoWithIdx(row);
+    }
+}
+
+void MainWindowController::playVideoWithIdx(int row)
+{
+    const QUrl url = m_library->urlAt(row);
+    if (!url.isEmpty()) {
+        Q_EMIT playVideoRequested(row, url);
+    }
+}
+
+QUrl MainWindowController::takeBigVideoURL(int row) const
+{
+    return m_library->takeBigVideoURL(row, m_isVideoSwitched);
+}
+
+void MainWindowController::removeFileButtonTouched()
+{
+    if (m_library->removeFileAt(selectedRow())) {
+        reloadTable();
+    }
+}
+
+void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
+{
+    switch (command) {
+    case KeyCommandTable::Command::AppExit:
+        appExitButtonTouched();
+        return;
+    case KeyCommandTable::Command::AppMinimize:
+        appMinimizeButtonTouched();
+        return;
+    default:
+        Q_EMIT playerCommandRequested(command);
+    }
+}
+
+void MainWindowController::appExitButtonTouched()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindowController::appMinimizeButtonTouched()
+{
+    m_mainWindow->showMinimized();
+}
+
+std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl &url)
+{
+    return m_videoConverter->checkAndConvertVideo(url);
+}
+
+void MainWindowController::saveFileButtonTouched()
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        return;
+    }
+    const QUrl source = takeBigVideoURL(row);
+    if (source.isEmpty()) {
+        return;
+    }
+    QFileDialog dialog(m_mainWindow.get(), localized(u"저장"_s));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::Accept, localized(u"저장"_s));
+    dialog.setLabelText(QFileDialog::Reject, localized(u"취소"_s));
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    dialog.setDirectory(QDir(videos).exists() ? videos : QDir::homePath());
+    dialog.selectFile(source.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    saveCopyOfRecording(source, dialog.selectedFiles().constFirst());
+}
+
+bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString &destination)
+{
+    QString error;
+    if (RecordingCopy::save(source.toLocalFile(), destination, &error)) {
+        return true;
+    }
+    // A copy the user believes made but that is not there is worse than no copy: say so.
+    auto *alert =
+        new QMessageBox(QMessageBox::Warning, localized(u"저장"_s), localized(u"파일을 저장하지 못했습니다."_s),
+                        QMessageBox::NoButton, m_mainWindow.get());
+    alert->setObjectName(u"saveFailedAlert"_s);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setInformativeText(error);
+    alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+    return false;
+}

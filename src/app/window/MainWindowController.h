@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/KeyCommandTable.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class ImageButton;
+class MainWindow;
+class QAction;
+class QMenu;
+class QTimer;
+
+class RecordingLibrary;
+class SplashWindowController;
+class VolumeMonitor;
+class VideoConverter;
+class VolumeSource;
+namespace Ui {
+class MainWindow;
+}
+
+// The one controller of the main window: it builds the window from its description, follows card
+// insertion and removal, and wires the recording list, the menus and the keyboard to the
+// collaborators that do the work (RecordingLibrary, Preferences, the settings manager).
+class MainWindowController : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        // Treat this folder as the camera card instead of looking among the mounted volumes.
+        QString cardPath;
+        // List this folder as if the user had chosen it.
+        QString folderPath;
+        // Where mounted volumes are listed; the system's mounts when not given.
+        std::shared_ptr<const VolumeSource> volumes;
+        // How long the splash shows before the main window.
+        int splashMs = 2000;
+    };
+
+    explicit MainWindowController(Options options, QObject *parent = nullptr);
+    ~MainWindowController() override;
+
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+    const Ui::MainWindow &ui() const { return *m_ui; }
+    RecordingLibrary *library() const { return m_library; }
+    QWidget *splashWindow() const;
+    QWidget *fullscreenMovieControlWindow() const { return m_fullscreenMovieControlWindow; }
+    QMenu *languageMenu() const { return m_languageMenu; }
+    QMenu *unitMenu() const { return m_unitMenu; }
+    QAction *languageEnglishMenuItem() const { return m_languageEnglishMenuItem; }
+    QAction *languageFrenchMenuItem() const { return m_languageFrenchMenuItem; }
+    QAction *languageJapaneseMenuItem() const { return m_languageJapaneseMenuItem; }
+    QAction *unitKmphMenuItem() const { return m_unitKmphMenuItem; }
+    QAction *unitMphMenuItem() const { return m_unitMphMenuItem; }
+    bool isMainWindowShown() const { return m_isMainWindowShown; }
+
+    // Start-up: the splash now, the main window after the splash time.
+    void start();
+    void showMainWindow();
+
+    void applyLanguageSettings();
+    void refreshSpeedUnitHandler();
+    void updateModelInfo();
+    void enableVideoControls(bool enabled);
+    void updateMovieViewCoverScrren();
+    void updatePlayTime(double currentSeconds, double durationSeconds);
+    void resetVideoInformation();
+    void windowDidResize();
+
+    void languageChangeToEnglish();
+    void languageChangeToFrench();
+    void languageChangeToJapanese();
+    void languageChangeToPortuguese();
+    void languageChange(const QString &code);
+    void onMenuSpeedKmph();
+    void onMenuSpeedMph();
+    void setSpeedUnit(int unit);
+    static void markRadio(QAction *item);
+    void markCurrentLanguage();
+    void markCurrentSpeedUnit();
+
+    // Recording list.
+    void refreshVideoFileListWithURL(const QUrl &root);
+    void refreshVideoFileList();
+    void selectFolderButtonTouched();
+    void initializeFileSortingButtons();
+    void setVideoFileFilterWithButton(ImageButton *button);
+    void videoFileFilterTouched(ImageButton *button);
+    void videoFileListDoubleClicked();
+    void playVideoWithIdx(int row);
+    void removeFileButtonTouched();
+    int selectedRow() const;
+    // The recording the large player shows for ROW (its partner while the players are swapped).
+    QUrl takeBigVideoURL(int row) const;
+    bool isVideoSwitched() const { return m_isVideoSwitched; }
+
+    // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
+    // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
+    std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
+    // Asks where to save a copy of the selected row's recording and saves it there.
+    void saveFileButtonTouched();
+    // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
+    bool saveCopyOfRecording(const QUrl &source, const QString &destination);
+
+    // Keyboard commands of the main window.
+    void performKeyCommand(KeyCommandTable::Command command);
+    void appExitButtonTouched();
+    void appMinimizeButtonTouched();
+
+Q_SIGNALS:
+    // A list row is to be played from its start; the playback controller takes it from here.
+    void playVideoRequested(int row, const QUrl &url);
+    // A keyboard command for the player (transport, volume, full screen).
+    void playerCommandRequested(KeyCommandTable::Command command);
+
+private:
+    void awakeFromNib();
+    void buildMenus();
+    void reloadTable();
+    QList<ImageButton *> filterButtons() const;
+    QList<QWidget *> videoControls() const;
+
+    Options m_options;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    SplashWindowController *m_splash = nullptr;
+    RecordingLibrary *m_library = nullptr;
+    VolumeMonitor *m_volumeMonitor = nullptr;
+    QTimer *m_splashTimer = nullptr;
+    QPointer<QWidget> m_fullscreenMovieControlWindow;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_unitMenu = nullptr;
+    QAction *m_languageMenuItem = nullptr;
+    QAction *m_unitMenuItem = nullptr;
+    QAction *m_languageEnglishMenuItem = nullptr;
+    QAction *m_languageFrenchMenuItem = nullptr;
+    QAction *m_languageJapaneseMenuItem = nullptr;
+    QAction *m_languagePortugueseMenuItem = nullptr; // never built: the menu offers three languages
+    QAction *m_unitKmphMenuItem = nullptr;
+    QAction *m_unitMphMenuItem = nullptr;
+    // The list controls in use: the alternative strip replaces the standard one at start-up.
+    QWidget *m_removeFileButton = nullptr;
+    QWidget *m_selectedDirTextField = nullptr;
+    bool m_isVideoSwitched = false;
+    bool m_movieFitsScrollView = true;
+    bool m_isMainWindowShown = false;
+    std::unique_ptr<VideoConverter> m_videoConverter;
+};

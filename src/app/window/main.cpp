@@ -1,0 +1,69 @@
+// velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE]
+#include "app/Preferences.h"
+#include "app/window/AppDelegate.h"
+#include "app/window/MainWindowController.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+#include <clocale>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+int usageError(const QString &message)
+{
+    std::fprintf(stderr, "velmora: %s\n", qPrintable(message));
+    return 2;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(u"Velmora"_s);
+    QCoreApplication::setApplicationName(u"Velmora"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QGuiApplication::setApplicationDisplayName(u"Velmora"_s);
+    // The video engine reads numbers the C way whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Viewer and settings editor for dashboard-camera memory cards"_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption cardOption(u"card"_s, u"Use DIR as the camera card (a card copied to disk)."_s, u"DIR"_s);
+    const QCommandLineOption folderOption(u"folder"_s, u"List the recordings of DIR."_s, u"DIR"_s);
+    const QCommandLineOption languageOption(u"lang"_s, u"Interface language: en, fr, ja or pt."_s, u"CODE"_s);
+    parser.addOptions({cardOption, folderOption, languageOption});
+    parser.process(app);
+
+    MainWindowController::Options options;
+    for (const auto &[option, target] :
+         {std::pair{&cardOption, &options.cardPath}, std::pair{&folderOption, &options.folderPath}}) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        const QFileInfo folder(parser.value(*option));
+        if (!folder.isDir()) {
+            return usageError(u"no such folder: "_s + parser.value(*option));
+        }
+        *target = folder.absoluteFilePath();
+    }
+    if (parser.isSet(languageOption) && !Preferences::isSupportedLanguage(parser.value(languageOption))) {
+        return usageError(u"unknown language \""_s + parser.value(languageOption) + u"\" (en, fr, ja or pt)"_s);
+    }
+
+    AppDelegate delegate;
+    MainWindowController controller(options);
+    controller.start();
+    delegate.applicationDidFinishLaunching();
+    if (parser.isSet(languageOption)) {
+        Preferences::changeLanguage(parser.value(languageOption));
+    }
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
+    return app.exec();
+}

@@ -1,0 +1,50 @@
+#include "RecordingCopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool fail(QString *error, const QString &message)
+{
+    if (error != nullptr) {
+        *error = message;
+    }
+    return false;
+}
+} // namespace
+
+bool RecordingCopy::save(const QString &source, const QString &destination, QString *error)
+{
+    QFile in(source);
+    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) {
+        return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
+    }
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly)) {
+        return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+    }
+    // Recordings run to gigabytes: copy in blocks rather than reading the file whole.
+    static constexpr qint64 BlockSize = 1024 * 1024;
+    QByteArray block;
+    while (true) {
+        block = in.read(BlockSize);
+        if (block.isEmpty()) {
+            break;
+        }
+        if (out.write(block) != block.size()) {
+            out.cancelWriting();
+            return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+        }
+    }
+    if (in.error() != QFileDevice::NoError || !in.atEnd()) {
+        out.cancelWriting();
+        return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
+    }
+    if (!out.commit()) {
+        return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+    }
+    return true;
+}

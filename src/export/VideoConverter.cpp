@@ -1,0 +1,202 @@
+#include "VideoConverter.h"
+
+#include "Utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QLatin1StringView TempVideoFolder{"temp_video"};
+constexpr QLatin1StringView TemporaryPrefix{".partial-"};
+
+QStringList vtag(int aviType)
+{
+    switch (aviType) {
+    case Utils::AviTypeIso4Hvc1:
+        return {u"-vtag"_s, u"hvc1"_s};
+    case Utils::AviTypeH264:
+        return {};
+    default:
+        return {u"-vtag"_s, u"avc1"_s};
+    }
+}
+} // namespace
+
+QString VideoConverter::conversionFolder(const QString &workingDirectory, const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return {};
+    }
+    return workingDirectory + u'/' + TempVideoFolder + u'/' + info.completeBaseName() + u'_' +
+           QString::number(info.size());
+}
+
+QUrl VideoConverter::otherCameraUrl(const QUrl &url)
+{
+    // Edited on the path for files, so a "?" or "%" in a name (written "%3F", "%25" in URL text)
+    // can neither hide nor fake an "F.".
+    QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    static constexpr std::pair<QLatin1StringView, QLatin1StringView> edits[] = {
+        {QLatin1StringView("F."), QLatin1StringView("R.")},
+        {QLatin1StringView("R."), QLatin1StringView("F.")},
+        {QLatin1StringView("F_BC."), QLatin1StringView("R_BC.")},
+        {QLatin1StringView("R_BC."), QLatin1StringView("F_BC.")},
+    };
+    for (const auto &[from, to] : edits) {
+        if (text.contains(from)) {
+            text.replace(from, to);
+            return url.isLocalFile() ? QUrl::fromLocalFile(text) : QUrl(text);
+        }
+    }
+    return {};
+}
+
+QStringList VideoConverter::oneStreamArguments(int aviType, const QString &input, const QString &output)
+{
+    switch (aviType) {
+    case Utils::AviTypeIso4Hvc1:
+        return {u"-i"_s,   input,   u"-vcodec"_s, u"copy"_s, u"-acodec"_s,
+                u"copy"_s, u"-y"_s, u"-vtag"_s,   u"hvc1"_s, output};
+    case Utils::AviTypeH264:
+        return {u"-i"_s, input, u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, output};
+    default:
+        return {u"-v"_s,      u"10"_s,   u"-i"_s,    input,     u"-vcodec"_s, u"copy"_s,
+                u"-acodec"_s, u"copy"_s, u"-vtag"_s, u"avc1"_s, u"-y"_s,      output};
+    }
+}
+
+QStringList VideoConverter::twoStreamArguments(int aviType, int audioStreams, const QString &input, bool rear,
+                                               const QString &output)
+{
+    QStringList arguments{u"-i"_s, input, u"-map"_s, rear ? u"0:1"_s : u"0:0"_s};
+    if (audioStreams > 0) {
+        arguments << u"-map"_s << u"0:2"_s;
+    }
+    arguments << u"-c"_s << u"copy"_s << u"-y"_s << u"-v"_s << u"10"_s << u"-vcodec"_s << u"copy"_s << u"-acodec"_s
+              << u"copy"_s << vtag(aviType) << output;
+    return arguments;
+}
+
+QStringList VideoConverter::subtitleArguments(const QString &input, const QString &output)
+{
+    return {u"-i"_s, input, u"-vn"_s, u"-an"_s, u"-c:s"_s, u"text"_s, output};
+}
+
+QString VideoConverter::temporaryPath(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(TemporaryPrefix + info.fileName());
+}
+
+bool VideoConverter::exists(const QString &path) const
+{
+    return !m_planOnly && QFileInfo(path).isFile();
+}
+
+template <typename Arguments> void VideoConverter::runInto(const QString &output, Arguments arguments)
+{
+    const QString temporary = temporaryPath(output);
+    if (m_planOnly) {
+        m_runner.note(arguments(temporary));
+        return;
+    }
+    // A leftover of an interrupted run would make ffmpeg ask whether to overwrite it.
+    QFile::remove(temporary);
+    const FfmpegRunner::Result result = m_runner.run(arguments(temporary));
+    if (result.succeeded() && QFileInfo(temporary).isFile()) {
+        QFile::remove(output);
+        if (QFile::rename(temporary, output)) {
+            return;
+        }
+    }
+    QFile::remove(temporary);
+}
+
+VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
+{
+    if (url.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension != u"avi" && extension != u"mp4") {
+        return QList<QUrl>{url};
+    }
+
+    QString working = m_workingDirectory;
+    if (working.isEmpty()) {
+        working = m_planOnly ? Utils::WorkingDirectoryLocation() : Utils::GetWorkingDirectoryPath();
+    }
+    if (working.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString folder = conversionFolder(working, path);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!m_planOnly && !QDir().mkpath(folder)) {
+        return std::nullopt;
+    }
+    const QString baseName = QFileInfo(path).completeBaseName();
+    const QString front = folder + u'/' + baseName + u"_f.mov"_s;
+    const QString rear = folder + u'/' + baseName + u"_r.mov"_s;
+    bool hasRear = false;
+
+    int videoStreams = 1;
+    QString info;
+    if (extension == u"avi") {
+        info = m_runner.run({u"-i"_s, path}).output;
+        videoStreams = Utils::GetVideoStreamCountFromVideoInfo(info);
+        if (videoStreams == 0) {
+            return QList<QUrl>{};
+        }
+    }
+
+    if (videoStreams >= 2) {
+        hasRear = true;
+        if (!exists(front) || !exists(rear)) {
+            const int type = Utils::GetAviType(path);
+            // The report read for the stream count lists the sound streams as well.
+            const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
+            runInto(front, [&](const QString &o) { return twoStreamArguments(type, audioStreams, path, false, o); });
+            runInto(rear, [&](const QString &o) { return twoStreamArguments(type, audioStreams, path, true, o); });
+        }
+    } else {
+        const int type = Utils::GetAviType(path);
+        if (extension == u"avi") {
+            if (!exists(front)) {
+                runInto(front, [&](const QString &o) { return oneStreamArguments(type, path, o); });
+            }
+        } else {
+            if (!exists(front)) {
+                runInto(front, [&](const QString &o) { return oneStreamArguments(type, path, o); });
+                runInto(Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
+                        [&](const QString &o) { return subtitleArguments(path, o); });
+            }
+            hasRear = exists(rear);
+            if (!hasRear) {
+                const QUrl other = otherCameraUrl(url);
+                const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
+                if (!other.isEmpty() && QFileInfo(otherPath).isFile()) {
+                    hasRear = true;
+                    runInto(rear, [&](const QString &o) { return oneStreamArguments(type, otherPath, o); });
+                    runInto(Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
+                            [&](const QString &o) { return subtitleArguments(otherPath, o); });
+                }
+            }
+        }
+    }
+
+    QList<QUrl> files;
+    if (m_planOnly || exists(front)) {
+        files.append(QUrl::fromLocalFile(front));
+    }
+    if (hasRear && (m_planOnly || exists(rear))) {
+        files.append(QUrl::fromLocalFile(rear));
+    }
+    return files;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "export/FfmpegRunner.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <optional>
+
+// Turns a camera recording into files the player takes: ffmpeg re-muxes it, without re-encoding,
+// into one ".mov" file per camera in the working folder (front first, rear second), and for MP4
+// recordings also writes the subtitle stream that carries the sensor data as a ".srt" file beside
+// the front file. A recording already converted is reused: its conversion folder is named after
+// the file's name and size, so a changed recording gets a new one.
+//
+// Outputs are written under a hidden temporary name in the same folder and renamed only when
+// ffmpeg ends with status 0, so a failed or interrupted run never leaves a half-written file that
+// the reuse rule would take as finished.
+class VideoConverter
+{
+public:
+    // What checkAndConvertVideo does when it does not convert: nothing to play (absent), or the
+    // list of files to play (possibly empty).
+    using Playable = std::optional<QList<QUrl>>;
+
+    VideoConverter() = default;
+
+    // The folder under which "temp_video" lives; Utils::GetWorkingDirectoryPath() when empty.
+    void setWorkingDirectory(const QString &path) { m_workingDirectory = path; }
+    // With planning on, ffmpeg runs only to read stream lists: conversions are noted in the
+    // runner, nothing is written, and the result lists the files a conversion would produce.
+    void setPlanOnly(bool planOnly) { m_planOnly = planOnly; }
+    FfmpegRunner &runner() { return m_runner; }
+    const FfmpegRunner &runner() const { return m_runner; }
+
+    // The files to play for the recording at URL, front first and rear (if any) second:
+    // - absent for an empty URL, or when the conversion folder cannot be made or the recording's
+    //   size read (it was deleted since it was listed);
+    // - URL alone when it is neither an AVI nor an MP4;
+    // - empty for an AVI without a video stream, or when ffmpeg produced nothing.
+    Playable checkAndConvertVideo(const QUrl &url);
+
+    // The conversion folder of the recording at PATH under WORKINGDIRECTORY: "temp_video/" and the
+    // file's name without extension, "_", its size in bytes. Null when the size cannot be read.
+    static QString conversionFolder(const QString &workingDirectory, const QString &path);
+    // The other camera's recording of URL: every "F." becomes "R.", else every "R." becomes "F.",
+    // else "F_BC." and "R_BC." likewise. An empty URL when the name has none of them.
+    static QUrl otherCameraUrl(const QUrl &url);
+
+    // ffmpeg arguments re-muxing a recording with one picture stream from INPUT into OUTPUT, by
+    // codec type (Utils::AviType).
+    static QStringList oneStreamArguments(int aviType, const QString &input, const QString &output);
+    // ffmpeg arguments taking one camera of an AVI holding both: the front picture is stream 0,
+    // the rear one stream 1; the sound (stream 2, when AUDIOSTREAMS is not 0) goes with both.
+    static QStringList twoStreamArguments(int aviType, int audioStreams, const QString &input, bool rear,
+                                          const QString &output);
+    // ffmpeg arguments writing the subtitle stream of INPUT as the subtitle file OUTPUT.
+    static QStringList subtitleArguments(const QString &input, const QString &output);
+
+    // The hidden name in the same folder under which OUTPUT is written until ffmpeg succeeds. The
+    // extension is kept: ffmpeg picks the file format by it.
+    static QString temporaryPath(const QString &output);
+
+private:
+    // Runs ffmpeg with the arguments ARGUMENTS(o) for o the temporary name of OUTPUT, and puts the
+    // result in place when it succeeded. When planning, only notes the run.
+    template <typename Arguments> void runInto(const QString &output, Arguments arguments);
+    bool exists(const QString &path) const;
+
+    FfmpegRunner m_runner;
+    QString m_workingDirectory;
+    bool m_planOnly = false;
+};

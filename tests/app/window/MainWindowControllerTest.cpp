@@ -1,0 +1,202 @@
+#include "app/window/MainWindowController.h"
+
+#include "ui_MainWindow.h"
+
+#include "app/NotificationCenter.h"
+#include "app/Preferences.h"
+#include "app/RecordingLibrary.h"
+#include "app/VexoLanguages.h"
+#include "app/window/MainWindow.h"
+#include "platform/FolderVolumes.h"
+#include "settings/record/QB62SettingManager.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+#include "ui/ImageButton.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void drain()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// A folder of "volumes": CARD holds a camera card of the INI-settings model with a few recordings.
+class MainWindowControllerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestSettings::reset();
+        Preferences::initializeLanguageSetting();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+        touch(u"CARD/SETTING/blackbox.cfg"_s);
+        touch(u"CARD/cont_rec/A_F.mp4"_s);
+        touch(u"CARD/cont_rec/A_R.mp4"_s);
+        touch(u"CARD/evt_rec/B.avi"_s);
+        volumes = std::make_shared<FolderVolumes>(mounts.path());
+    }
+
+    void touch(const QString &relative)
+    {
+        const QString path = mounts.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    std::unique_ptr<MainWindowController> open(MainWindowController::Options options = {})
+    {
+        options.volumes = volumes;
+        options.splashMs = 0;
+        auto controller = std::make_unique<MainWindowController>(std::move(options));
+        controller->showMainWindow();
+        drain();
+        return controller;
+    }
+
+    QTemporaryDir mounts;
+    std::shared_ptr<FolderVolumes> volumes;
+};
+
+TEST_F(MainWindowControllerTest, ShowsTheCardsRecordingsAndModel)
+{
+    auto controller = open();
+    const Ui::MainWindow &ui = controller->ui();
+    EXPECT_TRUE(controller->mainWindow()->isVisible());
+    EXPECT_FALSE(controller->splashWindow()->isVisible());
+    EXPECT_EQ(controller->library()->rowCount(), 3);
+    EXPECT_EQ(ui.modelTextField->text(), u"QF27"_s);
+    EXPECT_TRUE(ui.settingsButton->isEnabled());
+    EXPECT_TRUE(ui.saveFileButton->isEnabled());
+    EXPECT_EQ(controller->selectedRow(), 0) << "the first row is selected, not played";
+    EXPECT_EQ(ui.selectedDirTextField_OEM->text(), mounts.filePath(u"CARD"_s));
+    EXPECT_TRUE(ui.fileListControlView->isHidden()) << "the alternative list strip replaces the standard one";
+    EXPECT_TRUE(ui.fileListRemoveButton_OEM->isHidden());
+    EXPECT_EQ(ui.mainVersionLabel->text(), u"Ver "_s + QCoreApplication::applicationVersion());
+    EXPECT_EQ(ui.playTimeTextField->text(), u"00:00/00:00"_s);
+    EXPECT_FALSE(ui.playPauseButton->isEnabled()) << "nothing to play yet";
+    EXPECT_FALSE(ui.bigMovieCoverImageView->isHidden());
+}
+
+TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSettings)
+{
+    auto controller = open();
+    ASSERT_EQ(controller->library()->rowCount(), 3);
+    QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
+    controller->updateModelInfo();
+    EXPECT_EQ(controller->library()->rowCount(), 0);
+    EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
+    EXPECT_FALSE(controller->ui().saveFileButton->isEnabled());
+    EXPECT_EQ(controller->ui().modelTextField->text(), VexoLanguages::SharedVexoLanguages().localized(u"unknown"_s));
+}
+
+TEST_F(MainWindowControllerTest, ACardFolderOnDiskStandsInForTheCard)
+{
+    QDir(mounts.filePath(u"CARD"_s)).rename(mounts.filePath(u"CARD"_s), mounts.filePath(u"../copied-card"_s));
+    const QString copied = QDir(mounts.filePath(u".."_s)).absoluteFilePath(u"copied-card"_s);
+    MainWindowController::Options options;
+    options.cardPath = copied;
+    auto controller = open(options);
+    EXPECT_EQ(controller->library()->rowCount(), 3);
+    EXPECT_EQ(controller->ui().modelTextField->text(), u"QF27"_s);
+    QDir(copied).removeRecursively();
+}
+
+TEST_F(MainWindowControllerTest, FilterButtonsNarrowTheList)
+{
+    auto controller = open();
+    const Ui::MainWindow &ui = controller->ui();
+    QTest::mouseClick(ui.fileListEventButton_OEM, Qt::LeftButton);
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+    EXPECT_EQ(ui.fileListEventButton_OEM->imageName(), u"sorting_btn_60_2"_s);
+    EXPECT_FALSE(ui.fileListEventButton_OEM->allowAutoMouseEventImage());
+    EXPECT_EQ(ui.fileListAllButton_OEM->imageName(), u"sorting_btn_60_1"_s);
+    EXPECT_TRUE(ui.fileListAllButton_OEM->allowAutoMouseEventImage());
+
+    // The filter survives a card refresh.
+    controller->updateModelInfo();
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+}
+
+TEST_F(MainWindowControllerTest, KeysDriveThePlayerWhateverHasTheFocus)
+{
+    auto controller = open();
+    QSignalSpy commands(controller.get(), &MainWindowController::playerCommandRequested);
+    QTableView *table = controller->ui().fileListTableView;
+    QTest::keyClick(table, Qt::Key_Left);
+    QTest::keyClick(table, Qt::Key_Space);
+    QTest::keyClick(table, Qt::Key_Q);
+    ASSERT_EQ(commands.count(), 2);
+    EXPECT_EQ(commands.at(0).at(0).value<KeyCommandTable::Command>(), KeyCommandTable::Command::Rewind);
+    EXPECT_EQ(commands.at(1).at(0).value<KeyCommandTable::Command>(), KeyCommandTable::Command::PlayPause);
+    EXPECT_EQ(controller->selectedRow(), 0) << "the arrow went to the player, not to the list";
+}
+
+TEST_F(MainWindowControllerTest, DoubleClickAsksForTheRowToBePlayed)
+{
+    auto controller = open();
+    QSignalSpy plays(controller.get(), &MainWindowController::playVideoRequested);
+    controller->videoFileListDoubleClicked();
+    ASSERT_EQ(plays.count(), 1);
+    EXPECT_EQ(plays.at(0).at(0).toInt(), 0);
+    EXPECT_EQ(plays.at(0).at(1).toUrl().fileName(), u"A_F.mp4"_s);
+}
+
+TEST_F(MainWindowControllerTest, ResizingKeepsTheLayoutGroupsCentred)
+{
+    auto controller = open();
+    controller->mainWindow()->resize(1024, 696);
+    drain();
+    EXPECT_EQ(controller->ui().toolbarBg3->x(), 25);
+    EXPECT_EQ(controller->ui().dashBg3->x(), 18);
+    EXPECT_EQ(controller->ui().toolbarButtons->x(), 10);
+    EXPECT_EQ(controller->ui().dashboardCtrls->x(), 43);
+    controller->mainWindow()->resize(1224, 696);
+    drain();
+    EXPECT_EQ(controller->ui().dashboardCtrls->x(), 143);
+}
+
+TEST_F(MainWindowControllerTest, LanguageMenuMarksAndSwitchesTheLanguage)
+{
+    Preferences::storeLanguage(u"pt"_s);
+    auto controller = open();
+    for (QAction *item : controller->languageMenu()->actions()) {
+        EXPECT_FALSE(item->isChecked()) << "no Portuguese item, nothing marked";
+    }
+    controller->languageFrenchMenuItem()->trigger();
+    drain();
+    EXPECT_EQ(Preferences::language(), u"fr"_s);
+    EXPECT_TRUE(controller->languageFrenchMenuItem()->isChecked());
+    EXPECT_FALSE(controller->languageEnglishMenuItem()->isChecked());
+    EXPECT_EQ(controller->languageMenu()->title(), u"Langue"_s);
+    EXPECT_EQ(controller->ui().fileListAllButton_OEM->text(),
+              VexoLanguages::SharedVexoLanguages().localized(u"파일_전체"_s, u"fr"_s));
+}
+
+TEST_F(MainWindowControllerTest, SpeedUnitMenuAnnouncesOnlyRealChanges)
+{
+    auto controller = open();
+    EXPECT_TRUE(controller->unitKmphMenuItem()->isChecked()) << "a fresh installation shows km/h";
+    QSignalSpy spy(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshSpeedUnit);
+    controller->unitKmphMenuItem()->trigger();
+    EXPECT_EQ(spy.count(), 0);
+    controller->unitMphMenuItem()->trigger();
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(controller->unitMphMenuItem()->isChecked());
+    EXPECT_FALSE(controller->unitKmphMenuItem()->isChecked());
+}
+} // namespace

@@ -1,0 +1,137 @@
+#include "ui_MainWindow.h"
+
+#include "app/Preferences.h"
+#include "app/RecordingLibrary.h"
+#include "app/VexoLanguages.h"
+#include "app/window/MainWindow.h"
+#include "app/window/MainWindowController.h"
+#include "platform/FolderVolumes.h"
+#include "settings/record/QB62SettingManager.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
+
+// A card folder with two recordings, opened in the main window.
+class SaveCopyTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TestSettings::reset();
+        Preferences::initializeLanguageSetting();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+        write(u"card/SETTING/blackbox.cfg"_s, "");
+        write(u"card/cont_rec/A_F.mp4"_s, "front bytes");
+        write(u"card/cont_rec/A_R.mp4"_s, "rear bytes");
+        MainWindowController::Options options;
+        options.cardPath = folder.filePath(u"card"_s);
+        options.volumes = std::make_shared<FolderVolumes>(folder.filePath(u"mounts"_s));
+        options.splashMs = 0;
+        controller = std::make_unique<MainWindowController>(std::move(options));
+        controller->showMainWindow();
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(controller->library()->rowCount(), 2);
+    }
+
+    void write(const QString &relative, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray read(const QString &relative) const
+    {
+        QFile file(folder.filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Runs ACT, answering the first modal dialog it opens with ANSWER; whether one opened.
+    static bool answeringModal(const std::function<void()> &act, const std::function<void(QWidget *)> &answer)
+    {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                opened = true;
+                answer(modal);
+            }
+        });
+        act();
+        QCoreApplication::processEvents();
+        return opened;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindowController> controller;
+};
+
+TEST_F(SaveCopyTest, TheSavePanelProposesTheRecordingsNameAndCopiesTheRecordingItself)
+{
+    controller->ui().fileListTableView->selectRow(1);
+    QString title;
+    QString proposed;
+    const bool opened = answeringModal([&] { controller->saveFileButtonTouched(); },
+                                       [&](QWidget *modal) {
+                                           auto *dialog = qobject_cast<QFileDialog *>(modal);
+                                           ASSERT_NE(dialog, nullptr);
+                                           title = dialog->windowTitle();
+                                           proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                                           dialog->selectFile(folder.filePath(u"saved copy.mp4"_s));
+                                           QMetaObject::invokeMethod(dialog, &QDialog::accept);
+                                       });
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(title, localized(u"저장"_s));
+    EXPECT_EQ(proposed, u"A_R.mp4"_s);
+    EXPECT_EQ(read(u"saved copy.mp4"_s), "rear bytes");
+    EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s), nullptr);
+}
+
+TEST_F(SaveCopyTest, WithoutASelectedRowTheButtonDoesNothing)
+{
+    controller->ui().fileListTableView->clearSelection();
+    ASSERT_EQ(controller->selectedRow(), -1);
+    EXPECT_FALSE(answeringModal([&] { controller->saveFileButtonTouched(); }, [](QWidget *modal) { modal->close(); }));
+}
+
+TEST_F(SaveCopyTest, AFailedCopyIsReportedInALocalizedAlert)
+{
+    const QUrl source = QUrl::fromLocalFile(folder.filePath(u"card/cont_rec/A_F.mp4"_s));
+    EXPECT_FALSE(controller->saveCopyOfRecording(source, folder.filePath(u"no/such/folder/A_F.mp4"_s)));
+    auto *alert = controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->text(), localized(u"파일을 저장하지 못했습니다."_s));
+    EXPECT_NE(alert->text(), u"파일을 저장하지 못했습니다."_s) << "the alert is translated";
+    ASSERT_EQ(alert->buttons().size(), 1);
+    EXPECT_EQ(alert->buttons().constFirst()->text(), localized(u"확인"_s));
+    EXPECT_TRUE(alert->informativeText().contains(u"A_F.mp4"_s));
+    alert->close();
+
+    EXPECT_TRUE(controller->saveCopyOfRecording(source, folder.filePath(u"copy.mp4"_s)));
+    EXPECT_EQ(read(u"copy.mp4"_s), "front bytes");
+}
+} // namespace

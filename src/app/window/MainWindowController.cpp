@@ -11,6 +11,7 @@
 #include "app/RecordingLibrary.h"
 #include "app/VexoLanguages.h"
 #include "export/RecordingCopy.h"
+#include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
@@ -569,6 +570,15 @@ void MainWindowController::appMinimizeButtonTouched()
 std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl &url)
 {
     return m_videoConverter->checkAndConvertVideo(url);
+}
+
+void MainWindowController::checkAndConvertVideo(const QUrl &url,
+                                                std::function<void(const std::optional<QList<QUrl>> &files)> done)
+{
+    if (m_conversionQueue == nullptr) {
+        m_conversionQueue = new VideoConversionQueue(this);
+    }
+    m_conversionQueue->convert(url, std::move(done));
 }
 
 void MainWindowController::saveFileButtonTouched()

@@ -53,6 +53,8 @@ void ffmpeg(const QStringList &arguments)
     }
 }
 
+// No B-frames, as the cameras' encoders: AVI keeps no decoding times, and pictures out of order
+// would make stream copies of it stutter at the end.
 QStringList videoCodec()
 {
     return {u"-c:v"_s, u"libx264"_s, u"-preset"_s,  u"veryfast"_s, u"-crf"_s,     u"30"_s,

@@ -8,17 +8,23 @@ class VexoClipData;
 // The QB62 cameras' AVI recordings: text records ("gsensor", "gsensori", "GPRMC", "GNRMC") as the
 // payloads of "02tx"/"03tx" chunks. The codes are found by scanning the raw bytes rather than by
 // walking the chunk list, so records are found anywhere, also in a further "RIFF" part of a large
-// recording. The file is read once, front to back, in windows of bounded size, so a recording of
-// any size is scanned in a few megabytes of memory.
+// recording. The file is read once, front to back, in blocks of bounded size (read ahead on a
+// helper thread for large files), so a recording of any size is scanned in about a megabyte of
+// memory and in little more time than reading it takes.
 class QB62RecordingReader
 {
 public:
     // The most text taken for one record.
     static constexpr int kMaxRecordBytes = 119;
-    // The size of one read from the file.
-    static constexpr qsizetype kWindowBytes = 1024 * 1024;
+    // The size of one read from the file: small enough that a block read ahead is still in the
+    // processor's cache when it is scanned.
+    static constexpr qsizetype kWindowBytes = 256 * 1024;
 
     static int readFile(const QString &path, VexoClipData &track);
-    // DEVICE must be open and report its size; it is read once, sequentially.
-    static int read(QIODevice &device, VexoClipData &track);
+    // DEVICE must be open and report its size; it is read once, sequentially, WINDOW_BYTES at a
+    // time (at least kMinWindowBytes). The result does not depend on the window size.
+    static int read(QIODevice &device, VexoClipData &track, qsizetype windowBytes = kWindowBytes);
+
+    // A window must hold a code, its size bytes and a whole record.
+    static constexpr qsizetype kMinWindowBytes = 256;
 };

@@ -210,12 +210,71 @@ TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhol
     for (const qsizetype codeAt : {window - 2, window - 4, window - 8, window - 20, window + 3}) {
         QByteArray bytes(codeAt, '\x07');
         bytes += QByteArray("02tx\x0d\0\0\0", 8) + "gsensor,3,4,5" + QByteArray(1, '\0');
-        // A NUL run of three windows between the code and the record.
-        bytes += QByteArray("03tx\x2d\0\0\0", 8) + QByteArray(3 * window, '\0') + kFix.toByteArray();
+        // A NUL run of nine windows between the code and the record (long enough that the file is
+        // read ahead on a helper thread).
+        bytes += QByteArray("03tx\x2d\0\0\0", 8) + QByteArray(9 * window, '\0') + kFix.toByteArray();
         VexoClipData track;
         ASSERT_EQ(readRecording(bytes, track), 10) << codeAt;
         EXPECT_EQ(at(track, 0), (Sample{3, 4, 5}));
         EXPECT_EQ(track.getGpsLat(0), 37.390944f);
+    }
+}
+
+TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
+{
+    // Records, codes, NUL runs and codes cut by their own text at every offset class: any window
+    // must read them as one pass over the whole file would.
+    QByteArray bytes = "RIFF";
+    for (int second = 0; second < 8; ++second) {
+        for (int i = 0; i < 7; ++i) {
+            bytes += QByteArray(37 * i + second, char(0x30 + i));
+            bytes += "02tx" + QByteArray(1, char(20)) + QByteArray(3 + i * 50, '\0') +
+                     u"gsensori,1,%1,%2,-7,64"_s.arg(100 + i).arg(second * 9 - i).toLatin1();
+        }
+        bytes += "0303tx03tx\x2c" + QByteArray(3, '\0') +
+                 u"GNRMC,1,A,37%1.4567,N,12658.1234,E,%2"_s.arg(10 + second).arg(second).toLatin1();
+        if (second == 3) {
+            // Video between the seconds: the file is long enough to be read ahead in blocks.
+            bytes += QByteArray(3 * 1024 * 1024 + 1, '\x07');
+        }
+    }
+    VexoClipData reference;
+    const int count = readRecording(bytes, reference);
+    ASSERT_EQ(count, 80);
+    // Small blocks are read ahead on a helper thread; a block of the whole file is read at once.
+    for (const qsizetype window :
+         {qsizetype(256), qsizetype(257), qsizetype(300), qsizetype(511), qsizetype(1000), bytes.size()}) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        VexoClipData track;
+        ASSERT_EQ(QB62RecordingReader::read(buffer, track, window), count) << window;
+        track.setClipDataCount(quint32(count));
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(at(track, i), at(reference, i)) << window << ' ' << i;
+            EXPECT_EQ(track.getGpsLat(i), reference.getGpsLat(i));
+            EXPECT_EQ(track.getGpsSpeed(i), reference.getGpsSpeed(i));
+        }
+    }
+}
+
+TEST(QB62RecordingReaderTest, ACodeInTheLastBytesEndsTheScanQuietly)
+{
+    // The code's record would start past the end of the file: there is none, and what was read
+    // before stays.
+    AviWriter avi;
+    avi.chunk("00dc", QByteArray(301, 'v'))
+        .textChunk(2, record(u"gsensor,1,1,1"_s))
+        .textChunk(2, record(QString::fromLatin1(kFix)))
+        .chunk("00dc", QByteArray(201, 'v'));
+    for (const QByteArray &end : {QByteArray("02tx"), QByteArray("02tx\x01"), QByteArray("02tx\x01\0\0")}) {
+        QByteArray bytes = avi.bytes() + end;
+        // Also with a window that ends exactly at the end of the file.
+        for (const qsizetype window : {QB62RecordingReader::kWindowBytes, bytes.size(), qsizetype(256)}) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+            VexoClipData track;
+            EXPECT_EQ(QB62RecordingReader::read(buffer, track, window), 10) << end.toHex().constData() << ' ' << window;
+        }
     }
 }
 

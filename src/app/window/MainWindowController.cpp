@@ -11,6 +11,7 @@
 #include "app/RecordingLibrary.h"
 #include "app/VexoLanguages.h"
 #include "export/RecordingCopy.h"
+#include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
@@ -590,6 +591,15 @@ std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl
     return m_videoConverter->checkAndConvertVideo(url);
 }
 
+void MainWindowController::checkAndConvertVideo(const QUrl &url,
+                                                std::function<void(const std::optional<QList<QUrl>> &files)> done)
+{
+    if (m_conversionQueue == nullptr) {
+        m_conversionQueue = new VideoConversionQueue(this);
+    }
+    m_conversionQueue->convert(url, std::move(done));
+}
+
 void MainWindowController::saveFileButtonTouched()
 {
     const int row = selectedRow();
@@ -621,12 +631,12 @@ bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString
         return true;
     }
     // A copy the user believes made but that is not there is worse than no copy: say so.
-    auto *alert =
-        new QMessageBox(QMessageBox::Warning, localized(u"저장"_s), localized(u"파일을 저장하지 못했습니다."_s),
-                        QMessageBox::NoButton, m_mainWindow.get());
+    // The reason goes into the main text, which is shown as plain text: a file name is no markup.
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"저장"_s),
+                                  localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + error,
+                                  QMessageBox::NoButton, m_mainWindow.get());
     alert->setObjectName(u"saveFailedAlert"_s);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(error);
     alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

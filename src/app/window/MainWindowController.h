@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,7 @@ class RecordingLibrary;
 class SplashWindowController;
 class VexoAVView;
 class VolumeMonitor;
+class VideoConversionQueue;
 class VideoConverter;
 class VolumeSource;
 namespace Ui {
@@ -110,6 +112,9 @@ public:
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
     std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
+    // The same on a worker thread, so the window keeps responding: DONE receives the same files,
+    // later, from the event loop. Requests run in order; do not mix the two forms for one recording.
+    void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
@@ -159,4 +164,5 @@ private:
     bool m_movieFitsScrollView = true;
     bool m_isMainWindowShown = false;
     std::unique_ptr<VideoConverter> m_videoConverter;
+    VideoConversionQueue *m_conversionQueue = nullptr;
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+// Shared by the sensor readers' fuzz targets: the checks every reader must pass on any input.
+#include "sensor/VexoClipData.h"
+
+#include <QBuffer>
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+// A reader's result is a sample count within the track, and a count of fixes within that.
+inline void checkTrack(const VexoClipData &track, int count)
+{
+    if (count < 0 || count > VexoClipData::kCapacity || (count == 0 && track.gpsDataCount() != 0) ||
+        track.gpsDataCount() > quint32(count)) {
+        __builtin_trap();
+    }
+}
+
+inline bool sameTrack(const VexoClipData &a, const VexoClipData &b, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        int ax, ay, az, bx, by, bz;
+        float alat, alng, blat, blng;
+        quint32 as, bs;
+        a.getClipDataWithIndex(i, &ax, &ay, &az, &alat, &alng, &as);
+        b.getClipDataWithIndex(i, &bx, &by, &bz, &blat, &blng, &bs);
+        // Bitwise for the floats: a NaN is the same NaN.
+        if (ax != bx || ay != by || az != bz || as != bs || std::memcmp(&alat, &blat, sizeof alat) != 0 ||
+            std::memcmp(&alng, &blng, sizeof alng) != 0) {
+            return false;
+        }
+    }
+    return a.gpsDataCount() == b.gpsDataCount();
+}

@@ -1,0 +1,63 @@
+// Writes seed inputs for the sensor readers' fuzz targets into a folder given on the command line
+// (kept out of the repository): small, valid examples of every format, for the fuzzer to mutate.
+#include "sensor/AviWriter.h"
+#include "sensor/SubtitleFileWriter.h"
+#include "sensor/TailBlockWriter.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+bool write(const QDir &dir, const QString &name, const QByteArray &bytes)
+{
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(u"."_s)) {
+        return 1;
+    }
+    const QByteArray fix = "GPRMC,120000,A,3723.4567,N,12658.1234,E,10.0";
+    AviWriter qb62;
+    qb62.beginList("movi")
+        .textChunk(2, "gsensori,1,1024,512,-256,64")
+        .chunk("00dc", QByteArray(33, '\x30'))
+        .textChunk(2, "gsensor,12,-5,9800")
+        .textChunk(3, fix)
+        .endList()
+        .beginRiffPart()
+        .textChunk(2, "gsensor,1,2,3")
+        .textChunk(2, "GNRMC,1,V,0,N,0,E,0");
+    AviWriter legacy;
+    legacy.beginList("hdrl").chunk("avih", QByteArray(8, '\0')).endList().beginList("movi");
+    legacy.textChunk(2, AviWriter::accelerationRecord(128, 0, 255))
+        .textChunk(2, "T")
+        .textChunk(2, AviWriter::krvAccelerationRecord(1, 2, 3))
+        .textChunk(3, "$GPRMC,120000,A,4807.038,N,01131.000,E,22.4")
+        .textChunk(3, "G$GPRMC,1,V");
+    const QByteArray tail = TailBlockWriter::block(
+        {TailBlockWriter::line(37.5, 127.25, 54, 10, -20, 130), u"0,1,2,3,4,5"_s, u"0,nan,1e39,-1,70000,0,0"_s});
+    const QList<SubtitleFileWriter::Entry> entries = {
+        {100, 200, u"gsensori,1,1024,512,-256,1024;"_s + QString::fromLatin1(fix)},
+        {1100, 1200, u"gsensor,600,-700,5"_s},
+        {2100, 2200, u"CAR,1,2,3"_s},
+        {3100, 3200, u"dummy"_s},
+        {3601000, 3601100, QString::fromLatin1(fix)}};
+    const bool ok = write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"legacy.avi"_s, legacy.bytes()) &&
+                    write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
+                    write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) &&
+                    write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
+    return ok ? 0 : 1;
+}

@@ -3,6 +3,7 @@
 #include "CardCommand.h"
 #include "CliOutput.h"
 #include "ConvertCommand.h"
+#include "DemoCardCommand.h"
 #include "ExportCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
@@ -38,6 +39,7 @@ constexpr Command kCommands[] = {
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
+    {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

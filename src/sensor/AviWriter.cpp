@@ -107,3 +107,45 @@ QByteArray AviWriter::krvAccelerationRecord(quint8 x, quint8 y, quint8 z, quint8
     record.append(char(valid)).append(char(valid)).append(char(valid));
     return record;
 }
+
+QByteArray AviWriter::chunkBytes(QByteArrayView code, QByteArrayView data)
+{
+    QByteArray bytes;
+    appendCode(bytes, code);
+    appendLe32(bytes, quint32(data.size()));
+    bytes.append(data);
+    if (data.size() % 2 != 0) {
+        bytes.append('\0');
+    }
+    return bytes;
+}
+
+QByteArray AviWriter::withChunksInMovi(const QByteArray &avi, const QByteArray &chunks)
+{
+    // Walk the top-level chunks of the first RIFF part: "LIST" "hdrl", "LIST" "INFO", "JUNK",
+    // "LIST" "movi", "idx1".
+    static constexpr qsizetype Header = 12;
+    if (avi.size() < Header || !avi.startsWith("RIFF") || avi.mid(8, 4) != "AVI ") {
+        return {};
+    }
+    const qsizetype riffEnd =
+        qMin<qsizetype>(avi.size(), 8 + qsizetype(qFromLittleEndian<quint32>(avi.constData() + 4)));
+    qsizetype position = Header;
+    while (position + 12 <= riffEnd) {
+        const qsizetype size = qFromLittleEndian<quint32>(avi.constData() + position + 4);
+        const qsizetype end = position + 8 + size;
+        if (end > riffEnd) {
+            return {};
+        }
+        if (avi.mid(position, 4) == "LIST" && avi.mid(position + 8, 4) == "movi") {
+            QByteArray result = avi;
+            result.insert(end, chunks);
+            qToLittleEndian(quint32(size + chunks.size()), result.data() + position + 4);
+            qToLittleEndian(quint32(qFromLittleEndian<quint32>(avi.constData() + 4) + chunks.size()),
+                            result.data() + 4);
+            return result;
+        }
+        position = end + (size % 2);
+    }
+    return {};
+}

@@ -31,6 +31,14 @@ public:
     // The file so far with every open list and part closed.
     QByteArray bytes() const;
 
+    // One chunk's bytes as chunk() writes them: CODE, size, DATA, pad byte.
+    static QByteArray chunkBytes(QByteArrayView code, QByteArrayView data);
+    // The AVI file AVI (as ffmpeg writes it) with CHUNKS (whole chunks) added at the end of its
+    // first "movi" list, after the pictures and sound; the sizes of that list and of the RIFF part
+    // are corrected. The "idx1" index stays valid, since its offsets count from the start of
+    // "movi". Empty when AVI has no "movi" list that lies whole within the file.
+    static QByteArray withChunksInMovi(const QByteArray &avi, const QByteArray &chunks);
+
     // An "M" acceleration record of the standard cameras: the three raw axis bytes.
     static QByteArray accelerationRecord(quint8 x, quint8 y, quint8 z);
     // The KRV cameras' "M" record: the axis bytes followed by the three validity bytes (1 when valid).

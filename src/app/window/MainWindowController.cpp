@@ -11,9 +11,11 @@
 #include "app/RecordingLibrary.h"
 #include "app/VexoLanguages.h"
 #include "export/RecordingCopy.h"
+#include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
+#include "playback/VexoAVView.h"
 #include "settings/record/QB62SettingManager.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
@@ -26,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -69,6 +72,11 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
 MainWindowController::~MainWindowController()
 {
     delete m_fullscreenMovieControlWindow;
+}
+
+VexoAVView *MainWindowController::smallMovieView() const
+{
+    return m_ui->smallMovieView;
 }
 
 QWidget *MainWindowController::splashWindow() const
@@ -183,6 +191,15 @@ void MainWindowController::showMainWindow()
     connect(m_mainWindow.get(), &MainWindow::resized, this, &MainWindowController::windowDidResize);
 
     // 6-7. The video area and the sound button.
+    QScrollArea *scroll = m_ui->bigMovieViewScrollView;
+    m_bigMovieView = new VexoAVView();
+    m_bigMovieView->setObjectName(u"bigMovieView"_s);
+    m_bigMovieView->resize(scroll->viewport()->size());
+    scroll->setWidget(m_bigMovieView); // the scroll view owns the player from here on
+    for (VexoAVView *player : {m_bigMovieView, m_ui->smallMovieView}) {
+        connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this,
+                &MainWindowController::updateMovieViewCoverScrren);
+    }
     m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
     m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -324,8 +341,8 @@ void MainWindowController::updateMovieViewCoverScrren()
     // Until a player holds a movie its place shows the cover picture.
     NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
     NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
-    m_ui->bigMovieCoverImageView->setVisible(true);
-    m_ui->smallMovieCoverImageView->setVisible(true);
+    m_ui->bigMovieCoverImageView->setVisible(m_bigMovieView == nullptr || !m_bigMovieView->hasMovie());
+    m_ui->smallMovieCoverImageView->setVisible(!m_ui->smallMovieView->hasMovie());
 }
 
 void MainWindowController::updatePlayTime(double currentSeconds, double durationSeconds)
@@ -344,6 +361,9 @@ void MainWindowController::resetVideoInformation()
 
 void MainWindowController::windowDidResize()
 {
+    if (m_movieFitsScrollView && m_bigMovieView != nullptr) {
+        m_bigMovieView->resize(m_ui->bigMovieViewScrollView->viewport()->size());
+    }
     const auto positions = MainWindowLayout::groupPositions(m_mainWindow->width());
     setX(m_ui->toolbarBg3, positions.toolbarBg3);
     setX(m_ui->dashBg3, positions.dashBg3);
@@ -571,6 +591,15 @@ std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl
     return m_videoConverter->checkAndConvertVideo(url);
 }
 
+void MainWindowController::checkAndConvertVideo(const QUrl &url,
+                                                std::function<void(const std::optional<QList<QUrl>> &files)> done)
+{
+    if (m_conversionQueue == nullptr) {
+        m_conversionQueue = new VideoConversionQueue(this);
+    }
+    m_conversionQueue->convert(url, std::move(done));
+}
+
 void MainWindowController::saveFileButtonTouched()
 {
     const int row = selectedRow();
@@ -602,12 +631,12 @@ bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString
         return true;
     }
     // A copy the user believes made but that is not there is worse than no copy: say so.
-    auto *alert =
-        new QMessageBox(QMessageBox::Warning, localized(u"저장"_s), localized(u"파일을 저장하지 못했습니다."_s),
-                        QMessageBox::NoButton, m_mainWindow.get());
+    // The reason goes into the main text, which is shown as plain text: a file name is no markup.
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"저장"_s),
+                                  localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + error,
+                                  QMessageBox::NoButton, m_mainWindow.get());
     alert->setObjectName(u"saveFailedAlert"_s);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(error);
     alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);

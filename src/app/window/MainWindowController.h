@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,7 +21,9 @@ class QTimer;
 
 class RecordingLibrary;
 class SplashWindowController;
+class VexoAVView;
 class VolumeMonitor;
+class VideoConversionQueue;
 class VideoConverter;
 class VolumeSource;
 namespace Ui {
@@ -53,6 +56,8 @@ public:
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
     const Ui::MainWindow &ui() const { return *m_ui; }
     RecordingLibrary *library() const { return m_library; }
+    VexoAVView *bigMovieView() const { return m_bigMovieView; }
+    VexoAVView *smallMovieView() const;
     QWidget *splashWindow() const;
     QWidget *fullscreenMovieControlWindow() const { return m_fullscreenMovieControlWindow; }
     QMenu *languageMenu() const { return m_languageMenu; }
@@ -107,6 +112,9 @@ public:
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
     std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
+    // The same on a worker thread, so the window keeps responding: DONE receives the same files,
+    // later, from the event loop. Requests run in order; do not mix the two forms for one recording.
+    void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
@@ -135,6 +143,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
+    VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
     QPointer<QWidget> m_fullscreenMovieControlWindow;
@@ -155,4 +164,5 @@ private:
     bool m_movieFitsScrollView = true;
     bool m_isMainWindowShown = false;
     std::unique_ptr<VideoConverter> m_videoConverter;
+    VideoConversionQueue *m_conversionQueue = nullptr;
 };

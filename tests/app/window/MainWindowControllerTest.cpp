@@ -8,6 +8,7 @@
 #include "app/VexoLanguages.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
+#include "playback/VexoAVView.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
@@ -90,6 +91,11 @@ TEST_F(MainWindowControllerTest, ShowsTheCardsRecordingsAndModel)
     EXPECT_EQ(ui.playTimeTextField->text(), u"00:00/00:00"_s);
     EXPECT_FALSE(ui.playPauseButton->isEnabled()) << "nothing to play yet";
     EXPECT_FALSE(ui.bigMovieCoverImageView->isHidden());
+    ASSERT_NE(controller->bigMovieView(), nullptr);
+    EXPECT_EQ(ui.bigMovieViewScrollView->widget(), controller->bigMovieView());
+    EXPECT_FALSE(controller->bigMovieView()->hasMovie());
+    EXPECT_FALSE(controller->bigMovieView()->isEnabled());
+    EXPECT_FALSE(controller->smallMovieView()->isEnabled());
 }
 
 TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSettings)

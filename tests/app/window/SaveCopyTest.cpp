@@ -121,14 +121,18 @@ TEST_F(SaveCopyTest, WithoutASelectedRowTheButtonDoesNothing)
 TEST_F(SaveCopyTest, AFailedCopyIsReportedInALocalizedAlert)
 {
     const QUrl source = QUrl::fromLocalFile(folder.filePath(u"card/cont_rec/A_F.mp4"_s));
-    EXPECT_FALSE(controller->saveCopyOfRecording(source, folder.filePath(u"no/such/folder/A_F.mp4"_s)));
+    // A folder name that looks like markup is shown as it is.
+    const QString destination = folder.filePath(u"<b>no</b>/A_F.mp4"_s);
+    EXPECT_FALSE(controller->saveCopyOfRecording(source, destination));
     auto *alert = controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s);
     ASSERT_NE(alert, nullptr);
-    EXPECT_EQ(alert->text(), localized(u"파일을 저장하지 못했습니다."_s));
-    EXPECT_NE(alert->text(), u"파일을 저장하지 못했습니다."_s) << "the alert is translated";
+    const QString message = localized(u"파일을 저장하지 못했습니다."_s);
+    EXPECT_NE(message, u"파일을 저장하지 못했습니다."_s) << "the alert is translated";
+    EXPECT_TRUE(alert->text().startsWith(message + u"\n\n"_s)) << alert->text().toStdString();
+    EXPECT_TRUE(alert->text().contains(destination)) << "and says which file";
+    EXPECT_EQ(alert->textFormat(), Qt::PlainText);
     ASSERT_EQ(alert->buttons().size(), 1);
     EXPECT_EQ(alert->buttons().constFirst()->text(), localized(u"확인"_s));
-    EXPECT_TRUE(alert->informativeText().contains(u"A_F.mp4"_s));
     alert->close();
 
     EXPECT_TRUE(controller->saveCopyOfRecording(source, folder.filePath(u"copy.mp4"_s)));

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// A camera card for trying the viewer without a camera: short real recordings (15 s, small
+// pictures, with sound) of every kind the viewer reads, spread over the card's category folders so
+// every filter shows something, each carrying a part of one drive in its camera's own sensor
+// format; a settings record of a QB62 camera and its language list.
+//
+//   cont_rec/20261207_081500_F.mp4, _R.mp4   front and rear MP4 with "gsensori" + "GPRMC" subtitles
+//   cont_rec/Rec_20261207_081900.avi          the INI-settings camera: "M" records with validity bytes
+//   motion_rec/20261207_081400_MOT.avi        an older camera, parked: "M", "T" and "$GPRMC" records
+//   evt_rec/20261207_081600_EVT.avi           both cameras and sound in one AVI, "gsensor" + "GNRMC"
+//   manual_rec/20261207_081800_MAN.avi        the oldest cameras' "ETKVL3" block after the recording
+//   sos_rec/20261207_081700_SOS.mp4           an emergency recording of the front camera alone
+//   Saved_Videos/20261207_081600_EVT.avi      a copy the user saved
+//   SETTING/setup.cfg, SETTING/lang/ver.dat
+class DemoCard
+{
+public:
+    struct Recording
+    {
+        QString path; // relative to the card
+        QString kind;
+        int samples = 0;   // track samples the sensor data makes
+        int positions = 0; // of which with a position fix
+    };
+
+    struct Result
+    {
+        bool ok = false;
+        QString error;
+        QList<Recording> recordings;
+    };
+
+    static constexpr int Seconds = 15;
+    static constexpr int FirmwareMinor = 21;
+    static inline const char *Version = "1.04.21";
+    static inline const char *ModelName = "QB62";
+
+    // Writes the card into the folder ROOT, which must not exist or be empty. The card is built
+    // beside it and moved into place when complete, so an interrupted run leaves no half card.
+    static Result generate(const QString &root);
+};

@@ -1,0 +1,389 @@
+#include "MpvPlayer.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMetaObject>
+
+#include <mpv/client.h>
+#include <mpv/render.h>
+
+#include <cmath>
+#include <vector>
+
+Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
+
+namespace {
+constexpr const char *kObservedDoubles[] = {"time-pos", "duration", "speed"};
+constexpr const char *kObservedFlags[] = {"pause", "eof-reached"};
+} // namespace
+
+MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
+{
+    m_handle = mpv_create();
+    if (m_handle == nullptr) {
+        qCWarning(lcMpv) << "libmpv could not be created";
+        return;
+    }
+    const std::pair<const char *, const char *> options[] = {
+        {"config", "no"},
+        {"terminal", "no"},
+        {"msg-level", "all=error"},
+        {"vo", "libmpv"},
+        {"hwdec", "no"},
+        {"keep-open", "yes"},
+        {"pause", "yes"},
+        {"idle", "yes"},
+        {"hr-seek", "yes"},
+        {"input-default-bindings", "no"},
+        {"load-scripts", "no"},
+        {"ytdl", "no"},
+        // Without a sound device mpv must still reach the end of a file: fall back to no output.
+        {"ao", "pipewire,pulse,alsa,null"},
+        {"audio-client-name", "Velmora"},
+    };
+    for (const auto &[name, value] : options) {
+        mpv_set_option_string(m_handle, name, value);
+    }
+    if (mpv_initialize(m_handle) < 0) {
+        qCWarning(lcMpv) << "libmpv could not be initialised";
+        mpv_terminate_destroy(m_handle);
+        m_handle = nullptr;
+        return;
+    }
+    for (const char *name : kObservedDoubles) {
+        mpv_observe_property(m_handle, 0, name, MPV_FORMAT_DOUBLE);
+    }
+    for (const char *name : kObservedFlags) {
+        mpv_observe_property(m_handle, 0, name, MPV_FORMAT_FLAG);
+    }
+    mpv_observe_property(m_handle, 0, "play-dir", MPV_FORMAT_STRING);
+
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_SW)},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_create(&m_render, m_handle, params) < 0) {
+        qCWarning(lcMpv) << "libmpv software renderer unavailable";
+        m_render = nullptr;
+    } else {
+        mpv_render_context_set_update_callback(
+            m_render,
+            [](void *context) {
+                auto *player = static_cast<MpvPlayer *>(context);
+                QMetaObject::invokeMethod(player, &MpvPlayer::renderUpdate, Qt::QueuedConnection);
+            },
+            this);
+    }
+    // Called from mpv's own thread: only queue the drain on the GUI thread.
+    mpv_set_wakeup_callback(
+        m_handle,
+        [](void *context) {
+            auto *player = static_cast<MpvPlayer *>(context);
+            QMetaObject::invokeMethod(player, &MpvPlayer::drainEvents, Qt::QueuedConnection);
+        },
+        this);
+}
+
+MpvPlayer::~MpvPlayer()
+{
+    if (m_handle == nullptr) {
+        return;
+    }
+    // Fixed order: the renderer, then the callbacks, then the player itself.
+    if (m_render != nullptr) {
+        mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+        mpv_render_context_free(m_render);
+    }
+    mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
+    mpv_terminate_destroy(m_handle);
+}
+
+void MpvPlayer::command(std::initializer_list<const char *> arguments)
+{
+    if (m_handle == nullptr) {
+        return;
+    }
+    std::vector<const char *> list(arguments);
+    list.push_back(nullptr);
+    const int error = mpv_command(m_handle, list.data());
+    if (error < 0) {
+        qCDebug(lcMpv) << *arguments.begin() << mpv_error_string(error);
+    }
+}
+
+void MpvPlayer::loadFile(const QString &path)
+{
+    // An absolute path is never taken for a protocol or an option by mpv.
+    const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
+    m_wasAtEnd = false;
+    command({"loadfile", local.constData(), "replace"});
+}
+
+void MpvPlayer::stop()
+{
+    command({"stop"});
+}
+
+double MpvPlayer::doubleProperty(const char *name, double fallback) const
+{
+    double value = fallback;
+    if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_DOUBLE, &value) < 0) {
+        return fallback;
+    }
+    return value;
+}
+
+bool MpvPlayer::flagProperty(const char *name) const
+{
+    int value = 0;
+    if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_FLAG, &value) < 0) {
+        return false;
+    }
+    return value != 0;
+}
+
+void MpvPlayer::setFlagProperty(const char *name, bool value)
+{
+    int flag = value ? 1 : 0;
+    if (m_handle != nullptr) {
+        mpv_set_property(m_handle, name, MPV_FORMAT_FLAG, &flag);
+    }
+}
+
+void MpvPlayer::setDoubleProperty(const char *name, double value)
+{
+    if (m_handle != nullptr) {
+        mpv_set_property(m_handle, name, MPV_FORMAT_DOUBLE, &value);
+    }
+}
+
+bool MpvPlayer::isPaused() const
+{
+    return m_handle == nullptr || flagProperty("pause");
+}
+
+void MpvPlayer::setPaused(bool paused)
+{
+    setFlagProperty("pause", paused);
+}
+
+double MpvPlayer::speed() const
+{
+    return doubleProperty("speed", 1.0);
+}
+
+bool MpvPlayer::isPlayingBackward() const
+{
+    if (m_handle == nullptr) {
+        return false;
+    }
+    char *direction = mpv_get_property_string(m_handle, "play-dir");
+    const bool backward = direction != nullptr && qstrcmp(direction, "backward") == 0;
+    mpv_free(direction);
+    return backward;
+}
+
+double MpvPlayer::rate() const
+{
+    if (isPaused()) {
+        return 0.0;
+    }
+    return isPlayingBackward() ? -speed() : speed();
+}
+
+void MpvPlayer::setRate(double rate)
+{
+    if (m_handle == nullptr) {
+        return;
+    }
+    if (rate == 0.0 || !std::isfinite(rate)) {
+        setPaused(true);
+        return;
+    }
+    mpv_set_property_string(m_handle, "play-dir", rate < 0 ? "backward" : "forward");
+    setDoubleProperty("speed", std::fabs(rate));
+    setPaused(false);
+}
+
+double MpvPlayer::timePos() const
+{
+    return doubleProperty("time-pos");
+}
+
+double MpvPlayer::duration() const
+{
+    return doubleProperty("duration");
+}
+
+bool MpvPlayer::eofReached() const
+{
+    return flagProperty("eof-reached");
+}
+
+bool MpvPlayer::hasVideo() const
+{
+    if (m_handle == nullptr) {
+        return false;
+    }
+    // "vid" is the selected video track, "no"/false when the file has none.
+    char *video = mpv_get_property_string(m_handle, "current-tracks/video/id");
+    const bool present = video != nullptr;
+    mpv_free(video);
+    return present;
+}
+
+double MpvPlayer::volume() const
+{
+    return doubleProperty("volume", 100.0);
+}
+
+void MpvPlayer::setVolume(double volume)
+{
+    setDoubleProperty("volume", qBound(0.0, volume, 100.0));
+}
+
+void MpvPlayer::setMute(bool mute)
+{
+    setFlagProperty("mute", mute);
+}
+
+void MpvPlayer::seekAbsoluteExact(double seconds)
+{
+    const QByteArray target = QByteArray::number(seconds, 'f', 6);
+    m_wasAtEnd = false;
+    command({"seek", target.constData(), "absolute+exact"});
+}
+
+void MpvPlayer::frameStep()
+{
+    command({"frame-step"});
+}
+
+void MpvPlayer::frameBackStep()
+{
+    command({"frame-back-step"});
+}
+
+QImage MpvPlayer::screenshot() const
+{
+    if (m_handle == nullptr) {
+        return {};
+    }
+    const char *arguments[] = {"screenshot-raw", "video", nullptr};
+    mpv_node result{};
+    if (mpv_command_ret(m_handle, arguments, &result) < 0) {
+        return {};
+    }
+    QImage image;
+    if (result.format == MPV_FORMAT_NODE_MAP) {
+        qint64 width = 0;
+        qint64 height = 0;
+        qint64 stride = 0;
+        QByteArray format;
+        const mpv_byte_array *data = nullptr;
+        const mpv_node_list *map = result.u.list;
+        for (int i = 0; i < map->num; ++i) {
+            const char *key = map->keys[i];
+            const mpv_node &value = map->values[i];
+            if (value.format == MPV_FORMAT_INT64 && qstrcmp(key, "w") == 0) {
+                width = value.u.int64;
+            } else if (value.format == MPV_FORMAT_INT64 && qstrcmp(key, "h") == 0) {
+                height = value.u.int64;
+            } else if (value.format == MPV_FORMAT_INT64 && qstrcmp(key, "stride") == 0) {
+                stride = value.u.int64;
+            } else if (value.format == MPV_FORMAT_STRING && qstrcmp(key, "format") == 0) {
+                format = value.u.string;
+            } else if (value.format == MPV_FORMAT_BYTE_ARRAY && qstrcmp(key, "data") == 0) {
+                data = value.u.ba;
+            }
+        }
+        // bgr0 bytes are 0x00RRGGBB words on a little-endian machine: Qt's RGB32.
+        if (format == "bgr0" && data != nullptr && width > 0 && height > 0 && stride >= width * 4 &&
+            qint64(data->size) >= stride * height) {
+            image = QImage(static_cast<const uchar *>(data->data), int(width), int(height), int(stride),
+                           QImage::Format_RGB32)
+                        .copy();
+        }
+    }
+    mpv_free_node_contents(&result);
+    return image;
+}
+
+const QImage &MpvPlayer::frame(const QSize &size)
+{
+    if (m_render == nullptr || size.isEmpty()) {
+        return m_frame;
+    }
+    if (m_frame.size() != size) {
+        m_frame = QImage(size, QImage::Format_RGBX8888);
+        m_frame.fill(Qt::black);
+        m_frameDirty = true;
+    }
+    if (m_frameDirty) {
+        m_frameDirty = false;
+        int renderSize[2] = {size.width(), size.height()};
+        size_t stride = size_t(m_frame.bytesPerLine());
+        int block = 0; // never wait for the frame's due time: two players share the GUI thread
+        mpv_render_param params[] = {{MPV_RENDER_PARAM_SW_SIZE, renderSize},
+                                     {MPV_RENDER_PARAM_SW_FORMAT, const_cast<char *>("rgb0")},
+                                     {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+                                     {MPV_RENDER_PARAM_SW_POINTER, m_frame.bits()},
+                                     {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
+                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
+        mpv_render_context_render(m_render, params);
+    }
+    return m_frame;
+}
+
+void MpvPlayer::renderUpdate()
+{
+    if (m_render != nullptr && (mpv_render_context_update(m_render) & MPV_RENDER_UPDATE_FRAME) != 0) {
+        m_frameDirty = true;
+        Q_EMIT frameReady();
+    }
+}
+
+void MpvPlayer::drainEvents()
+{
+    while (m_handle != nullptr) {
+        const mpv_event *event = mpv_wait_event(m_handle, 0);
+        if (event->event_id == MPV_EVENT_NONE) {
+            break;
+        }
+        switch (event->event_id) {
+        case MPV_EVENT_FILE_LOADED:
+            m_frameDirty = true;
+            Q_EMIT fileLoaded();
+            break;
+        case MPV_EVENT_END_FILE: {
+            const auto *end = static_cast<const mpv_event_end_file *>(event->data);
+            if (end != nullptr && end->reason == MPV_END_FILE_REASON_ERROR) {
+                Q_EMIT loadFailed(QString::fromUtf8(mpv_error_string(end->error)));
+            }
+            break;
+        }
+        case MPV_EVENT_PROPERTY_CHANGE: {
+            const auto *property = static_cast<const mpv_event_property *>(event->data);
+            handlePropertyChange(property->name, property->format, property->data);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+void MpvPlayer::handlePropertyChange(const char *name, int format, void *data)
+{
+    if (qstrcmp(name, "time-pos") == 0 && format == MPV_FORMAT_DOUBLE) {
+        Q_EMIT timePosChanged(*static_cast<double *>(data));
+    } else if (qstrcmp(name, "duration") == 0 && format == MPV_FORMAT_DOUBLE) {
+        Q_EMIT durationChanged(*static_cast<double *>(data));
+    } else if (qstrcmp(name, "eof-reached") == 0 && format == MPV_FORMAT_FLAG) {
+        const bool atEnd = *static_cast<int *>(data) != 0;
+        if (atEnd && !m_wasAtEnd) {
+            Q_EMIT endReached();
+        }
+        m_wasAtEnd = atEnd;
+    } else if (qstrcmp(name, "pause") == 0 || qstrcmp(name, "speed") == 0 || qstrcmp(name, "play-dir") == 0) {
+        Q_EMIT rateChanged(rate());
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+struct mpv_handle;
+struct mpv_render_context;
+
+// One libmpv player: the only place that talks to the mpv C API. Events are drained on the GUI
+// thread (mpv's wakeup callback only queues a call), property changes become typed signals after
+// their format is checked, and frames are rendered in software into an image the view paints, so
+// it works with or without OpenGL.
+class MpvPlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MpvPlayer(QObject *parent = nullptr);
+    ~MpvPlayer() override;
+
+    // False when libmpv could not be started; every call is then harmless and returns nothing.
+    bool isValid() const { return m_handle != nullptr; }
+
+    void loadFile(const QString &path);
+    void stop();
+
+    bool isPaused() const;
+    void setPaused(bool paused);
+    double speed() const;
+    bool isPlayingBackward() const;
+    // Signed play rate: 0 when paused, negative when playing backwards.
+    double rate() const;
+    void setRate(double rate);
+
+    double timePos() const;
+    double duration() const;
+    bool eofReached() const;
+    bool hasVideo() const;
+    // 0 to 100.
+    double volume() const;
+    void setVolume(double volume);
+    void setMute(bool mute);
+
+    // Lands exactly on SECONDS.
+    void seekAbsoluteExact(double seconds);
+    void frameStep();
+    void frameBackStep();
+
+    // The video frame now shown, at the video's own size, unmirrored; null without a picture.
+    QImage screenshot() const;
+
+    // The last frame rendered for a surface of SIZE device pixels: rendered anew when mpv has a
+    // new frame or the size changed.
+    const QImage &frame(const QSize &size);
+
+Q_SIGNALS:
+    void fileLoaded();
+    void loadFailed(const QString &reason);
+    void timePosChanged(double seconds);
+    void durationChanged(double seconds);
+    void rateChanged(double rate);
+    void endReached();
+    void frameReady();
+
+private:
+    void drainEvents();
+    void handlePropertyChange(const char *name, int format, void *data);
+    void renderUpdate();
+    double doubleProperty(const char *name, double fallback = 0.0) const;
+    bool flagProperty(const char *name) const;
+    void setFlagProperty(const char *name, bool value);
+    void setDoubleProperty(const char *name, double value);
+    void command(std::initializer_list<const char *> arguments);
+
+    mpv_handle *m_handle = nullptr;
+    mpv_render_context *m_render = nullptr;
+    QImage m_frame;
+    bool m_frameDirty = true;
+    bool m_wasAtEnd = false;
+};

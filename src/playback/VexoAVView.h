@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QMetaObject>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <memory>
+
+class MpvPlayer;
+class QLabel;
+
+enum VexoAVViewStatus : qint32
+{
+    VexoAVViewStatusInit = 0,
+    VexoAVViewStatusLoading = 1,
+    VexoAVViewStatusPrepared = 2,
+    VexoAVViewStatusPlaying = 3,
+    VexoAVViewStatusPaused = 4,
+    VexoAVViewStatusEnded = 5,
+    VexoAVViewStatusUnknown = 6,
+    VexoAVViewStatusError = 7,
+};
+
+// The view that plays one video file: the large player, the small picture-in-picture player and
+// the full-screen picture. It knows nothing of recordings; the playback controller drives it and
+// hears back through its signals. Status changes are announced on the next turn of the event
+// loop, in order, each with the value it changed to.
+class VexoAVView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VexoAVView(QWidget *parent = nullptr);
+    ~VexoAVView() override;
+
+    static QString statusName(qint32 status);
+
+    QString fileName() const { return m_fileName; }
+    // Loads PATH (an empty path just closes the movie).
+    void setFileName(const QString &path);
+    QUrl fileURL() const;
+    VexoAVViewStatus status() const { return m_status; }
+    // True while loading or loaded; false with no file or after an error.
+    bool hasMovie() const;
+
+    double duration() const;
+    double currentTime() const;
+    // Seeks to the nearest whole second, exactly.
+    void setCurrentTime(double seconds);
+    // 0 to 1.
+    float volume() const;
+    void setVolume(float volume);
+    void setMute(bool mute);
+    // The last play rate the player reported.
+    double rate() const { return m_rate; }
+    // The player's rate right now (0 paused, negative backwards).
+    double playerRate() const;
+
+    void play();
+    void pause();
+    void playPauseToggle();
+    void fastForward();
+    void rewind();
+    void stepForward();
+    void stepBackward();
+
+    bool upsideDown() const { return m_upsideDown; }
+    bool leftsideRight() const { return m_leftsideRight; }
+    void setUpsideDown(bool mirrored);
+    void setLeftsideRight(bool mirrored);
+
+    // The frame now shown, at the video's own size; null without a picture.
+    QImage snapshot() const;
+    // Exchanges the loaded movies (picture, sound, position) of the two views without reloading.
+    void swapPlayerItemWith(VexoAVView *other);
+
+    void close();
+    void reset() { close(); }
+
+    QLabel *noVideoView() const { return m_noVideoView; }
+
+Q_SIGNALS:
+    void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
+    void vexoAVViewDidUpdateTime(VexoAVView *view, double seconds);
+    void vexoAVViewDidUpdateRate(VexoAVView *view, double rate);
+    void vexoAVViewDidPlayToEndTime(VexoAVView *view);
+    void vexoAVViewDidRequestFullscreen(VexoAVView *view);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void setStatus(VexoAVViewStatus status);
+    void prepareAsset();
+    void closePlayer();
+    void removeObservers();
+    void rebuildObservers();
+    void onFileLoaded();
+    void onTime(double seconds);
+    void onRate(double rate);
+
+    std::unique_ptr<MpvPlayer> m_player;
+    QList<QMetaObject::Connection> m_observers;
+    QString m_fileName;
+    VexoAVViewStatus m_status = VexoAVViewStatusInit;
+    double m_rate = 0.0;
+    qint64 m_lastTimeTick = -1;
+    bool m_upsideDown = false;
+    bool m_leftsideRight = false;
+    QLabel *m_noVideoView = nullptr;
+};
+
+Q_DECLARE_METATYPE(VexoAVViewStatus)

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class Dashboard;
 class ImageButton;
 class MainWindow;
 class PlaybackController;
@@ -81,6 +82,11 @@ public:
     void updateMovieViewCoverScrren();
     void updatePlayTime(double currentSeconds, double durationSeconds);
     void resetVideoInformation();
+    // The instruments beside the picture (created with the main window); see Dashboard.
+    Dashboard *dashboard() const { return m_dashboard; }
+    void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed);
+    void startPlayAnimation();
+    void stopPlayAnimation();
     void windowDidResize();
 
     void languageChangeToEnglish();
@@ -148,6 +154,7 @@ private:
     RecordingLibrary *m_library = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     PlaybackController *m_playback = nullptr;
+    Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
     QPointer<QWidget> m_fullscreenMovieControlWindow;

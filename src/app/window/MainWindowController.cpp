@@ -215,6 +215,7 @@ void MainWindowController::showMainWindow()
     m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->muteButton->setAllowAutoMouseEventImage(false);
+    m_playback->setVideoMute(false);
 
     // 8. The strip that floats over a full-screen picture lives in a window of its own.
     m_fullscreenMovieControlWindow = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool);
@@ -326,13 +327,11 @@ QList<ImageButton *> MainWindowController::filterButtons() const
 
 QList<QWidget *> MainWindowController::videoControls() const
 {
-    return {m_ui->snapShotButton,    m_ui->printButton,      m_ui->playPauseButton,
-            m_ui->stopButton,        m_ui->rewindButton,     m_ui->fastForwardButton,
-            m_ui->prevFileButton,    m_ui->nextFileButton,   m_ui->zoomInButton,
-            m_ui->zoomOutButton,     m_ui->resetScaleButton, m_ui->fullScreenButton,
-            m_ui->flipButton,        m_ui->volumeSliderView, m_ui->seekTimeSldierView,
-            m_ui->switchVideoButton, m_ui->muteButton,       m_ui->bigMovieViewScrollView,
-            m_ui->smallMovieView};
+    return {m_ui->snapShotButton, m_ui->printButton,       m_ui->playPauseButton,    m_ui->stopButton,
+            m_ui->rewindButton,   m_ui->fastForwardButton, m_ui->prevFileButton,     m_ui->nextFileButton,
+            m_ui->zoomInButton,   m_ui->zoomOutButton,     m_ui->resetScaleButton,   m_ui->fullScreenButton,
+            m_ui->flipButton,     m_ui->volumeSliderView,  m_ui->seekTimeSldierView, m_ui->switchVideoButton,
+            m_ui->muteButton,     m_bigMovieView,          m_ui->smallMovieView};
 }
 
 void MainWindowController::enableVideoControls(bool enabled)
@@ -647,6 +646,12 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
         break;
     case KeyCommandTable::Command::PlayPause:
         m_playback->playPauseButtonTouched();
+        break;
+    case KeyCommandTable::Command::VolumeUp:
+        m_playback->volumeUp();
+        break;
+    case KeyCommandTable::Command::VolumeDown:
+        m_playback->volumeDown();
         break;
     default:
         break;

@@ -6,6 +6,11 @@
 
 #include "app/RecordingLibrary.h"
 #include "app/VexoLanguages.h"
+#include "playback/Dashboard.h"
+#include "playback/GravityGraphView.h"
+#include "playback/SeekTimeSliderView.h"
+#include "playback/SpeedMeterView.h"
+#include "playback/VolumeSliderView.h"
 #include "ui/ImageButton.h"
 
 #include <QFileInfo>
@@ -40,6 +45,11 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
         connect(player, &VexoAVView::vexoAVViewDidPlayToEndTime, this, &PlaybackController::vexoAVViewDidPlayToEndTime);
     }
     m_ticker.setTrack(&m_clipData, nullptr);
+    connect(this, &PlaybackController::ticked, this, &PlaybackController::applyTick);
+    connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
+            &PlaybackController::seekTimeSliderTouchedUp);
+    connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
+    connect(m_ui.muteButton, &ImageButton::clicked, this, &PlaybackController::toggleMuteButtonTouched);
 }
 
 PlaybackController::~PlaybackController() = default;
@@ -89,6 +99,10 @@ void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QL
         m_isVideoSwitched = false;
     }
     loadSensorTrack(url);
+    m_ui.gravityGraphView->setClipData(&m_clipData);
+    if (Dashboard *dashboard = m_window->dashboard()) {
+        dashboard->updateGpsIndicator(&m_clipData);
+    }
     Q_EMIT recordingPrepared();
     m_window->updateMovieViewCoverScrren();
 }
@@ -116,6 +130,11 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     }
     // Both players start together, whichever reports last.
     if (view == m_bigMovieView) {
+        m_ui.seekTimeSldierView->setMaxSliderValue(m_bigMovieView->duration());
+        m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());
+        if (m_ui.volumeSliderView->isMuted()) {
+            m_ui.volumeSliderView->setEnabled(false);
+        }
         if (!m_smallMovieView->hasMovie() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
             onMovieReady();
         }
@@ -130,6 +149,7 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
 void PlaybackController::onMovieReady()
 {
     playVideo();
+    m_window->startPlayAnimation();
 }
 
 void PlaybackController::setPlayPauseImages(const QString &name)
@@ -146,6 +166,7 @@ void PlaybackController::playVideo()
     m_isVideoPaused = false;
     setPlayPauseImages(u"pause1"_s);
     startVideoPlayTimer();
+    m_window->startPlayAnimation();
     Q_EMIT playbackStarted();
     m_bigMovieView->play();
     m_smallMovieView->play();
@@ -161,6 +182,7 @@ void PlaybackController::pauseVideo()
     m_bigMovieView->pause();
     m_smallMovieView->pause();
     stopVideoPlayTimer();
+    m_window->stopPlayAnimation();
     Q_EMIT playbackPaused();
 }
 
@@ -170,7 +192,9 @@ void PlaybackController::stopVideo()
     m_isVideoPaused = true;
     setCurrentVideoTime(0.0);
     stopVideoPlayTimer();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(0.0);
     m_ticker.resetThrottles();
+    m_window->stopPlayAnimation();
     Q_EMIT playbackStopped();
 }
 
@@ -265,9 +289,65 @@ void PlaybackController::playVideoTimerCallback()
 {
     const double duration = m_bigMovieView->duration();
     const double time = m_bigMovieView->currentTime();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(time);
     m_window->updatePlayTime(time, duration);
     // The map is shown exactly when its cover is not.
     Q_EMIT ticked(m_ticker.tick(time, m_ui.mapCoverView->isHidden()));
+}
+
+void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
+{
+    Dashboard *dashboard = m_window->dashboard();
+    if (dashboard == nullptr) {
+        return;
+    }
+    if (tick.updateSensorInfo) {
+        dashboard->updateSensorInfo(tick.gx, tick.gy, tick.gz, tick.lat, tick.lng, tick.speed);
+    }
+    if (tick.updateAcceleration) {
+        dashboard->updateAcceleration(tick.gx, tick.gy, tick.gz);
+    }
+    if (tick.updatePosition) {
+        dashboard->updatePosition(tick.lat, tick.lng);
+    }
+    if (tick.updateSpeed) {
+        m_ui.speedMeterView->setSpeed(int(qMin<quint32>(tick.speed, quint32(INT_MAX))));
+    }
+}
+
+void PlaybackController::setVolumeByStep(double step)
+{
+    // The slider keeps the volume within 0 to 1; the large player follows what it settled on.
+    m_ui.volumeSliderView->setVolume(float(double(m_ui.volumeSliderView->volume()) + step));
+    m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());
+}
+
+void PlaybackController::volumeUp()
+{
+    setVolumeByStep(0.1);
+}
+
+void PlaybackController::volumeDown()
+{
+    setVolumeByStep(-0.1);
+}
+
+void PlaybackController::volumeChanged(float volume)
+{
+    m_bigMovieView->setVolume(volume);
+}
+
+void PlaybackController::toggleMuteButtonTouched()
+{
+    const bool muted = !m_ui.volumeSliderView->isMuted();
+    m_ui.volumeSliderView->setIsMuted(muted);
+    setVideoMute(muted);
+}
+
+void PlaybackController::setVideoMute(bool muted)
+{
+    m_ui.muteButton->setImage(muted ? u"volume2"_s : u"volume1"_s);
+    m_ui.volumeSliderView->setEnabled(!muted);
 }
 
 void PlaybackController::vexoAVViewDidPlayToEndTime(VexoAVView *view)

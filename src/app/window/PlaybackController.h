@@ -50,6 +50,11 @@ public:
     void playNextFileButtonTouched();
     void toggleVideoSwithButtonTouched();
     void seekTimeSliderTouchedUp(double seconds);
+    void volumeUp();
+    void volumeDown();
+    void volumeChanged(float volume);
+    void toggleMuteButtonTouched();
+    void setVideoMute(bool muted);
 
     void startVideoPlayTimer();
     void stopVideoPlayTimer();
@@ -86,6 +91,8 @@ private:
     void loadSensorTrack(const QUrl &url);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
+    void applyTick(const PlaybackTicker::Tick &tick);
+    void setVolumeByStep(double step);
 
     MainWindowController *m_window;
     const Ui::MainWindow &m_ui;

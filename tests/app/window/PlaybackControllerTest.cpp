@@ -10,7 +10,10 @@
 #include "app/window/MainWindowController.h"
 #include "export/Utils.h"
 #include "platform/FolderVolumes.h"
+#include "playback/GravityGraphView.h"
+#include "playback/SpeedMeterView.h"
 #include "playback/VexoAVView.h"
+#include "playback/VolumeSliderView.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
@@ -110,6 +113,9 @@ TEST_F(PlaybackControllerTest, FrontAndRearStartTogetherAndTheTimerFeedsTheReado
         anyReadout = anyReadout || tick.updateAcceleration || tick.updateSensorInfo;
     }
     EXPECT_TRUE(anyReadout);
+    EXPECT_NE(controller->ui().gxTextField->text(), u"0.000"_s) << "the demo drive accelerates";
+    EXPECT_GT(controller->ui().speedMeterView->speed(), 0);
+    EXPECT_EQ(controller->ui().gravityGraphView->clipData(), &playback().clipData());
 
     // Swap: the rear picture goes large, playing on.
     controller->ui().switchVideoButton->click();
@@ -157,6 +163,31 @@ TEST_F(PlaybackControllerTest, AFrameStepPausesAndRefreshesTheTimeAtOnce)
     EXPECT_TRUE(playback().isVideoPaused());
     EXPECT_FALSE(playback().isPlayTimerRunning());
     EXPECT_EQ(ticks.count(), 1) << "one tick right after the step";
+}
+
+TEST_F(PlaybackControllerTest, MutingCarriesOverToTheNextRecording)
+{
+    const int avi = rowNamed(u".avi"_s);
+    controller->ui().fileListTableView->selectRow(avi);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    controller->ui().muteButton->click();
+    EXPECT_TRUE(controller->ui().volumeSliderView->isMuted());
+    EXPECT_EQ(controller->ui().muteButton->imageName(), u"volume2"_s);
+    EXPECT_EQ(controller->bigMovieView()->volume(), 0.0f);
+
+    playback().playNextFileButtonTouched();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_EQ(controller->bigMovieView()->volume(), 0.0f) << "the new recording starts silent";
+    EXPECT_FALSE(controller->ui().volumeSliderView->isEnabled());
+    controller->ui().muteButton->click();
+    EXPECT_TRUE(controller->ui().volumeSliderView->isEnabled());
+    EXPECT_GT(controller->bigMovieView()->volume(), 0.0f);
+
+    const float before = controller->ui().volumeSliderView->volume();
+    controller->performKeyCommand(KeyCommandTable::Command::VolumeDown);
+    EXPECT_NEAR(controller->ui().volumeSliderView->volume(), before - 0.1f, 1e-5);
+    EXPECT_NEAR(controller->bigMovieView()->volume(), controller->ui().volumeSliderView->volume(), 0.01);
 }
 
 TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert)

@@ -250,6 +250,24 @@ TEST_F(SeekSliderTest, ResizedSliderUsesItsNewWidth)
     EXPECT_EQ(up.at(0).at(0).toDouble(), 60.0);
 }
 
+TEST_F(InstrumentViewsTest, SeekSliderInsideAnOffsetPanelReadsItsOwnPositions)
+{
+    // The toolbar group moves with the window's width; the value must not move with it.
+    QWidget window;
+    window.resize(1100, 100);
+    auto *panel = new QWidget(&window);
+    panel->setGeometry(48, 30, 1004, 40);
+    auto *slider = new SeekTimeSliderView(panel);
+    slider->setGeometry(0, 0, 1004, 26);
+    slider->setMaxSliderValue(60.0);
+    window.show();
+    QSignalSpy up(slider, &SeekTimeSliderView::seekTimeSliderTouchedUp);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(502, 10));
+    ASSERT_EQ(up.size(), 1);
+    EXPECT_EQ(up.at(0).at(0).toDouble(), 30.0);
+    EXPECT_EQ(slider->sliderImageView()->x(), 497);
+}
+
 class VolumeSliderTest : public InstrumentViewsTest
 {
 protected:

@@ -204,6 +204,19 @@ TEST_F(SeekSliderTest, DragPastTheEnds)
     EXPECT_EQ(knobX(), 497) << "released, the knob follows the timer again";
 }
 
+TEST_F(SeekSliderTest, GrabbingTheKnobItselfDragsIt)
+{
+    slider.setCurrentSliderValue(30.0);
+    QLabel *knob = slider.sliderImageView();
+    ASSERT_EQ(knob->x(), 497);
+    QTest::mousePress(knob, Qt::LeftButton, {}, QPoint(5, 10));
+    ASSERT_EQ(down.size(), 1) << "the knob passes the press to the slider";
+    EXPECT_EQ(down.at(0).at(0).toDouble(), 30.0);
+    QTest::mouseMove(knob, QPoint(5 + 497, 10));
+    ASSERT_EQ(dragged.size(), 1);
+    EXPECT_EQ(dragged.at(0).at(0).toDouble(), 60.0);
+}
+
 TEST_F(SeekSliderTest, ProgrammaticValueNeverAboveTheMaximum)
 {
     slider.setCurrentSliderValue(90.0);

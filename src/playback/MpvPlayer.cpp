@@ -37,6 +37,9 @@ MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
         {"input-default-bindings", "no"},
         {"load-scripts", "no"},
         {"ytdl", "no"},
+        // The cameras' subtitle streams carry sensor records, not text for people: never show them.
+        {"sid", "no"},
+        {"sub-auto", "no"},
         // Without a sound device mpv must still reach the end of a file: fall back to no output.
         {"ao", "pipewire,pulse,alsa,null"},
         {"audio-client-name", "Velmora"},

@@ -146,7 +146,7 @@ void BM_PageCacheRead(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 // Arguments: the size of one read, in KiB.
-BENCHMARK(BM_PageCacheRead)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime()->Arg(256)->Arg(1024);
+BENCHMARK(BM_PageCacheRead)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime()->Arg(256)->Arg(512)->Arg(1024);
 
 void BM_QB62RecordingScan(benchmark::State &state)
 {
@@ -163,7 +163,13 @@ void BM_QB62RecordingScan(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * QFileInfo(recordings->scanQB62).size());
 }
 // Arguments: the reader's block size, in KiB (256 is what the viewer uses).
-BENCHMARK(BM_QB62RecordingScan)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime()->Arg(256)->Arg(1024);
+BENCHMARK(BM_QB62RecordingScan)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0)
+    ->UseRealTime()
+    ->Arg(256)
+    ->Arg(512)
+    ->Arg(1024);
 
 void BM_AviChunkWalk(benchmark::State &state)
 {

@@ -5,8 +5,8 @@
 #include <QList>
 
 // Writes RIFF/AVI bytes chunk by chunk, with the sensor records the cameras put in their text
-// streams. Tests build their recordings with it byte for byte, and the demo card uses it to add
-// sensor records to a recording made by ffmpeg (which cannot write "02tx" chunks itself).
+// streams. Tests build their recordings with it byte for byte; a demo card can build its
+// recordings' movie lists with it too, since ffmpeg cannot write "02tx" chunks itself.
 // Sizes of lists and RIFF parts are filled in when they are closed; every chunk of odd size gets
 // its pad byte, as readers expect.
 class AviWriter

@@ -278,6 +278,21 @@ TEST(QB62RecordingReaderTest, ACodeInTheLastBytesEndsTheScanQuietly)
     }
 }
 
+TEST(QB62RecordingReaderTest, StopsAtTheTracksCapacity)
+{
+    // Seventy seconds in a recording long enough to be read ahead: 650 samples, and the reading
+    // stops there.
+    AviWriter avi;
+    for (int second = 0; second < 70; ++second) {
+        avi.chunk("00dc", QByteArray(50001, '\x07')).textChunk(2, record(u"gsensor,%1,0,0"_s.arg(second)));
+        avi.textChunk(3, record(QString::fromLatin1(kFix)));
+    }
+    VexoClipData track;
+    ASSERT_EQ(readRecording(avi.bytes(), track), 650);
+    EXPECT_EQ(track.getGx(649), 64);
+    EXPECT_EQ(track.gpsDataCount(), 650u);
+}
+
 TEST(QB62RecordingReaderTest, ShortReadsAndOddFilesGiveNoSamples)
 {
     VexoClipData track;

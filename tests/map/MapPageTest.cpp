@@ -68,11 +68,9 @@ TEST_F(MapPageTest, CallsMadeWhileThePageLoadsAreDrawnInOrder)
     EXPECT_EQ(car(), u"37.549999,127.050003"_s);
     EXPECT_EQ(ask(u"route.options.color + ' ' + route.options.weight + ' ' + route.options.opacity"_s).toString(),
               u"red 4 0.5"_s);
-}
 
-TEST_F(MapPageTest, DrawsTheRouteAndCarWithoutTiles)
-{
-    ASSERT_TRUE(controller->isPageReady());
+    // Drawn again, and drawn for the eye: no tiles here (no network), yet the route, the car and
+    // the scale are on the page.
     VexoClipData track;
     TestTracks::driveAfterNoFix(track);
     controller->removeMapLine();
@@ -92,7 +90,7 @@ TEST_F(MapPageTest, DrawsTheRouteAndCarWithoutTiles)
     EXPECT_FALSE(ask(u"document.querySelector('.leaflet-control-scale-line').textContent"_s).toString().isEmpty());
 }
 
-TEST_F(MapPageTest, AConstantFixIsOnePointAndRemovingClearsTheMap)
+TEST_F(MapPageTest, OnePointForAConstantFixNothingForNoFixOrNoPlace)
 {
     ASSERT_TRUE(controller->isPageReady());
     VexoClipData track;
@@ -111,11 +109,8 @@ TEST_F(MapPageTest, AConstantFixIsOnePointAndRemovingClearsTheMap)
     controller->moveToLat(48.0f, 11.0f);
     EXPECT_EQ(routePoints(), 0);
     EXPECT_EQ(car(), u"48.000000,11.000000"_s);
-}
 
-TEST_F(MapPageTest, PositionsOffTheEarthAreIgnored)
-{
-    ASSERT_TRUE(controller->isPageReady());
+    // Positions off the Earth are ignored.
     controller->moveToLat(10.0f, 20.0f);
     // What the track answers for a sample past its end, and an unreadable number.
     controller->moveToLat(VexoClipData::kNoCoordinate, VexoClipData::kNoCoordinate);

@@ -65,7 +65,7 @@ protected:
     static inline bool pageLoaded = false;
 };
 
-TEST_F(MainWindowMapTest, TheMapWaitsUnderItsCoverOnTheCoversPlace)
+TEST_F(MainWindowMapTest, TheMapWaitsUnderItsCoverUntilATrackHasAFix)
 {
     MapWebView *map = controller->mapWebView();
     EXPECT_EQ(map->objectName(), u"mapWebView"_s);
@@ -80,10 +80,8 @@ TEST_F(MainWindowMapTest, TheMapWaitsUnderItsCoverOnTheCoversPlace)
     cover()->setGeometry(cover()->geometry().translated(5, 7));
     EXPECT_EQ(map->geometry(), cover()->geometry());
     cover()->setGeometry(cover()->geometry().translated(-5, -7));
-}
 
-TEST_F(MainWindowMapTest, ATrackWithoutFixesKeepsTheMapCovered)
-{
+    // A track without fixes keeps it covered, whatever position comes.
     VexoClipData track;
     TestTracks::driveAfterNoFix(track, 600);
     controller->prepareMapForTrack(track);

@@ -17,6 +17,7 @@
 #include "map/MapWebView.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
+#include "playback/Dashboard.h"
 #include "playback/VexoAVView.h"
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
@@ -142,6 +143,14 @@ void MainWindowController::showMainWindow()
         m_mainWindow->activateWindow();
         splashWindow()->hide();
     });
+
+    // The instruments, before anything below resets them.
+    m_dashboard = new Dashboard({m_ui->speedMeterView, m_ui->gravityGraphView, m_ui->shockCarImageView,
+                                 m_ui->earthImageView, m_ui->gpsImageView, m_ui->gxTextField, m_ui->gyTextField,
+                                 m_ui->gzTextField, m_ui->latTextField, m_ui->lngTextField},
+                                this);
+    connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshSpeedUnit, this,
+            &MainWindowController::refreshSpeedUnitHandler);
 
     // 2. Preferences and cards.
     connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this,
@@ -404,7 +413,7 @@ void MainWindowController::enableVideoControls(bool enabled)
         control->setEnabled(enabled);
     }
     for (QWidget *icon : {static_cast<QWidget *>(m_ui->shockCarImageView), static_cast<QWidget *>(m_ui->earthImageView),
-                          static_cast<QWidget *>(m_ui->gpsImageView), m_ui->speedMeterView}) {
+                          static_cast<QWidget *>(m_ui->gpsImageView), static_cast<QWidget *>(m_ui->speedMeterView)}) {
         icon->setVisible(enabled);
     }
 }
@@ -426,9 +435,37 @@ void MainWindowController::updatePlayTime(double currentSeconds, double duration
 void MainWindowController::resetVideoInformation()
 {
     updatePlayTime(0.0, 0.0);
-    for (QLineEdit *field : {m_ui->gxTextField, m_ui->gyTextField, m_ui->gzTextField, m_ui->latTextField,
-                             m_ui->lngTextField, m_ui->fileDateTextField}) {
-        field->clear();
+    m_ui->fileDateTextField->clear();
+    if (m_dashboard != nullptr) {
+        m_dashboard->resetVideoInformation();
+    }
+}
+
+void MainWindowController::updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed)
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->updateSensorInfo(gx, gy, gz, lat, lng, speed);
+    }
+}
+
+void MainWindowController::startPlayAnimation()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->startPlayAnimation();
+    }
+}
+
+void MainWindowController::stopPlayAnimation()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->stopPlayAnimation();
+    }
+}
+
+void MainWindowController::refreshSpeedUnitHandler()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->refreshSpeedUnitHandler();
     }
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class Dashboard;
 class ImageButton;
 class MainWindow;
 class MapController;
@@ -83,6 +84,11 @@ public:
     void updateMovieViewCoverScrren();
     void updatePlayTime(double currentSeconds, double durationSeconds);
     void resetVideoInformation();
+    // The instruments beside the picture (created with the main window); see Dashboard.
+    Dashboard *dashboard() const { return m_dashboard; }
+    void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed);
+    void startPlayAnimation();
+    void stopPlayAnimation();
     void windowDidResize();
 
     void languageChangeToEnglish();
@@ -166,6 +172,7 @@ private:
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
+    Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
     QPointer<QWidget> m_fullscreenMovieControlWindow;

@@ -17,6 +17,11 @@ Dashboard::Dashboard(const Outlets &outlets, QObject *parent) : QObject(parent),
     InstrumentImage::show(m_outlets.shockCarImageView, u"shock_gage1"_s);
     InstrumentImage::show(m_outlets.earthImageView, u"earth1"_s);
     InstrumentImage::show(m_outlets.gpsImageView, u"gps"_s);
+
+    m_playAnimationTimer = new QTimer(this);
+    m_playAnimationTimer->setTimerType(Qt::PreciseTimer);
+    m_playAnimationTimer->setInterval(kPlayAnimationIntervalMs);
+    connect(m_playAnimationTimer, &QTimer::timeout, this, &Dashboard::playAnimationTimerCallback);
 }
 
 void Dashboard::updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed)
@@ -52,27 +57,20 @@ void Dashboard::updateGpsIndicator(const VexoClipData *track)
 
 void Dashboard::startPlayAnimation()
 {
+    // A start while running begins a fresh second rather than adding a second timer.
     stopPlayAnimation();
-    m_playAnimationTimer = new QTimer(this);
-    m_playAnimationTimer->setTimerType(Qt::PreciseTimer);
-    m_playAnimationTimer->setInterval(kPlayAnimationIntervalMs);
-    connect(m_playAnimationTimer, &QTimer::timeout, this, &Dashboard::playAnimationTimerCallback);
     m_playAnimationTimer->start();
 }
 
 void Dashboard::stopPlayAnimation()
 {
     // The pictures keep the frame they show.
-    if (m_playAnimationTimer != nullptr) {
-        m_playAnimationTimer->stop();
-        m_playAnimationTimer->deleteLater();
-        m_playAnimationTimer = nullptr;
-    }
+    m_playAnimationTimer->stop();
 }
 
 bool Dashboard::isPlayAnimationRunning() const
 {
-    return m_playAnimationTimer != nullptr && m_playAnimationTimer->isActive();
+    return m_playAnimationTimer->isActive();
 }
 
 void Dashboard::playAnimationTimerCallback()

@@ -204,6 +204,19 @@ TEST_F(SeekSliderTest, DragPastTheEnds)
     EXPECT_EQ(knobX(), 497) << "released, the knob follows the timer again";
 }
 
+TEST_F(SeekSliderTest, GrabbingTheKnobItselfDragsIt)
+{
+    slider.setCurrentSliderValue(30.0);
+    QLabel *knob = slider.sliderImageView();
+    ASSERT_EQ(knob->x(), 497);
+    QTest::mousePress(knob, Qt::LeftButton, {}, QPoint(5, 10));
+    ASSERT_EQ(down.size(), 1) << "the knob passes the press to the slider";
+    EXPECT_EQ(down.at(0).at(0).toDouble(), 30.0);
+    QTest::mouseMove(knob, QPoint(5 + 497, 10));
+    ASSERT_EQ(dragged.size(), 1);
+    EXPECT_EQ(dragged.at(0).at(0).toDouble(), 60.0);
+}
+
 TEST_F(SeekSliderTest, ProgrammaticValueNeverAboveTheMaximum)
 {
     slider.setCurrentSliderValue(90.0);
@@ -248,6 +261,24 @@ TEST_F(SeekSliderTest, ResizedSliderUsesItsNewWidth)
     QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(499, 10));
     ASSERT_EQ(up.size(), 1);
     EXPECT_EQ(up.at(0).at(0).toDouble(), 60.0);
+}
+
+TEST_F(InstrumentViewsTest, SeekSliderInsideAnOffsetPanelReadsItsOwnPositions)
+{
+    // The toolbar group moves with the window's width; the value must not move with it.
+    QWidget window;
+    window.resize(1100, 100);
+    auto *panel = new QWidget(&window);
+    panel->setGeometry(48, 30, 1004, 40);
+    auto *slider = new SeekTimeSliderView(panel);
+    slider->setGeometry(0, 0, 1004, 26);
+    slider->setMaxSliderValue(60.0);
+    window.show();
+    QSignalSpy up(slider, &SeekTimeSliderView::seekTimeSliderTouchedUp);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(502, 10));
+    ASSERT_EQ(up.size(), 1);
+    EXPECT_EQ(up.at(0).at(0).toDouble(), 30.0);
+    EXPECT_EQ(slider->sliderImageView()->x(), 497);
 }
 
 class VolumeSliderTest : public InstrumentViewsTest

@@ -27,15 +27,29 @@ Dashboard::Dashboard(const Outlets &outlets, QObject *parent) : QObject(parent),
 void Dashboard::updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed)
 {
     Q_UNUSED(speed);
-    const auto write = [](QLineEdit *field, const QString &text) {
-        if (field != nullptr) {
-            field->setText(text);
-        }
-    };
+    updateAcceleration(gx, gy, gz);
+    updatePosition(lat, lng);
+}
+
+namespace {
+void write(QLineEdit *field, const QString &text)
+{
+    if (field != nullptr) {
+        field->setText(text);
+    }
+}
+} // namespace
+
+void Dashboard::updateAcceleration(float gx, float gy, float gz)
+{
     // QString::asprintf ignores the locale: the decimal point is always ".".
     write(m_outlets.gxTextField, QString::asprintf("%.3f", double(gx)));
     write(m_outlets.gyTextField, QString::asprintf("%.3f", double(gy)));
     write(m_outlets.gzTextField, QString::asprintf("%.3f", double(gz)));
+}
+
+void Dashboard::updatePosition(float lat, float lng)
+{
     write(m_outlets.latTextField, QString::asprintf("%.4f", double(lat)));
     write(m_outlets.lngTextField, QString::asprintf("%.4f", double(lng)));
 }

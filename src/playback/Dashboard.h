@@ -40,6 +40,9 @@ public:
     // Acceleration in g with three decimals, position in degrees with four. SPEED is not shown
     // here: the caller gives it to the speed meter.
     void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed);
+    // Only the three acceleration read-outs, or only the two position read-outs.
+    void updateAcceleration(float gx, float gy, float gz);
+    void updatePosition(float lat, float lng);
     // No recording: zero read-outs and speed.
     void resetVideoInformation();
     // The GPS indicator is shown for a track with positions, hidden for one without.

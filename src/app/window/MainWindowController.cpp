@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "MainWindow.h"
+#include "PlaybackController.h"
 #include "RecordingListDelegate.h"
 #include "SplashWindowController.h"
 #include "ui_MainWindow.h"
@@ -213,11 +214,12 @@ void MainWindowController::showMainWindow()
         connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this,
                 &MainWindowController::updateMovieViewCoverScrren);
     }
+    setUpPlayback();
     m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
     m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_isVideoSwitched = false;
     m_ui->muteButton->setAllowAutoMouseEventImage(false);
+    m_playback->setVideoMute(false);
 
     // 8. The strip that floats over a full-screen picture lives in a window of its own.
     m_fullscreenMovieControlWindow = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool);
@@ -398,13 +400,11 @@ QList<ImageButton *> MainWindowController::filterButtons() const
 
 QList<QWidget *> MainWindowController::videoControls() const
 {
-    return {m_ui->snapShotButton,    m_ui->printButton,      m_ui->playPauseButton,
-            m_ui->stopButton,        m_ui->rewindButton,     m_ui->fastForwardButton,
-            m_ui->prevFileButton,    m_ui->nextFileButton,   m_ui->zoomInButton,
-            m_ui->zoomOutButton,     m_ui->resetScaleButton, m_ui->fullScreenButton,
-            m_ui->flipButton,        m_ui->volumeSliderView, m_ui->seekTimeSldierView,
-            m_ui->switchVideoButton, m_ui->muteButton,       m_ui->bigMovieViewScrollView,
-            m_ui->smallMovieView};
+    return {m_ui->snapShotButton, m_ui->printButton,       m_ui->playPauseButton,    m_ui->stopButton,
+            m_ui->rewindButton,   m_ui->fastForwardButton, m_ui->prevFileButton,     m_ui->nextFileButton,
+            m_ui->zoomInButton,   m_ui->zoomOutButton,     m_ui->resetScaleButton,   m_ui->fullScreenButton,
+            m_ui->flipButton,     m_ui->volumeSliderView,  m_ui->seekTimeSldierView, m_ui->switchVideoButton,
+            m_ui->muteButton,     m_bigMovieView,          m_ui->smallMovieView};
 }
 
 void MainWindowController::enableVideoControls(bool enabled)
@@ -655,14 +655,44 @@ void MainWindowController::videoFileListDoubleClicked()
 void MainWindowController::playVideoWithIdx(int row)
 {
     const QUrl url = m_library->urlAt(row);
-    if (!url.isEmpty()) {
-        Q_EMIT playVideoRequested(row, url);
+    if (url.isEmpty()) {
+        return;
     }
+    Q_EMIT playVideoRequested(row, url);
+    m_playback->stopVideo();
+    m_playback->prepareVideoToPlay(url, 0.0);
 }
 
 QUrl MainWindowController::takeBigVideoURL(int row) const
 {
-    return m_library->takeBigVideoURL(row, m_isVideoSwitched);
+    return m_library->takeBigVideoURL(row, isVideoSwitched());
+}
+
+bool MainWindowController::isVideoSwitched() const
+{
+    return m_playback != nullptr && m_playback->isVideoSwitched();
+}
+
+void MainWindowController::setUpPlayback()
+{
+    m_playback = new PlaybackController(this, *m_ui, m_bigMovieView, this);
+    PlaybackController *playback = m_playback;
+    const std::pair<ImageButton *, void (PlaybackController::*)()> buttons[] = {
+        {m_ui->playPauseButton, &PlaybackController::playPauseButtonTouched},
+        {m_ui->fullScreenPlayPauseButton, &PlaybackController::playPauseButtonTouched},
+        {m_ui->stopButton, &PlaybackController::stopButtonTouched},
+        {m_ui->rewindButton, &PlaybackController::rewindButtonTouched},
+        {m_ui->fullScreenPrevFrameButton, &PlaybackController::rewindButtonTouched},
+        {m_ui->fastForwardButton, &PlaybackController::fastForwardButtonTouched},
+        {m_ui->fullScreenNextFrameButton, &PlaybackController::fastForwardButtonTouched},
+        {m_ui->prevFileButton, &PlaybackController::playPrevFileButtonTouched},
+        {m_ui->nextFileButton, &PlaybackController::playNextFileButtonTouched},
+        {m_ui->switchVideoButton, &PlaybackController::toggleVideoSwithButtonTouched},
+    };
+    for (const auto &[button, action] : buttons) {
+        connect(button, &ImageButton::clicked, playback, action);
+    }
+    connect(playback, &PlaybackController::playbackStopped, this, [this] { m_ui->mapCoverView->show(); });
 }
 
 void MainWindowController::removeFileButtonTouched()
@@ -681,9 +711,25 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
     case KeyCommandTable::Command::AppMinimize:
         appMinimizeButtonTouched();
         return;
+    case KeyCommandTable::Command::Rewind:
+        m_playback->rewindButtonTouched();
+        break;
+    case KeyCommandTable::Command::FastForward:
+        m_playback->fastForwardButtonTouched();
+        break;
+    case KeyCommandTable::Command::PlayPause:
+        m_playback->playPauseButtonTouched();
+        break;
+    case KeyCommandTable::Command::VolumeUp:
+        m_playback->volumeUp();
+        break;
+    case KeyCommandTable::Command::VolumeDown:
+        m_playback->volumeDown();
+        break;
     default:
-        Q_EMIT playerCommandRequested(command);
+        break;
     }
+    Q_EMIT playerCommandRequested(command);
 }
 
 void MainWindowController::appExitButtonTouched()

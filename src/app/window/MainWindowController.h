@@ -18,6 +18,7 @@ class ImageButton;
 class MainWindow;
 class MapController;
 class MapWebView;
+class PlaybackController;
 class QAction;
 class QMenu;
 class QTimer;
@@ -116,7 +117,8 @@ public:
     int selectedRow() const;
     // The recording the large player shows for ROW (its partner while the players are swapped).
     QUrl takeBigVideoURL(int row) const;
-    bool isVideoSwitched() const { return m_isVideoSwitched; }
+    bool isVideoSwitched() const;
+    PlaybackController *playback() const { return m_playback; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -160,6 +162,7 @@ Q_SIGNALS:
 
 private:
     void awakeFromNib();
+    void setUpPlayback();
     void buildMenus();
     void setUpMap();
     void reloadTable();
@@ -172,6 +175,7 @@ private:
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
+    PlaybackController *m_playback = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
@@ -189,7 +193,6 @@ private:
     // The list controls in use: the alternative strip replaces the standard one at start-up.
     QWidget *m_removeFileButton = nullptr;
     QWidget *m_selectedDirTextField = nullptr;
-    bool m_isVideoSwitched = false;
     bool m_movieFitsScrollView = true;
     bool m_isMainWindowShown = false;
     std::unique_ptr<VideoConverter> m_videoConverter;

@@ -7,9 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 int main(int argc, char **argv)
 {
 #ifdef VELMORA_TEST_GUI
+    // Web views (the map) will not start as root with the web engine's sandbox on, as in CI
+    // containers; it is read before the application object exists.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
     // Widget tests draw offscreen; only those built as display tests use the (virtual) X server.
 #ifndef VELMORA_TEST_DISPLAY
     qputenv("QT_QPA_PLATFORM", "offscreen");

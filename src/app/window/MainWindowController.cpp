@@ -14,10 +14,13 @@
 #include "export/RecordingCopy.h"
 #include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
+#include "map/MapController.h"
+#include "map/MapWebView.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
 #include "playback/Dashboard.h"
 #include "playback/VexoAVView.h"
+#include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
@@ -163,6 +166,7 @@ void MainWindowController::showMainWindow()
     // 3. Map place, list strip, menus and version, once the window is up.
     queue(this, [this] {
         m_ui->mapCoverView->show();
+        setUpMap();
         m_ui->fileListRemoveButton_OEM->hide();
         ImageButton *home = m_ui->goHomepageButton;
         home->setAllowAutoMouseEventImage(true);
@@ -243,6 +247,75 @@ void MainWindowController::showMainWindow()
     enableVideoControls(false);
     updateMovieViewCoverScrren();
     resetVideoInformation();
+}
+
+void MainWindowController::setUpMap()
+{
+    if (m_mapWebView != nullptr) {
+        return;
+    }
+    QLabel *cover = m_ui->mapCoverView;
+    NamedImage::setImage(cover, u"mapview_cover"_s);
+    m_mapWebView = new MapWebView(cover->parentWidget());
+    m_mapWebView->setObjectName(u"mapWebView"_s);
+    m_mapWebView->followGeometryOf(cover);
+    m_mapWebView->stackUnder(cover);
+    m_mapWebView->hide(); // until a recording with a position plays
+    m_mapController = new MapController(m_mapWebView, this);
+    m_mapController->load();
+}
+
+void MainWindowController::updateMapWithLat(float lat, float lng)
+{
+    if ((lat == 0.0f && lng == 0.0f) || m_mapGpsDataCount == 0) {
+        setMapCovered(true);
+        return;
+    }
+    setMapCovered(false);
+    if (double(lat) == m_lastUpdatedLat && double(lng) == m_lastUpdatedLng) {
+        return;
+    }
+    if (m_mapController != nullptr) {
+        m_mapController->moveToLat(lat, lng);
+    }
+    m_lastUpdatedLat = lat;
+    m_lastUpdatedLng = lng;
+}
+
+void MainWindowController::prepareMapForTrack(const VexoClipData &track)
+{
+    resetMapPosition();
+    m_mapGpsDataCount = track.gpsDataCount();
+    if (m_mapController != nullptr) {
+        m_mapController->removeMapLine();
+    }
+    if (m_mapGpsDataCount == 0) {
+        setMapCovered(true);
+    } else if (m_mapController != nullptr) {
+        m_mapController->addRoute(track);
+    }
+}
+
+void MainWindowController::resetMapPosition()
+{
+    m_lastUpdatedLat = 0.0;
+    m_lastUpdatedLng = 0.0;
+}
+
+void MainWindowController::setMapCovered(bool covered)
+{
+    if (m_mapWebView != nullptr) {
+        m_mapWebView->setVisible(!covered);
+    }
+    m_ui->mapCoverView->setVisible(covered);
+    if (covered) {
+        m_ui->mapCoverView->raise();
+    }
+}
+
+bool MainWindowController::isMapCovered() const
+{
+    return m_mapWebView == nullptr || m_mapWebView->isHidden();
 }
 
 void MainWindowController::buildMenus()

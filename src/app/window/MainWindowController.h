@@ -16,6 +16,8 @@
 class Dashboard;
 class ImageButton;
 class MainWindow;
+class MapController;
+class MapWebView;
 class PlaybackController;
 class QAction;
 class QMenu;
@@ -24,6 +26,7 @@ class QTimer;
 class RecordingLibrary;
 class SplashWindowController;
 class VexoAVView;
+class VexoClipData;
 class VolumeMonitor;
 class VideoConversionQueue;
 class VideoConverter;
@@ -128,6 +131,24 @@ public:
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
     bool saveCopyOfRecording(const QUrl &source, const QString &destination);
 
+    // The map: a web view on the place of mapCoverView, built when the main window is first shown
+    // and hidden under the cover picture until a position is there to show.
+    MapWebView *mapWebView() const { return m_mapWebView; }
+    MapController *mapController() const { return m_mapController; }
+    double lastUpdatedLat() const { return m_lastUpdatedLat; }
+    double lastUpdatedLng() const { return m_lastUpdatedLng; }
+    // Shows the map centred on the current sample's position, or covers it when the sample or the
+    // track has no fix. A position the map is already at sends nothing.
+    void updateMapWithLat(float lat, float lng);
+    // A recording's TRACK has just been loaded: the last position is forgotten and the previous
+    // route removed; the track's route is drawn, or the map covered when the track has no fix.
+    void prepareMapForTrack(const VexoClipData &track);
+    // Forgets the last position sent to the map, so the next update moves it whatever the position.
+    void resetMapPosition();
+    // Covers the map with its cover picture, or shows the map in its place.
+    void setMapCovered(bool covered);
+    bool isMapCovered() const;
+
     // Keyboard commands of the main window.
     void performKeyCommand(KeyCommandTable::Command command);
     void appExitButtonTouched();
@@ -143,6 +164,7 @@ private:
     void awakeFromNib();
     void setUpPlayback();
     void buildMenus();
+    void setUpMap();
     void reloadTable();
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
@@ -175,4 +197,9 @@ private:
     bool m_isMainWindowShown = false;
     std::unique_ptr<VideoConverter> m_videoConverter;
     VideoConversionQueue *m_conversionQueue = nullptr;
+    MapWebView *m_mapWebView = nullptr; // owned by the main view
+    MapController *m_mapController = nullptr;
+    double m_lastUpdatedLat = 0.0;
+    double m_lastUpdatedLng = 0.0;
+    quint32 m_mapGpsDataCount = 0; // the fixes of the track whose route the map shows
 };

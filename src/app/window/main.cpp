@@ -10,6 +10,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +24,11 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // The web engine will not start as root with its sandbox on (a root session, a container); a
+    // normal user keeps the sandbox. It reads this before the application object exists.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setApplicationName(u"Velmora"_s);

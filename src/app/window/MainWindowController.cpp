@@ -694,7 +694,7 @@ void MainWindowController::setUpPlayback()
     for (const auto &[button, action] : buttons) {
         connect(button, &ImageButton::clicked, playback, action);
     }
-    connect(playback, &PlaybackController::playbackStopped, this, [this] { m_ui->mapCoverView->show(); });
+    connect(playback, &PlaybackController::playbackStopped, this, [this] { setMapCovered(true); });
 }
 
 void MainWindowController::removeFileButtonTouched()

@@ -65,6 +65,7 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_subtitleData.reset();
     m_ticker.setTrack(&m_clipData, nullptr);
     m_ticker.resetThrottles();
+    m_window->resetMapPosition();
 
     // Converting can take a while on a long recording: it runs off the GUI thread, and only the
     // newest request is acted on when it returns.
@@ -103,6 +104,7 @@ void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QL
     if (Dashboard *dashboard = m_window->dashboard()) {
         dashboard->updateGpsIndicator(&m_clipData);
     }
+    m_window->prepareMapForTrack(m_clipData);
     Q_EMIT recordingPrepared();
     m_window->updateMovieViewCoverScrren();
 }
@@ -194,6 +196,7 @@ void PlaybackController::stopVideo()
     stopVideoPlayTimer();
     m_ui.seekTimeSldierView->setCurrentSliderValue(0.0);
     m_ticker.resetThrottles();
+    m_window->resetMapPosition();
     m_window->stopPlayAnimation();
     Q_EMIT playbackStopped();
 }
@@ -291,8 +294,7 @@ void PlaybackController::playVideoTimerCallback()
     const double time = m_bigMovieView->currentTime();
     m_ui.seekTimeSldierView->setCurrentSliderValue(time);
     m_window->updatePlayTime(time, duration);
-    // The map is shown exactly when its cover is not.
-    Q_EMIT ticked(m_ticker.tick(time, m_ui.mapCoverView->isHidden()));
+    Q_EMIT ticked(m_ticker.tick(time, !m_window->isMapCovered()));
 }
 
 void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
@@ -312,6 +314,20 @@ void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
     }
     if (tick.updateSpeed) {
         m_ui.speedMeterView->setSpeed(int(qMin<quint32>(tick.speed, quint32(INT_MAX))));
+    }
+    switch (tick.map) {
+    case PlaybackTicker::MapAction::Move:
+        m_window->updateMapWithLat(tick.lat, tick.lng);
+        break;
+    case PlaybackTicker::MapAction::ShowAndMove:
+        m_window->setMapCovered(false);
+        m_window->updateMapWithLat(tick.lat, tick.lng);
+        break;
+    case PlaybackTicker::MapAction::Cover:
+        m_window->setMapCovered(true);
+        break;
+    case PlaybackTicker::MapAction::None:
+        break;
     }
 }
 

@@ -116,6 +116,9 @@ TEST_F(PlaybackControllerTest, FrontAndRearStartTogetherAndTheTimerFeedsTheReado
     EXPECT_NE(controller->ui().gxTextField->text(), u"0.000"_s) << "the demo drive accelerates";
     EXPECT_GT(controller->ui().speedMeterView->speed(), 0);
     EXPECT_EQ(controller->ui().gravityGraphView->clipData(), &playback().clipData());
+    if (controller->mapWebView() != nullptr) {
+        EXPECT_FALSE(controller->isMapCovered()) << "the demo drive has fixes: the map follows it";
+    }
 
     // Swap: the rear picture goes large, playing on.
     controller->ui().switchVideoButton->click();

@@ -151,6 +151,13 @@ void MapController::pageLoadingChanged(const QWebEngineLoadingInfo &info)
 
 void MapController::renderProcessEnded()
 {
+    // A page that keeps bringing its renderer down is not loaded forever.
+    if (++m_crashReloads > MaxCrashReloads) {
+        qCWarning(lcMapController, "the map page's renderer ended again; the map stays empty");
+        m_state = State::Failed;
+        m_pending.clear();
+        return;
+    }
     qCWarning(lcMapController, "the map page's renderer ended; loading the map again");
     // Queued, so the page has settled its own state before it is asked to load again.
     QMetaObject::invokeMethod(this, &MapController::load, Qt::QueuedConnection);

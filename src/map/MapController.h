@@ -62,4 +62,6 @@ private:
     // What the map shows, to draw it again after a reload: the route call and the last move.
     QString m_routeScript;
     QString m_moveScript;
+    static constexpr int MaxCrashReloads = 3;
+    int m_crashReloads = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QLoggingCategory>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -32,8 +33,7 @@ void MapController::setWebView(QWebEngineView *webView)
     }
     QWebEnginePage *page = webView->page();
     m_connections = {
-        connect(page, &QWebEnginePage::loadStarted, this, [this] { m_state = State::Loading; }),
-        connect(page, &QWebEnginePage::loadFinished, this, &MapController::pageLoadFinished),
+        connect(page, &QWebEnginePage::loadingChanged, this, &MapController::pageLoadingChanged),
         connect(page, &QWebEnginePage::renderProcessTerminated, this,
                 [this](QWebEnginePage::RenderProcessTerminationStatus status) {
                     if (status != QWebEnginePage::NormalTerminationStatus) {
@@ -48,17 +48,14 @@ void MapController::load()
     if (m_webView == nullptr) {
         return;
     }
-    const QString path = AppResources::pathForResource(u"mapview"_s, u"html"_s);
+    const QUrl url = mapPageUrl();
     m_state = State::Loading;
     m_pending.clear();
-    if (path.isEmpty()) {
+    if (url.isEmpty()) {
         qCWarning(lcMapController, "the map page is missing from the program's resources");
         m_state = State::Failed;
         return;
     }
-    QUrl url;
-    url.setScheme(u"qrc"_s);
-    url.setPath(path.mid(1)); // ":/map/mapview.html" → qrc:/map/mapview.html
     m_webView->load(url);
     run(MapScript::initialize());
     // After a reload the page starts empty: give it back what it showed.
@@ -68,6 +65,18 @@ void MapController::load()
     if (!m_moveScript.isEmpty()) {
         run(m_moveScript);
     }
+}
+
+QUrl MapController::mapPageUrl()
+{
+    const QString path = AppResources::pathForResource(u"mapview"_s, u"html"_s);
+    if (path.isEmpty()) {
+        return {};
+    }
+    QUrl url;
+    url.setScheme(u"qrc"_s);
+    url.setPath(path.mid(1)); // ":/map/mapview.html" → qrc:/map/mapview.html
+    return url;
 }
 
 void MapController::run(const QString &script)
@@ -105,14 +114,32 @@ void MapController::addRoute(const VexoClipData &track)
     run(m_routeScript);
 }
 
-void MapController::pageLoadFinished(bool ok)
+void MapController::pageLoadingChanged(const QWebEngineLoadingInfo &info)
 {
-    if (!ok) {
-        // Nothing to send the calls to: an empty map rather than a queue that grows forever.
-        qCWarning(lcMapController, "the map page did not load");
+    if (info.url() != mapPageUrl()) {
+        // A navigation elsewhere that the page's policy refused changes nothing here. One that it
+        // never saw and that took the view off the map (to about:blank, say) is undone: calls sent
+        // to a page without the map's functions would be lost.
+        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
+            qCWarning(lcMapController, "the map view left the map page; loading the map again");
+            load();
+        }
+        return;
+    }
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+        m_state = State::Loading;
+        return;
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+        return; // another load took over; its own report follows
+    case QWebEngineLoadingInfo::LoadFailedStatus:
+        // Nothing to send the calls to: an empty map rather than a waiting list that grows forever.
+        qCWarning(lcMapController, "the map page did not load: %s", qUtf8Printable(info.errorString()));
         m_state = State::Failed;
         m_pending.clear();
         return;
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+        break;
     }
     m_state = State::Ready;
     const QStringList pending = std::exchange(m_pending, {});
@@ -124,6 +151,13 @@ void MapController::pageLoadFinished(bool ok)
 
 void MapController::renderProcessEnded()
 {
+    // A page that keeps bringing its renderer down is not loaded forever.
+    if (++m_crashReloads > MaxCrashReloads) {
+        qCWarning(lcMapController, "the map page's renderer ended again; the map stays empty");
+        m_state = State::Failed;
+        m_pending.clear();
+        return;
+    }
     qCWarning(lcMapController, "the map page's renderer ended; loading the map again");
     // Queued, so the page has settled its own state before it is asked to load again.
     QMetaObject::invokeMethod(this, &MapController::load, Qt::QueuedConnection);

@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 class VexoClipData;
 
@@ -31,6 +33,9 @@ public:
     void removeMapLine();
     void addRoute(const VexoClipData &track);
 
+    // The map page in the program's resources; empty when the program has none.
+    static QUrl mapPageUrl();
+
     // True once the page has finished loading; until then calls wait.
     bool isPageReady() const { return m_state == State::Ready; }
 
@@ -39,7 +44,7 @@ Q_SIGNALS:
     void pageReady();
 
 private:
-    void pageLoadFinished(bool ok);
+    void pageLoadingChanged(const QWebEngineLoadingInfo &info);
     void renderProcessEnded();
 
     QPointer<QWebEngineView> m_webView;
@@ -57,4 +62,6 @@ private:
     // What the map shows, to draw it again after a reload: the route call and the last move.
     QString m_routeScript;
     QString m_moveScript;
+    static constexpr int MaxCrashReloads = 3;
+    int m_crashReloads = 0;
 };

@@ -13,8 +13,12 @@ MapWebPage::MapWebPage(QWebEngineProfile *profile, QObject *parent) : QWebEngine
 
 bool MapWebPage::acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame)
 {
-    if (!isMainFrame || url.scheme() == u"qrc") {
+    // The map page and what it loads live in the program's resources under /map/.
+    if (url.scheme() == u"qrc" && url.path().startsWith(u"/map/")) {
         return true;
+    }
+    if (!isMainFrame) {
+        return false;
     }
     // Only the map page itself is shown here; the web pages its credits link to belong in a browser.
     const bool webPage = url.scheme() == u"https" || url.scheme() == u"http";

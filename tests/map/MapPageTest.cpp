@@ -9,6 +9,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestTracks.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
 
@@ -119,12 +120,18 @@ TEST_F(MapPageTest, OnePointForAConstantFixNothingForNoFixOrNoPlace)
     EXPECT_EQ(ask(u"map.getCenter().lat.toFixed(1)"_s).toString(), u"10.0"_s);
 }
 
-TEST_F(MapPageTest, ThePageStaysOnTheMapAndFetchesOnlyTiles)
+TEST_F(MapPageTest, ThePageStaysOnTheMapFetchesOnlyTilesAndComesBackAfterACrash)
 {
     ASSERT_TRUE(controller->isPageReady());
+    // Navigations away are refused; one the policy never sees (about:blank) brings the map back.
     const QUrl page = view->url();
-    ask(u"location.href = 'file:///etc/hostname'; 1"_s);
-    EXPECT_FALSE(QTest::qWaitFor([] { return view->url() != QUrl(u"qrc:/map/mapview.html"_s); }, 1000));
+    ask(u"location.href = 'qrc:/images/velmora.svg'; 1"_s);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return view->url() != page; }, 1000));
+    controller->moveToLat(1.5f, 2.5f); // still taken: a refused navigation is no failed map
+    EXPECT_EQ(car(), u"1.500000,2.500000"_s);
+    QSignalSpy back(controller, &MapController::pageReady);
+    ask(u"location.href = 'about:blank'; 1"_s);
+    ASSERT_TRUE(back.wait(20000));
     EXPECT_EQ(view->url(), page);
     EXPECT_EQ(ask(u"typeof addPolyLine"_s).toString(), u"function"_s);
 
@@ -137,5 +144,18 @@ TEST_F(MapPageTest, ThePageStaysOnTheMapAndFetchesOnlyTiles)
         MapRequestFilter::isAllowed(QUrl(u"http://tile.openstreetmap.org/3/4/2.png"_s), Type::ResourceTypeImage));
     EXPECT_FALSE(MapRequestFilter::isAllowed(QUrl(u"https://example.com/a.png"_s), Type::ResourceTypeImage));
     EXPECT_FALSE(MapRequestFilter::isAllowed(QUrl(u"file:///etc/hostname"_s), Type::ResourceTypeMainFrame));
+
+    // A page whose renderer died is loaded again and shows what it showed.
+    VexoClipData track;
+    TestTracks::driveAfterNoFix(track);
+    controller->removeMapLine();
+    controller->addRoute(track);
+    controller->moveToLat(37.53f, 127.03f);
+    ASSERT_EQ(routePoints(), 580);
+    QSignalSpy reloaded(controller, &MapController::pageReady);
+    Q_EMIT view->page()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 11);
+    ASSERT_TRUE(reloaded.wait(20000));
+    EXPECT_EQ(routePoints(), 580);
+    EXPECT_EQ(car(), u"37.529999,127.029999"_s);
 }
 } // namespace

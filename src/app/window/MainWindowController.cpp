@@ -304,6 +304,8 @@ void MainWindowController::resetMapPosition()
 
 void MainWindowController::setMapCovered(bool covered)
 {
+    // Before the map exists the cover stays: an empty place would look broken.
+    covered = covered || m_mapWebView == nullptr;
     if (m_mapWebView != nullptr) {
         m_mapWebView->setVisible(!covered);
     }

@@ -29,6 +29,15 @@ int main(int argc, char *argv[])
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    // The map is drawn without OpenGL: a GL-drawn web view makes Qt compose the whole window with
+    // OpenGL at every video frame, which costs several times the players themselves where there
+    // is no graphics card (and is wasted on a map that moves once a second).
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) {
+        qputenv("QT_QUICK_BACKEND", "software");
+    }
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) {
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    }
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setApplicationName(u"Velmora"_s);

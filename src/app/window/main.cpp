@@ -2,6 +2,7 @@
 #include "app/Preferences.h"
 #include "app/window/AppDelegate.h"
 #include "app/window/MainWindowController.h"
+#include "map/WebEngineEnvironment.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,7 +11,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -24,20 +24,7 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    // The web engine will not start as root with its sandbox on (a root session, a container); a
-    // normal user keeps the sandbox. It reads this before the application object exists.
-    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    }
-    // The map is drawn without OpenGL: a GL-drawn web view makes Qt compose the whole window with
-    // OpenGL at every video frame, which costs several times the players themselves where there
-    // is no graphics card (and is wasted on a map that moves once a second).
-    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND")) {
-        qputenv("QT_QUICK_BACKEND", "software");
-    }
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) {
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    }
+    WebEngineEnvironment::prepare();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setApplicationName(u"Velmora"_s);

@@ -143,6 +143,11 @@ TEST_F(PlaybackControllerTest, NextRecordingAndTheEndOfAMovieMoveDownTheList)
     EXPECT_EQ(controller->selectedRow(), controller->library()->nextRow(front));
     ASSERT_TRUE(waitUntilPlaying());
     const int afterNext = controller->selectedRow();
+    playback().playPrevFileButtonTouched();
+    EXPECT_EQ(controller->selectedRow(), front) << "back to the front file of the pair";
+    ASSERT_TRUE(waitUntilPlaying());
+    playback().playNextFileButtonTouched();
+    ASSERT_TRUE(waitUntilPlaying());
 
     // The end of the large player's movie plays the next recording.
     playback().vexoAVViewDidPlayToEndTime(controller->bigMovieView());

@@ -46,6 +46,9 @@ public:
     // Runs the program with ARGUMENTS and waits for it to end. An empty program path (no ffmpeg
     // installed) gives a result that did not start.
     Result run(const QStringList &arguments);
+    // Runs the program once for each argument list, all at the same time, and waits for every
+    // run; results in the order given. The runs are noted in that order too.
+    QList<Result> runAll(const QList<QStringList> &argumentLists);
     // Remembers ARGUMENTS as if they had been run, without running anything.
     void note(const QStringList &arguments) { m_runs.append(arguments); }
     // The argument lists given to run() and note(), oldest first.

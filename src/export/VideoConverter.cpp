@@ -116,6 +116,36 @@ template <typename Arguments> void VideoConverter::runInto(const QString &output
     QFile::remove(temporary);
 }
 
+void VideoConverter::runAllInto(const QList<Job> &jobs)
+{
+    QList<QStringList> argumentLists;
+    QStringList temporaries;
+    for (const Job &job : jobs) {
+        temporaries.append(temporaryPath(job.output));
+        argumentLists.append(job.arguments(temporaries.constLast()));
+    }
+    if (m_planOnly) {
+        for (const QStringList &arguments : std::as_const(argumentLists)) {
+            m_runner.note(arguments);
+        }
+        return;
+    }
+    for (const QString &temporary : std::as_const(temporaries)) {
+        QFile::remove(temporary); // a leftover would make ffmpeg ask whether to overwrite it
+    }
+    const QList<FfmpegRunner::Result> results = m_runner.runAll(argumentLists);
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
+        const QString &temporary = temporaries.at(i);
+        if (results.at(i).succeeded() && QFileInfo(temporary).isFile()) {
+            QFile::remove(jobs.at(i).output);
+            if (QFile::rename(temporary, jobs.at(i).output)) {
+                continue;
+            }
+        }
+        QFile::remove(temporary);
+    }
+}
+
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
     if (url.isEmpty()) {
@@ -162,8 +192,13 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
             const int type = Utils::GetAviType(path);
             // The report read for the stream count lists the sound streams as well.
             const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
-            runInto(front, [&](const QString &o) { return twoStreamArguments(type, audioStreams, path, false, o); });
-            runInto(rear, [&](const QString &o) { return twoStreamArguments(type, audioStreams, path, true, o); });
+            runAllInto({{front,
+                         [&](const QString &o) {
+                             return twoStreamArguments(type, audioStreams, path, false, o);
+                         }},
+                        {rear, [&](const QString &o) {
+                             return twoStreamArguments(type, audioStreams, path, true, o);
+                         }}});
         }
     } else {
         const int type = Utils::GetAviType(path);
@@ -172,22 +207,28 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
                 runInto(front, [&](const QString &o) { return oneStreamArguments(type, path, o); });
             }
         } else {
+            QList<Job> jobs;
             if (!exists(front)) {
-                runInto(front, [&](const QString &o) { return oneStreamArguments(type, path, o); });
-                runInto(Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
-                        [&](const QString &o) { return subtitleArguments(path, o); });
+                jobs.append({front, [&](const QString &o) {
+                                 return oneStreamArguments(type, path, o);
+                             }});
+                jobs.append({Utils::replaceFileExtensionFromFilePath(front, u"srt"_s), [&](const QString &o) {
+                                 return subtitleArguments(path, o);
+                             }});
             }
             hasRear = exists(rear);
-            if (!hasRear) {
-                const QUrl other = otherCameraUrl(url);
-                const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
-                if (!other.isEmpty() && QFileInfo(otherPath).isFile()) {
-                    hasRear = true;
-                    runInto(rear, [&](const QString &o) { return oneStreamArguments(type, otherPath, o); });
-                    runInto(Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
-                            [&](const QString &o) { return subtitleArguments(otherPath, o); });
-                }
+            const QUrl other = hasRear ? QUrl() : otherCameraUrl(url);
+            const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
+            if (!hasRear && !other.isEmpty() && QFileInfo(otherPath).isFile()) {
+                hasRear = true;
+                jobs.append({rear, [&](const QString &o) {
+                                 return oneStreamArguments(type, otherPath, o);
+                             }});
+                jobs.append({Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s), [&](const QString &o) {
+                                 return subtitleArguments(otherPath, o);
+                             }});
             }
+            runAllInto(jobs);
         }
     }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 // Turns a camera recording into files the player takes: ffmpeg re-muxes it, without re-encoding,
@@ -67,6 +68,14 @@ private:
     // Runs ffmpeg with the arguments ARGUMENTS(o) for o the temporary name of OUTPUT, and puts the
     // result in place when it succeeded. When planning, only notes the run.
     template <typename Arguments> void runInto(const QString &output, Arguments arguments);
+    // One output file and the ffmpeg arguments that write it (to the given temporary name).
+    struct Job
+    {
+        QString output;
+        std::function<QStringList(const QString &temporary)> arguments;
+    };
+    // Runs independent jobs at the same time; each output appears only when its run succeeded.
+    void runAllInto(const QList<Job> &jobs);
     bool exists(const QString &path) const;
 
     FfmpegRunner m_runner;

@@ -23,7 +23,14 @@ QString AppResources::pathForResource(const QString &name, const QString &type)
         return {};
     }
     const QString fileName = type.isEmpty() ? name : name + u'.' + type;
-    return existing(u":/factory/"_s + fileName);
+    // Factory files, and the map page with the map library beside it.
+    for (const QString &folder : {u":/factory/"_s, u":/map/"_s}) {
+        const QString path = existing(folder + fileName);
+        if (!path.isEmpty()) {
+            return path;
+        }
+    }
+    return {};
 }
 
 QString AppResources::imagePath(const QString &name)

@@ -208,6 +208,49 @@ QUrl RecordingLibrary::takeBigVideoURL(int row, bool isVideoSwitched) const
     return partner >= 0 ? urlAt(partner) : urlAt(row);
 }
 
+int RecordingLibrary::nextRow(int row) const
+{
+    const int count = rowCount();
+    if (row < 0 || row >= count) {
+        return -1;
+    }
+    int next = row + 1 < count ? row + 1 : 0;
+    if (next != row && arePartners(urlAt(row), urlAt(next))) {
+        next = row + 2 < count ? row + 2 : 0;
+    }
+    return next;
+}
+
+int RecordingLibrary::previousRow(int row) const
+{
+    if (row <= 0 || row >= rowCount()) {
+        return -1;
+    }
+    const int previous = row - 1;
+    const QUrl current = urlAt(row);
+    const QUrl before = urlAt(previous);
+    // Row PREVIOUS is the rear file of a pair whose front file sits just before it.
+    const auto isRearOfPairBefore = [this, previous, &before] {
+        const QString text = before.toString();
+        if (previous < 1 || text.contains(u"F."_s)) {
+            return false;
+        }
+        QString front = text;
+        front.replace(u"R."_s, u"F."_s);
+        return urlAt(previous - 1).toString() == front;
+    };
+    if (hasMp4Extension(current) && hasMp4Extension(before)) {
+        if (arePartners(current, before) || row == 1) {
+            return previous;
+        }
+        return isRearOfPairBefore() ? row - 2 : previous;
+    }
+    if (row >= 2 && isRearOfPairBefore()) {
+        return row - 2;
+    }
+    return previous;
+}
+
 bool RecordingLibrary::removeFileAt(int row)
 {
     const QUrl file = urlAt(row);

@@ -74,6 +74,12 @@ public:
     // The recording the large player shows for ROW: the row itself, or its partner when the
     // players are swapped (a partner after the row wins over one before it).
     QUrl takeBigVideoURL(int row, bool isVideoSwitched) const;
+    // The row after ROW for "next recording": wraps to 0, and skips ROW's rear partner. -1 without
+    // a row.
+    int nextRow(int row) const;
+    // The row before ROW for "previous recording": the front file of the previous pair when that
+    // row is a rear file. -1 for row 0 or no row.
+    int previousRow(int row) const;
     // Deletes that one file from disk; the lists change only when the deletion succeeded.
     bool removeFileAt(int row);
 

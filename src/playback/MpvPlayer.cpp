@@ -8,6 +8,7 @@
 #include <mpv/render.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
@@ -37,6 +38,9 @@ MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
         {"input-default-bindings", "no"},
         {"load-scripts", "no"},
         {"ytdl", "no"},
+        // The cameras' subtitle streams carry sensor records, not text for people: never show them.
+        {"sid", "no"},
+        {"sub-auto", "no"},
         // Without a sound device mpv must still reach the end of a file: fall back to no output.
         {"ao", "pipewire,pulse,alsa,null"},
         {"audio-client-name", "Velmora"},
@@ -114,6 +118,8 @@ void MpvPlayer::loadFile(const QString &path)
     // An absolute path is never taken for a protocol or an option by mpv.
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     m_wasAtEnd = false;
+    m_seeking = false;
+    m_pendingSteps.clear();
     command({"loadfile", local.constData(), "replace"});
 }
 
@@ -249,16 +255,25 @@ void MpvPlayer::seekAbsoluteExact(double seconds)
 {
     const QByteArray target = QByteArray::number(seconds, 'f', 6);
     m_wasAtEnd = false;
+    m_seeking = true;
     command({"seek", target.constData(), "absolute+exact"});
 }
 
 void MpvPlayer::frameStep()
 {
+    if (m_seeking) {
+        m_pendingSteps.append("frame-step");
+        return;
+    }
     command({"frame-step"});
 }
 
 void MpvPlayer::frameBackStep()
 {
+    if (m_seeking) {
+        m_pendingSteps.append("frame-back-step");
+        return;
+    }
     command({"frame-back-step"});
 }
 
@@ -349,6 +364,17 @@ void MpvPlayer::drainEvents()
             break;
         }
         switch (event->event_id) {
+        case MPV_EVENT_SEEK:
+            m_seeking = true;
+            break;
+        case MPV_EVENT_PLAYBACK_RESTART: {
+            m_seeking = false;
+            const QList<const char *> steps = std::exchange(m_pendingSteps, {});
+            for (const char *step : steps) {
+                command({step});
+            }
+            break;
+        }
         case MPV_EVENT_FILE_LOADED:
             m_frameDirty = true;
             Q_EMIT fileLoaded();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -78,5 +79,8 @@ private:
     mpv_render_context *m_render = nullptr;
     QImage m_frame;
     bool m_frameDirty = true;
+    // A frame step asked for while a seek is still settling waits for it; mpv drops it otherwise.
+    bool m_seeking = false;
+    QList<const char *> m_pendingSteps;
     bool m_wasAtEnd = false;
 };

@@ -50,4 +50,22 @@ TEST(AppResourcesTest, FindsPicturesAndTablesByName)
         EXPECT_FALSE(AppResources::translationTablePath(language).isEmpty()) << language.toStdString();
     }
 }
+
+TEST(AppResourcesTest, TheMapPageTravelsWithItsLibrary)
+{
+    const QString page = AppResources::pathForResource(u"mapview"_s, u"html"_s);
+    ASSERT_EQ(page, u":/map/mapview.html"_s);
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    for (const char *function : {"function initialize(", "function MapMoveToAuto(lng, lat, zoom)",
+                                 "function removePolyLine(", "function addPolyLine(points, colour, width, opacity)"}) {
+        EXPECT_TRUE(html.contains(function)) << function;
+    }
+    // What the page loads sits beside it in the resources.
+    for (const QString &packed :
+         {u":/map/leaflet/leaflet.js"_s, u":/map/leaflet/leaflet.css"_s, u":/map/leaflet/images/layers.png"_s}) {
+        EXPECT_TRUE(QFile::exists(packed)) << packed.toStdString();
+    }
+}
 } // namespace

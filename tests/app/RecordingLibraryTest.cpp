@@ -178,3 +178,37 @@ TEST_F(RecordingLibraryTest, RecognisesTheIniCameraFamilysFileNames)
     }
 }
 } // namespace
+
+namespace {
+class RecordingNavigationTest : public RecordingLibraryTest
+{
+protected:
+    void SetUp() override
+    {
+        // Rows: 0 A_F, 1 A_R, 2 B.avi, 3 C_F, 4 C_R.
+        for (const QString &name : {u"A_F.mp4"_s, u"A_R.mp4"_s, u"B.avi"_s, u"C_F.mp4"_s, u"C_R.mp4"_s}) {
+            touch(u"cont_rec/"_s + name);
+        }
+        names(RecordingLibrary::AllFiles);
+    }
+};
+
+TEST_F(RecordingNavigationTest, NextSkipsTheRearPartnerAndWraps)
+{
+    EXPECT_EQ(library.nextRow(0), 2) << "from a front file past its rear partner";
+    EXPECT_EQ(library.nextRow(1), 2);
+    EXPECT_EQ(library.nextRow(2), 3);
+    EXPECT_EQ(library.nextRow(3), 0) << "the front file of the last pair wraps to row 0";
+    EXPECT_EQ(library.nextRow(4), 0);
+    EXPECT_EQ(library.nextRow(-1), -1);
+}
+
+TEST_F(RecordingNavigationTest, PreviousLandsOnTheFrontFileOfThePreviousPair)
+{
+    EXPECT_EQ(library.previousRow(0), -1);
+    EXPECT_EQ(library.previousRow(1), 0);
+    EXPECT_EQ(library.previousRow(2), 0) << "B.avi back to A_F, the front of the pair before it";
+    EXPECT_EQ(library.previousRow(3), 2);
+    EXPECT_EQ(library.previousRow(4), 3) << "the rear file's own front partner";
+}
+} // namespace

@@ -1,4 +1,4 @@
-#include "cli/CliTool.h"
+#include "CliRun.h"
 
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
@@ -17,26 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-    QJsonArray array() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
-};
-
-CliRun run(const QStringList &arguments)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = CliTool::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
 class CliToolTest : public ::testing::Test
 {
 protected:

@@ -1,4 +1,5 @@
-#include "cli/CliTool.h"
+#include "CliRun.h"
+
 #include "export/Utils.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
@@ -18,26 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-    QJsonArray array() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
-};
-
-CliRun run(const QStringList &arguments)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = CliTool::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
 // One demo card for the whole suite: writing it takes a few seconds.
 class DemoCardTest : public ::testing::Test
 {

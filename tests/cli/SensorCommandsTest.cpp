@@ -1,4 +1,5 @@
-#include "cli/CliTool.h"
+#include "CliRun.h"
+
 #include "cli/SensorOutput.h"
 #include "sensor/AviWriter.h"
 #include "sensor/SubtitleFileWriter.h"
@@ -20,25 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
-
-CliRun run(const QStringList &arguments)
-{
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = CliTool::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
 class SensorCommandsTest : public ::testing::Test
 {
 protected:

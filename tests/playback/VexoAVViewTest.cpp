@@ -73,7 +73,7 @@ protected:
         return seen;
     }
 
-    static bool waitFor(const std::function<bool()> &condition, int ms = 5000)
+    static bool waitFor(const std::function<bool()> &condition, int ms = 20000)
     {
         return QTest::qWaitFor(condition, ms);
     }
@@ -148,7 +148,7 @@ TEST_F(VexoAVViewTest, PlaysToTheEndAndStartsAgainFromZero)
     QSignalSpy ends(&view, &VexoAVView::vexoAVViewDidPlayToEndTime);
     view.setCurrentTime(2.0);
     view.play();
-    ASSERT_TRUE(ends.wait(5000));
+    ASSERT_TRUE(ends.wait(15000));
     view.play();
     ASSERT_TRUE(waitFor([&] { return view.currentTime() < 1.0 && view.playerRate() == 1.0; }));
     view.pause();
@@ -194,7 +194,7 @@ TEST_F(VexoAVViewTest, SwapExchangesMoviesWithoutReloading)
     // Each view now reports the time of the movie it shows.
     QSignalSpy smallTimes(&small, &VexoAVView::vexoAVViewDidUpdateTime);
     small.setCurrentTime(2.0);
-    ASSERT_TRUE(smallTimes.wait(3000));
+    ASSERT_TRUE(smallTimes.wait(10000));
     EXPECT_NEAR(smallTimes.constLast().at(1).toDouble(), 2.0, 0.01);
     QTest::qWait(50);
     EXPECT_EQ(bigStatuses.count(), 0) << "nothing was reloaded";

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #ifdef VELMORA_TEST_GUI
+#include "map/WebEngineEnvironment.h"
+
 #include <QApplication>
 #endif
 
@@ -10,6 +12,7 @@
 int main(int argc, char **argv)
 {
 #ifdef VELMORA_TEST_GUI
+    WebEngineEnvironment::prepare();
     // Widget tests draw offscreen; only those built as display tests use the (virtual) X server.
 #ifndef VELMORA_TEST_DISPLAY
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "MainWindow.h"
+#include "PlaybackController.h"
 #include "RecordingListDelegate.h"
 #include "SplashWindowController.h"
 #include "ui_MainWindow.h"
@@ -13,9 +14,13 @@
 #include "export/RecordingCopy.h"
 #include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
+#include "map/MapController.h"
+#include "map/MapWebView.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeMonitor.h"
+#include "playback/Dashboard.h"
 #include "playback/VexoAVView.h"
+#include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
@@ -140,6 +145,14 @@ void MainWindowController::showMainWindow()
         splashWindow()->hide();
     });
 
+    // The instruments, before anything below resets them.
+    m_dashboard = new Dashboard({m_ui->speedMeterView, m_ui->gravityGraphView, m_ui->shockCarImageView,
+                                 m_ui->earthImageView, m_ui->gpsImageView, m_ui->gxTextField, m_ui->gyTextField,
+                                 m_ui->gzTextField, m_ui->latTextField, m_ui->lngTextField},
+                                this);
+    connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshSpeedUnit, this,
+            &MainWindowController::refreshSpeedUnitHandler);
+
     // 2. Preferences and cards.
     connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this,
             &MainWindowController::applyLanguageSettings);
@@ -153,6 +166,7 @@ void MainWindowController::showMainWindow()
     // 3. Map place, list strip, menus and version, once the window is up.
     queue(this, [this] {
         m_ui->mapCoverView->show();
+        setUpMap();
         m_ui->fileListRemoveButton_OEM->hide();
         ImageButton *home = m_ui->goHomepageButton;
         home->setAllowAutoMouseEventImage(true);
@@ -200,11 +214,12 @@ void MainWindowController::showMainWindow()
         connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this,
                 &MainWindowController::updateMovieViewCoverScrren);
     }
+    setUpPlayback();
     m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
     m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_isVideoSwitched = false;
     m_ui->muteButton->setAllowAutoMouseEventImage(false);
+    m_playback->setVideoMute(false);
 
     // 8. The strip that floats over a full-screen picture lives in a window of its own.
     m_fullscreenMovieControlWindow = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool);
@@ -232,6 +247,77 @@ void MainWindowController::showMainWindow()
     enableVideoControls(false);
     updateMovieViewCoverScrren();
     resetVideoInformation();
+}
+
+void MainWindowController::setUpMap()
+{
+    if (m_mapWebView != nullptr) {
+        return;
+    }
+    QLabel *cover = m_ui->mapCoverView;
+    NamedImage::setImage(cover, u"mapview_cover"_s);
+    m_mapWebView = new MapWebView(cover->parentWidget());
+    m_mapWebView->setObjectName(u"mapWebView"_s);
+    m_mapWebView->followGeometryOf(cover);
+    m_mapWebView->stackUnder(cover);
+    m_mapWebView->hide(); // until a recording with a position plays
+    m_mapController = new MapController(m_mapWebView, this);
+    m_mapController->load();
+}
+
+void MainWindowController::updateMapWithLat(float lat, float lng)
+{
+    if ((lat == 0.0f && lng == 0.0f) || m_mapGpsDataCount == 0) {
+        setMapCovered(true);
+        return;
+    }
+    setMapCovered(false);
+    if (double(lat) == m_lastUpdatedLat && double(lng) == m_lastUpdatedLng) {
+        return;
+    }
+    if (m_mapController != nullptr) {
+        m_mapController->moveToLat(lat, lng);
+    }
+    m_lastUpdatedLat = lat;
+    m_lastUpdatedLng = lng;
+}
+
+void MainWindowController::prepareMapForTrack(const VexoClipData &track)
+{
+    resetMapPosition();
+    m_mapGpsDataCount = track.gpsDataCount();
+    if (m_mapController != nullptr) {
+        m_mapController->removeMapLine();
+    }
+    if (m_mapGpsDataCount == 0) {
+        setMapCovered(true);
+    } else if (m_mapController != nullptr) {
+        m_mapController->addRoute(track);
+    }
+}
+
+void MainWindowController::resetMapPosition()
+{
+    m_lastUpdatedLat = 0.0;
+    m_lastUpdatedLng = 0.0;
+}
+
+void MainWindowController::setMapCovered(bool covered)
+{
+    // Before the map exists the cover stays: an empty place would look broken.
+    covered = covered || m_mapWebView == nullptr;
+    if (m_mapWebView != nullptr) {
+        m_mapWebView->setVisible(!covered);
+    }
+    m_ui->mapCoverView->setVisible(covered);
+    if (covered) {
+        m_ui->mapCoverView->raise();
+    }
+}
+
+bool MainWindowController::isMapCovered() const
+{
+    return m_mapWebView == nullptr || m_mapWebView->isHidden();
 }
 
 void MainWindowController::buildMenus()
@@ -316,13 +402,11 @@ QList<ImageButton *> MainWindowController::filterButtons() const
 
 QList<QWidget *> MainWindowController::videoControls() const
 {
-    return {m_ui->snapShotButton,    m_ui->printButton,      m_ui->playPauseButton,
-            m_ui->stopButton,        m_ui->rewindButton,     m_ui->fastForwardButton,
-            m_ui->prevFileButton,    m_ui->nextFileButton,   m_ui->zoomInButton,
-            m_ui->zoomOutButton,     m_ui->resetScaleButton, m_ui->fullScreenButton,
-            m_ui->flipButton,        m_ui->volumeSliderView, m_ui->seekTimeSldierView,
-            m_ui->switchVideoButton, m_ui->muteButton,       m_ui->bigMovieViewScrollView,
-            m_ui->smallMovieView};
+    return {m_ui->snapShotButton, m_ui->printButton,       m_ui->playPauseButton,    m_ui->stopButton,
+            m_ui->rewindButton,   m_ui->fastForwardButton, m_ui->prevFileButton,     m_ui->nextFileButton,
+            m_ui->zoomInButton,   m_ui->zoomOutButton,     m_ui->resetScaleButton,   m_ui->fullScreenButton,
+            m_ui->flipButton,     m_ui->volumeSliderView,  m_ui->seekTimeSldierView, m_ui->switchVideoButton,
+            m_ui->muteButton,     m_bigMovieView,          m_ui->smallMovieView};
 }
 
 void MainWindowController::enableVideoControls(bool enabled)
@@ -331,7 +415,7 @@ void MainWindowController::enableVideoControls(bool enabled)
         control->setEnabled(enabled);
     }
     for (QWidget *icon : {static_cast<QWidget *>(m_ui->shockCarImageView), static_cast<QWidget *>(m_ui->earthImageView),
-                          static_cast<QWidget *>(m_ui->gpsImageView), m_ui->speedMeterView}) {
+                          static_cast<QWidget *>(m_ui->gpsImageView), static_cast<QWidget *>(m_ui->speedMeterView)}) {
         icon->setVisible(enabled);
     }
 }
@@ -353,9 +437,37 @@ void MainWindowController::updatePlayTime(double currentSeconds, double duration
 void MainWindowController::resetVideoInformation()
 {
     updatePlayTime(0.0, 0.0);
-    for (QLineEdit *field : {m_ui->gxTextField, m_ui->gyTextField, m_ui->gzTextField, m_ui->latTextField,
-                             m_ui->lngTextField, m_ui->fileDateTextField}) {
-        field->clear();
+    m_ui->fileDateTextField->clear();
+    if (m_dashboard != nullptr) {
+        m_dashboard->resetVideoInformation();
+    }
+}
+
+void MainWindowController::updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed)
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->updateSensorInfo(gx, gy, gz, lat, lng, speed);
+    }
+}
+
+void MainWindowController::startPlayAnimation()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->startPlayAnimation();
+    }
+}
+
+void MainWindowController::stopPlayAnimation()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->stopPlayAnimation();
+    }
+}
+
+void MainWindowController::refreshSpeedUnitHandler()
+{
+    if (m_dashboard != nullptr) {
+        m_dashboard->refreshSpeedUnitHandler();
     }
 }
 
@@ -545,14 +657,44 @@ void MainWindowController::videoFileListDoubleClicked()
 void MainWindowController::playVideoWithIdx(int row)
 {
     const QUrl url = m_library->urlAt(row);
-    if (!url.isEmpty()) {
-        Q_EMIT playVideoRequested(row, url);
+    if (url.isEmpty()) {
+        return;
     }
+    Q_EMIT playVideoRequested(row, url);
+    m_playback->stopVideo();
+    m_playback->prepareVideoToPlay(url, 0.0);
 }
 
 QUrl MainWindowController::takeBigVideoURL(int row) const
 {
-    return m_library->takeBigVideoURL(row, m_isVideoSwitched);
+    return m_library->takeBigVideoURL(row, isVideoSwitched());
+}
+
+bool MainWindowController::isVideoSwitched() const
+{
+    return m_playback != nullptr && m_playback->isVideoSwitched();
+}
+
+void MainWindowController::setUpPlayback()
+{
+    m_playback = new PlaybackController(this, *m_ui, m_bigMovieView, this);
+    PlaybackController *playback = m_playback;
+    const std::pair<ImageButton *, void (PlaybackController::*)()> buttons[] = {
+        {m_ui->playPauseButton, &PlaybackController::playPauseButtonTouched},
+        {m_ui->fullScreenPlayPauseButton, &PlaybackController::playPauseButtonTouched},
+        {m_ui->stopButton, &PlaybackController::stopButtonTouched},
+        {m_ui->rewindButton, &PlaybackController::rewindButtonTouched},
+        {m_ui->fullScreenPrevFrameButton, &PlaybackController::rewindButtonTouched},
+        {m_ui->fastForwardButton, &PlaybackController::fastForwardButtonTouched},
+        {m_ui->fullScreenNextFrameButton, &PlaybackController::fastForwardButtonTouched},
+        {m_ui->prevFileButton, &PlaybackController::playPrevFileButtonTouched},
+        {m_ui->nextFileButton, &PlaybackController::playNextFileButtonTouched},
+        {m_ui->switchVideoButton, &PlaybackController::toggleVideoSwithButtonTouched},
+    };
+    for (const auto &[button, action] : buttons) {
+        connect(button, &ImageButton::clicked, playback, action);
+    }
+    connect(playback, &PlaybackController::playbackStopped, this, [this] { setMapCovered(true); });
 }
 
 void MainWindowController::removeFileButtonTouched()
@@ -571,9 +713,25 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
     case KeyCommandTable::Command::AppMinimize:
         appMinimizeButtonTouched();
         return;
+    case KeyCommandTable::Command::Rewind:
+        m_playback->rewindButtonTouched();
+        break;
+    case KeyCommandTable::Command::FastForward:
+        m_playback->fastForwardButtonTouched();
+        break;
+    case KeyCommandTable::Command::PlayPause:
+        m_playback->playPauseButtonTouched();
+        break;
+    case KeyCommandTable::Command::VolumeUp:
+        m_playback->volumeUp();
+        break;
+    case KeyCommandTable::Command::VolumeDown:
+        m_playback->volumeDown();
+        break;
     default:
-        Q_EMIT playerCommandRequested(command);
+        break;
     }
+    Q_EMIT playerCommandRequested(command);
 }
 
 void MainWindowController::appExitButtonTouched()

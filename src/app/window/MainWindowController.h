@@ -13,8 +13,12 @@
 #include <memory>
 #include <optional>
 
+class Dashboard;
 class ImageButton;
 class MainWindow;
+class MapController;
+class MapWebView;
+class PlaybackController;
 class QAction;
 class QMenu;
 class QTimer;
@@ -22,6 +26,7 @@ class QTimer;
 class RecordingLibrary;
 class SplashWindowController;
 class VexoAVView;
+class VexoClipData;
 class VolumeMonitor;
 class VideoConversionQueue;
 class VideoConverter;
@@ -80,6 +85,11 @@ public:
     void updateMovieViewCoverScrren();
     void updatePlayTime(double currentSeconds, double durationSeconds);
     void resetVideoInformation();
+    // The instruments beside the picture (created with the main window); see Dashboard.
+    Dashboard *dashboard() const { return m_dashboard; }
+    void updateSensorInfo(float gx, float gy, float gz, float lat, float lng, quint32 speed);
+    void startPlayAnimation();
+    void stopPlayAnimation();
     void windowDidResize();
 
     void languageChangeToEnglish();
@@ -107,7 +117,8 @@ public:
     int selectedRow() const;
     // The recording the large player shows for ROW (its partner while the players are swapped).
     QUrl takeBigVideoURL(int row) const;
-    bool isVideoSwitched() const { return m_isVideoSwitched; }
+    bool isVideoSwitched() const;
+    PlaybackController *playback() const { return m_playback; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -119,6 +130,24 @@ public:
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
     bool saveCopyOfRecording(const QUrl &source, const QString &destination);
+
+    // The map: a web view on the place of mapCoverView, built when the main window is first shown
+    // and hidden under the cover picture until a position is there to show.
+    MapWebView *mapWebView() const { return m_mapWebView; }
+    MapController *mapController() const { return m_mapController; }
+    double lastUpdatedLat() const { return m_lastUpdatedLat; }
+    double lastUpdatedLng() const { return m_lastUpdatedLng; }
+    // Shows the map centred on the current sample's position, or covers it when the sample or the
+    // track has no fix. A position the map is already at sends nothing.
+    void updateMapWithLat(float lat, float lng);
+    // A recording's TRACK has just been loaded: the last position is forgotten and the previous
+    // route removed; the track's route is drawn, or the map covered when the track has no fix.
+    void prepareMapForTrack(const VexoClipData &track);
+    // Forgets the last position sent to the map, so the next update moves it whatever the position.
+    void resetMapPosition();
+    // Covers the map with its cover picture, or shows the map in its place.
+    void setMapCovered(bool covered);
+    bool isMapCovered() const;
 
     // Keyboard commands of the main window.
     void performKeyCommand(KeyCommandTable::Command command);
@@ -133,7 +162,9 @@ Q_SIGNALS:
 
 private:
     void awakeFromNib();
+    void setUpPlayback();
     void buildMenus();
+    void setUpMap();
     void reloadTable();
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
@@ -144,6 +175,8 @@ private:
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
+    PlaybackController *m_playback = nullptr;
+    Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;
     QPointer<QWidget> m_fullscreenMovieControlWindow;
@@ -160,9 +193,13 @@ private:
     // The list controls in use: the alternative strip replaces the standard one at start-up.
     QWidget *m_removeFileButton = nullptr;
     QWidget *m_selectedDirTextField = nullptr;
-    bool m_isVideoSwitched = false;
     bool m_movieFitsScrollView = true;
     bool m_isMainWindowShown = false;
     std::unique_ptr<VideoConverter> m_videoConverter;
     VideoConversionQueue *m_conversionQueue = nullptr;
+    MapWebView *m_mapWebView = nullptr; // owned by the main view
+    MapController *m_mapController = nullptr;
+    double m_lastUpdatedLat = 0.0;
+    double m_lastUpdatedLng = 0.0;
+    quint32 m_mapGpsDataCount = 0; // the fixes of the track whose route the map shows
 };

@@ -2,6 +2,7 @@
 #include "app/Preferences.h"
 #include "app/window/AppDelegate.h"
 #include "app/window/MainWindowController.h"
+#include "map/WebEngineEnvironment.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    WebEngineEnvironment::prepare();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Velmora"_s);
     QCoreApplication::setApplicationName(u"Velmora"_s);

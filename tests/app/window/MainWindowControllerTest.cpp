@@ -8,6 +8,8 @@
 #include "app/VexoLanguages.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
+#include "playback/InstrumentImage.h"
+#include "playback/SpeedMeterView.h"
 #include "playback/VexoAVView.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/QtPrinters.h"
@@ -204,5 +206,29 @@ TEST_F(MainWindowControllerTest, SpeedUnitMenuAnnouncesOnlyRealChanges)
     EXPECT_EQ(spy.count(), 1);
     EXPECT_TRUE(controller->unitMphMenuItem()->isChecked());
     EXPECT_FALSE(controller->unitKmphMenuItem()->isChecked());
+}
+
+TEST_F(MainWindowControllerTest, InstrumentsStartAtZeroAndRedrawOnAUnitChange)
+{
+    auto controller = open();
+    const Ui::MainWindow &ui = controller->ui();
+    EXPECT_EQ(ui.gxTextField->text(), u"0.000"_s);
+    EXPECT_EQ(ui.lngTextField->text(), u"0.0000"_s);
+    EXPECT_EQ(ui.speedMeterView->speed(), 0);
+
+    ui.speedMeterView->setSpeed(100);
+    controller->unitMphMenuItem()->trigger();
+    drain();
+    EXPECT_EQ(ui.speedMeterView->speed(), 100);
+    EXPECT_EQ(InstrumentImage::name(ui.speedMeterView->number10()), u"6"_s) << "62 mph";
+    EXPECT_EQ(InstrumentImage::name(ui.speedMeterView->number1()), u"2"_s);
+    EXPECT_TRUE(InstrumentImage::name(ui.speedMeterView->number100()).isEmpty());
+
+    controller->updateSensorInfo(0.5f, -1.25f, 1.0f, 37.5f, 127.25f, 100);
+    EXPECT_EQ(ui.gyTextField->text(), u"-1.250"_s);
+    EXPECT_EQ(ui.latTextField->text(), u"37.5000"_s);
+    controller->resetVideoInformation();
+    EXPECT_EQ(ui.gyTextField->text(), u"0.000"_s);
+    EXPECT_EQ(ui.speedMeterView->speed(), 0);
 }
 } // namespace

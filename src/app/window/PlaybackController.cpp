@@ -1,0 +1,393 @@
+#include "PlaybackController.h"
+
+#include "MainWindow.h"
+#include "MainWindowController.h"
+#include "ui_MainWindow.h"
+
+#include "app/RecordingLibrary.h"
+#include "app/VexoLanguages.h"
+#include "playback/Dashboard.h"
+#include "playback/GravityGraphView.h"
+#include "playback/SeekTimeSliderView.h"
+#include "playback/SpeedMeterView.h"
+#include "playback/VolumeSliderView.h"
+#include "ui/ImageButton.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
+
+bool isMp4(const QUrl &url)
+{
+    return QFileInfo(url.path()).suffix().toLower() == u"mp4";
+}
+} // namespace
+
+PlaybackController::PlaybackController(MainWindowController *window, const Ui::MainWindow &ui, VexoAVView *bigMovieView,
+                                       QObject *parent)
+    : QObject(parent), m_window(window), m_ui(ui), m_bigMovieView(bigMovieView), m_smallMovieView(ui.smallMovieView)
+{
+    m_videoPlayTimer = new QTimer(this);
+    m_videoPlayTimer->setTimerType(Qt::PreciseTimer);
+    // Qt timers count whole milliseconds: 30 ms is the nearest to a 33rd of a second.
+    m_videoPlayTimer->setInterval(int(PlayTimerInterval * 1000.0));
+    connect(m_videoPlayTimer, &QTimer::timeout, this, &PlaybackController::playVideoTimerCallback);
+    for (VexoAVView *player : {bigMovieView, m_smallMovieView.data()}) {
+        connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this, &PlaybackController::vexoAVViewDidUpdateStatus);
+        connect(player, &VexoAVView::vexoAVViewDidPlayToEndTime, this, &PlaybackController::vexoAVViewDidPlayToEndTime);
+    }
+    m_ticker.setTrack(&m_clipData, nullptr);
+    connect(this, &PlaybackController::ticked, this, &PlaybackController::applyTick);
+    connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
+            &PlaybackController::seekTimeSliderTouchedUp);
+    connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
+    connect(m_ui.muteButton, &ImageButton::clicked, this, &PlaybackController::toggleMuteButtonTouched);
+}
+
+PlaybackController::~PlaybackController() = default;
+
+void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
+{
+    Q_UNUSED(seekTime) // every recording plays from its start
+    m_window->resetVideoInformation();
+    m_bigMovieView->reset();
+    m_smallMovieView->reset();
+    m_bigVideoFilePath.clear();
+    m_smallVideoFilePath.clear();
+    m_subtitleData.reset();
+    m_ticker.setTrack(&m_clipData, nullptr);
+    m_ticker.resetThrottles();
+    m_window->resetMapPosition();
+
+    // Converting can take a while on a long recording: it runs off the GUI thread, and only the
+    // newest request is acted on when it returns.
+    const quint64 generation = ++m_loadGeneration;
+    m_window->checkAndConvertVideo(url, [this, url, generation](const std::optional<QList<QUrl>> &files) {
+        if (generation == m_loadGeneration) {
+            continuePrepare(url, files);
+        }
+    });
+}
+
+void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files)
+{
+    if (!files || files->isEmpty()) {
+        m_currentVideoUrl = QUrl();
+        showUnsupportedFileAlert();
+        return;
+    }
+    m_currentVideoUrl = url;
+    m_window->enableVideoControls(true);
+    m_bigVideoFilePath = files->at(0).toLocalFile();
+    m_bigMovieView->setFileName(m_bigVideoFilePath);
+    if (files->size() > 1) {
+        m_smallVideoFilePath = files->at(1).toLocalFile();
+        m_smallMovieView->setFileName(m_smallVideoFilePath);
+        m_smallMovieView->setVolume(0.0f); // the small player is always silent
+        m_ui.switchVideoButton->setEnabled(true);
+    } else {
+        m_ui.switchVideoButton->setEnabled(false);
+    }
+    if (isMp4(url)) {
+        m_isVideoSwitched = false;
+    }
+    loadSensorTrack(url);
+    m_ui.gravityGraphView->setClipData(&m_clipData);
+    if (Dashboard *dashboard = m_window->dashboard()) {
+        dashboard->updateGpsIndicator(&m_clipData);
+    }
+    m_window->prepareMapForTrack(m_clipData);
+    Q_EMIT recordingPrepared();
+    m_window->updateMovieViewCoverScrren();
+}
+
+void PlaybackController::loadSensorTrack(const QUrl &url)
+{
+    if (isMp4(url)) {
+        // The subtitle stream was extracted beside the front file.
+        const QFileInfo front(m_bigVideoFilePath);
+        const QString subtitles = front.path() + u'/' + front.completeBaseName() + u".srt"_s;
+        m_clipData.loadVideoFileCilpDataFromFilePath(subtitles);
+        m_subtitleData = SubtitleData::fromPath(subtitles);
+    } else if (RecordingLibrary::isKRVRecording(url)) {
+        m_clipData.loadVideoFileCilpDataFromFilePath_KRV(url.toLocalFile());
+    } else {
+        m_clipData.loadVideoFileCilpDataFromFilePath(url.toLocalFile());
+    }
+    m_ticker.setTrack(&m_clipData, subtitleData());
+}
+
+void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status)
+{
+    if (status != VexoAVViewStatusPrepared) {
+        return;
+    }
+    // Both players start together, whichever reports last.
+    if (view == m_bigMovieView) {
+        m_ui.seekTimeSldierView->setMaxSliderValue(m_bigMovieView->duration());
+        m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());
+        if (m_ui.volumeSliderView->isMuted()) {
+            m_ui.volumeSliderView->setEnabled(false);
+        }
+        if (!m_smallMovieView->hasMovie() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
+            onMovieReady();
+        }
+    } else if (view == m_smallMovieView) {
+        m_smallMovieView->setVolume(0.0f);
+        if (m_bigMovieView->status() == VexoAVViewStatusPrepared) {
+            onMovieReady();
+        }
+    }
+}
+
+void PlaybackController::onMovieReady()
+{
+    playVideo();
+    m_window->startPlayAnimation();
+}
+
+void PlaybackController::setPlayPauseImages(const QString &name)
+{
+    m_ui.playPauseButton->setImage(name);
+    m_ui.fullScreenPlayPauseButton->setImage(name);
+}
+
+void PlaybackController::playVideo()
+{
+    if (!m_bigMovieView->hasMovie()) {
+        return;
+    }
+    m_isVideoPaused = false;
+    setPlayPauseImages(u"pause1"_s);
+    startVideoPlayTimer();
+    m_window->startPlayAnimation();
+    Q_EMIT playbackStarted();
+    m_bigMovieView->play();
+    m_smallMovieView->play();
+}
+
+void PlaybackController::pauseVideo()
+{
+    if (m_isVideoPaused) {
+        return;
+    }
+    m_isVideoPaused = true;
+    setPlayPauseImages(u"play_1"_s);
+    m_bigMovieView->pause();
+    m_smallMovieView->pause();
+    stopVideoPlayTimer();
+    m_window->stopPlayAnimation();
+    Q_EMIT playbackPaused();
+}
+
+void PlaybackController::stopVideo()
+{
+    pauseVideo();
+    m_isVideoPaused = true;
+    setCurrentVideoTime(0.0);
+    stopVideoPlayTimer();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(0.0);
+    m_ticker.resetThrottles();
+    m_window->resetMapPosition();
+    m_window->stopPlayAnimation();
+    Q_EMIT playbackStopped();
+}
+
+void PlaybackController::setCurrentVideoTime(double seconds)
+{
+    m_bigMovieView->setCurrentTime(seconds);
+    m_smallMovieView->setCurrentTime(seconds);
+}
+
+void PlaybackController::playPauseButtonTouched()
+{
+    if (m_isVideoPaused) {
+        playVideo();
+    } else {
+        pauseVideo();
+    }
+}
+
+void PlaybackController::stopButtonTouched()
+{
+    stopVideo();
+}
+
+void PlaybackController::rewindButtonTouched()
+{
+    pauseVideo();
+    m_bigMovieView->stepBackward();
+    m_smallMovieView->stepBackward();
+    playVideoTimerCallback();
+}
+
+void PlaybackController::fastForwardButtonTouched()
+{
+    pauseVideo();
+    m_bigMovieView->stepForward();
+    m_smallMovieView->stepForward();
+    playVideoTimerCallback();
+}
+
+void PlaybackController::selectAndPlay(int row)
+{
+    if (row < 0) {
+        return;
+    }
+    m_ui.fileListTableView->selectRow(row);
+    m_ui.fileListTableView->scrollTo(m_window->library()->index(row));
+    m_window->playVideoWithIdx(row);
+}
+
+void PlaybackController::playPrevFileButtonTouched()
+{
+    selectAndPlay(m_window->library()->previousRow(m_window->selectedRow()));
+}
+
+void PlaybackController::playNextFileButtonTouched()
+{
+    selectAndPlay(m_window->library()->nextRow(m_window->selectedRow()));
+}
+
+void PlaybackController::toggleVideoSwithButtonTouched()
+{
+    pauseVideo();
+    m_isVideoSwitched = !m_isVideoSwitched;
+    m_bigMovieView->swapPlayerItemWith(m_smallMovieView);
+    playVideo();
+}
+
+void PlaybackController::seekTimeSliderTouchedUp(double seconds)
+{
+    m_ticker.resetThrottles();
+    m_bigMovieView->setCurrentTime(seconds);
+    m_smallMovieView->setCurrentTime(seconds);
+}
+
+void PlaybackController::startVideoPlayTimer()
+{
+    m_videoPlayTimer->stop();
+    m_videoPlayTimer->start();
+}
+
+void PlaybackController::stopVideoPlayTimer()
+{
+    m_videoPlayTimer->stop();
+}
+
+bool PlaybackController::isPlayTimerRunning() const
+{
+    return m_videoPlayTimer->isActive();
+}
+
+void PlaybackController::playVideoTimerCallback()
+{
+    const double duration = m_bigMovieView->duration();
+    const double time = m_bigMovieView->currentTime();
+    m_ui.seekTimeSldierView->setCurrentSliderValue(time);
+    m_window->updatePlayTime(time, duration);
+    Q_EMIT ticked(m_ticker.tick(time, !m_window->isMapCovered()));
+}
+
+void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
+{
+    Dashboard *dashboard = m_window->dashboard();
+    if (dashboard == nullptr) {
+        return;
+    }
+    if (tick.updateSensorInfo) {
+        dashboard->updateSensorInfo(tick.gx, tick.gy, tick.gz, tick.lat, tick.lng, tick.speed);
+    }
+    if (tick.updateAcceleration) {
+        dashboard->updateAcceleration(tick.gx, tick.gy, tick.gz);
+    }
+    if (tick.updatePosition) {
+        dashboard->updatePosition(tick.lat, tick.lng);
+    }
+    if (tick.updateSpeed) {
+        m_ui.speedMeterView->setSpeed(int(qMin<quint32>(tick.speed, quint32(INT_MAX))));
+    }
+    switch (tick.map) {
+    case PlaybackTicker::MapAction::Move:
+        m_window->updateMapWithLat(tick.lat, tick.lng);
+        break;
+    case PlaybackTicker::MapAction::ShowAndMove:
+        m_window->setMapCovered(false);
+        m_window->updateMapWithLat(tick.lat, tick.lng);
+        break;
+    case PlaybackTicker::MapAction::Cover:
+        m_window->setMapCovered(true);
+        break;
+    case PlaybackTicker::MapAction::None:
+        break;
+    }
+}
+
+void PlaybackController::setVolumeByStep(double step)
+{
+    // The slider keeps the volume within 0 to 1; the large player follows what it settled on.
+    m_ui.volumeSliderView->setVolume(float(double(m_ui.volumeSliderView->volume()) + step));
+    m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());
+}
+
+void PlaybackController::volumeUp()
+{
+    setVolumeByStep(0.1);
+}
+
+void PlaybackController::volumeDown()
+{
+    setVolumeByStep(-0.1);
+}
+
+void PlaybackController::volumeChanged(float volume)
+{
+    m_bigMovieView->setVolume(volume);
+}
+
+void PlaybackController::toggleMuteButtonTouched()
+{
+    const bool muted = !m_ui.volumeSliderView->isMuted();
+    m_ui.volumeSliderView->setIsMuted(muted);
+    setVideoMute(muted);
+}
+
+void PlaybackController::setVideoMute(bool muted)
+{
+    m_ui.muteButton->setImage(muted ? u"volume2"_s : u"volume1"_s);
+    m_ui.volumeSliderView->setEnabled(!muted);
+}
+
+void PlaybackController::vexoAVViewDidPlayToEndTime(VexoAVView *view)
+{
+    if (view == m_bigMovieView) {
+        movieDidEnd();
+    }
+}
+
+void PlaybackController::movieDidEnd()
+{
+    stopVideoPlayTimer();
+    playNextFileButtonTouched();
+    Q_EMIT playbackStopped();
+}
+
+void PlaybackController::showUnsupportedFileAlert()
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"메모리카드 오류"_s),
+                                  localized(u"메모리카드 오류"_s), QMessageBox::Ok, m_window->mainWindow());
+    alert->setObjectName(u"unsupportedFileAlert"_s);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setInformativeText(localized(u"지원하지 않는 형식으로 인코딩된 동영상입니다."_s));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "playback/VexoAVView.h"
+#include "playback/clock/PlaybackTicker.h"
+#include "sensor/SubtitleData.h"
+#include "sensor/VexoClipData.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+class MainWindowController;
+class QTimer;
+namespace Ui {
+class MainWindow;
+}
+
+// Turns a chosen recording into synchronised playback: playable files for the front and rear
+// cameras in the two players, the sensor track loaded beside them, both players started together
+// once both are ready, and a 33-per-second timer that maps play time to sensor samples for the
+// readouts, the meter and the map. Transport, previous/next, auto-advance, volume and the
+// front/rear swap live here too.
+class PlaybackController : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr double PlayTimerInterval = 1.0 / 33.0;
+
+    PlaybackController(MainWindowController *window, const Ui::MainWindow &ui, VexoAVView *bigMovieView,
+                       QObject *parent = nullptr);
+    ~PlaybackController() override;
+
+    // Loads a recording; playback starts when the players report that they are ready.
+    void prepareVideoToPlay(const QUrl &url, double seekTime);
+    void playVideo();
+    void pauseVideo();
+    void stopVideo();
+    void setCurrentVideoTime(double seconds);
+
+    void playPauseButtonTouched();
+    void stopButtonTouched();
+    void rewindButtonTouched();
+    void fastForwardButtonTouched();
+    void playPrevFileButtonTouched();
+    void playNextFileButtonTouched();
+    void toggleVideoSwithButtonTouched();
+    void seekTimeSliderTouchedUp(double seconds);
+    void volumeUp();
+    void volumeDown();
+    void volumeChanged(float volume);
+    void toggleMuteButtonTouched();
+    void setVideoMute(bool muted);
+
+    void startVideoPlayTimer();
+    void stopVideoPlayTimer();
+    void playVideoTimerCallback();
+    void onMovieReady();
+    void movieDidEnd();
+    void showUnsupportedFileAlert();
+
+    void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
+    void vexoAVViewDidPlayToEndTime(VexoAVView *view);
+
+    QUrl currentVideoUrl() const { return m_currentVideoUrl; }
+    QString bigVideoFilePath() const { return m_bigVideoFilePath; }
+    QString smallVideoFilePath() const { return m_smallVideoFilePath; }
+    const VexoClipData &clipData() const { return m_clipData; }
+    const SubtitleData *subtitleData() const { return m_subtitleData ? &*m_subtitleData : nullptr; }
+    bool isVideoPaused() const { return m_isVideoPaused; }
+    bool isVideoSwitched() const { return m_isVideoSwitched; }
+    bool isPlayTimerRunning() const;
+    const PlaybackTicker &ticker() const { return m_ticker; }
+
+Q_SIGNALS:
+    // A recording was loaded into the players (after conversion); for the instruments and the map.
+    void recordingPrepared();
+    // A tick's decisions, applied by whoever shows readouts, meter and map.
+    void ticked(const PlaybackTicker::Tick &tick);
+    void playbackStarted();
+    void playbackPaused();
+    // Stopped or ended: the map goes back under its cover.
+    void playbackStopped();
+
+private:
+    void continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files);
+    void loadSensorTrack(const QUrl &url);
+    void selectAndPlay(int row);
+    void setPlayPauseImages(const QString &name);
+    void applyTick(const PlaybackTicker::Tick &tick);
+    void setVolumeByStep(double step);
+
+    MainWindowController *m_window;
+    const Ui::MainWindow &m_ui;
+    QPointer<VexoAVView> m_bigMovieView;
+    QPointer<VexoAVView> m_smallMovieView;
+    QTimer *m_videoPlayTimer = nullptr;
+    PlaybackTicker m_ticker;
+    VexoClipData m_clipData;
+    std::optional<SubtitleData> m_subtitleData;
+    QUrl m_currentVideoUrl;
+    QString m_bigVideoFilePath;
+    QString m_smallVideoFilePath;
+    bool m_isVideoPaused = true;
+    bool m_isVideoSwitched = false;
+    // Each load has a number; a conversion that finishes after a newer load began is dropped.
+    quint64 m_loadGeneration = 0;
+};

@@ -1,0 +1,226 @@
+// Playback end to end on a generated demo card: conversion, both players, the play timer.
+#include "app/window/PlaybackController.h"
+
+#include "demo/DemoCard.h"
+#include "ui_MainWindow.h"
+
+#include "app/Preferences.h"
+#include "app/RecordingLibrary.h"
+#include "app/window/MainWindow.h"
+#include "app/window/MainWindowController.h"
+#include "export/Utils.h"
+#include "platform/FolderVolumes.h"
+#include "playback/GravityGraphView.h"
+#include "playback/SpeedMeterView.h"
+#include "playback/VexoAVView.h"
+#include "playback/VolumeSliderView.h"
+#include "settings/record/QB62SettingManager.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+#include "ui/ImageButton.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QTemporaryDir &cardFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+class PlaybackControllerTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        // Conversions go to a private documents folder, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        const DemoCard::Result made = DemoCard::generate(cardFolder().filePath(u"card"_s));
+        ASSERT_TRUE(made.ok) << made.error.toStdString();
+    }
+
+    void SetUp() override
+    {
+        TestSettings::reset();
+        Preferences::initializeLanguageSetting();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+        MainWindowController::Options options;
+        options.cardPath = cardFolder().filePath(u"card"_s);
+        options.volumes = std::make_shared<FolderVolumes>(cardFolder().filePath(u"no-volumes"_s));
+        options.splashMs = 0;
+        controller = std::make_unique<MainWindowController>(options);
+        controller->showMainWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return controller->library()->rowCount() > 0; }, 5000));
+    }
+
+    int rowNamed(const QString &suffix) const
+    {
+        for (int row = 0; row < controller->library()->rowCount(); ++row) {
+            if (controller->library()->urlAt(row).fileName().endsWith(suffix)) {
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    PlaybackController &playback() const { return *controller->playback(); }
+
+    bool waitUntilPlaying() const
+    {
+        return QTest::qWaitFor([this] { return !playback().isVideoPaused() && playback().isPlayTimerRunning(); },
+                               20000);
+    }
+
+    std::unique_ptr<MainWindowController> controller;
+};
+
+TEST_F(PlaybackControllerTest, FrontAndRearStartTogetherAndTheTimerFeedsTheReadouts)
+{
+    const int front = rowNamed(u"F.mp4"_s);
+    ASSERT_GE(front, 0);
+    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    controller->ui().fileListTableView->selectRow(front);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_EQ(controller->bigMovieView()->status(), VexoAVViewStatusPrepared);
+    EXPECT_EQ(controller->smallMovieView()->status(), VexoAVViewStatusPrepared);
+    EXPECT_TRUE(playback().bigVideoFilePath().endsWith(u"_f.mov"_s));
+    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"_r.mov"_s));
+    EXPECT_NE(playback().subtitleData(), nullptr);
+    EXPECT_GT(playback().clipData().clipDataCount(), 0u);
+    EXPECT_EQ(controller->smallMovieView()->volume(), 0.0f) << "the rear camera is silent";
+    EXPECT_EQ(controller->ui().playPauseButton->imageName(), u"pause1"_s);
+    EXPECT_TRUE(controller->ui().switchVideoButton->isEnabled());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return controller->bigMovieView()->currentTime() > 1.2; }, 10000));
+    EXPECT_GT(ticks.count(), 10);
+    EXPECT_NE(controller->ui().playTimeTextField->text(), u"00:00/00:00"_s);
+    bool anyReadout = false;
+    for (const QList<QVariant> &arguments : std::as_const(ticks)) {
+        const auto tick = arguments.at(0).value<PlaybackTicker::Tick>();
+        anyReadout = anyReadout || tick.updateAcceleration || tick.updateSensorInfo;
+    }
+    EXPECT_TRUE(anyReadout);
+    EXPECT_NE(controller->ui().gxTextField->text(), u"0.000"_s) << "the demo drive accelerates";
+    EXPECT_GT(controller->ui().speedMeterView->speed(), 0);
+    EXPECT_EQ(controller->ui().gravityGraphView->clipData(), &playback().clipData());
+    if (controller->mapWebView() != nullptr) {
+        EXPECT_FALSE(controller->isMapCovered()) << "the demo drive has fixes: the map follows it";
+    }
+
+    // Swap: the rear picture goes large, playing on.
+    controller->ui().switchVideoButton->click();
+    EXPECT_TRUE(playback().isVideoSwitched());
+    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_r.mov"_s));
+    EXPECT_FALSE(playback().isVideoPaused());
+    EXPECT_EQ(controller->takeBigVideoURL(front), controller->library()->urlAt(front + 1));
+
+    controller->ui().playPauseButton->click();
+    EXPECT_TRUE(playback().isVideoPaused());
+    EXPECT_FALSE(playback().isPlayTimerRunning());
+    EXPECT_EQ(controller->ui().playPauseButton->imageName(), u"play_1"_s);
+}
+
+TEST_F(PlaybackControllerTest, NextRecordingAndTheEndOfAMovieMoveDownTheList)
+{
+    const int front = rowNamed(u"F.mp4"_s);
+    controller->ui().fileListTableView->selectRow(front);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    playback().playNextFileButtonTouched();
+    EXPECT_EQ(controller->selectedRow(), controller->library()->nextRow(front));
+    ASSERT_TRUE(waitUntilPlaying());
+    const int afterNext = controller->selectedRow();
+    playback().playPrevFileButtonTouched();
+    EXPECT_EQ(controller->selectedRow(), front) << "back to the front file of the pair";
+    ASSERT_TRUE(waitUntilPlaying());
+    playback().playNextFileButtonTouched();
+    ASSERT_TRUE(waitUntilPlaying());
+
+    // The end of the large player's movie plays the next recording.
+    playback().vexoAVViewDidPlayToEndTime(controller->bigMovieView());
+    EXPECT_EQ(controller->selectedRow(), controller->library()->nextRow(afterNext));
+    ASSERT_TRUE(waitUntilPlaying());
+    // The small player's end is not the recording's end.
+    const int row = controller->selectedRow();
+    playback().vexoAVViewDidPlayToEndTime(controller->smallMovieView());
+    EXPECT_EQ(controller->selectedRow(), row);
+}
+
+TEST_F(PlaybackControllerTest, AFrameStepPausesAndRefreshesTheTimeAtOnce)
+{
+    const int avi = rowNamed(u".avi"_s);
+    ASSERT_GE(avi, 0);
+    controller->ui().fileListTableView->selectRow(avi);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    controller->performKeyCommand(KeyCommandTable::Command::FastForward);
+    EXPECT_TRUE(playback().isVideoPaused());
+    EXPECT_FALSE(playback().isPlayTimerRunning());
+    EXPECT_EQ(ticks.count(), 1) << "one tick right after the step";
+}
+
+TEST_F(PlaybackControllerTest, MutingCarriesOverToTheNextRecording)
+{
+    const int avi = rowNamed(u".avi"_s);
+    controller->ui().fileListTableView->selectRow(avi);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    controller->ui().muteButton->click();
+    EXPECT_TRUE(controller->ui().volumeSliderView->isMuted());
+    EXPECT_EQ(controller->ui().muteButton->imageName(), u"volume2"_s);
+    EXPECT_EQ(controller->bigMovieView()->volume(), 0.0f);
+
+    playback().playNextFileButtonTouched();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_EQ(controller->bigMovieView()->volume(), 0.0f) << "the new recording starts silent";
+    EXPECT_FALSE(controller->ui().volumeSliderView->isEnabled());
+    controller->ui().muteButton->click();
+    EXPECT_TRUE(controller->ui().volumeSliderView->isEnabled());
+    EXPECT_GT(controller->bigMovieView()->volume(), 0.0f);
+
+    const float before = controller->ui().volumeSliderView->volume();
+    controller->performKeyCommand(KeyCommandTable::Command::VolumeDown);
+    EXPECT_NEAR(controller->ui().volumeSliderView->volume(), before - 0.1f, 1e-5);
+    EXPECT_NEAR(controller->bigMovieView()->volume(), controller->ui().volumeSliderView->volume(), 0.01);
+}
+
+TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert)
+{
+    const QString junk = cardFolder().filePath(u"card/cont_rec/zz_junk.avi"_s);
+    {
+        QFile file(junk);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a recording at all");
+    }
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_junk.avi"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+            return alert != nullptr;
+        },
+        20000));
+    EXPECT_FALSE(alert->informativeText().isEmpty());
+    EXPECT_TRUE(playback().currentVideoUrl().isEmpty());
+    alert->close();
+    QFile::remove(junk);
+}
+} // namespace

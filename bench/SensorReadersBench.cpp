@@ -162,7 +162,7 @@ void BM_QB62RecordingScan(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(recordings->scanQB62).size());
 }
-// Arguments: the reader's block size, in KiB (256 is what the viewer uses).
+// Arguments: the reader's block size, in KiB (1024 is what the viewer uses).
 BENCHMARK(BM_QB62RecordingScan)
     ->Unit(benchmark::kMillisecond)
     ->MinTime(3.0)

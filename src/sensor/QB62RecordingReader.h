@@ -16,9 +16,9 @@ class QB62RecordingReader
 public:
     // The most text taken for one record.
     static constexpr int kMaxRecordBytes = 119;
-    // The size of one read from the file: small enough that a block read ahead is still in the
-    // processor's cache when it is scanned.
-    static constexpr qsizetype kWindowBytes = 256 * 1024;
+    // The size of one read from the file: large enough that handing blocks between the threads
+    // costs little, small enough that four of them are a few megabytes.
+    static constexpr qsizetype kWindowBytes = 1024 * 1024;
 
     static int readFile(const QString &path, VexoClipData &track);
     // DEVICE must be open and report its size; it is read once, sequentially, WINDOW_BYTES at a

@@ -284,7 +284,7 @@ TEST(QB62RecordingReaderTest, StopsAtTheTracksCapacity)
     // stops there.
     AviWriter avi;
     for (int second = 0; second < 70; ++second) {
-        avi.chunk("00dc", QByteArray(50001, '\x07')).textChunk(2, record(u"gsensor,%1,0,0"_s.arg(second)));
+        avi.chunk("00dc", QByteArray(130001, '\x07')).textChunk(2, record(u"gsensor,%1,0,0"_s.arg(second)));
         avi.textChunk(3, record(QString::fromLatin1(kFix)));
     }
     VexoClipData track;

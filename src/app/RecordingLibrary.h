@@ -60,6 +60,7 @@ public:
     const QList<QUrl> &filteredVideoFileList() const { return m_filteredVideoFileList; }
     uint videoFileFilterGroupA() const { return m_videoFileFilterGroupA; }
 
+    void setSelectedVideoDirectoryUrl(const QUrl &root) { m_selectedVideoDirectoryUrl = root; }
     void refreshVideoFileListWithURL(const QUrl &root);
     // Rescans the current root: the root itself, then the nine card folders at any depth.
     void refreshVideoFileList();

@@ -245,6 +245,8 @@ void MainWindowController::showMainWindow()
         field->setPalette(palette);
     }
     enableVideoControls(false);
+    NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
+    NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
     updateMovieViewCoverScrren();
     resetVideoInformation();
 }
@@ -423,15 +425,17 @@ void MainWindowController::enableVideoControls(bool enabled)
 void MainWindowController::updateMovieViewCoverScrren()
 {
     // Until a player holds a movie its place shows the cover picture.
-    NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
-    NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
     m_ui->bigMovieCoverImageView->setVisible(m_bigMovieView == nullptr || !m_bigMovieView->hasMovie());
     m_ui->smallMovieCoverImageView->setVisible(!m_ui->smallMovieView->hasMovie());
 }
 
 void MainWindowController::updatePlayTime(double currentSeconds, double durationSeconds)
 {
-    m_ui->playTimeTextField->setText(MainWindowLayout::playTimeText(currentSeconds, durationSeconds));
+    // Called 33 times a second; the text changes once a second.
+    const QString text = MainWindowLayout::playTimeText(currentSeconds, durationSeconds);
+    if (m_ui->playTimeTextField->text() != text) {
+        m_ui->playTimeTextField->setText(text);
+    }
 }
 
 void MainWindowController::resetVideoInformation()
@@ -569,7 +573,7 @@ void MainWindowController::markCurrentSpeedUnit()
 
 void MainWindowController::refreshVideoFileListWithURL(const QUrl &root)
 {
-    m_library->refreshVideoFileListWithURL(root);
+    m_library->setSelectedVideoDirectoryUrl(root);
     refreshVideoFileList();
 }
 

@@ -8,7 +8,6 @@
 #include <mpv/render.h>
 
 #include <cmath>
-#include <utility>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
@@ -118,8 +117,6 @@ void MpvPlayer::loadFile(const QString &path)
     // An absolute path is never taken for a protocol or an option by mpv.
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     m_wasAtEnd = false;
-    m_seeking = false;
-    m_pendingSteps.clear();
     command({"loadfile", local.constData(), "replace"});
 }
 
@@ -255,26 +252,40 @@ void MpvPlayer::seekAbsoluteExact(double seconds)
 {
     const QByteArray target = QByteArray::number(seconds, 'f', 6);
     m_wasAtEnd = false;
-    m_seeking = true;
     command({"seek", target.constData(), "absolute+exact"});
+}
+
+double MpvPlayer::frameDuration() const
+{
+    double fps = doubleProperty("container-fps");
+    if (!(fps > 0.0)) {
+        fps = doubleProperty("estimated-vf-fps");
+    }
+    return fps > 0.0 && std::isfinite(fps) ? 1.0 / fps : 0.0;
+}
+
+void MpvPlayer::stepBy(double frames, const char *fallback)
+{
+    // A step is an exact relative seek: mpv adds it to a seek still waiting to run, so a step
+    // right after a seek lands one frame from the seek's target. (Its own frame-step is dropped
+    // by a seek that is still queued.) Exact seeks show the first frame at or after the target.
+    const double frame = frameDuration();
+    if (frame <= 0.0) {
+        command({fallback});
+        return;
+    }
+    const QByteArray offset = QByteArray::number(frames * frame, 'f', 6);
+    command({"seek", offset.constData(), "relative+exact"});
 }
 
 void MpvPlayer::frameStep()
 {
-    if (m_seeking) {
-        m_pendingSteps.append("frame-step");
-        return;
-    }
-    command({"frame-step"});
+    stepBy(0.5, "frame-step"); // half a frame on: the next frame
 }
 
 void MpvPlayer::frameBackStep()
 {
-    if (m_seeking) {
-        m_pendingSteps.append("frame-back-step");
-        return;
-    }
-    command({"frame-back-step"});
+    stepBy(-1.5, "frame-back-step"); // a frame and a half back: the previous frame
 }
 
 QImage MpvPlayer::screenshot() const
@@ -364,17 +375,6 @@ void MpvPlayer::drainEvents()
             break;
         }
         switch (event->event_id) {
-        case MPV_EVENT_SEEK:
-            m_seeking = true;
-            break;
-        case MPV_EVENT_PLAYBACK_RESTART: {
-            m_seeking = false;
-            const QList<const char *> steps = std::exchange(m_pendingSteps, {});
-            for (const char *step : steps) {
-                command({step});
-            }
-            break;
-        }
         case MPV_EVENT_FILE_LOADED:
             m_frameDirty = true;
             Q_EMIT fileLoaded();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -74,13 +73,13 @@ private:
     void setFlagProperty(const char *name, bool value);
     void setDoubleProperty(const char *name, double value);
     void command(std::initializer_list<const char *> arguments);
+    // Seconds per frame from the stream's rate; 0 when unknown.
+    double frameDuration() const;
+    void stepBy(double frames, const char *fallback);
 
     mpv_handle *m_handle = nullptr;
     mpv_render_context *m_render = nullptr;
     QImage m_frame;
     bool m_frameDirty = true;
-    // A frame step asked for while a seek is still settling waits for it; mpv drops it otherwise.
-    bool m_seeking = false;
-    QList<const char *> m_pendingSteps;
     bool m_wasAtEnd = false;
 };

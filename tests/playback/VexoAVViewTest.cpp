@@ -122,6 +122,21 @@ TEST_F(VexoAVViewTest, SeeksToWholeSecondsAndStepsSingleFrames)
     ASSERT_TRUE(waitFor([&] { return std::abs(view.currentTime() - 1.0) < 0.002; })) << view.currentTime();
 }
 
+TEST_F(VexoAVViewTest, AStepRightAfterASeekStepsFromTheSeeksTarget)
+{
+    VexoAVView view;
+    load(view, media(u"front f#1 é.mov"_s), VexoAVViewStatusPrepared);
+    // No waiting between the two: the arrow key pressed just after a click on the seek slider.
+    view.setCurrentTime(2.0);
+    view.stepForward();
+    ASSERT_TRUE(waitFor([&] { return std::abs(view.currentTime() - (2.0 + 1.0 / 30.0)) < 0.002; }))
+        << view.currentTime();
+    view.setCurrentTime(1.0);
+    view.stepBackward();
+    ASSERT_TRUE(waitFor([&] { return std::abs(view.currentTime() - (1.0 - 1.0 / 30.0)) < 0.002; }))
+        << view.currentTime();
+}
+
 TEST_F(VexoAVViewTest, FastForwardAndRewindStepTheRate)
 {
     VexoAVView view;

@@ -1,7 +1,7 @@
 // Every visible text goes through the lookup, and screens re-apply dozens of texts at once when
 // the language changes; this keeps an eye on the cost of one lookup.
-#include "app/Preferences.h"
-#include "app/VexoLanguages.h"
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
 
 #include <QCoreApplication>
 #include <QSettings>

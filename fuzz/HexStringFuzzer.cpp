@@ -1,5 +1,5 @@
 // The camera's settings page hands over hex text; decoding must survive any text at all.
-#include "app/LanguageCode.h"
+#include "core/LanguageCode.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,7 @@
 #include "LibraryCommand.h"
 
 #include "CliOutput.h"
-
-#include "app/RecordingLibrary.h"
+#include "library/RecordingLibrary.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,9 +1,8 @@
 #include "LocalizeCommand.h"
 
 #include "CliOutput.h"
-
-#include "app/Preferences.h"
-#include "app/VexoLanguages.h"
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
 
 #include <QCommandLineParser>
 #include <QJsonObject>

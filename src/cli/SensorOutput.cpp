@@ -1,6 +1,7 @@
 #include "SensorOutput.h"
 
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
+
 #include "sensor/VexoClipData.h"
 
 #include <QFileInfo>

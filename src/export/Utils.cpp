@@ -1,8 +1,8 @@
 #include "Utils.h"
 
 #include "FfmpegRunner.h"
+#include "core/TextNumbers.h"
 
-#include "app/TextNumbers.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeSource.h"
 

@@ -1,8 +1,7 @@
 #include "MapController.h"
 
 #include "MapScript.h"
-
-#include "app/AppResources.h"
+#include "core/AppResources.h"
 
 #include <QLoggingCategory>
 #include <QUrl>

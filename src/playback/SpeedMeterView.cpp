@@ -1,6 +1,7 @@
 #include "SpeedMeterView.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "playback/InstrumentImage.h"
 #include "playback/SpeedMeterReading.h"
 

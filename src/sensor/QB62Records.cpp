@@ -1,8 +1,7 @@
 #include "QB62Records.h"
 
 #include "SensorArithmetic.h"
-
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include <cmath>
 

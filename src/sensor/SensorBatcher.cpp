@@ -2,8 +2,7 @@
 
 #include "SensorArithmetic.h"
 #include "VexoClipData.h"
-
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include <algorithm>
 

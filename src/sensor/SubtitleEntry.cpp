@@ -1,8 +1,7 @@
 #include "SubtitleEntry.h"
 
 #include "SensorArithmetic.h"
-
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include <QString>
 

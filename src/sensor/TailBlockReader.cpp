@@ -4,8 +4,7 @@
 #include "SensorFile.h"
 #include "SensorText.h"
 #include "VexoClipData.h"
-
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include <QFile>
 

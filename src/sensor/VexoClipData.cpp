@@ -5,8 +5,7 @@
 #include "QB62SrtReader.h"
 #include "SensorArithmetic.h"
 #include "TailBlockReader.h"
-
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include <QFileInfo>
 

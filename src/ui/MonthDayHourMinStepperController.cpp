@@ -1,9 +1,8 @@
 #include "MonthDayHourMinStepperController.h"
 
 #include "VexoTextField.h"
+#include "core/TextNumbers.h"
 #include "ui_MonthDayHourMinStepper.h"
-
-#include "app/TextNumbers.h"
 
 #include <QSignalBlocker>
 #include <QSpinBox>

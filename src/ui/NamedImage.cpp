@@ -1,6 +1,6 @@
 #include "NamedImage.h"
 
-#include "app/AppResources.h"
+#include "core/AppResources.h"
 
 #include <QAbstractButton>
 #include <QIcon>

@@ -2,8 +2,7 @@
 
 #include "ImageButton.h"
 #include "VexoCancelEventView.h"
-
-#include "app/NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QTimer>
 

@@ -1,5 +1,6 @@
 // The sliders and instruments as widgets, drawn offscreen and driven with synthesized mouse events.
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/InstrumentImage.h"

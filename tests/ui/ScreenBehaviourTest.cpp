@@ -1,6 +1,7 @@
 // The behaviour every settings screen inherits: Escape as Cancel, captions that follow the
 // language, events routed through a transparent layer.
-#include "app/NotificationCenter.h"
+#include "core/NotificationCenter.h"
+
 #include "support/QtPrinters.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"

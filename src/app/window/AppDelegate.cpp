@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "export/Utils.h"
 
 AppDelegate::AppDelegate(QObject *parent) : QObject(parent)

@@ -2,10 +2,10 @@
 
 #include "MainWindow.h"
 #include "MainWindowController.h"
+#include "core/VexoLanguages.h"
+#include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
-#include "app/RecordingLibrary.h"
-#include "app/VexoLanguages.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/SeekTimeSliderView.h"

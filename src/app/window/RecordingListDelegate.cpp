@@ -1,6 +1,6 @@
 #include "RecordingListDelegate.h"
 
-#include "app/RecordingLibrary.h"
+#include "library/RecordingLibrary.h"
 
 void RecordingListDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {

@@ -1,5 +1,6 @@
 // velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE]
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "app/window/AppDelegate.h"
 #include "app/window/MainWindowController.h"
 #include "map/WebEngineEnvironment.h"

@@ -1,6 +1,7 @@
 #include "CardRecognition.h"
 
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
+
 #include "settings/record/SettingRecord.h"
 #include "settings/record/SettingRecordLayout.h"
 

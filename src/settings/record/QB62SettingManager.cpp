@@ -1,6 +1,7 @@
 #include "QB62SettingManager.h"
 
-#include "app/VexoLanguages.h"
+#include "core/VexoLanguages.h"
+
 #include "export/Utils.h"
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeSource.h"

@@ -1,11 +1,11 @@
 #include "app/window/MainWindowController.h"
 
+#include "core/NotificationCenter.h"
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
+#include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
-#include "app/NotificationCenter.h"
-#include "app/Preferences.h"
-#include "app/RecordingLibrary.h"
-#include "app/VexoLanguages.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
 #include "playback/InstrumentImage.h"

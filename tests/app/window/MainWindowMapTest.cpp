@@ -1,8 +1,8 @@
 // The main window's map: the web view on the cover's place, covered until a position is there to
 // show, and moved only when the position changes (asked of the real page).
+#include "core/Preferences.h"
 #include "ui_MainWindow.h"
 
-#include "app/Preferences.h"
 #include "app/window/MainWindowController.h"
 #include "map/MapController.h"
 #include "map/MapWebView.h"

@@ -1,11 +1,11 @@
 // Playback end to end on a generated demo card: conversion, both players, the play timer.
 #include "app/window/PlaybackController.h"
 
+#include "core/Preferences.h"
 #include "demo/DemoCard.h"
+#include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
-#include "app/Preferences.h"
-#include "app/RecordingLibrary.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "export/Utils.h"

@@ -1,8 +1,8 @@
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
+#include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
-#include "app/Preferences.h"
-#include "app/RecordingLibrary.h"
-#include "app/VexoLanguages.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "platform/FolderVolumes.h"

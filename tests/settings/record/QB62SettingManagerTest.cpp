@@ -1,6 +1,7 @@
 #include "settings/record/QB62SettingManager.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "settings/record/SettingAlertPresenter.h"
 #include "settings/record/SettingRecordLayout.h"
 #include "support/CardFolder.h"

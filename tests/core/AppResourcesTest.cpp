@@ -1,4 +1,4 @@
-#include "app/AppResources.h"
+#include "core/AppResources.h"
 
 #include "support/QtPrinters.h"
 

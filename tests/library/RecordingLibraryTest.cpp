@@ -1,4 +1,4 @@
-#include "app/RecordingLibrary.h"
+#include "library/RecordingLibrary.h"
 
 #include "support/QtPrinters.h"
 

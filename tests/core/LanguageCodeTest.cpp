@@ -1,4 +1,4 @@
-#include "app/LanguageCode.h"
+#include "core/LanguageCode.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,6 +1,7 @@
-#include "app/Preferences.h"
+#include "core/Preferences.h"
 
-#include "app/NotificationCenter.h"
+#include "core/NotificationCenter.h"
+
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 

@@ -1,6 +1,7 @@
-#include "app/VexoLanguages.h"
+#include "core/VexoLanguages.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
+
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 

@@ -1,4 +1,4 @@
-#include "app/TextNumbers.h"
+#include "core/TextNumbers.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,8 +1,9 @@
 // The translation tables must cover every key the program can look up: the key list in
 // resources/translations/keys.json, and every key written in the sources.
-#include "app/AppResources.h"
-#include "app/Preferences.h"
-#include "app/VexoLanguages.h"
+#include "core/AppResources.h"
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
+
 #include "support/QtPrinters.h"
 
 #include <QDirIterator>

@@ -22,6 +22,7 @@
 #include "playback/VexoAVView.h"
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
+#include "ui/ButtonRowFit.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
 #include "ui/ViewExtensions.h"
@@ -363,6 +364,7 @@ void MainWindowController::applyLanguageSettings()
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             buttons.at(i)->setText(localized(keys.at(i)));
         }
+        ButtonRowFit::fit({buttons.begin(), buttons.end()});
         updateModelInfo();
         initializeFileSortingButtons();
     });

@@ -29,6 +29,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -235,6 +236,9 @@ void MainWindowController::showMainWindow()
     queue(this, [this] { videoFileFilterTouched(m_ui->fileListAllButton_OEM); });
     if (!m_options.folderPath.isEmpty()) {
         queue(this, [this] { refreshVideoFileListWithURL(QUrl::fromLocalFile(m_options.folderPath)); });
+    }
+    if (!m_options.recordingPath.isEmpty()) {
+        queue(this, [this] { playRecordingAtPath(m_options.recordingPath); });
     }
 
     // 11-12.
@@ -669,6 +673,19 @@ void MainWindowController::playVideoWithIdx(int row)
     Q_EMIT playVideoRequested(row, url);
     m_playback->stopVideo();
     m_playback->prepareVideoToPlay(url, 0.0);
+}
+
+bool MainWindowController::playRecordingAtPath(const QString &path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (int row = 0; row < m_library->rowCount(); ++row) {
+        if (QFileInfo(m_library->urlAt(row).toLocalFile()).absoluteFilePath() == wanted) {
+            m_ui->fileListTableView->selectRow(row);
+            playVideoWithIdx(row);
+            return true;
+        }
+    }
+    return false;
 }
 
 QUrl MainWindowController::takeBigVideoURL(int row) const

@@ -49,6 +49,8 @@ public:
         QString cardPath;
         // List this folder as if the user had chosen it.
         QString folderPath;
+        // Then play this recording of it (a recording opened from the file manager).
+        QString recordingPath;
         // Where mounted volumes are listed; the system's mounts when not given.
         std::shared_ptr<const VolumeSource> volumes;
         // How long the splash shows before the main window.
@@ -113,6 +115,8 @@ public:
     void videoFileFilterTouched(ImageButton *button);
     void videoFileListDoubleClicked();
     void playVideoWithIdx(int row);
+    // Selects and plays the listed recording at PATH; false when the list does not hold it.
+    bool playRecordingAtPath(const QString &path);
     void removeFileButtonTouched();
     int selectedRow() const;
     // The recording the large player shows for ROW (its partner while the players are swapped).

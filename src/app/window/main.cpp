@@ -39,7 +39,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption cardOption(u"card"_s, u"Use DIR as the camera card (a card copied to disk)."_s, u"DIR"_s);
-    const QCommandLineOption folderOption(u"folder"_s, u"List the recordings of DIR."_s, u"DIR"_s);
+    const QCommandLineOption folderOption(
+        u"folder"_s, u"List the recordings of DIR; given a recording, list its folder and play it."_s, u"DIR"_s);
     const QCommandLineOption languageOption(u"lang"_s, u"Interface language: en, fr, ja or pt."_s, u"CODE"_s);
     parser.addOptions({cardOption, folderOption, languageOption});
     parser.process(app);
@@ -51,6 +52,12 @@ int main(int argc, char *argv[])
             continue;
         }
         const QFileInfo folder(parser.value(*option));
+        // A recording opened from the file manager arrives as --folder FILE (the desktop entry).
+        if (option == &folderOption && folder.isFile()) {
+            options.folderPath = folder.absolutePath();
+            options.recordingPath = folder.absoluteFilePath();
+            continue;
+        }
         if (!folder.isDir()) {
             return usageError(u"no such folder: "_s + parser.value(*option));
         }

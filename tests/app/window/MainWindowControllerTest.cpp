@@ -164,6 +164,25 @@ TEST_F(MainWindowControllerTest, DoubleClickAsksForTheRowToBePlayed)
     EXPECT_EQ(plays.at(0).at(1).toUrl().fileName(), u"A_F.mp4"_s);
 }
 
+TEST_F(MainWindowControllerTest, ARecordingOpenedFromTheFileManagerListsItsFolderAndPlays)
+{
+    MainWindowController::Options options;
+    options.volumes = volumes;
+    options.splashMs = 0;
+    options.folderPath = mounts.filePath(u"CARD/cont_rec"_s);
+    options.recordingPath = mounts.filePath(u"CARD/cont_rec/A_R.mp4"_s);
+    MainWindowController controller(std::move(options));
+    QSignalSpy plays(&controller, &MainWindowController::playVideoRequested);
+    controller.showMainWindow();
+    drain();
+    ASSERT_EQ(plays.count(), 1);
+    EXPECT_EQ(plays.at(0).at(1).toUrl().toLocalFile(), mounts.filePath(u"CARD/cont_rec/A_R.mp4"_s));
+    EXPECT_EQ(controller.selectedRow(), plays.at(0).at(0).toInt());
+    EXPECT_EQ(controller.library()->rowCount(), 2) << "the recording's folder is listed, not the card";
+    EXPECT_FALSE(controller.playRecordingAtPath(mounts.filePath(u"CARD/evt_rec/B.avi"_s)))
+        << "a recording outside the list is not played";
+}
+
 TEST_F(MainWindowControllerTest, ResizingKeepsTheLayoutGroupsCentred)
 {
     auto controller = open();

@@ -1,0 +1,18 @@
+# Writes velmora-cli.1 from the tool's own --help, so the manual lists exactly the commands the
+# tool has. Run at build time: cmake -DCLI=… -DTEMPLATE=… -DOUTPUT=… -P GenerateCliManPage.cmake
+execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE help ERROR_VARIABLE help RESULT_VARIABLE result)
+string(REPLACE "\\" "\\e" help "${help}")
+string(REPLACE "-" "\\-" help "${help}")
+string(REGEX REPLACE "\n$" "" help "${help}")
+string(REPLACE "\n" ";" lines "${help}")
+set(COMMANDS "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^usage: " "" line "${line}")
+  string(STRIP "${line}" line)
+  if(line MATCHES "^(.*[^ ])   +(.*)$")
+    string(APPEND COMMANDS ".TP\n.B ${CMAKE_MATCH_1}\n${CMAKE_MATCH_2}\n")
+  elseif(NOT line STREQUAL "")
+    string(APPEND COMMANDS ".TP\n.B ${line}\n")
+  endif()
+endforeach()
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

@@ -219,15 +219,15 @@ TEST_F(QB62SettingManagerTest, FailuresToWriteShowTheMemoryCardAlert)
     noCard.setAlertPresenter(alerts);
     EXPECT_FALSE(noCard.saveData());
     ASSERT_EQ(alerts->shown.size(), 1);
-    // Without a language the Korean texts themselves are shown.
-    EXPECT_EQ(alerts->shown.at(0).at(0), u"메모리카드 오류"_s);
-    EXPECT_EQ(alerts->shown.at(0).at(1), u"메모리카드를 확인하여 주시기 바랍니다."_s);
+    // With no language ever chosen, in the one start-up would choose.
+    EXPECT_EQ(alerts->shown.at(0).at(0), u"Memory Card Error"_s);
+    EXPECT_EQ(alerts->shown.at(0).at(1), u"Please check the memory card."_s);
     EXPECT_EQ(alerts->shown.at(0).at(2), u"OK"_s);
 
     // In the user's language once there is one.
-    Preferences::storeLanguage(u"en"_s);
+    Preferences::storeLanguage(u"fr"_s);
     EXPECT_FALSE(noCard.saveData());
-    EXPECT_EQ(alerts->shown.at(1).at(0), u"Memory Card Error"_s);
+    EXPECT_EQ(alerts->shown.at(1).at(0), u"Erreur de carte mémoire"_s);
 
     // SETTING is a file, so the folder cannot be made.
     card.write(u"SETTING"_s, "not a folder");

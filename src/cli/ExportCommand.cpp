@@ -3,13 +3,13 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 #include "TrackExport.h"
+#include "core/AtomicFileWriter.h"
 
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -68,9 +68,8 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         io.out().flush();
         return CliOutput::Success;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return io.inputError(u"cannot write "_s + output + u": "_s + file.errorString());
+    if (QString error; !AtomicFileWriter::writeFile(output, bytes, &error)) {
+        return io.inputError(u"cannot write "_s + output + u": "_s + error);
     }
     const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
     return io.printJson(QJsonObject{{u"format"_s, format},

@@ -89,8 +89,8 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
         return io.inputError(u"cannot read "_s + QDir(root).filePath(u"SETTING/setup.cfg"_s));
     }
     if (!alerts->texts.isEmpty()) {
-        return io.inputError(u"could not rewrite "_s + QDir(root).filePath(u"SETTING/setup.cfg"_s) + u" ("_s +
-                             alerts->texts.join(u"; "_s) + u')');
+        return io.inputError(u"could not rewrite the settings record ("_s + alerts->texts.join(u"; "_s) + u"): "_s +
+                             manager.lastError());
     }
     return io.printJson(fieldsAsJson(manager));
 }

@@ -1,5 +1,6 @@
 #include "QB62SettingManager.h"
 
+#include "core/AtomicFileWriter.h"
 #include "core/VexoLanguages.h"
 
 #include "export/Utils.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -132,8 +132,10 @@ QB62SettingManager::LoadResult QB62SettingManager::loadData()
 
 bool QB62SettingManager::saveData()
 {
+    m_lastError.clear();
     const int size = getSaveDataSize();
     if (m_settingDirPath.isEmpty() || size == 0) {
+        m_lastError = u"no card folder to write the settings to"_s;
         showMemoryCardAlert();
         return false;
     }
@@ -141,6 +143,7 @@ bool QB62SettingManager::saveData()
 
     const QString folder = cardFilePath(SettingFolder);
     if (!QDir().mkpath(folder)) {
+        m_lastError = u"cannot make the folder %1"_s.arg(folder);
         showMemoryCardAlert();
         return false;
     }
@@ -150,6 +153,7 @@ bool QB62SettingManager::saveData()
     if (QFileInfo::exists(path)) {
         const std::optional<QByteArray> present = readWholeFile(path, MaxRecordFileSize);
         if (!present) {
+            m_lastError = u"cannot read "_s + path;
             showMemoryCardAlert();
             return false;
         }
@@ -158,8 +162,7 @@ bool QB62SettingManager::saveData()
         }
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer) != buffer.size() || !file.commit()) {
+    if (!AtomicFileWriter::writeFile(path, buffer, &m_lastError)) {
         showMemoryCardAlert();
         return false;
     }

@@ -68,6 +68,8 @@ public:
     // card alert and returns false when there is no card folder or the write fails; the fields are
     // unchanged either way.
     bool saveData();
+    // Why the last saveData did not write the card; empty when it did.
+    QString lastError() const { return m_lastError; }
     // The factory settings of the current model type (types 0 to 5); nothing for other types.
     void loadDefaultValue();
     // Reads the card's own defaults, SETTING/default.cfg, into as many fields as it holds (at most
@@ -140,4 +142,5 @@ private:
     CardLanguageList m_languages;
     std::shared_ptr<SettingAlertPresenter> m_alertPresenter;
     std::shared_ptr<const VolumeSource> m_volumes;
+    QString m_lastError;
 };

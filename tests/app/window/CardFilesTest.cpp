@@ -43,6 +43,50 @@ void drain()
     }
 }
 
+// Should the window's thread get stuck opening one of these pipes, opens them for writing after a
+// few seconds so it goes on; released() then says the test would have hung.
+class PipeReleaser
+{
+public:
+    explicit PipeReleaser(QStringList fifos)
+        : m_thread([this, fifos = std::move(fifos)] {
+              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+              while (!m_done && std::chrono::steady_clock::now() < deadline) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+              while (!m_done) {
+                  m_released = true;
+                  for (const QString &fifo : fifos) {
+                      const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                      if (fd >= 0) {
+                          ::close(fd);
+                      }
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+          })
+    {
+    }
+    ~PipeReleaser() { finish(); }
+    PipeReleaser(const PipeReleaser &) = delete;
+    PipeReleaser &operator=(const PipeReleaser &) = delete;
+
+    // Ends the watch; whether the pipes had to be released.
+    bool finish()
+    {
+        m_done = true;
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+        return m_released;
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_released{false};
+    std::thread m_thread;
+};
+
 class CardFilesTest : public ::testing::Test
 {
 protected:
@@ -124,5 +168,63 @@ TEST_F(CardFilesTest, AFailedCardWriteShowsTheMemoryCardAlert)
     const Shown again = closingModal([] { QB62SettingManager::SharedQB62SettingManager()->saveData(); });
     ASSERT_TRUE(again.opened);
     EXPECT_EQ(again.title, VexoLanguages::SharedVexoLanguages().localized(u"메모리카드 오류"_s, u"ja"_s));
+}
+
+TEST_F(CardFilesTest, AFullCardShowsTheAlertAndKeepsTheRecord)
+{
+    SmallFileSystem fs;
+    if (!fs.isMounted()) {
+        GTEST_SKIP() << fs.skipReason().toStdString();
+    }
+    const QByteArray record = CardFolder::record(215, "QB62", 215);
+    QDir().mkpath(fs.filePath(u"SETTING"_s));
+    QFile file(fs.filePath(u"SETTING/setup.cfg"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(record), record.size());
+    file.close();
+    auto controller = open();
+    ASSERT_TRUE(fs.fill());
+
+    const std::shared_ptr<QB62SettingManager> settings = QB62SettingManager::SharedQB62SettingManager();
+    settings->recognizeCardAtPath(fs.path());
+    ASSERT_EQ(settings->modelType(), 1);
+    const Shown shown = closingModal([&] { settings->loadData(); });
+    EXPECT_TRUE(shown.opened);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), record);
+}
+
+TEST_F(CardFilesTest, ASavedCopyNeverReplacesAPipeAndNeverLandsHalfOnAFullDisk)
+{
+    auto controller = open();
+    const QUrl source = QUrl::fromLocalFile(card.filePath(u"cont_rec/A_F.mp4"_s));
+    const QString pipe = mounts.filePath(u"copy.mp4"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    PipeReleaser releaser({pipe});
+    EXPECT_FALSE(controller->saveCopyOfRecording(source, pipe));
+    EXPECT_FALSE(releaser.finish());
+    struct stat status
+    {
+    };
+    ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    auto *alert = controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s);
+    ASSERT_NE(alert, nullptr);
+    alert->close();
+    drain();
+
+    SmallFileSystem fs;
+    if (!fs.isMounted()) {
+        GTEST_SKIP() << fs.skipReason().toStdString();
+    }
+    QFile older(fs.filePath(u"copy.mp4"_s));
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write("older copy");
+    older.close();
+    ASSERT_TRUE(fs.fill());
+    EXPECT_FALSE(controller->saveCopyOfRecording(source, older.fileName()));
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), QByteArray("older copy"));
+    EXPECT_NE(controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s), nullptr);
 }
 } // namespace

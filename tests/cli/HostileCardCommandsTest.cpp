@@ -1,0 +1,112 @@
+// velmora-cli on cards and outputs the user did not make: a full file system, links, pipes,
+// devices and another camera's settings record.
+#include "CliRun.h"
+
+#include "sensor/SubtitleFileWriter.h"
+#include "support/CardFolder.h"
+#include "support/QtPrinters.h"
+#include "support/SmallFileSystem.h"
+#include "support/TestSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString Record = u"SETTING/setup.cfg"_s;
+
+class HostileCardCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // No language was ever chosen, as for anyone who only ever ran the tool.
+        TestSettings::reset();
+        QList<SubtitleFileWriter::Entry> entries;
+        for (int i = 0; i < 100; ++i) {
+            entries.append(
+                {i * 100, i * 100 + 50, u"gsensori,1,128,1,2,3;GPRMC,000000,A,3723.4567,N,12658.1234,E,10.0"_s});
+        }
+        subtitles = card.write(u"clip.srt"_s, SubtitleFileWriter::file(entries));
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static bool isRegular(const QString &path)
+    {
+        struct stat status
+        {
+        };
+        return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+    }
+
+    // Runs the tool on its own thread; a run still stuck after a few seconds fails the test, and
+    // the pipes in FIFOS are then opened for writing to let it go.
+    static std::optional<CliRun> runPromptly(const QStringList &arguments, const QStringList &fifos)
+    {
+        std::future<CliRun> done = std::async(std::launch::async, [arguments] { return run(arguments); });
+        if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+            return done.get();
+        }
+        while (done.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+            for (const QString &fifo : fifos) {
+                const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    CardFolder card;
+    QString subtitles;
+};
+
+TEST_F(HostileCardCommandsTest, AFullCardOrDiskFailsWithStatusOneAndKeepsTheOldFiles)
+{
+    SmallFileSystem fs;
+    if (!fs.isMounted()) {
+        GTEST_SKIP() << fs.skipReason().toStdString();
+    }
+    const QByteArray record = CardFolder::record(215, "QB62", 215);
+    QDir().mkpath(fs.filePath(u"SETTING"_s));
+    const QString recordPath = fs.filePath(Record);
+    const QString output = fs.filePath(u"route.csv"_s);
+    for (const auto &[path, bytes] : {std::pair{recordPath, record}, std::pair{output, QByteArray("old route\n")}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    ASSERT_TRUE(fs.fill());
+
+    const CliRun load = run({u"record"_s, u"load"_s, fs.path()});
+    EXPECT_EQ(load.status, 1);
+    EXPECT_TRUE(load.out.isEmpty());
+    EXPECT_EQ(readAll(recordPath), record);
+    // Told in the language the viewer would use, not as Korean keys.
+    EXPECT_TRUE(load.err.contains(u"Memory Card Error"_s)) << load.err.toStdString();
+
+    const CliRun exported = run({u"export"_s, u"csv"_s, subtitles, u"-o"_s, output});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_TRUE(exported.out.isEmpty());
+    EXPECT_FALSE(exported.err.isEmpty());
+    EXPECT_EQ(readAll(output), QByteArray("old route\n"));
+}
+} // namespace

@@ -85,8 +85,9 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
         }
         manager.setFirmwareVersionInt(*firmware);
     }
-    if (manager.loadData() == QB62SettingManager::LoadResult::Unreadable) {
-        return io.inputError(u"cannot read "_s + QDir(root).filePath(u"SETTING/setup.cfg"_s));
+    const QB62SettingManager::LoadResult result = manager.loadData();
+    if (result == QB62SettingManager::LoadResult::Unreadable) {
+        return io.inputError(u"cannot read the settings record: "_s + manager.lastError());
     }
     if (!alerts->texts.isEmpty()) {
         return io.inputError(u"could not rewrite the settings record ("_s + alerts->texts.join(u"; "_s) + u"): "_s +

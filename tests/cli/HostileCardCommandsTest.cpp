@@ -109,4 +109,43 @@ TEST_F(HostileCardCommandsTest, AFullCardOrDiskFailsWithStatusOneAndKeepsTheOldF
     EXPECT_FALSE(exported.err.isEmpty());
     EXPECT_EQ(readAll(output), QByteArray("old route\n"));
 }
+
+TEST_F(HostileCardCommandsTest, RecordLoadNeitherReadsNorReplacesALinkedRecord)
+{
+    CardFolder elsewhere;
+    const QByteArray theirs = CardFolder::record(432, "QB62", 432);
+    const QString target = elsewhere.write(u"target.cfg"_s, theirs);
+    QDir().mkpath(card.filePath(u"SETTING"_s));
+    ASSERT_TRUE(QFile::link(target, card.filePath(Record)));
+
+    for (const QStringList &arguments : {QStringList{u"record"_s, u"load"_s, card.path()},
+                                         QStringList{u"record"_s, u"load"_s, card.path(), u"--model"_s, u"1"_s}}) {
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.err.contains(u"is a link"_s)) << result.err.toStdString();
+        EXPECT_TRUE(QFileInfo(card.filePath(Record)).isSymLink());
+        EXPECT_EQ(readAll(target), theirs);
+    }
+}
+
+TEST_F(HostileCardCommandsTest, PipesOnTheCardNeverHangTheTool)
+{
+    QDir().mkpath(card.filePath(u"SETTING/lang"_s));
+    const QString record = card.filePath(Record);
+    const QString languages = card.filePath(u"SETTING/lang/ver.dat"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(languages).constData(), 0600), 0);
+
+    const std::optional<CliRun> info = runPromptly({u"card"_s, u"info"_s, card.path()}, {record, languages});
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->status, 0);
+    EXPECT_EQ(info->json().value(u"modelType"_s).toInt(), -1);
+
+    const std::optional<CliRun> load =
+        runPromptly({u"record"_s, u"load"_s, card.path(), u"--model"_s, u"1"_s}, {record, languages});
+    ASSERT_TRUE(load);
+    EXPECT_EQ(load->status, 1);
+    EXPECT_TRUE(load->err.contains(u"not a regular file"_s)) << load->err.toStdString();
+    EXPECT_FALSE(isRegular(record));
+}
 } // namespace

@@ -1,6 +1,7 @@
 #include "QB62SettingManager.h"
 
 #include "core/AtomicFileWriter.h"
+#include "core/RegularFileReader.h"
 #include "core/VexoLanguages.h"
 
 #include "export/Utils.h"
@@ -28,38 +29,33 @@ std::shared_ptr<QB62SettingManager> &sharedManager()
     return shared;
 }
 
-// The whole file at PATH, or nothing when it cannot be opened or read whole, or is larger than
-// LIMIT bytes.
-std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit)
+// Whether anything (a file, a folder, a link even when it leads nowhere, a pipe) is at PATH.
+bool somethingAt(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const qint64 size = file.size();
-    if (size > limit) {
-        return std::nullopt;
-    }
-    QByteArray data(size, '\0');
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 got = file.read(data.data() + done, size - done);
-        if (got <= 0) {
-            return std::nullopt;
-        }
-        done += got;
-    }
-    return data;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
-// At most COUNT bytes from the start of the file at PATH; empty when it cannot be read.
-QByteArray readFileHead(const QString &path, qint64 count)
+// The card file at PATH of the card at ROOT, read whole when WHOLE (nothing when larger than
+// LIMIT), else at most LIMIT bytes from its start. Nothing when it is not a regular file inside the
+// card: a link, a pipe, a device, or a file in a folder that is a link out of the card.
+std::optional<QByteArray> readCardFile(const QString &root, const QString &path, qint64 limit, bool whole,
+                                       qint64 *fileSize = nullptr, QString *error = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+    if (!RegularFileReader::liesInside(path, root)) {
+        if (error != nullptr) {
+            *error = u"%1 lies outside the card (its folder is a link): it is neither read nor replaced"_s.arg(path);
+        }
+        return std::nullopt;
     }
-    return file.read(count);
+    if (whole) {
+        std::optional<QByteArray> bytes = RegularFileReader::readWhole(path, limit, error);
+        if (bytes && fileSize != nullptr) {
+            *fileSize = bytes->size();
+        }
+        return bytes;
+    }
+    return RegularFileReader::readHead(path, limit, fileSize, error);
 }
 } // namespace
 
@@ -114,13 +110,16 @@ QString QB62SettingManager::cardFilePath(const QString &relative) const
 
 QB62SettingManager::LoadResult QB62SettingManager::loadData()
 {
-    const QString path = cardFilePath(SettingFolder + u'/' + RecordFileName);
-    if (m_settingDirPath.isEmpty() || !QFileInfo::exists(path)) {
+    m_lastError.clear();
+    const QString path = m_settingDirPath.isEmpty() ? QString() : cardFilePath(SettingFolder + u'/' + RecordFileName);
+    if (path.isEmpty() || !somethingAt(path)) {
         loadDefaultValue();
         return LoadResult::Defaults;
     }
     loadLanguages();
-    const std::optional<QByteArray> data = readWholeFile(path, MaxRecordFileSize);
+    qint64 size = 0;
+    const std::optional<QByteArray> data =
+        readCardFile(m_settingDirPath, path, MaxRecordFileSize, true, &size, &m_lastError);
     if (!data) {
         return LoadResult::Unreadable;
     }
@@ -133,14 +132,11 @@ QB62SettingManager::LoadResult QB62SettingManager::loadData()
 bool QB62SettingManager::saveData()
 {
     m_lastError.clear();
-    const int size = getSaveDataSize();
-    if (m_settingDirPath.isEmpty() || size == 0) {
+    if (m_settingDirPath.isEmpty() || getSaveDataSize() == 0) {
         m_lastError = u"no card folder to write the settings to"_s;
         showMemoryCardAlert();
         return false;
     }
-    QByteArray buffer = m_record.bytes(getSettingVariableCount());
-
     const QString folder = cardFilePath(SettingFolder);
     if (!QDir().mkpath(folder)) {
         m_lastError = u"cannot make the folder %1"_s.arg(folder);
@@ -149,19 +145,20 @@ bool QB62SettingManager::saveData()
     }
     const QString path = QDir(folder).filePath(RecordFileName);
     // Bytes beyond our layout belong to a newer layout or to the camera; they stay as they are. A
-    // present record we cannot read is never replaced, since its tail could not be kept.
-    if (QFileInfo::exists(path)) {
-        const std::optional<QByteArray> present = readWholeFile(path, MaxRecordFileSize);
+    // present record we cannot read (a link, a pipe, a file too large) is never replaced, since its
+    // tail could not be kept.
+    std::optional<QByteArray> present;
+    if (somethingAt(path) || !RegularFileReader::liesInside(path, m_settingDirPath)) {
+        present = readCardFile(m_settingDirPath, path, MaxRecordFileSize, true, nullptr, &m_lastError);
         if (!present) {
-            m_lastError = u"cannot read "_s + path;
             showMemoryCardAlert();
             return false;
         }
-        if (present->size() > buffer.size()) {
-            buffer.append(present->sliced(buffer.size()));
-        }
     }
-
+    QByteArray buffer = m_record.bytes(getSettingVariableCount());
+    if (present && present->size() > buffer.size()) {
+        buffer.append(present->sliced(buffer.size()));
+    }
     if (!AtomicFileWriter::writeFile(path, buffer, &m_lastError)) {
         showMemoryCardAlert();
         return false;
@@ -182,10 +179,10 @@ bool QB62SettingManager::loadDefaultDataFromDefaultCfgFile()
         return false;
     }
     const QString path = cardFilePath(SettingFolder + u"/default.cfg"_s);
-    if (!QFileInfo::exists(path)) {
+    if (!somethingAt(path)) {
         return false;
     }
-    const std::optional<QByteArray> data = readWholeFile(path, MaxRecordFileSize);
+    const std::optional<QByteArray> data = readCardFile(m_settingDirPath, path, MaxRecordFileSize, true);
     if (!data) {
         return false;
     }
@@ -242,12 +239,12 @@ qint64 QB62SettingManager::loadModelTypeWithSDPath(const QString &root)
     }
     const QString recordPath = CardRecognition::settingRecordPath(root);
     if (!recordPath.isNull()) {
-        QFile file(recordPath);
-        if (file.open(QIODevice::ReadOnly)) {
-            const qint64 size = file.size();
-            const QByteArray head = file.read(CardRecognition::RecordHeadSize);
+        qint64 size = 0;
+        const std::optional<QByteArray> head =
+            readCardFile(root, recordPath, CardRecognition::RecordHeadSize, false, &size);
+        if (head) {
             QString cardModelName;
-            const qint64 type = CardRecognition::modelTypeForRecord(head, size, &cardModelName);
+            const qint64 type = CardRecognition::modelTypeForRecord(*head, size, &cardModelName);
             if (type == CardRecognition::LengthFieldModel) {
                 m_modelName = cardModelName;
             }
@@ -265,7 +262,8 @@ qint64 QB62SettingManager::loadLocalIDWithSDPath(const QString &root) const
     if (recordPath.isNull()) {
         return -1;
     }
-    return CardRecognition::localIDFromRecord(readFileHead(recordPath, CardRecognition::LocalIDRecordSize));
+    return CardRecognition::localIDFromRecord(
+        readCardFile(root, recordPath, CardRecognition::LocalIDRecordSize, false).value_or(QByteArray()));
 }
 
 QString QB62SettingManager::loadVersionSDPath(const QString &root) const
@@ -274,7 +272,8 @@ QString QB62SettingManager::loadVersionSDPath(const QString &root) const
     if (recordPath.isNull()) {
         return {};
     }
-    return CardRecognition::versionFromRecord(readFileHead(recordPath, CardRecognition::VersionFieldEnd));
+    return CardRecognition::versionFromRecord(
+        readCardFile(root, recordPath, CardRecognition::VersionFieldEnd, false).value_or(QByteArray()));
 }
 
 void QB62SettingManager::loadVersionInfo()
@@ -301,9 +300,9 @@ void QB62SettingManager::loadLanguages()
 {
     CardLanguageList found;
     if (!m_settingDirPath.isEmpty()) {
-        QFile file(cardFilePath(SettingFolder + u"/lang/ver.dat"_s));
-        if (file.open(QIODevice::ReadOnly)) {
-            found = CardRecognition::languagesFromVerDat(file.read(MaxLanguageFileSize));
+        const QString path = cardFilePath(SettingFolder + u"/lang/ver.dat"_s);
+        if (const std::optional<QByteArray> text = readCardFile(m_settingDirPath, path, MaxLanguageFileSize, false)) {
+            found = CardRecognition::languagesFromVerDat(*text);
         }
     }
     m_languages = found.isEmpty() ? CardRecognition::defaultLanguages() : found;

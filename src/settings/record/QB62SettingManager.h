@@ -60,15 +60,17 @@ public:
     // Where FIELD starts in the record; 0 for the first field and for anything not a field.
     int offsetFromValue(int field) const;
 
-    // Reads SETTING/setup.cfg under settingDirPath into the first N fields and rewrites it in the
-    // current layout. Without a record the model's factory settings apply and nothing is written.
+    // Reads SETTING/setup.cfg under settingDirPath into the first N fields and rewrites it in the current layout.
+    // Without a record the model's factory settings apply and nothing is written. Only a regular file inside the card
+    // is read: a link, pipe or device is Unreadable.
     LoadResult loadData();
-    // Writes the first N fields to SETTING/setup.cfg under settingDirPath, atomically, creating the
-    // folder when needed. Bytes of the present file beyond the N fields are kept. Shows the memory
-    // card alert and returns false when there is no card folder or the write fails; the fields are
+    // Writes the first N fields to SETTING/setup.cfg under settingDirPath, atomically, creating the folder when
+    // needed. Bytes of the present file beyond the N fields are kept, so the file never gets
+    // shorter. Shows the memory card alert and returns false when there is no card folder, the present record cannot
+    // be read (or is not a regular file inside the card) or the write fails; the fields are
     // unchanged either way.
     bool saveData();
-    // Why the last saveData did not write the card; empty when it did.
+    // Why the last loadData or saveData did not read or write the card; empty when it did.
     QString lastError() const { return m_lastError; }
     // The factory settings of the current model type (types 0 to 5); nothing for other types.
     void loadDefaultValue();

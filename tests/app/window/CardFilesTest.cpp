@@ -227,4 +227,32 @@ TEST_F(CardFilesTest, ASavedCopyNeverReplacesAPipeAndNeverLandsHalfOnAFullDisk)
     EXPECT_EQ(older.readAll(), QByteArray("older copy"));
     EXPECT_NE(controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s), nullptr);
 }
+
+TEST_F(CardFilesTest, PipesAndLinksOnTheCardNeitherStopStartUpNorCount)
+{
+    QDir().mkpath(card.filePath(u"SETTING/lang"_s));
+    const QString languages = card.filePath(u"SETTING/lang/ver.dat"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(languages).constData(), 0600), 0);
+    // A QB62 record reached through a link: not this card's, so the card stays the INI camera's.
+    CardFolder elsewhere;
+    const QString target = elsewhere.write(u"setup.cfg"_s, CardFolder::record(432, "QB62", 432));
+    ASSERT_TRUE(QFile::link(target, card.filePath(u"SETTING/setup.cfg"_s)));
+
+    PipeReleaser releaser({languages});
+    auto controller = open();
+    controller->updateModelInfo();
+    EXPECT_FALSE(releaser.finish()) << "start-up waited on a pipe";
+    EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager()->modelType(), 6);
+    EXPECT_EQ(controller->ui().modelTextField->text(), u"QF27"_s);
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+
+    // The record itself a pipe.
+    QFile::remove(card.filePath(u"SETTING/setup.cfg"_s));
+    const QString record = card.filePath(u"SETTING/setup.cfg"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+    PipeReleaser again({record, languages});
+    controller->updateModelInfo();
+    EXPECT_FALSE(again.finish()) << "a card refresh waited on a pipe";
+    EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager()->modelType(), 6);
+}
 } // namespace

@@ -3,8 +3,8 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 #include "TrackExport.h"
-#include "core/AtomicFileWriter.h"
 
+#include "core/AtomicFileWriter.h"
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
@@ -46,8 +46,12 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         if (target.exists() && target.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
             return io.usageError(u"refusing to write the export over the recording itself: "_s + output);
         }
-        if (target.isDir()) {
+        if (target.isDir() && !target.isSymLink()) {
             return io.usageError(u"is a folder: "_s + output);
+        }
+        // A pipe, device or link named as the output is never replaced by a plain file.
+        if (const QString problem = AtomicFileWriter::targetProblem(output); !problem.isEmpty()) {
+            return io.usageError(u"refusing to replace the output: "_s + problem);
         }
     }
 

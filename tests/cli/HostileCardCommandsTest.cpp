@@ -110,6 +110,28 @@ TEST_F(HostileCardCommandsTest, AFullCardOrDiskFailsWithStatusOneAndKeepsTheOldF
     EXPECT_EQ(readAll(output), QByteArray("old route\n"));
 }
 
+TEST_F(HostileCardCommandsTest, ExportNeverReplacesPipesDevicesOrLinks)
+{
+    const QString pipe = card.filePath(u"pipe.csv"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString target = card.write(u"keep.csv"_s, "keep");
+    const QString link = card.filePath(u"link.csv"_s);
+    ASSERT_TRUE(QFile::link(target, link));
+    QStringList outputs{pipe, link};
+    const QString device = card.filePath(u"null.csv"_s);
+    if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+        outputs.append(device);
+    }
+    for (const QString &output : outputs) {
+        const std::optional<CliRun> result = runPromptly({u"export"_s, u"csv"_s, subtitles, u"-o"_s, output}, {pipe});
+        ASSERT_TRUE(result) << output.toStdString();
+        EXPECT_EQ(result->status, 2) << output.toStdString();
+        EXPECT_TRUE(result->err.contains(u"refusing"_s)) << result->err.toStdString();
+        EXPECT_FALSE(isRegular(output)) << output.toStdString();
+    }
+    EXPECT_EQ(readAll(target), QByteArray("keep"));
+}
+
 TEST_F(HostileCardCommandsTest, RecordLoadNeitherReadsNorReplacesALinkedRecord)
 {
     CardFolder elsewhere;

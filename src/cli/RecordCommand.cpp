@@ -76,7 +76,7 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
         if (!type) {
             return io.usageError(u"unknown model type \""_s + parser.value(u"model"_s) + u'"');
         }
-        manager.setModelType(*type);
+        manager.chooseModelType(*type);
     }
     if (parser.isSet(u"firmware"_s)) {
         const std::optional<qint32> firmware = parseInt(parser.value(u"firmware"_s));
@@ -92,6 +92,10 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
     if (!alerts->texts.isEmpty()) {
         return io.inputError(u"could not rewrite the settings record ("_s + alerts->texts.join(u"; "_s) + u"): "_s +
                              manager.lastError());
+    }
+    if (result == QB62SettingManager::LoadResult::ReadNotRewritten) {
+        io.err() << u"velmora-cli: "_s << manager.lastError() << u" (choose the model with --model to rewrite it)\n"_s;
+        io.err().flush();
     }
     return io.printJson(fieldsAsJson(manager));
 }

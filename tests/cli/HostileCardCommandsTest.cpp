@@ -170,4 +170,21 @@ TEST_F(HostileCardCommandsTest, PipesOnTheCardNeverHangTheTool)
     EXPECT_TRUE(load->err.contains(u"not a regular file"_s)) << load->err.toStdString();
     EXPECT_FALSE(isRegular(record));
 }
+
+TEST_F(HostileCardCommandsTest, AnotherCamerasRecordIsOnlyRewrittenForAChosenModel)
+{
+    QByteArray foreign = CardFolder::record(25, "OTHERCAM-7", 1234);
+    foreign[24] = 'z';
+    card.write(Record, foreign);
+
+    const CliRun load = run({u"record"_s, u"load"_s, card.path()});
+    EXPECT_EQ(load.status, 0) << load.err.toStdString();
+    EXPECT_EQ(load.json().value(u"product_name"_s).toString(), u"OTHERCAM-7"_s);
+    EXPECT_TRUE(load.err.contains(u"not rewritten"_s)) << load.err.toStdString();
+    EXPECT_EQ(card.read(Record), foreign);
+
+    const CliRun chosen = run({u"record"_s, u"load"_s, card.path(), u"--model"_s, u"QB62"_s});
+    EXPECT_EQ(chosen.status, 0) << chosen.err.toStdString();
+    EXPECT_EQ(card.read(Record).size(), 432);
+}
 } // namespace

@@ -108,6 +108,12 @@ QString QB62SettingManager::cardFilePath(const QString &relative) const
     return QDir(m_settingDirPath).filePath(relative);
 }
 
+void QB62SettingManager::chooseModelType(qint64 type)
+{
+    m_modelType = type;
+    m_modelChosen = true;
+}
+
 QB62SettingManager::LoadResult QB62SettingManager::loadData()
 {
     m_lastError.clear();
@@ -124,6 +130,12 @@ QB62SettingManager::LoadResult QB62SettingManager::loadData()
         return LoadResult::Unreadable;
     }
     m_record.read(*data, getSettingVariableCount());
+    // A record no camera of ours wrote is another camera's: laying our layout over it would destroy
+    // it, so it is only rewritten when the user chose the model it is to be read as.
+    if (!m_modelChosen && CardRecognition::modelTypeForRecord(*data, size) == CardRecognition::NoModel) {
+        m_lastError = u"%1 is not a record of a known model: it was read but not rewritten"_s.arg(path);
+        return LoadResult::ReadNotRewritten;
+    }
     // Every read brings the card's record to the current layout at once.
     saveData();
     return LoadResult::Read;
@@ -284,6 +296,7 @@ void QB62SettingManager::loadVersionInfo()
 void QB62SettingManager::recognizeCardAtPath(const QString &root)
 {
     m_settingDirPath = root;
+    m_modelChosen = false;
     m_modelType = loadModelTypeWithSDPath(root);
     if (m_modelType == 3 || m_modelType == 4) {
         const qint64 region = loadLocalIDWithSDPath(root);

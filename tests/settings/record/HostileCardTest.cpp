@@ -196,3 +196,32 @@ TEST_F(HostileCardTest, PipesOnTheCardNeverBlockRecognitionOrLoading)
     EXPECT_EQ(manager.languages(), (CardLanguageList{{0, u"en"_s}, {1, u"fr"_s}, {4, u"es"_s}}));
     EXPECT_FALSE(isRegular(u"SETTING/lang/ver.dat"_s));
 }
+
+TEST_F(HostileCardTest, AnotherCamerasRecordIsReadButNeverRewritten)
+{
+    // 25 bytes of a camera no table lists, with no length field of its own.
+    QByteArray foreign = CardFolder::record(25, "OTHERCAM-7", 1234);
+    foreign[24] = 'z';
+    card.write(Record, foreign);
+    card.write(u"SETTING/blackbox.cfg"_s, ""); // so the card still counts as a camera card
+    manager.recognizeCardAtPath(card.path());
+    ASSERT_EQ(manager.modelType(), 6);
+
+    EXPECT_EQ(manager.loadData(), QB62SettingManager::LoadResult::ReadNotRewritten);
+    EXPECT_EQ(card.read(Record), foreign);
+    EXPECT_FALSE(manager.lastError().isEmpty());
+
+    // The user's choice of model is what makes it ours to rewrite; it is never made shorter.
+    manager.chooseModelType(1);
+    EXPECT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read);
+    EXPECT_EQ(card.read(Record).size(), 432);
+    EXPECT_EQ(card.read(Record).first(24), foreign.first(24));
+
+    // A fresh recognition forgets the choice.
+    card.write(Record, foreign);
+    manager.recognizeCardAtPath(card.path());
+    manager.setModelType(1);
+    EXPECT_EQ(manager.loadData(), QB62SettingManager::LoadResult::ReadNotRewritten);
+    EXPECT_EQ(card.read(Record), foreign);
+    EXPECT_EQ(alerts->count, 0);
+}

@@ -73,9 +73,10 @@ TEST_F(QB62SettingManagerTest, SavingWritesExactlyTheModelsLayout)
 
 TEST_F(QB62SettingManagerTest, EveryLayoutSurvivesAReadAndRewriteUnchanged)
 {
-    // One model type per record length (type 3 with firmware 17, type 4 with an older one).
+    // One model type per record length (type 3 with firmware 17, type 4 with an older one). The
+    // bytes name no model, so the model is the user's choice.
     for (qint64 type : {0, 3, 4, 5, 7, 13, 16, 17, 21, 23, 24, 26}) {
-        manager.setModelType(type);
+        manager.chooseModelType(type);
         manager.setFirmwareVersionInt(type == 3 ? 17 : 0);
         QByteArray bytes(manager.getSaveDataSize(), '\0');
         for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -197,18 +198,24 @@ TEST_F(QB62SettingManagerTest, AFileTooLargeToBeARecordIsNeitherReadNorReplaced)
 
 TEST_F(QB62SettingManagerTest, GarbageOfAnyLengthIsReadAsFarAsItGoes)
 {
-    manager.setModelType(26);
     for (qsizetype size : {0, 1, 3, 4, 7, 23, 431, 595, 597, 5000}) {
         QByteArray garbage(size, '\0');
         for (qsizetype i = 0; i < size; ++i) {
             garbage[i] = static_cast<char>((i * 151 + 7) & 0xFF);
         }
+        // Left alone while no model is known for it.
+        manager.setModelType(1);
         card.write(Record, garbage);
+        ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::ReadNotRewritten) << size;
+        EXPECT_EQ(card.read(Record), garbage) << size;
+
+        // Read as the model the user chose: grown to its layout, never shortened.
+        manager.chooseModelType(1);
         ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read) << size;
         const QByteArray rewritten = card.read(Record);
-        EXPECT_EQ(rewritten.size(), qMax<qsizetype>(size, 596)) << size;
-        if (size > 596) {
-            EXPECT_EQ(rewritten.sliced(596), garbage.sliced(596)) << size;
+        EXPECT_EQ(rewritten.size(), qMax<qsizetype>(size, 432)) << size;
+        if (size > 432) {
+            EXPECT_EQ(rewritten.sliced(432), garbage.sliced(432)) << size;
         }
     }
 }

@@ -108,6 +108,23 @@ QString QB62SettingManager::cardFilePath(const QString &relative) const
     return QDir(m_settingDirPath).filePath(relative);
 }
 
+int QB62SettingManager::fieldCountForFile(qint64 fileSize) const
+{
+    const int layout = getSettingVariableCount();
+    if (m_modelType != CardRecognition::LengthFieldModel || fileSize < 0) {
+        return layout;
+    }
+    // The unlisted cameras' records start with their own length, by which the card is recognised:
+    // they keep exactly the whole fields they hold, so that length stays true.
+    int count = 0;
+    qint64 end = 0;
+    while (count < layout && end + SettingRecordLayout::field(count).width <= fileSize) {
+        end += SettingRecordLayout::field(count).width;
+        ++count;
+    }
+    return count;
+}
+
 void QB62SettingManager::chooseModelType(qint64 type)
 {
     m_modelType = type;
@@ -129,7 +146,7 @@ QB62SettingManager::LoadResult QB62SettingManager::loadData()
     if (!data) {
         return LoadResult::Unreadable;
     }
-    m_record.read(*data, getSettingVariableCount());
+    m_record.read(*data, fieldCountForFile(size));
     // A record no camera of ours wrote is another camera's: laying our layout over it would destroy
     // it, so it is only rewritten when the user chose the model it is to be read as.
     if (!m_modelChosen && CardRecognition::modelTypeForRecord(*data, size) == CardRecognition::NoModel) {
@@ -167,7 +184,7 @@ bool QB62SettingManager::saveData()
             return false;
         }
     }
-    QByteArray buffer = m_record.bytes(getSettingVariableCount());
+    QByteArray buffer = m_record.bytes(fieldCountForFile(present ? present->size() : -1));
     if (present && present->size() > buffer.size()) {
         buffer.append(present->sliced(buffer.size()));
     }

@@ -68,7 +68,8 @@ public:
     LoadResult loadData();
     // Writes the first N fields to SETTING/setup.cfg under settingDirPath, atomically, creating the folder when
     // needed. Bytes of the present file beyond the N fields are kept, so the file never gets
-    // shorter. Shows the memory card alert and returns false when there is no card folder, the present record cannot
+    // shorter; for model type 26, N is the number of whole fields the present file holds. Shows the
+    // memory card alert and returns false when there is no card folder, the present record cannot
     // be read (or is not a regular file inside the card) or the write fails; the fields are
     // unchanged either way.
     bool saveData();
@@ -143,6 +144,8 @@ public:
 private:
     void showMemoryCardAlert();
     QString cardFilePath(const QString &relative) const;
+    // How many fields a record written over a file of FILESIZE bytes holds (-1: no file).
+    int fieldCountForFile(qint64 fileSize) const;
 
     SettingRecord m_record;
     QString m_settingDirPath;

@@ -315,3 +315,27 @@ TEST(QB62SettingManagerSharedTest, TheSharedObjectCanBeReplacedAndKeepsItsAlerts
     EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager(), replacement);
 }
 } // namespace
+
+TEST_F(QB62SettingManagerTest, AnUnlistedCamerasRecordKeepsTheLengthItsLengthFieldStates)
+{
+    // Recognised by its length field alone: rewriting it at another length would leave a card no
+    // longer recognised after one load.
+    for (qsizetype size : {593, 596, 434, 579}) {
+        const QByteArray record = CardFolder::record(size, "DVR-QX99", qint32(size));
+        card.write(Record, record);
+        manager.recognizeCardAtPath(card.path());
+        ASSERT_EQ(manager.modelType(), 26) << size;
+        manager.setValue(L::front_resolution, 3);
+        ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read) << size;
+        EXPECT_EQ(manager.value(L::front_resolution), 0) << size;
+        const QByteArray rewritten = card.read(Record);
+        EXPECT_EQ(rewritten, record) << size;
+
+        manager.setValue(L::front_resolution, 2);
+        ASSERT_TRUE(manager.saveData());
+        ASSERT_EQ(card.read(Record).size(), size);
+        EXPECT_EQ(CardFolder::int32At(card.read(Record), 52), 2);
+        manager.recognizeCardAtPath(card.path());
+        EXPECT_EQ(manager.modelType(), 26) << size;
+    }
+}

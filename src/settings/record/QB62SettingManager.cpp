@@ -21,6 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QLatin1StringView SettingFolder{"SETTING"};
+constexpr QLatin1StringView LowerSettingFolder{"setting"};
 constexpr QLatin1StringView RecordFileName{"setup.cfg"};
 
 std::shared_ptr<QB62SettingManager> &sharedManager()
@@ -103,9 +104,26 @@ int QB62SettingManager::offsetFromValue(int field) const
     return SettingRecordLayout::offsetOf(field);
 }
 
-QString QB62SettingManager::cardFilePath(const QString &relative) const
+QString QB62SettingManager::settingFolderPath() const
 {
-    return QDir(m_settingDirPath).filePath(relative);
+    // On a case-sensitive copy of a card the folder may be spelt either way; the record that the
+    // recognition found is the one read and replaced, never a second folder beside it.
+    const QString record = CardRecognition::settingRecordPath(m_settingDirPath);
+    if (!record.isNull()) {
+        return QFileInfo(record).path();
+    }
+    const QDir card(m_settingDirPath);
+    for (const QLatin1StringView name : {SettingFolder, LowerSettingFolder}) {
+        if (QFileInfo(card.filePath(name)).isDir()) {
+            return card.filePath(name);
+        }
+    }
+    return card.filePath(SettingFolder);
+}
+
+QString QB62SettingManager::recordFilePath() const
+{
+    return QDir(settingFolderPath()).filePath(RecordFileName);
 }
 
 int QB62SettingManager::fieldCountForFile(qint64 fileSize) const
@@ -134,7 +152,7 @@ void QB62SettingManager::chooseModelType(qint64 type)
 QB62SettingManager::LoadResult QB62SettingManager::loadData()
 {
     m_lastError.clear();
-    const QString path = m_settingDirPath.isEmpty() ? QString() : cardFilePath(SettingFolder + u'/' + RecordFileName);
+    const QString path = m_settingDirPath.isEmpty() ? QString() : recordFilePath();
     if (path.isEmpty() || !somethingAt(path)) {
         loadDefaultValue();
         return LoadResult::Defaults;
@@ -166,7 +184,7 @@ bool QB62SettingManager::saveData()
         showMemoryCardAlert();
         return false;
     }
-    const QString folder = cardFilePath(SettingFolder);
+    const QString folder = settingFolderPath();
     if (!QDir().mkpath(folder)) {
         m_lastError = u"cannot make the folder %1"_s.arg(folder);
         showMemoryCardAlert();
@@ -207,7 +225,7 @@ bool QB62SettingManager::loadDefaultDataFromDefaultCfgFile()
     if (m_settingDirPath.isEmpty()) {
         return false;
     }
-    const QString path = cardFilePath(SettingFolder + u"/default.cfg"_s);
+    const QString path = QDir(settingFolderPath()).filePath(u"default.cfg"_s);
     if (!somethingAt(path)) {
         return false;
     }
@@ -330,7 +348,7 @@ void QB62SettingManager::loadLanguages()
 {
     CardLanguageList found;
     if (!m_settingDirPath.isEmpty()) {
-        const QString path = cardFilePath(SettingFolder + u"/lang/ver.dat"_s);
+        const QString path = QDir(settingFolderPath()).filePath(u"lang/ver.dat"_s);
         if (const std::optional<QByteArray> text = readCardFile(m_settingDirPath, path, MaxLanguageFileSize, false)) {
             found = CardRecognition::languagesFromVerDat(*text);
         }

@@ -61,12 +61,13 @@ public:
     // Where FIELD starts in the record; 0 for the first field and for anything not a field.
     int offsetFromValue(int field) const;
 
-    // Reads SETTING/setup.cfg under settingDirPath into the first N fields and rewrites it in the current layout. A
-    // record that names no known model is rewritten only when the model was chosen (chooseModelType). Without a record
+    // Reads SETTING/setup.cfg under settingDirPath (or setting/setup.cfg, whichever the recognition
+    // found) into the first N fields and rewrites it in the current layout. A record that names no
+    // known model is rewritten only when the model was chosen (chooseModelType). Without a record
     // the model's factory settings apply and nothing is written. Only a regular file inside the
     // card is read: a link, pipe or device is Unreadable.
     LoadResult loadData();
-    // Writes the first N fields to SETTING/setup.cfg under settingDirPath, atomically, creating the folder when
+    // Writes the first N fields to the card's settings record, atomically, creating the folder when
     // needed. Bytes of the present file beyond the N fields are kept, so the file never gets
     // shorter; for model type 26, N is the number of whole fields the present file holds. Shows the
     // memory card alert and returns false when there is no card folder, the present record cannot
@@ -143,7 +144,10 @@ public:
 
 private:
     void showMemoryCardAlert();
-    QString cardFilePath(const QString &relative) const;
+    // The card's settings folder: the one holding the recognised record, else one that exists in
+    // either spelling, else SETTING.
+    QString settingFolderPath() const;
+    QString recordFilePath() const;
     // How many fields a record written over a file of FILESIZE bytes holds (-1: no file).
     int fieldCountForFile(qint64 fileSize) const;
 

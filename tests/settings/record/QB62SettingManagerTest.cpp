@@ -339,3 +339,22 @@ TEST_F(QB62SettingManagerTest, AnUnlistedCamerasRecordKeepsTheLengthItsLengthFie
         EXPECT_EQ(manager.modelType(), 26) << size;
     }
 }
+
+TEST_F(QB62SettingManagerTest, ACaseSensitiveCopyReadsAndWritesTheRecordRecognitionFound)
+{
+    QByteArray record = CardFolder::record(432, "QB62", 432);
+    CardFolder::putInt32(record, 52, 3); // front_resolution
+    card.write(u"setting/setup.cfg"_s, record);
+    card.write(u"setting/lang/ver.dat"_s, "# Language ISO Code:en ja\n");
+    manager.recognizeCardAtPath(card.path());
+    ASSERT_EQ(manager.modelType(), 1);
+
+    ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read);
+    EXPECT_EQ(manager.value(L::front_resolution), 3);
+    EXPECT_EQ(manager.languages(), (CardLanguageList{{0, u"en"_s}, {1, u"ja"_s}}));
+    manager.setValue(L::front_resolution, 1);
+    ASSERT_TRUE(manager.saveData());
+    EXPECT_EQ(CardFolder::int32At(card.read(u"setting/setup.cfg"_s), 52), 1);
+    // No second settings folder beside the camera's own.
+    EXPECT_EQ(QDir(card.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"setting"_s});
+}

@@ -4,12 +4,12 @@
 #include "SensorOutput.h"
 #include "TrackExport.h"
 
+#include "core/AtomicFileWriter.h"
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -46,8 +46,12 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         if (target.exists() && target.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
             return io.usageError(u"refusing to write the export over the recording itself: "_s + output);
         }
-        if (target.isDir()) {
+        if (target.isDir() && !target.isSymLink()) {
             return io.usageError(u"is a folder: "_s + output);
+        }
+        // A pipe, device or link named as the output is never replaced by a plain file.
+        if (const QString problem = AtomicFileWriter::targetProblem(output); !problem.isEmpty()) {
+            return io.usageError(u"refusing to replace the output: "_s + problem);
         }
     }
 
@@ -68,9 +72,8 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         io.out().flush();
         return CliOutput::Success;
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return io.inputError(u"cannot write "_s + output + u": "_s + file.errorString());
+    if (QString error; !AtomicFileWriter::writeFile(output, bytes, &error)) {
+        return io.inputError(u"cannot write "_s + output + u": "_s + error);
     }
     const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
     return io.printJson(QJsonObject{{u"format"_s, format},

@@ -76,7 +76,7 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
         if (!type) {
             return io.usageError(u"unknown model type \""_s + parser.value(u"model"_s) + u'"');
         }
-        manager.setModelType(*type);
+        manager.chooseModelType(*type);
     }
     if (parser.isSet(u"firmware"_s)) {
         const std::optional<qint32> firmware = parseInt(parser.value(u"firmware"_s));
@@ -85,12 +85,17 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
         }
         manager.setFirmwareVersionInt(*firmware);
     }
-    if (manager.loadData() == QB62SettingManager::LoadResult::Unreadable) {
-        return io.inputError(u"cannot read "_s + QDir(root).filePath(u"SETTING/setup.cfg"_s));
+    const QB62SettingManager::LoadResult result = manager.loadData();
+    if (result == QB62SettingManager::LoadResult::Unreadable) {
+        return io.inputError(u"cannot read the settings record: "_s + manager.lastError());
     }
     if (!alerts->texts.isEmpty()) {
-        return io.inputError(u"could not rewrite "_s + QDir(root).filePath(u"SETTING/setup.cfg"_s) + u" ("_s +
-                             alerts->texts.join(u"; "_s) + u')');
+        return io.inputError(u"could not rewrite the settings record ("_s + alerts->texts.join(u"; "_s) + u"): "_s +
+                             manager.lastError());
+    }
+    if (result == QB62SettingManager::LoadResult::ReadNotRewritten) {
+        io.err() << u"velmora-cli: "_s << manager.lastError() << u" (choose the model with --model to rewrite it)\n"_s;
+        io.err().flush();
     }
     return io.printJson(fieldsAsJson(manager));
 }

@@ -39,7 +39,10 @@ QString Preferences::language()
 
 QString Preferences::lookupLanguage()
 {
-    return QSettings().value(QString(AppleLanguagesKey)).toStringList().value(0);
+    // Before start-up has settled the language (the command-line tool never does), or when the
+    // entry has no table, lookups use the language start-up would settle on, never the Korean keys.
+    const QString first = QSettings().value(QString(AppleLanguagesKey)).toStringList().value(0);
+    return isSupportedLanguage(first) ? first : language();
 }
 
 bool Preferences::changeLanguage(const QString &code)

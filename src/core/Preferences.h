@@ -29,7 +29,8 @@ public:
 
     // The stored language as start-up would normalise it, without writing anything.
     static QString language();
-    // The language lookups use: the first entry of "AppleLanguages" (empty when absent).
+    // The language lookups use: the first entry of "AppleLanguages", or language() when that is
+    // absent or has no table. Writes nothing.
     static QString lookupLanguage();
 
     // The language menu's change: nothing when CODE is already stored; otherwise both keys are

@@ -1,8 +1,10 @@
 #include "DemoCard.h"
 
 #include "DemoDrive.h"
+#include "core/AtomicFileWriter.h"
 
 #include "export/FfmpegRunner.h"
+#include "export/RecordingCopy.h"
 #include "export/Utils.h"
 #include "sensor/AviWriter.h"
 #include "sensor/SubtitleFileWriter.h"
@@ -12,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -104,9 +105,8 @@ QByteArray readAll(const QString &path)
 void writeAll(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw Failure{u"cannot write "_s + path + u": "_s + file.errorString()};
+    if (QString error; !AtomicFileWriter::writeFile(path, bytes, &error)) {
+        throw Failure{u"cannot write "_s + path + u": "_s + error};
     }
 }
 
@@ -270,7 +270,7 @@ void writeSettings(const QString &root)
     manager.setText(SettingRecordLayout::version, QString::fromLatin1(DemoCard::Version));
     manager.setSettingDirPath(root);
     if (!manager.saveData()) {
-        throw Failure{u"cannot write the settings record in "_s + root};
+        throw Failure{u"cannot write the settings record in "_s + root + u": "_s + manager.lastError()};
     }
     writeAll(QDir(root).filePath(u"SETTING/lang/ver.dat"_s),
              "# Firmware Version:" + QByteArray(DemoCard::Version) + "\n# Language ISO Code:en fr ja pt ko\n");
@@ -313,8 +313,8 @@ DemoCard::Result DemoCard::generate(const QString &root)
         result.recordings.append(makeManualAvi(card));
         result.recordings.append(makeSosMp4(card, scratch.path()));
         const QString saved = u"Saved_Videos/20261207_081600_EVT.avi"_s;
-        if (!QFile::copy(QDir(card).filePath(event.path), QDir(card).filePath(saved))) {
-            throw Failure{u"cannot copy into "_s + QDir(card).filePath(u"Saved_Videos"_s)};
+        if (QString error; !RecordingCopy::save(QDir(card).filePath(event.path), QDir(card).filePath(saved), &error)) {
+            throw Failure{error};
         }
         result.recordings.append({saved, u"saved-copy"_s, event.samples, event.positions});
         writeSettings(card);

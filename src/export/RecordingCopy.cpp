@@ -1,8 +1,9 @@
 #include "RecordingCopy.h"
 
+#include "core/AtomicFileWriter.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +23,8 @@ bool RecordingCopy::save(const QString &source, const QString &destination, QStr
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) {
         return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
     }
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly)) {
+    AtomicFileWriter out(destination);
+    if (!out.open()) {
         return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
     }
     // Recordings run to gigabytes: copy in blocks rather than reading the file whole.
@@ -34,13 +35,12 @@ bool RecordingCopy::save(const QString &source, const QString &destination, QStr
         if (block.isEmpty()) {
             break;
         }
-        if (out.write(block) != block.size()) {
-            out.cancelWriting();
+        if (!out.write(block)) {
             return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
         }
     }
     if (in.error() != QFileDevice::NoError || !in.atEnd()) {
-        out.cancelWriting();
+        out.cancel();
         return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
     }
     if (!out.commit()) {

@@ -1,7 +1,9 @@
 #include "TailBlockWriter.h"
 
+#include "core/AtomicFileWriter.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -28,24 +30,19 @@ QByteArray TailBlockWriter::appended(const QByteArray &recording, const QByteArr
 bool TailBlockWriter::appendToFile(const QString &path, const QByteArray &block)
 {
     QFile original(path);
-    if (!original.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !original.open(QIODevice::ReadOnly)) {
         return false;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
+    AtomicFileWriter out(path);
+    if (!out.open()) {
         return false;
     }
     // Copied in pieces so that a large recording is never held in memory.
     while (!original.atEnd()) {
         const QByteArray piece = original.read(1024 * 1024);
-        if (piece.isEmpty() || out.write(piece) != piece.size()) {
-            out.cancelWriting();
+        if (piece.isEmpty() || !out.write(piece)) {
             return false;
         }
     }
-    if (out.write(block) != block.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return out.write(block) && out.commit();
 }

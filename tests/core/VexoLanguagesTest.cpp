@@ -41,11 +41,24 @@ TEST_F(VexoLanguagesTest, UntranslatedTextShowsTheKey)
     Preferences::initializeLanguageSetting();
     EXPECT_EQ(languages.localized(u"없는 키"_s), u"없는 키"_s);
     EXPECT_EQ(languages.localized(QString()), QString());
-    // A language without a table, or no stored language at all, still shows the Korean text.
+    // A language without a table still shows the Korean text.
     EXPECT_EQ(languages.localized(u"언어"_s, u"de"_s), u"언어"_s);
     EXPECT_EQ(languages.localized(u"언어"_s, u"../en"_s), u"언어"_s);
+}
+
+TEST_F(VexoLanguagesTest, WithNoLanguageEverChosenLookupsUseTheStartUpDefaultWithoutWritingIt)
+{
+    // The command-line tool never runs the start-up normalisation: its messages must still come
+    // out in the language the viewer would show, not as Korean keys.
     TestSettings::reset();
-    EXPECT_EQ(languages.localized(u"언어"_s), u"언어"_s);
+    EXPECT_EQ(languages.localized(u"예"_s), u"Yes"_s);
+    EXPECT_FALSE(QSettings().contains(QString(Preferences::AppleLanguagesKey)));
+    {
+        QSettings settings;
+        settings.setValue(QString(Preferences::LanguageKey), u"ja"_s);
+        settings.setValue(QString(Preferences::AppleLanguagesKey), QStringList{u"ko"_s});
+    }
+    EXPECT_EQ(languages.localized(u"예"_s), u"はい"_s);
 }
 
 TEST_F(VexoLanguagesTest, KeysWithLineBreaksKeepThemInTranslation)

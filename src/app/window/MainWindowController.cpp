@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "MainWindow.h"
+#include "MessageBoxAlertPresenter.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
 #include "SplashWindowController.h"
@@ -67,7 +68,10 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     if (!m_options.volumes) {
         m_options.volumes = SystemVolumes::system();
     }
-    QB62SettingManager::SharedQB62SettingManager()->setVolumeSource(m_options.volumes);
+    const std::shared_ptr<QB62SettingManager> settings = QB62SettingManager::SharedQB62SettingManager();
+    settings->setVolumeSource(m_options.volumes);
+    // A card write that fails (full, removed, write-protected card) is said over the main window.
+    settings->setAlertPresenter(std::make_shared<MessageBoxAlertPresenter>(m_mainWindow.get()));
     m_ui->setupUi(m_mainWindow.get());
     m_splash = new SplashWindowController(this);
     m_library = new RecordingLibrary(this);

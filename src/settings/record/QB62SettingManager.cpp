@@ -1,5 +1,7 @@
 #include "QB62SettingManager.h"
 
+#include "core/AtomicFileWriter.h"
+#include "core/RegularFileReader.h"
 #include "core/VexoLanguages.h"
 
 #include "export/Utils.h"
@@ -12,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -20,6 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QLatin1StringView SettingFolder{"SETTING"};
+constexpr QLatin1StringView LowerSettingFolder{"setting"};
 constexpr QLatin1StringView RecordFileName{"setup.cfg"};
 
 std::shared_ptr<QB62SettingManager> &sharedManager()
@@ -28,38 +30,33 @@ std::shared_ptr<QB62SettingManager> &sharedManager()
     return shared;
 }
 
-// The whole file at PATH, or nothing when it cannot be opened or read whole, or is larger than
-// LIMIT bytes.
-std::optional<QByteArray> readWholeFile(const QString &path, qint64 limit)
+// Whether anything (a file, a folder, a link even when it leads nowhere, a pipe) is at PATH.
+bool somethingAt(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const qint64 size = file.size();
-    if (size > limit) {
-        return std::nullopt;
-    }
-    QByteArray data(size, '\0');
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 got = file.read(data.data() + done, size - done);
-        if (got <= 0) {
-            return std::nullopt;
-        }
-        done += got;
-    }
-    return data;
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
-// At most COUNT bytes from the start of the file at PATH; empty when it cannot be read.
-QByteArray readFileHead(const QString &path, qint64 count)
+// The card file at PATH of the card at ROOT, read whole when WHOLE (nothing when larger than
+// LIMIT), else at most LIMIT bytes from its start. Nothing when it is not a regular file inside the
+// card: a link, a pipe, a device, or a file in a folder that is a link out of the card.
+std::optional<QByteArray> readCardFile(const QString &root, const QString &path, qint64 limit, bool whole,
+                                       qint64 *fileSize = nullptr, QString *error = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+    if (!RegularFileReader::liesInside(path, root)) {
+        if (error != nullptr) {
+            *error = u"%1 lies outside the card (its folder is a link): it is neither read nor replaced"_s.arg(path);
+        }
+        return std::nullopt;
     }
-    return file.read(count);
+    if (whole) {
+        std::optional<QByteArray> bytes = RegularFileReader::readWhole(path, limit, error);
+        if (bytes && fileSize != nullptr) {
+            *fileSize = bytes->size();
+        }
+        return bytes;
+    }
+    return RegularFileReader::readHead(path, limit, fileSize, error);
 }
 } // namespace
 
@@ -107,24 +104,73 @@ int QB62SettingManager::offsetFromValue(int field) const
     return SettingRecordLayout::offsetOf(field);
 }
 
-QString QB62SettingManager::cardFilePath(const QString &relative) const
+QString QB62SettingManager::settingFolderPath() const
 {
-    return QDir(m_settingDirPath).filePath(relative);
+    // On a case-sensitive copy of a card the folder may be spelt either way; the record that the
+    // recognition found is the one read and replaced, never a second folder beside it.
+    const QString record = CardRecognition::settingRecordPath(m_settingDirPath);
+    if (!record.isNull()) {
+        return QFileInfo(record).path();
+    }
+    const QDir card(m_settingDirPath);
+    for (const QLatin1StringView name : {SettingFolder, LowerSettingFolder}) {
+        if (QFileInfo(card.filePath(name)).isDir()) {
+            return card.filePath(name);
+        }
+    }
+    return card.filePath(SettingFolder);
+}
+
+QString QB62SettingManager::recordFilePath() const
+{
+    return QDir(settingFolderPath()).filePath(RecordFileName);
+}
+
+int QB62SettingManager::fieldCountForFile(qint64 fileSize) const
+{
+    const int layout = getSettingVariableCount();
+    if (m_modelType != CardRecognition::LengthFieldModel || fileSize < 0) {
+        return layout;
+    }
+    // The unlisted cameras' records start with their own length, by which the card is recognised:
+    // they keep exactly the whole fields they hold, so that length stays true.
+    int count = 0;
+    qint64 end = 0;
+    while (count < layout && end + SettingRecordLayout::field(count).width <= fileSize) {
+        end += SettingRecordLayout::field(count).width;
+        ++count;
+    }
+    return count;
+}
+
+void QB62SettingManager::chooseModelType(qint64 type)
+{
+    m_modelType = type;
+    m_modelChosen = true;
 }
 
 QB62SettingManager::LoadResult QB62SettingManager::loadData()
 {
-    const QString path = cardFilePath(SettingFolder + u'/' + RecordFileName);
-    if (m_settingDirPath.isEmpty() || !QFileInfo::exists(path)) {
+    m_lastError.clear();
+    const QString path = m_settingDirPath.isEmpty() ? QString() : recordFilePath();
+    if (path.isEmpty() || !somethingAt(path)) {
         loadDefaultValue();
         return LoadResult::Defaults;
     }
     loadLanguages();
-    const std::optional<QByteArray> data = readWholeFile(path, MaxRecordFileSize);
+    qint64 size = 0;
+    const std::optional<QByteArray> data =
+        readCardFile(m_settingDirPath, path, MaxRecordFileSize, true, &size, &m_lastError);
     if (!data) {
         return LoadResult::Unreadable;
     }
-    m_record.read(*data, getSettingVariableCount());
+    m_record.read(*data, fieldCountForFile(size));
+    // A record no camera of ours wrote is another camera's: laying our layout over it would destroy
+    // it, so it is only rewritten when the user chose the model it is to be read as.
+    if (!m_modelChosen && CardRecognition::modelTypeForRecord(*data, size) == CardRecognition::NoModel) {
+        m_lastError = u"%1 is not a record of a known model: it was read but not rewritten"_s.arg(path);
+        return LoadResult::ReadNotRewritten;
+    }
     // Every read brings the card's record to the current layout at once.
     saveData();
     return LoadResult::Read;
@@ -132,34 +178,35 @@ QB62SettingManager::LoadResult QB62SettingManager::loadData()
 
 bool QB62SettingManager::saveData()
 {
-    const int size = getSaveDataSize();
-    if (m_settingDirPath.isEmpty() || size == 0) {
+    m_lastError.clear();
+    if (m_settingDirPath.isEmpty() || getSaveDataSize() == 0) {
+        m_lastError = u"no card folder to write the settings to"_s;
         showMemoryCardAlert();
         return false;
     }
-    QByteArray buffer = m_record.bytes(getSettingVariableCount());
-
-    const QString folder = cardFilePath(SettingFolder);
+    const QString folder = settingFolderPath();
     if (!QDir().mkpath(folder)) {
+        m_lastError = u"cannot make the folder %1"_s.arg(folder);
         showMemoryCardAlert();
         return false;
     }
     const QString path = QDir(folder).filePath(RecordFileName);
     // Bytes beyond our layout belong to a newer layout or to the camera; they stay as they are. A
-    // present record we cannot read is never replaced, since its tail could not be kept.
-    if (QFileInfo::exists(path)) {
-        const std::optional<QByteArray> present = readWholeFile(path, MaxRecordFileSize);
+    // present record we cannot read (a link, a pipe, a file too large) is never replaced, since its
+    // tail could not be kept.
+    std::optional<QByteArray> present;
+    if (somethingAt(path) || !RegularFileReader::liesInside(path, m_settingDirPath)) {
+        present = readCardFile(m_settingDirPath, path, MaxRecordFileSize, true, nullptr, &m_lastError);
         if (!present) {
             showMemoryCardAlert();
             return false;
         }
-        if (present->size() > buffer.size()) {
-            buffer.append(present->sliced(buffer.size()));
-        }
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer) != buffer.size() || !file.commit()) {
+    QByteArray buffer = m_record.bytes(fieldCountForFile(present ? present->size() : -1));
+    if (present && present->size() > buffer.size()) {
+        buffer.append(present->sliced(buffer.size()));
+    }
+    if (!AtomicFileWriter::writeFile(path, buffer, &m_lastError)) {
         showMemoryCardAlert();
         return false;
     }
@@ -178,11 +225,11 @@ bool QB62SettingManager::loadDefaultDataFromDefaultCfgFile()
     if (m_settingDirPath.isEmpty()) {
         return false;
     }
-    const QString path = cardFilePath(SettingFolder + u"/default.cfg"_s);
-    if (!QFileInfo::exists(path)) {
+    const QString path = QDir(settingFolderPath()).filePath(u"default.cfg"_s);
+    if (!somethingAt(path)) {
         return false;
     }
-    const std::optional<QByteArray> data = readWholeFile(path, MaxRecordFileSize);
+    const std::optional<QByteArray> data = readCardFile(m_settingDirPath, path, MaxRecordFileSize, true);
     if (!data) {
         return false;
     }
@@ -239,12 +286,12 @@ qint64 QB62SettingManager::loadModelTypeWithSDPath(const QString &root)
     }
     const QString recordPath = CardRecognition::settingRecordPath(root);
     if (!recordPath.isNull()) {
-        QFile file(recordPath);
-        if (file.open(QIODevice::ReadOnly)) {
-            const qint64 size = file.size();
-            const QByteArray head = file.read(CardRecognition::RecordHeadSize);
+        qint64 size = 0;
+        const std::optional<QByteArray> head =
+            readCardFile(root, recordPath, CardRecognition::RecordHeadSize, false, &size);
+        if (head) {
             QString cardModelName;
-            const qint64 type = CardRecognition::modelTypeForRecord(head, size, &cardModelName);
+            const qint64 type = CardRecognition::modelTypeForRecord(*head, size, &cardModelName);
             if (type == CardRecognition::LengthFieldModel) {
                 m_modelName = cardModelName;
             }
@@ -262,7 +309,8 @@ qint64 QB62SettingManager::loadLocalIDWithSDPath(const QString &root) const
     if (recordPath.isNull()) {
         return -1;
     }
-    return CardRecognition::localIDFromRecord(readFileHead(recordPath, CardRecognition::LocalIDRecordSize));
+    return CardRecognition::localIDFromRecord(
+        readCardFile(root, recordPath, CardRecognition::LocalIDRecordSize, false).value_or(QByteArray()));
 }
 
 QString QB62SettingManager::loadVersionSDPath(const QString &root) const
@@ -271,7 +319,8 @@ QString QB62SettingManager::loadVersionSDPath(const QString &root) const
     if (recordPath.isNull()) {
         return {};
     }
-    return CardRecognition::versionFromRecord(readFileHead(recordPath, CardRecognition::VersionFieldEnd));
+    return CardRecognition::versionFromRecord(
+        readCardFile(root, recordPath, CardRecognition::VersionFieldEnd, false).value_or(QByteArray()));
 }
 
 void QB62SettingManager::loadVersionInfo()
@@ -282,6 +331,7 @@ void QB62SettingManager::loadVersionInfo()
 void QB62SettingManager::recognizeCardAtPath(const QString &root)
 {
     m_settingDirPath = root;
+    m_modelChosen = false;
     m_modelType = loadModelTypeWithSDPath(root);
     if (m_modelType == 3 || m_modelType == 4) {
         const qint64 region = loadLocalIDWithSDPath(root);
@@ -298,9 +348,9 @@ void QB62SettingManager::loadLanguages()
 {
     CardLanguageList found;
     if (!m_settingDirPath.isEmpty()) {
-        QFile file(cardFilePath(SettingFolder + u"/lang/ver.dat"_s));
-        if (file.open(QIODevice::ReadOnly)) {
-            found = CardRecognition::languagesFromVerDat(file.read(MaxLanguageFileSize));
+        const QString path = QDir(settingFolderPath()).filePath(u"lang/ver.dat"_s);
+        if (const std::optional<QByteArray> text = readCardFile(m_settingDirPath, path, MaxLanguageFileSize, false)) {
+            found = CardRecognition::languagesFromVerDat(*text);
         }
     }
     m_languages = found.isEmpty() ? CardRecognition::defaultLanguages() : found;

@@ -26,9 +26,10 @@ public:
 
     enum class LoadResult
     {
-        Read,      // the record was read and rewritten in the current layout
-        Defaults,  // no record on the card: the model's factory settings were applied
-        Unreadable // a record exists but could not be read: nothing changed, nothing written
+        Read,             // the record was read and rewritten in the current layout
+        ReadNotRewritten, // read, but no known model wrote it and none was chosen: left as it is
+        Defaults,         // no record on the card: the model's factory settings were applied
+        Unreadable        // a record exists but could not be read: nothing changed, nothing written
     };
 
     // Card files larger than this are not settings records; they are neither read nor replaced.
@@ -60,14 +61,21 @@ public:
     // Where FIELD starts in the record; 0 for the first field and for anything not a field.
     int offsetFromValue(int field) const;
 
-    // Reads SETTING/setup.cfg under settingDirPath into the first N fields and rewrites it in the
-    // current layout. Without a record the model's factory settings apply and nothing is written.
+    // Reads SETTING/setup.cfg under settingDirPath (or setting/setup.cfg, whichever the recognition
+    // found) into the first N fields and rewrites it in the current layout. A record that names no
+    // known model is rewritten only when the model was chosen (chooseModelType). Without a record
+    // the model's factory settings apply and nothing is written. Only a regular file inside the
+    // card is read: a link, pipe or device is Unreadable.
     LoadResult loadData();
-    // Writes the first N fields to SETTING/setup.cfg under settingDirPath, atomically, creating the
-    // folder when needed. Bytes of the present file beyond the N fields are kept. Shows the memory
-    // card alert and returns false when there is no card folder or the write fails; the fields are
+    // Writes the first N fields to the card's settings record, atomically, creating the folder when
+    // needed. Bytes of the present file beyond the N fields are kept, so the file never gets
+    // shorter; for model type 26, N is the number of whole fields the present file holds. Shows the
+    // memory card alert and returns false when there is no card folder, the present record cannot
+    // be read (or is not a regular file inside the card) or the write fails; the fields are
     // unchanged either way.
     bool saveData();
+    // Why the last loadData or saveData did not read or write the card; empty when it did.
+    QString lastError() const { return m_lastError; }
     // The factory settings of the current model type (types 0 to 5); nothing for other types.
     void loadDefaultValue();
     // Reads the card's own defaults, SETTING/default.cfg, into as many fields as it holds (at most
@@ -106,7 +114,15 @@ public:
     QUrl sdcard_url() const { return m_sdcardUrl; }
     void setSdcard_url(const QUrl &url) { m_sdcardUrl = url; }
     qint64 modelType() const { return m_modelType; }
-    void setModelType(qint64 type) { m_modelType = type; }
+    // The model type as recognised or assumed; not the user's choice.
+    void setModelType(qint64 type)
+    {
+        m_modelType = type;
+        m_modelChosen = false;
+    }
+    // The user's choice of model (the model chooser, the tool's --model): loadData then rewrites
+    // even a record that names no known model. A new recognition or setModelType forgets it.
+    void chooseModelType(qint64 type);
     qint64 localID() const { return m_localID; }
     void setLocalID(qint64 id) { m_localID = id; }
     qint32 firmwareVersionInt() const { return m_firmwareVersionInt; }
@@ -128,16 +144,23 @@ public:
 
 private:
     void showMemoryCardAlert();
-    QString cardFilePath(const QString &relative) const;
+    // The card's settings folder: the one holding the recognised record, else one that exists in
+    // either spelling, else SETTING.
+    QString settingFolderPath() const;
+    QString recordFilePath() const;
+    // How many fields a record written over a file of FILESIZE bytes holds (-1: no file).
+    int fieldCountForFile(qint64 fileSize) const;
 
     SettingRecord m_record;
     QString m_settingDirPath;
     QUrl m_sdcardUrl;
     qint64 m_modelType = -1;
+    bool m_modelChosen = false;
     qint64 m_localID = -1;
     qint32 m_firmwareVersionInt = 0;
     QString m_modelName;
     CardLanguageList m_languages;
     std::shared_ptr<SettingAlertPresenter> m_alertPresenter;
     std::shared_ptr<const VolumeSource> m_volumes;
+    QString m_lastError;
 };

@@ -73,9 +73,10 @@ TEST_F(QB62SettingManagerTest, SavingWritesExactlyTheModelsLayout)
 
 TEST_F(QB62SettingManagerTest, EveryLayoutSurvivesAReadAndRewriteUnchanged)
 {
-    // One model type per record length (type 3 with firmware 17, type 4 with an older one).
+    // One model type per record length (type 3 with firmware 17, type 4 with an older one). The
+    // bytes name no model, so the model is the user's choice.
     for (qint64 type : {0, 3, 4, 5, 7, 13, 16, 17, 21, 23, 24, 26}) {
-        manager.setModelType(type);
+        manager.chooseModelType(type);
         manager.setFirmwareVersionInt(type == 3 ? 17 : 0);
         QByteArray bytes(manager.getSaveDataSize(), '\0');
         for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -197,18 +198,24 @@ TEST_F(QB62SettingManagerTest, AFileTooLargeToBeARecordIsNeitherReadNorReplaced)
 
 TEST_F(QB62SettingManagerTest, GarbageOfAnyLengthIsReadAsFarAsItGoes)
 {
-    manager.setModelType(26);
     for (qsizetype size : {0, 1, 3, 4, 7, 23, 431, 595, 597, 5000}) {
         QByteArray garbage(size, '\0');
         for (qsizetype i = 0; i < size; ++i) {
             garbage[i] = static_cast<char>((i * 151 + 7) & 0xFF);
         }
+        // Left alone while no model is known for it.
+        manager.setModelType(1);
         card.write(Record, garbage);
+        ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::ReadNotRewritten) << size;
+        EXPECT_EQ(card.read(Record), garbage) << size;
+
+        // Read as the model the user chose: grown to its layout, never shortened.
+        manager.chooseModelType(1);
         ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read) << size;
         const QByteArray rewritten = card.read(Record);
-        EXPECT_EQ(rewritten.size(), qMax<qsizetype>(size, 596)) << size;
-        if (size > 596) {
-            EXPECT_EQ(rewritten.sliced(596), garbage.sliced(596)) << size;
+        EXPECT_EQ(rewritten.size(), qMax<qsizetype>(size, 432)) << size;
+        if (size > 432) {
+            EXPECT_EQ(rewritten.sliced(432), garbage.sliced(432)) << size;
         }
     }
 }
@@ -219,15 +226,15 @@ TEST_F(QB62SettingManagerTest, FailuresToWriteShowTheMemoryCardAlert)
     noCard.setAlertPresenter(alerts);
     EXPECT_FALSE(noCard.saveData());
     ASSERT_EQ(alerts->shown.size(), 1);
-    // Without a language the Korean texts themselves are shown.
-    EXPECT_EQ(alerts->shown.at(0).at(0), u"메모리카드 오류"_s);
-    EXPECT_EQ(alerts->shown.at(0).at(1), u"메모리카드를 확인하여 주시기 바랍니다."_s);
+    // With no language ever chosen, in the one start-up would choose.
+    EXPECT_EQ(alerts->shown.at(0).at(0), u"Memory Card Error"_s);
+    EXPECT_EQ(alerts->shown.at(0).at(1), u"Please check the memory card."_s);
     EXPECT_EQ(alerts->shown.at(0).at(2), u"OK"_s);
 
     // In the user's language once there is one.
-    Preferences::storeLanguage(u"en"_s);
+    Preferences::storeLanguage(u"fr"_s);
     EXPECT_FALSE(noCard.saveData());
-    EXPECT_EQ(alerts->shown.at(1).at(0), u"Memory Card Error"_s);
+    EXPECT_EQ(alerts->shown.at(1).at(0), u"Erreur de carte mémoire"_s);
 
     // SETTING is a file, so the folder cannot be made.
     card.write(u"SETTING"_s, "not a folder");
@@ -308,3 +315,46 @@ TEST(QB62SettingManagerSharedTest, TheSharedObjectCanBeReplacedAndKeepsItsAlerts
     EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager(), replacement);
 }
 } // namespace
+
+TEST_F(QB62SettingManagerTest, AnUnlistedCamerasRecordKeepsTheLengthItsLengthFieldStates)
+{
+    // Recognised by its length field alone: rewriting it at another length would leave a card no
+    // longer recognised after one load.
+    for (qsizetype size : {593, 596, 434, 579}) {
+        const QByteArray record = CardFolder::record(size, "DVR-QX99", qint32(size));
+        card.write(Record, record);
+        manager.recognizeCardAtPath(card.path());
+        ASSERT_EQ(manager.modelType(), 26) << size;
+        manager.setValue(L::front_resolution, 3);
+        ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read) << size;
+        EXPECT_EQ(manager.value(L::front_resolution), 0) << size;
+        const QByteArray rewritten = card.read(Record);
+        EXPECT_EQ(rewritten, record) << size;
+
+        manager.setValue(L::front_resolution, 2);
+        ASSERT_TRUE(manager.saveData());
+        ASSERT_EQ(card.read(Record).size(), size);
+        EXPECT_EQ(CardFolder::int32At(card.read(Record), 52), 2);
+        manager.recognizeCardAtPath(card.path());
+        EXPECT_EQ(manager.modelType(), 26) << size;
+    }
+}
+
+TEST_F(QB62SettingManagerTest, ACaseSensitiveCopyReadsAndWritesTheRecordRecognitionFound)
+{
+    QByteArray record = CardFolder::record(432, "QB62", 432);
+    CardFolder::putInt32(record, 52, 3); // front_resolution
+    card.write(u"setting/setup.cfg"_s, record);
+    card.write(u"setting/lang/ver.dat"_s, "# Language ISO Code:en ja\n");
+    manager.recognizeCardAtPath(card.path());
+    ASSERT_EQ(manager.modelType(), 1);
+
+    ASSERT_EQ(manager.loadData(), QB62SettingManager::LoadResult::Read);
+    EXPECT_EQ(manager.value(L::front_resolution), 3);
+    EXPECT_EQ(manager.languages(), (CardLanguageList{{0, u"en"_s}, {1, u"ja"_s}}));
+    manager.setValue(L::front_resolution, 1);
+    ASSERT_TRUE(manager.saveData());
+    EXPECT_EQ(CardFolder::int32At(card.read(u"setting/setup.cfg"_s), 52), 1);
+    // No second settings folder beside the camera's own.
+    EXPECT_EQ(QDir(card.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"setting"_s});
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "settings/record/SettingAlertPresenter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The settings object's alerts in the desktop program: a modal warning box over the main window
+// (application-modal when the window is gone), so a card write that failed is never taken for one
+// that succeeded.
+class MessageBoxAlertPresenter : public SettingAlertPresenter
+{
+public:
+    explicit MessageBoxAlertPresenter(QWidget *window);
+
+    static constexpr const char *ObjectName = "memoryCardAlert";
+
+    void showAlert(const QString &title, const QString &message, const QString &buttonTitle) override;
+
+private:
+    // The settings object outlives any one window: it must not keep a deleted one as the parent.
+    QPointer<QWidget> m_window;
+};

@@ -32,5 +32,13 @@ bool SnapshotWriter::write(const QImage &image, const QString &path, QString *er
         }
         return false;
     }
-    return AtomicFileWriter::writeFile(path, bytes, error);
+    QString why;
+    if (AtomicFileWriter::writeFile(path, bytes, &why)) {
+        return true;
+    }
+    if (error != nullptr) {
+        const QString file = QDir::toNativeSeparators(path);
+        *error = why.contains(path) ? why : u"%1 could not be written: %2"_s.arg(file, why);
+    }
+    return false;
 }

@@ -5,6 +5,7 @@
 
 #include "app/window/FullScreenMovieWindow.h"
 #include "app/window/SnapshotController.h"
+#include "map/MapWebView.h"
 #include "playback/VolumeSliderView.h"
 
 #include <QApplication>
@@ -79,9 +80,14 @@ TEST_F(ViewingModesControllerTest, FullScreenWithTheSmallPlayerPausesTheLargeOne
     const QRect smallPlace = small()->geometry();
     QWidget *smallParent = small()->parentWidget();
     ui().volumeSliderView->setVolume(0.6f);
+    QWidget *map = controller->mapWebView();
+    const bool mapWasHidden = map == nullptr || map->isHidden();
 
     modes().vexoAVViewDidRequestFullscreen(small()); // a right click on the small picture
     ASSERT_TRUE(modes().modes().isFullScreenMode());
+    if (map != nullptr) {
+        EXPECT_TRUE(map->isHidden()) << "the map goes while a picture is full screen";
+    }
     FullScreenMovieWindow *window = modes().fullScreenWindow();
     EXPECT_EQ(modes().fullScreenMovieView(), small());
     EXPECT_EQ(small()->parentWidget(), window);
@@ -110,6 +116,9 @@ TEST_F(ViewingModesControllerTest, FullScreenWithTheSmallPlayerPausesTheLargeOne
     EXPECT_EQ(small()->geometry(), smallPlace);
     EXPECT_FALSE(modes().isControlStripShown());
     EXPECT_EQ(small()->volume(), 0.0f) << "the small player is silent again";
+    if (map != nullptr) {
+        EXPECT_EQ(map->isHidden(), mapWasHidden) << "and comes back as it was";
+    }
     EXPECT_FALSE(playback().isVideoPaused());
     // The large picture caught up with the small one and plays on in step with it.
     ASSERT_TRUE(QTest::qWaitFor([this] { return big()->playerRate() == 1.0; }, 5000));
@@ -150,8 +159,9 @@ TEST_F(ViewingModesControllerTest, FullScreenWithTheLargePlayerLeftWhilePausedSt
     ASSERT_FALSE(modes().modes().isFullScreenMode());
     EXPECT_EQ(scroll()->widget(), big()) << "back in its scroll view";
     EXPECT_TRUE(playback().isVideoPaused());
+    // Exactly at the shown picture's time (within a frame), not at the nearest whole second.
     ASSERT_TRUE(
-        QTest::qWaitFor([this] { return std::abs(small()->currentTime() - big()->currentTime()) < 0.2; }, 5000));
+        QTest::qWaitFor([this] { return std::abs(small()->currentTime() - big()->currentTime()) < 0.1; }, 5000));
     drain();
     EXPECT_EQ(small()->playerRate(), 0.0);
     EXPECT_EQ(big()->playerRate(), 0.0);

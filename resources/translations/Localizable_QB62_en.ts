@@ -445,5 +445,9 @@ Please wait.</translation>
         <source>파일을 저장하지 못했습니다.</source>
         <translation>The file could not be saved.</translation>
     </message>
+    <message>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
 </context>
 </TS>

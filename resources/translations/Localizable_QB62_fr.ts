@@ -445,5 +445,9 @@ Veuillez patienter.</translation>
         <source>파일을 저장하지 못했습니다.</source>
         <translation>Impossible d&apos;enregistrer le fichier.</translation>
     </message>
+    <message>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>L’image n’a pas pu être imprimée.</translation>
+    </message>
 </context>
 </TS>

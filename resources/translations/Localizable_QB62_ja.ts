@@ -445,5 +445,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>파일을 저장하지 못했습니다.</source>
         <translation>ファイルを保存できませんでした。</translation>
     </message>
+    <message>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>印刷できませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -445,5 +445,9 @@ Aguarde um momento.</translation>
         <source>파일을 저장하지 못했습니다.</source>
         <translation>Não foi possível salvar o arquivo.</translation>
     </message>
+    <message>
+        <source>인쇄하지 못했습니다.</source>
+        <translation>Não foi possível imprimir a imagem.</translation>
+    </message>
 </context>
 </TS>

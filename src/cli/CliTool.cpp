@@ -8,6 +8,7 @@
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 #include "RecordCommand.h"
+#include "SnapshotCommand.h"
 #include "SubtitleCommand.h"
 #include "TrackCommand.h"
 #include "VolumesCommand.h"
@@ -39,6 +40,8 @@ constexpr Command kCommands[] = {
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
+    {u"snapshot", &SnapshotCommand::run,
+     u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
     {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };

@@ -386,6 +386,9 @@ void MpvPlayer::drainEvents()
             }
             break;
         }
+        case MPV_EVENT_PLAYBACK_RESTART:
+            Q_EMIT playbackRestarted();
+            break;
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto *property = static_cast<const mpv_event_property *>(event->data);
             handlePropertyChange(property->name, property->format, property->data);

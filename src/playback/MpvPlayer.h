@@ -62,6 +62,8 @@ Q_SIGNALS:
     void durationChanged(double seconds);
     void rateChanged(double rate);
     void endReached();
+    // A seek (or the start of the file) has finished and its frame is on its way to the screen.
+    void playbackRestarted();
     void frameReady();
 
 private:

@@ -194,6 +194,13 @@ void VexoAVView::setCurrentTime(double seconds)
     }
 }
 
+void VexoAVView::seekExactly(double seconds)
+{
+    if (m_player && std::isfinite(seconds)) {
+        m_player->seekAbsoluteExact(qMax(0.0, seconds));
+    }
+}
+
 float VexoAVView::volume() const
 {
     return m_player ? float(m_player->volume() / 100.0) : 1.0f;

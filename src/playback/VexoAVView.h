@@ -50,6 +50,8 @@ public:
     double currentTime() const;
     // Seeks to the nearest whole second, exactly.
     void setCurrentTime(double seconds);
+    // Seeks to SECONDS itself (the first frame at or after it): to put two players in step.
+    void seekExactly(double seconds);
     // 0 to 1.
     float volume() const;
     void setVolume(float volume);

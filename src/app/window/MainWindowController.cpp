@@ -4,7 +4,9 @@
 #include "MessageBoxAlertPresenter.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
+#include "SnapshotController.h"
 #include "SplashWindowController.h"
+#include "ViewingModesController.h"
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
@@ -221,9 +223,8 @@ void MainWindowController::showMainWindow()
                 &MainWindowController::updateMovieViewCoverScrren);
     }
     setUpPlayback();
+    // Scroll bars come with zoom and pan (ViewingModesController), never over the fitted picture.
     m_ui->bigMovieViewScrollView->setFrameShape(QFrame::NoFrame);
-    m_ui->bigMovieViewScrollView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_ui->bigMovieViewScrollView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_ui->muteButton->setAllowAutoMouseEventImage(false);
     m_playback->setVideoMute(false);
 
@@ -234,6 +235,10 @@ void MainWindowController::showMainWindow()
     m_ui->fullscreenMovieControlView->setParent(m_fullscreenMovieControlWindow);
     m_ui->fullscreenMovieControlView->move(0, 0);
     m_ui->fullscreenMovieControlView->show();
+    m_viewingModes = new ViewingModesController(this, *m_ui, m_bigMovieView, m_playback, this);
+    m_snapshots = new SnapshotController(this, m_bigMovieView, m_playback, this);
+    connect(m_ui->snapShotButton, &ImageButton::clicked, m_snapshots, &SnapshotController::snapshotButtonTouched);
+    connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
 
     // 9-10. Captions, the card, then the filter that shows everything.
     applyLanguageSettings();
@@ -487,7 +492,9 @@ void MainWindowController::refreshSpeedUnitHandler()
 
 void MainWindowController::windowDidResize()
 {
-    if (m_movieFitsScrollView && m_bigMovieView != nullptr) {
+    // Not while the picture is full screen: it is then in a window of its own.
+    if (m_movieFitsScrollView && m_bigMovieView != nullptr &&
+        m_ui->bigMovieViewScrollView->widget() == m_bigMovieView) {
         m_bigMovieView->resize(m_ui->bigMovieViewScrollView->viewport()->size());
     }
     const auto positions = MainWindowLayout::groupPositions(m_mainWindow->width());
@@ -754,6 +761,12 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
         break;
     case KeyCommandTable::Command::VolumeDown:
         m_playback->volumeDown();
+        break;
+    case KeyCommandTable::Command::FullScreen:
+        m_viewingModes->fullscreenButtonTouched(m_mainWindow.get());
+        break;
+    case KeyCommandTable::Command::HideFullScreen:
+        m_viewingModes->hideFullScreenMovie();
         break;
     default:
         break;

@@ -24,12 +24,14 @@ class QMenu;
 class QTimer;
 
 class RecordingLibrary;
+class SnapshotController;
 class SplashWindowController;
 class VexoAVView;
 class VexoClipData;
 class VolumeMonitor;
 class VideoConversionQueue;
 class VideoConverter;
+class ViewingModesController;
 class VolumeSource;
 namespace Ui {
 class MainWindow;
@@ -123,6 +125,9 @@ public:
     QUrl takeBigVideoURL(int row) const;
     bool isVideoSwitched() const;
     PlaybackController *playback() const { return m_playback; }
+    // Mirror, zoom, pan and full screen; the snapshot and print buttons.
+    ViewingModesController *viewingModes() const { return m_viewingModes; }
+    SnapshotController *snapshots() const { return m_snapshots; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -180,6 +185,8 @@ private:
     RecordingLibrary *m_library = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     PlaybackController *m_playback = nullptr;
+    ViewingModesController *m_viewingModes = nullptr;
+    SnapshotController *m_snapshots = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "MainWindowController.h"
+#include "ViewingModesController.h"
 #include "core/VexoLanguages.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
@@ -58,6 +59,9 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 {
     Q_UNUSED(seekTime) // every recording plays from its start
     m_window->resetVideoInformation();
+    if (ViewingModesController *modes = m_window->viewingModes()) {
+        modes->prepareForRecording();
+    }
     m_bigMovieView->reset();
     m_smallMovieView->reset();
     m_bigVideoFilePath.clear();

@@ -1,0 +1,142 @@
+#include "SnapshotController.h"
+
+#include "MainWindow.h"
+#include "MainWindowController.h"
+#include "PlaybackController.h"
+#include "core/VexoLanguages.h"
+
+#include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotPrinter.h"
+#include "export/snapshot/SnapshotWriter.h"
+#include "playback/VexoAVView.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
+} // namespace
+
+SnapshotController::SnapshotController(MainWindowController *window, VexoAVView *bigMovieView,
+                                       PlaybackController *playback, QObject *parent)
+    : QObject(parent), m_window(window), m_bigMovieView(bigMovieView), m_playback(playback)
+{
+}
+
+SnapshotController::~SnapshotController() = default;
+
+QPrinter &SnapshotController::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_printer;
+}
+
+QString SnapshotController::proposedSnapshotName() const
+{
+    QUrl recording = m_playback->currentVideoUrl();
+    const int row = m_window->selectedRow();
+    if (row >= 0) {
+        if (const QUrl selected = m_window->takeBigVideoURL(row); !selected.isEmpty()) {
+            recording = selected;
+        }
+    }
+    const double seconds = m_bigMovieView != nullptr ? m_bigMovieView->currentTime() : 0.0;
+    return SnapshotName::proposedFileName(recording, seconds);
+}
+
+void SnapshotController::snapshotButtonTouched()
+{
+    // Without a movie there is no frame: an empty picture is not a snapshot.
+    if (m_bigMovieView == nullptr || !m_bigMovieView->hasMovie()) {
+        return;
+    }
+    m_playback->pauseVideo();
+    QFileDialog dialog(m_window->mainWindow(), localized(u"저장"_s));
+    dialog.setObjectName(u"snapshotSaveDialog"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::Accept, localized(u"저장"_s));
+    dialog.setLabelText(QFileDialog::Reject, localized(u"취소"_s));
+    QString folder = m_lastFolder;
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder = QDir(pictures).exists() ? pictures : QDir::homePath();
+    }
+    dialog.setDirectory(folder);
+    dialog.selectFile(proposedSnapshotName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    saveSnapshot(m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage(), path);
+}
+
+bool SnapshotController::saveSnapshot(const QImage &image, const QString &path)
+{
+    QString error;
+    if (SnapshotWriter::write(image, path, &error)) {
+        return true;
+    }
+    // A snapshot the user believes saved but that is not there is lost work: say so.
+    showFailure(u"snapshotFailedAlert"_s, u"파일을 저장하지 못했습니다."_s, error);
+    return false;
+}
+
+void SnapshotController::printButtonTouched()
+{
+    if (m_bigMovieView == nullptr || !m_bigMovieView->hasMovie()) {
+        return;
+    }
+    m_playback->pauseVideo();
+    SnapshotPrinter::prepare(printer());
+    QPrintDialog dialog(&printer(), m_window->mainWindow());
+    dialog.setObjectName(u"snapshotPrintDialog"_s);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    printSnapshot(printer());
+}
+
+bool SnapshotController::printSnapshot(QPrinter &target)
+{
+    if (m_bigMovieView == nullptr || !m_bigMovieView->hasMovie()) {
+        return false;
+    }
+    m_playback->pauseVideo();
+    SnapshotPrinter::prepare(target);
+    const QImage frame = m_bigMovieView->snapshot();
+    if (SnapshotPrinter::print(frame, target)) {
+        return true;
+    }
+    const QString where = target.outputFileName().isEmpty() ? target.printerName() : target.outputFileName();
+    showFailure(u"printFailedAlert"_s, u"인쇄하지 못했습니다."_s,
+                frame.isNull() ? u"There is no picture to print."_s
+                               : u"The printer %1 did not take the page."_s.arg(QDir::toNativeSeparators(where)));
+    return false;
+}
+
+void SnapshotController::showFailure(const QString &objectName, const QString &key, const QString &reason)
+{
+    // The reason goes into the main text, shown as plain text: a file name is no markup.
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(key), localized(key) + u"\n\n"_s + reason,
+                                  QMessageBox::NoButton, m_window->mainWindow());
+    alert->setObjectName(objectName);
+    alert->setTextFormat(Qt::PlainText);
+    alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}

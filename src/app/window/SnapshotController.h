@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class MainWindowController;
+class PlaybackController;
+class QPrinter;
+class VexoAVView;
+
+// The snapshot and print buttons: both pause playback and act on the frame the large player
+// shows, at the video's own size and unmirrored. A snapshot is saved as a PNG file where the user
+// chooses; printing puts the frame on one landscape page. Nothing happens without a movie, and a
+// failure is said in an alert over the main window; playback stays paused either way.
+class SnapshotController : public QObject
+{
+    Q_OBJECT
+
+public:
+    SnapshotController(MainWindowController *window, VexoAVView *bigMovieView, PlaybackController *playback,
+                       QObject *parent = nullptr);
+    ~SnapshotController() override;
+
+    // The name the save dialog proposes: the selected row's recording as the large player shows
+    // it, else the current recording, with the play time in milliseconds.
+    QString proposedSnapshotName() const;
+
+    void snapshotButtonTouched();
+    void printButtonTouched();
+
+    // Writes IMAGE as a PNG file at PATH; on failure says so in an alert and returns false.
+    bool saveSnapshot(const QImage &image, const QString &path);
+    // Prints the current frame on PRINTER as the print button does after its dialog; false (with
+    // an alert) when it cannot, false without one when there is no movie.
+    bool printSnapshot(QPrinter &printer);
+    // The printer settings kept between print jobs (landscape once the first job is set up).
+    QPrinter &printer();
+
+private:
+    void showFailure(const QString &objectName, const QString &key, const QString &reason);
+
+    MainWindowController *m_window;
+    QPointer<VexoAVView> m_bigMovieView;
+    PlaybackController *m_playback;
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_lastFolder;
+};

@@ -70,9 +70,16 @@ CardReformatPlanner::Machine FormatCardTool::currentMachine()
             machine.protectedPaths.append(home);
         }
     }
-    machine.udisksAvailable = UdisksCardReformatter::isAvailable();
+    const UdisksCardReformatter udisks;
+    machine.udisksAvailable = udisks.isAvailable();
     machine.isRoot = geteuid() == 0;
-    machine.labelOf = machine.udisksAvailable ? &UdisksCardReformatter::labelOf : &probedLabel;
+    if (machine.udisksAvailable) {
+        machine.labelOf = [udisks](const QString &device) {
+            return udisks.labelOf(device);
+        };
+    } else {
+        machine.labelOf = &probedLabel;
+    }
     return machine;
 }
 

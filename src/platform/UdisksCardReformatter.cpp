@@ -25,17 +25,31 @@ const QString PropertiesInterface = u"org.freedesktop.DBus.Properties"_s;
 constexpr int FormatTimeoutMs = 30 * 60 * 1000;
 constexpr int CallTimeoutMs = 2 * 60 * 1000;
 
-QDBusMessage call(const QString &path, const QString &interface, const QString &method, const QVariantList &arguments,
-                  int timeoutMs = CallTimeoutMs)
+bool succeeded(const QDBusMessage &reply, const QString &step, QString *error)
+{
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        return true;
+    }
+    *error = step + u": "_s + reply.errorMessage();
+    return false;
+}
+} // namespace
+
+UdisksCardReformatter::UdisksCardReformatter(const QDBusConnection &bus) : m_bus(bus)
+{
+}
+
+QDBusMessage UdisksCardReformatter::call(const QString &path, const QString &interface, const QString &method,
+                                         const QVariantList &arguments, int timeoutMs) const
 {
     QDBusMessage message = QDBusMessage::createMethodCall(Service, path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection::systemBus().call(message, QDBus::Block, timeoutMs);
+    return m_bus.call(message, QDBus::Block, timeoutMs);
 }
 
-QVariant property(const QString &path, const QString &interface, const QString &name)
+QVariant UdisksCardReformatter::property(const QString &path, const QString &interface, const QString &name) const
 {
-    const QDBusMessage reply = call(path, PropertiesInterface, u"Get"_s, {interface, name});
+    const QDBusMessage reply = call(path, PropertiesInterface, u"Get"_s, {interface, name}, CallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         return {};
     }
@@ -43,10 +57,11 @@ QVariant property(const QString &path, const QString &interface, const QString &
 }
 
 // The disk service's object for a device node, or an empty path.
-QString blockObject(const QString &device)
+QString UdisksCardReformatter::blockObject(const QString &device) const
 {
     const QVariantMap spec{{u"path"_s, device}};
-    const QDBusMessage reply = call(ManagerPath, ManagerInterface, u"ResolveDevice"_s, {spec, QVariantMap()});
+    const QDBusMessage reply =
+        call(ManagerPath, ManagerInterface, u"ResolveDevice"_s, {spec, QVariantMap()}, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
         const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
         QList<QDBusObjectPath> paths;
@@ -58,7 +73,7 @@ QString blockObject(const QString &device)
     return {};
 }
 
-QStringList mountPointsOf(const QString &object)
+QStringList UdisksCardReformatter::mountPointsOf(const QString &object) const
 {
     const QVariant value = property(object, FilesystemInterface, u"MountPoints"_s);
     QList<QByteArray> points;
@@ -76,30 +91,19 @@ QStringList mountPointsOf(const QString &object)
     return paths;
 }
 
-bool succeeded(const QDBusMessage &reply, const QString &step, QString *error)
+bool UdisksCardReformatter::isAvailable() const
 {
-    if (reply.type() == QDBusMessage::ReplyMessage) {
-        return true;
-    }
-    *error = step + u": "_s + reply.errorMessage();
-    return false;
-}
-} // namespace
-
-bool UdisksCardReformatter::isAvailable()
-{
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected() || bus.interface() == nullptr) {
+    if (!m_bus.isConnected() || m_bus.interface() == nullptr) {
         return false;
     }
-    if (bus.interface()->isServiceRegistered(Service).value()) {
+    if (m_bus.interface()->isServiceRegistered(Service).value()) {
         return true;
     }
-    const QDBusReply<QStringList> activatable = bus.interface()->call(u"ListActivatableNames"_s);
+    const QDBusReply<QStringList> activatable = m_bus.interface()->call(u"ListActivatableNames"_s);
     return activatable.isValid() && activatable.value().contains(Service);
 }
 
-QString UdisksCardReformatter::labelOf(const QString &device)
+QString UdisksCardReformatter::labelOf(const QString &device) const
 {
     const QString object = blockObject(device);
     if (object.isEmpty()) {
@@ -124,7 +128,7 @@ bool UdisksCardReformatter::reformat(const CardReformatPlan &plan, QString *erro
         return false;
     }
     const QVariantMap none;
-    if (!succeeded(call(object, FilesystemInterface, u"Unmount"_s, {none}), u"unmount"_s, error)) {
+    if (!succeeded(call(object, FilesystemInterface, u"Unmount"_s, {none}, CallTimeoutMs), u"unmount"_s, error)) {
         return false;
     }
     QVariantMap options{{u"label"_s, plan.label}};
@@ -135,7 +139,8 @@ bool UdisksCardReformatter::reformat(const CardReformatPlan &plan, QString *erro
     const bool formatted = succeeded(
         call(object, BlockInterface, u"Format"_s, {plan.fileSystemType, options}, FormatTimeoutMs), u"format"_s, error);
     QString mountError;
-    const bool mounted = succeeded(call(object, FilesystemInterface, u"Mount"_s, {none}), u"mount"_s, &mountError);
+    const bool mounted =
+        succeeded(call(object, FilesystemInterface, u"Mount"_s, {none}, CallTimeoutMs), u"mount"_s, &mountError);
     if (formatted && !mounted) {
         *error = u"the volume was formatted but cannot be mounted again: "_s + mountError;
     }

@@ -254,6 +254,16 @@ Quit any disk utility or other program that is using the memory card,&#xd;
 make sure no window is showing the contents of the memory card, then format again.</translation>
     </message>
     <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+포맷 프로그램을 실행할 수 없습니다.&#xd;
+프로그램을 다시 설치하십시오.</source>
+        <translation>The memory card cannot be formatted.&#xd;
+&#xd;
+The format program cannot be started.&#xd;
+Please reinstall the program.</translation>
+    </message>
+    <message>
         <source>메모리카드 오류</source>
         <translation>Memory Card Error</translation>
     </message>
@@ -436,6 +446,12 @@ Please wait.</translation>
     <message>
         <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
         <translation>The touch screen accuracy has been reset.</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도를 초기화할 수 없습니다.&#xd;
+메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>The touch screen accuracy cannot be reset.&#xd;
+Please check the memory card.</translation>
     </message>
     <message>
         <source>확인</source>

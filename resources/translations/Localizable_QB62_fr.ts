@@ -254,6 +254,16 @@ Quittez l&apos;utilitaire de disque ou tout autre programme qui utilise la carte
 vérifiez qu&apos;aucune fenêtre n&apos;affiche le contenu de la carte mémoire, puis relancez le formatage.</translation>
     </message>
     <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+포맷 프로그램을 실행할 수 없습니다.&#xd;
+프로그램을 다시 설치하십시오.</source>
+        <translation>Impossible de formater la carte mémoire.&#xd;
+&#xd;
+Le programme de formatage ne peut pas être lancé.&#xd;
+Veuillez réinstaller le programme.</translation>
+    </message>
+    <message>
         <source>메모리카드 오류</source>
         <translation>Erreur de carte mémoire</translation>
     </message>
@@ -436,6 +446,12 @@ Veuillez patienter.</translation>
     <message>
         <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
         <translation>La précision de l&apos;écran tactile a été réinitialisée.</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도를 초기화할 수 없습니다.&#xd;
+메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Impossible de réinitialiser la précision de l&apos;écran tactile.&#xd;
+Veuillez vérifier la carte mémoire.</translation>
     </message>
     <message>
         <source>확인</source>

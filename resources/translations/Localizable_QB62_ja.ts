@@ -254,6 +254,16 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
 メモリーカードの内容を表示しているウィンドウがないことを確認してから再度フォーマットしてください。</translation>
     </message>
     <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+포맷 프로그램을 실행할 수 없습니다.&#xd;
+프로그램을 다시 설치하십시오.</source>
+        <translation>メモリーカードをフォーマットできません。&#xd;
+&#xd;
+フォーマットプログラムを起動できません。&#xd;
+プログラムを再インストールしてください。</translation>
+    </message>
+    <message>
         <source>메모리카드 오류</source>
         <translation>メモリーカードエラー</translation>
     </message>
@@ -436,6 +446,12 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
     <message>
         <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
         <translation>タッチ画面の精度の初期化が完了しました。</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도를 초기화할 수 없습니다.&#xd;
+메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>タッチ画面の精度を初期化できません。&#xd;
+メモリーカードを確認してください。</translation>
     </message>
     <message>
         <source>확인</source>

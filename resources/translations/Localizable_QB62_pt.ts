@@ -254,6 +254,16 @@ Feche o utilitário de disco ou outros programas que estejam a utilizar o cartã
 confirme que nenhuma janela mostra o conteúdo do cartão de memória e volte a formatar.</translation>
     </message>
     <message>
+        <source>메모리 카드를 포멧할 수 없습니다.&#xd;
+&#xd;
+포맷 프로그램을 실행할 수 없습니다.&#xd;
+프로그램을 다시 설치하십시오.</source>
+        <translation>Não é possível formatar o cartão de memória.&#xd;
+&#xd;
+Não é possível iniciar o programa de formatação.&#xd;
+Volte a instalar o programa.</translation>
+    </message>
+    <message>
         <source>메모리카드 오류</source>
         <translation>Erro do cartão de memória</translation>
     </message>
@@ -436,6 +446,12 @@ Aguarde um momento.</translation>
     <message>
         <source>화면 터치 정확도 초기화가 완료되었습니다.</source>
         <translation>A precisão do ecrã tátil foi reposta.</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도를 초기화할 수 없습니다.&#xd;
+메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>Não é possível repor a precisão do ecrã tátil.&#xd;
+Verifique o cartão de memória.</translation>
     </message>
     <message>
         <source>확인</source>

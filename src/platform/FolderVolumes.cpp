@@ -24,7 +24,13 @@ QList<MountedVolume> FolderVolumes::mountedVolumes() const
     const QStringList names = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &name : names) {
         const Flags flags = m_flags.value(name);
-        volumes.append(MountedVolume{root.filePath(name), name, u"folder"_s, flags.isLocal, flags.isRemovable});
+        MountedVolume volume;
+        volume.path = root.filePath(name);
+        volume.device = name;
+        volume.fileSystemType = u"folder"_s;
+        volume.isLocal = flags.isLocal;
+        volume.isRemovable = flags.isRemovable;
+        volumes.append(volume);
     }
     return volumes;
 }

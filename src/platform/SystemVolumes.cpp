@@ -1,8 +1,8 @@
 #include "SystemVolumes.h"
 
-#include <QDir>
+#include "platform/BlockDevices.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -69,75 +69,6 @@ QString unescapeMountField(QByteArrayView field)
     return QString::fromUtf8(bytes);
 }
 
-QByteArray readSmallFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.read(64).trimmed();
-}
-
-// The sysfs folder of a block device, symbolic links resolved; empty when there is none.
-QString blockDeviceFolder(const QString &sysfsRoot, QByteArrayView majorMinor, const QString &source)
-{
-    const QString byNumber =
-        QFileInfo(sysfsRoot + u"/dev/block/"_s + QString::fromLatin1(majorMinor)).canonicalFilePath();
-    if (!byNumber.isEmpty()) {
-        return byNumber;
-    }
-    // Some file systems (btrfs subvolumes, for one) report a device number of their own: fall back
-    // to the device node named as the source.
-    if (!source.startsWith(u"/dev/"_s)) {
-        return {};
-    }
-    const QString node = QFileInfo(source).canonicalFilePath();
-    const QString name = QFileInfo(node.isEmpty() ? source : node).fileName();
-    if (name.isEmpty()) {
-        return {};
-    }
-    return QFileInfo(sysfsRoot + u"/class/block/"_s + name).canonicalFilePath();
-}
-
-bool isRemovableDisk(const QString &deviceFolder, int depth)
-{
-    if (deviceFolder.isEmpty() || depth > 4) {
-        return false;
-    }
-    // A partition's whole disk is the folder above it.
-    QString disk = deviceFolder;
-    if (QFileInfo::exists(deviceFolder + u"/partition"_s)) {
-        disk = QFileInfo(deviceFolder).absolutePath();
-    }
-    const QString name = QFileInfo(disk).fileName();
-    if (name.startsWith(u"loop"_s)) {
-        return false;
-    }
-    if (readSmallFile(disk + u"/removable"_s) == "1") {
-        return true;
-    }
-    if (name.startsWith(u"mmcblk"_s)) {
-        return true;
-    }
-    const QStringList components = disk.split(u'/', Qt::SkipEmptyParts);
-    for (const QString &component : components) {
-        if (component.startsWith(u"usb"_s)) {
-            return true;
-        }
-    }
-    // An encrypted or assembled device is as removable as what it is built on.
-    const QDir slaves(disk + u"/slaves"_s);
-    const QStringList under = slaves.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
-    if (under.isEmpty()) {
-        return false;
-    }
-    for (const QString &slave : under) {
-        if (!isRemovableDisk(QFileInfo(slaves.filePath(slave)).canonicalFilePath(), depth + 1)) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 SystemVolumes::SystemVolumes(const QString &mountInfoPath, const QString &sysfsRoot)
@@ -200,10 +131,16 @@ QList<MountedVolume> SystemVolumes::volumesFromMountInfo(QByteArrayView text, co
         volume.path = unescapeMountField(fields.at(4));
         volume.fileSystemType = unescapeMountField(fields.at(separator + 1));
         volume.device = unescapeMountField(fields.at(separator + 2));
+        volume.fileSystemRoot = unescapeMountField(fields.at(3));
+        volume.deviceNumber = QString::fromLatin1(fields.at(2));
+        volume.mountOptions = unescapeMountField(fields.at(5));
+        if (separator + 3 < fields.size()) {
+            volume.superOptions = unescapeMountField(fields.at(separator + 3));
+        }
         if (!isNetworkFileSystem(volume.fileSystemType)) {
-            const QString folder = blockDeviceFolder(sysfsRoot, fields.at(2), volume.device);
+            const QString folder = BlockDevices::deviceFolder(sysfsRoot, volume.deviceNumber, volume.device);
             volume.isLocal = !folder.isEmpty();
-            volume.isRemovable = volume.isLocal && isRemovableDisk(folder, 0);
+            volume.isRemovable = volume.isLocal && BlockDevices::isRemovable(folder);
         }
         volumes.append(volume);
     }

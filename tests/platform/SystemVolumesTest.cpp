@@ -1,5 +1,6 @@
 #include "platform/SystemVolumes.h"
 
+#include "platform/FakeSysfs.h"
 #include "platform/FolderVolumes.h"
 #include "support/QtPrinters.h"
 
@@ -13,56 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// A small sysfs: block devices where the kernel puts them, and /sys/dev/block and
-// /sys/class/block pointing at them.
-class FakeSysfs
-{
-public:
-    QString root() const { return m_folder.path(); }
-
-    // A disk at DEVICEPATH (under devices/) with REMOVABLE, and a partition PART under it when
-    // given; NUMBER ("8:17") names the partition, or the disk when there is none.
-    void addDisk(const QString &devicePath, const QString &number, bool removable, const QString &part = {})
-    {
-        const QString disk = root() + u"/devices/"_s + devicePath;
-        QDir().mkpath(disk);
-        writeFile(disk + u"/removable"_s, removable ? "1\n" : "0\n");
-        QString device = disk;
-        if (!part.isEmpty()) {
-            device = disk + u'/' + part;
-            QDir().mkpath(device);
-            writeFile(device + u"/partition"_s, "1\n");
-        }
-        link(device, u"/dev/block/"_s + number);
-        link(device, u"/class/block/"_s + QFileInfo(device).fileName());
-    }
-    // Makes the device called NAME sit on top of SLAVE (a device folder made earlier).
-    void addSlave(const QString &name, const QString &slaveDevicePath)
-    {
-        const QString folder = QFileInfo(root() + u"/class/block/"_s + name).canonicalFilePath();
-        QDir().mkpath(folder + u"/slaves"_s);
-        QFile::link(root() + u"/devices/"_s + slaveDevicePath,
-                    folder + u"/slaves/"_s + QFileInfo(slaveDevicePath).fileName());
-    }
-
-private:
-    void link(const QString &target, const QString &relative)
-    {
-        const QString at = root() + relative;
-        QDir().mkpath(QFileInfo(at).absolutePath());
-        QFile::link(target, at);
-    }
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(bytes);
-        }
-    }
-
-    QTemporaryDir m_folder;
-};
-
 const QString Usb = u"pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/"_s;
 
 class SystemVolumesTest : public ::testing::Test

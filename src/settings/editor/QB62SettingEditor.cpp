@@ -356,6 +356,7 @@ void QB62SettingEditor::loadView()
     applySettingData();
     applySettingTime();
     refreshMemoryPartitionGraph();
+    m_loadedRecord = m_manager->record();
 }
 
 void QB62SettingEditor::insertLanguageItems()
@@ -767,7 +768,7 @@ bool QB62SettingEditor::saveSettingTime()
 QB62SettingEditor::OkResult QB62SettingEditor::okButtonTouched()
 {
     OkResult result;
-    const SettingRecord before = m_manager->record();
+    const SettingRecord &before = m_loadedRecord;
     result.recordWritten = saveData();
     for (const SettingRecordLayout::FieldInfo &info : SettingRecordLayout::fields()) {
         const bool changed = info.type == SettingRecordLayout::FieldType::Text

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/editor/EditorControl.h"
+#include "settings/record/SettingRecord.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -37,7 +38,7 @@ public:
     {
         bool recordWritten = false;
         bool clockHandled = true; // false when the clock file could not be written or removed
-        QList<int> changedFields; // fields whose stored value changed
+        QList<int> changedFields; // fields that differ from the record the screen was built from
     };
 
     // Edits MANAGER (the shared settings object when none is given).
@@ -148,4 +149,5 @@ private:
     QString m_currentMouseDownSlider;
     std::optional<int> m_pendingParkingRow;
     std::optional<Confirmation> m_pendingConfirmation;
+    SettingRecord m_loadedRecord;
 };

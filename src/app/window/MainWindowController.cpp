@@ -22,6 +22,8 @@
 #include "playback/VexoAVView.h"
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
+#include "settings/screens/SettingsFlow.h"
+#include "settings/screens/SettingsFlowHost.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
 #include "ui/ViewExtensions.h"
@@ -52,6 +54,19 @@ template <typename Work> void queue(QObject *context, Work work)
     QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
 }
 
+// What the settings flow asks of the main window.
+class MainWindowSettingsHost : public SettingsFlowHost
+{
+public:
+    explicit MainWindowSettingsHost(MainWindowController &controller) : m_controller(controller) {}
+    QWidget *settingsParentWindow() const override { return m_controller.mainWindow(); }
+    void pauseVideo() override { m_controller.playback()->pauseVideo(); }
+    void updateModelInfo() override { m_controller.updateModelInfo(); }
+
+private:
+    MainWindowController &m_controller;
+};
+
 void setX(QWidget *widget, int x)
 {
     widget->move(x, widget->y());
@@ -71,7 +86,15 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_library = new RecordingLibrary(this);
     m_removeFileButton = m_ui->removeFileButton;
     m_selectedDirTextField = m_ui->selectedDirTextField;
+    m_settingsHost = std::make_unique<MainWindowSettingsHost>(*this);
+    m_settingsFlow = new SettingsFlow(*m_settingsHost, {m_options.volumes, m_options.cardPath}, this);
     awakeFromNib();
+    connect(m_ui->settingsButton, &ImageButton::clicked, this, &MainWindowController::settingButtonTouched);
+}
+
+void MainWindowController::settingButtonTouched()
+{
+    m_settingsFlow->settingButtonTouched();
 }
 
 MainWindowController::~MainWindowController()

@@ -92,9 +92,13 @@ bool appliesTo(const QList<qint64> &types, qint64 modelType)
     return types.isEmpty() || types.contains(modelType);
 }
 
-const QStringList kParkingSliders = {u"parkingShockSensitivitySlider"_s, u"parkingMotionSlider"_s,
-                                     u"parkingTimeLimitSlider_36x"_s,    u"parkingTimeLimitSlider_36o"_s,
-                                     u"parkingBatteryOff12VSlider"_s,    u"parkingBatteryOff24VSlider"_s};
+// The parking-mode questions (whole keys of the translation tables, so never split).
+// clang-format off
+const QString kParkingOffText = u"주차모드를 사용하지 않는 경우,\n차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.\n주차모드 사용을 해제 하시겠습니까?"_s;
+const QString kParkingMotionText = u"주차모션 선택 시,\n타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.\n적용하시겠습니까?"_s;
+const QString kTimeLapseText = u"타임랩스 선택 시 \n주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 저장됩니다.\n적용하시겠습니까?"_s;
+// clang-format on
+
 } // namespace
 
 QB62SettingEditor::QB62SettingEditor(std::shared_ptr<QB62SettingManager> manager, QObject *parent)
@@ -615,16 +619,13 @@ void QB62SettingEditor::setParkingSlidersEnabled(bool impact, bool motion, bool 
 std::optional<QB62SettingEditor::Confirmation> QB62SettingEditor::useParkingModeChanged()
 {
     const int row = value(u"parkingModeRadioGroup"_s);
-    const QString offText =
-        u"주차모드를 사용하지 않는 경우,\n차량 시동이 꺼지면 주차 중 녹화가 되지 않습니다.\n주차모드 사용을 "
-        u"해제 하시겠습니까?"_s;
+    const QString offText = kParkingOffText;
     QString text;
     if (hasThreeStateParking()) {
         if (row == 0) {
-            text = u"주차모션 선택 시,\n타임랩스 영상이 삭제되고 주차모션 영상이 저장됩니다.\n적용하시겠습니까?"_s;
+            text = kParkingMotionText;
         } else if (row == 1) {
-            text = u"타임랩스 선택 시 \n주차모션 영상이 삭제되고 주차모드 및 주차충격 영상이 타임랩스로 "
-                   u"저장됩니다.\n적용하시겠습니까?"_s;
+            text = kTimeLapseText;
         } else {
             text = offText;
         }

@@ -465,5 +465,169 @@ Please check the memory card.</translation>
         <source>인쇄하지 못했습니다.</source>
         <translation>The picture could not be printed.</translation>
     </message>
+    <message>
+        <source>사용</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>승용차</source>
+        <translation>Car</translation>
+    </message>
+    <message>
+        <source>트럭/버스</source>
+        <translation>Truck/Bus</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 1</source>
+        <translation>Security LED mode 1</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 2</source>
+        <translation>Security LED mode 2</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 3</source>
+        <translation>Security LED mode 3</translation>
+    </message>
+    <message>
+        <source>전방 카메라 밝기</source>
+        <translation>Front camera brightness</translation>
+    </message>
+    <message>
+        <source>후방 카메라 밝기</source>
+        <translation>Rear camera brightness</translation>
+    </message>
+    <message>
+        <source>음성 녹음</source>
+        <translation>Sound recording</translation>
+    </message>
+    <message>
+        <source>음성 안내</source>
+        <translation>Voice guidance</translation>
+    </message>
+    <message>
+        <source>시간 설정</source>
+        <translation>Set the clock</translation>
+    </message>
+    <message>
+        <source>표준 시간대</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>일광 절약 시간</source>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message>
+        <source>날짜 표시 형식</source>
+        <translation>Date format</translation>
+    </message>
+    <message>
+        <source>운전 가이드</source>
+        <translation>Driving guide</translation>
+    </message>
+    <message>
+        <source>화면 밝기</source>
+        <translation>Screen brightness</translation>
+    </message>
+    <message>
+        <source>화면 꺼짐 시간</source>
+        <translation>Screen off timer</translation>
+    </message>
+    <message>
+        <source>해상도</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>프레임 레이트</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>영상 화질</source>
+        <translation>Video quality</translation>
+    </message>
+    <message>
+        <source>충격 감도</source>
+        <translation>Impact sensitivity</translation>
+    </message>
+    <message>
+        <source>차량 종류</source>
+        <translation>Vehicle type</translation>
+    </message>
+    <message>
+        <source>차선 이탈 경보</source>
+        <translation>Lane departure warning</translation>
+    </message>
+    <message>
+        <source>앞차 추돌 경보</source>
+        <translation>Forward collision warning</translation>
+    </message>
+    <message>
+        <source>앞차 출발 알림</source>
+        <translation>Vehicle ahead departure alert</translation>
+    </message>
+    <message>
+        <source>슈퍼 나이트 비전</source>
+        <translation>Super night vision</translation>
+    </message>
+    <message>
+        <source>모션 감지</source>
+        <translation>Motion detection</translation>
+    </message>
+    <message>
+        <source>주차 녹화 시간</source>
+        <translation>Parking recording time</translation>
+    </message>
+    <message>
+        <source>배터리 방전 방지</source>
+        <translation>Battery discharge protection</translation>
+    </message>
+    <message>
+        <source>덮어쓰기</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>메모리 파티션</source>
+        <translation>Memory partition</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화</source>
+        <translation>Reset touch calibration</translation>
+    </message>
+    <message>
+        <source>전방</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>후방</source>
+        <translation>Rear</translation>
+    </message>
+    <message>
+        <source>상시 녹화</source>
+        <translation>Continuous recording</translation>
+    </message>
+    <message>
+        <source>상시 충격 녹화</source>
+        <translation>Continuous impact recording</translation>
+    </message>
+    <message>
+        <source>주차 모션 녹화</source>
+        <translation>Parking motion recording</translation>
+    </message>
+    <message>
+        <source>주차 충격 녹화</source>
+        <translation>Parking impact recording</translation>
+    </message>
+    <message>
+        <source>수동 녹화</source>
+        <translation>Manual recording</translation>
+    </message>
+    <message>
+        <source>포맷하기</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
+        <translation>Settings for this camera are not available yet.</translation>
+    </message>
 </context>
 </TS>

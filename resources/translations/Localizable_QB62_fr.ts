@@ -465,5 +465,169 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>인쇄하지 못했습니다.</source>
         <translation>L’image n’a pas pu être imprimée.</translation>
     </message>
+    <message>
+        <source>사용</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>승용차</source>
+        <translation>Voiture</translation>
+    </message>
+    <message>
+        <source>트럭/버스</source>
+        <translation>Camion/Bus</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 1</source>
+        <translation>Mode LED de sécurité 1</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 2</source>
+        <translation>Mode LED de sécurité 2</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 3</source>
+        <translation>Mode LED de sécurité 3</translation>
+    </message>
+    <message>
+        <source>전방 카메라 밝기</source>
+        <translation>Luminosité de la caméra avant</translation>
+    </message>
+    <message>
+        <source>후방 카메라 밝기</source>
+        <translation>Luminosité de la caméra arrière</translation>
+    </message>
+    <message>
+        <source>음성 녹음</source>
+        <translation>Enregistrement du son</translation>
+    </message>
+    <message>
+        <source>음성 안내</source>
+        <translation>Guidage vocal</translation>
+    </message>
+    <message>
+        <source>시간 설정</source>
+        <translation>Réglage de l&apos;heure</translation>
+    </message>
+    <message>
+        <source>표준 시간대</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>일광 절약 시간</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>날짜 표시 형식</source>
+        <translation>Format de la date</translation>
+    </message>
+    <message>
+        <source>운전 가이드</source>
+        <translation>Guide de conduite</translation>
+    </message>
+    <message>
+        <source>화면 밝기</source>
+        <translation>Luminosité de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>화면 꺼짐 시간</source>
+        <translation>Extinction de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>해상도</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>프레임 레이트</source>
+        <translation>Fréquence d&apos;images</translation>
+    </message>
+    <message>
+        <source>영상 화질</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>충격 감도</source>
+        <translation>Sensibilité aux chocs</translation>
+    </message>
+    <message>
+        <source>차량 종류</source>
+        <translation>Type de véhicule</translation>
+    </message>
+    <message>
+        <source>차선 이탈 경보</source>
+        <translation>Alerte de franchissement de ligne</translation>
+    </message>
+    <message>
+        <source>앞차 추돌 경보</source>
+        <translation>Alerte de collision avant</translation>
+    </message>
+    <message>
+        <source>앞차 출발 알림</source>
+        <translation>Alerte de départ du véhicule précédent</translation>
+    </message>
+    <message>
+        <source>슈퍼 나이트 비전</source>
+        <translation>Super vision nocturne</translation>
+    </message>
+    <message>
+        <source>모션 감지</source>
+        <translation>Détection de mouvement</translation>
+    </message>
+    <message>
+        <source>주차 녹화 시간</source>
+        <translation>Durée d&apos;enregistrement en stationnement</translation>
+    </message>
+    <message>
+        <source>배터리 방전 방지</source>
+        <translation>Protection contre la décharge de la batterie</translation>
+    </message>
+    <message>
+        <source>덮어쓰기</source>
+        <translation>Écrasement</translation>
+    </message>
+    <message>
+        <source>메모리 파티션</source>
+        <translation>Partition de la mémoire</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화</source>
+        <translation>Réinitialiser l&apos;étalonnage tactile</translation>
+    </message>
+    <message>
+        <source>전방</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>후방</source>
+        <translation>Arrière</translation>
+    </message>
+    <message>
+        <source>상시 녹화</source>
+        <translation>Enregistrement continu</translation>
+    </message>
+    <message>
+        <source>상시 충격 녹화</source>
+        <translation>Enregistrement des chocs en conduite</translation>
+    </message>
+    <message>
+        <source>주차 모션 녹화</source>
+        <translation>Enregistrement des mouvements en stationnement</translation>
+    </message>
+    <message>
+        <source>주차 충격 녹화</source>
+        <translation>Enregistrement des chocs en stationnement</translation>
+    </message>
+    <message>
+        <source>수동 녹화</source>
+        <translation>Enregistrement manuel</translation>
+    </message>
+    <message>
+        <source>포맷하기</source>
+        <translation>Formater</translation>
+    </message>
+    <message>
+        <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
+        <translation>Les réglages de cette caméra ne sont pas encore disponibles.</translation>
+    </message>
 </context>
 </TS>

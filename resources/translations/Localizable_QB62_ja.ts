@@ -465,5 +465,169 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>인쇄하지 못했습니다.</source>
         <translation>印刷できませんでした。</translation>
     </message>
+    <message>
+        <source>사용</source>
+        <translation>使用する</translation>
+    </message>
+    <message>
+        <source>승용차</source>
+        <translation>乗用車</translation>
+    </message>
+    <message>
+        <source>트럭/버스</source>
+        <translation>トラック/バス</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 1</source>
+        <translation>セキュリティLEDモード1</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 2</source>
+        <translation>セキュリティLEDモード2</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 3</source>
+        <translation>セキュリティLEDモード3</translation>
+    </message>
+    <message>
+        <source>전방 카메라 밝기</source>
+        <translation>フロントカメラの明るさ</translation>
+    </message>
+    <message>
+        <source>후방 카메라 밝기</source>
+        <translation>リアカメラの明るさ</translation>
+    </message>
+    <message>
+        <source>음성 녹음</source>
+        <translation>音声録音</translation>
+    </message>
+    <message>
+        <source>음성 안내</source>
+        <translation>音声案内</translation>
+    </message>
+    <message>
+        <source>시간 설정</source>
+        <translation>時刻設定</translation>
+    </message>
+    <message>
+        <source>표준 시간대</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>일광 절약 시간</source>
+        <translation>サマータイム</translation>
+    </message>
+    <message>
+        <source>날짜 표시 형식</source>
+        <translation>日付の表示形式</translation>
+    </message>
+    <message>
+        <source>운전 가이드</source>
+        <translation>運転ガイド</translation>
+    </message>
+    <message>
+        <source>화면 밝기</source>
+        <translation>画面の明るさ</translation>
+    </message>
+    <message>
+        <source>화면 꺼짐 시간</source>
+        <translation>画面オフ時間</translation>
+    </message>
+    <message>
+        <source>해상도</source>
+        <translation>解像度</translation>
+    </message>
+    <message>
+        <source>프레임 레이트</source>
+        <translation>フレームレート</translation>
+    </message>
+    <message>
+        <source>영상 화질</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>충격 감도</source>
+        <translation>衝撃感度</translation>
+    </message>
+    <message>
+        <source>차량 종류</source>
+        <translation>車種</translation>
+    </message>
+    <message>
+        <source>차선 이탈 경보</source>
+        <translation>車線逸脱警報</translation>
+    </message>
+    <message>
+        <source>앞차 추돌 경보</source>
+        <translation>前方衝突警報</translation>
+    </message>
+    <message>
+        <source>앞차 출발 알림</source>
+        <translation>前方車両発進通知</translation>
+    </message>
+    <message>
+        <source>슈퍼 나이트 비전</source>
+        <translation>スーパーナイトビジョン</translation>
+    </message>
+    <message>
+        <source>모션 감지</source>
+        <translation>動体検知</translation>
+    </message>
+    <message>
+        <source>주차 녹화 시간</source>
+        <translation>駐車録画時間</translation>
+    </message>
+    <message>
+        <source>배터리 방전 방지</source>
+        <translation>バッテリー放電防止</translation>
+    </message>
+    <message>
+        <source>덮어쓰기</source>
+        <translation>上書き</translation>
+    </message>
+    <message>
+        <source>메모리 파티션</source>
+        <translation>メモリパーティション</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화</source>
+        <translation>タッチ精度の初期化</translation>
+    </message>
+    <message>
+        <source>전방</source>
+        <translation>フロント</translation>
+    </message>
+    <message>
+        <source>후방</source>
+        <translation>リア</translation>
+    </message>
+    <message>
+        <source>상시 녹화</source>
+        <translation>常時録画</translation>
+    </message>
+    <message>
+        <source>상시 충격 녹화</source>
+        <translation>常時衝撃録画</translation>
+    </message>
+    <message>
+        <source>주차 모션 녹화</source>
+        <translation>駐車動体録画</translation>
+    </message>
+    <message>
+        <source>주차 충격 녹화</source>
+        <translation>駐車衝撃録画</translation>
+    </message>
+    <message>
+        <source>수동 녹화</source>
+        <translation>手動録画</translation>
+    </message>
+    <message>
+        <source>포맷하기</source>
+        <translation>フォーマット</translation>
+    </message>
+    <message>
+        <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
+        <translation>このドライブレコーダーの設定はまだご利用いただけません。</translation>
+    </message>
 </context>
 </TS>

@@ -465,5 +465,169 @@ Verifique o cartão de memória.</translation>
         <source>인쇄하지 못했습니다.</source>
         <translation>Não foi possível imprimir a imagem.</translation>
     </message>
+    <message>
+        <source>사용</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>승용차</source>
+        <translation>Carro</translation>
+    </message>
+    <message>
+        <source>트럭/버스</source>
+        <translation>Caminhão/Ônibus</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 1</source>
+        <translation>Modo LED de segurança 1</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 2</source>
+        <translation>Modo LED de segurança 2</translation>
+    </message>
+    <message>
+        <source>시큐리티 LED 모드 3</source>
+        <translation>Modo LED de segurança 3</translation>
+    </message>
+    <message>
+        <source>전방 카메라 밝기</source>
+        <translation>Brilho da câmera frontal</translation>
+    </message>
+    <message>
+        <source>후방 카메라 밝기</source>
+        <translation>Brilho da câmera traseira</translation>
+    </message>
+    <message>
+        <source>음성 녹음</source>
+        <translation>Gravação de som</translation>
+    </message>
+    <message>
+        <source>음성 안내</source>
+        <translation>Orientação por voz</translation>
+    </message>
+    <message>
+        <source>시간 설정</source>
+        <translation>Ajuste do relógio</translation>
+    </message>
+    <message>
+        <source>표준 시간대</source>
+        <translation>Fuso horário</translation>
+    </message>
+    <message>
+        <source>일광 절약 시간</source>
+        <translation>Horário de verão</translation>
+    </message>
+    <message>
+        <source>날짜 표시 형식</source>
+        <translation>Formato da data</translation>
+    </message>
+    <message>
+        <source>운전 가이드</source>
+        <translation>Guia de condução</translation>
+    </message>
+    <message>
+        <source>화면 밝기</source>
+        <translation>Brilho da tela</translation>
+    </message>
+    <message>
+        <source>화면 꺼짐 시간</source>
+        <translation>Desligamento da tela</translation>
+    </message>
+    <message>
+        <source>해상도</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>프레임 레이트</source>
+        <translation>Taxa de quadros</translation>
+    </message>
+    <message>
+        <source>영상 화질</source>
+        <translation>Qualidade do vídeo</translation>
+    </message>
+    <message>
+        <source>충격 감도</source>
+        <translation>Sensibilidade a impactos</translation>
+    </message>
+    <message>
+        <source>차량 종류</source>
+        <translation>Tipo de veículo</translation>
+    </message>
+    <message>
+        <source>차선 이탈 경보</source>
+        <translation>Alerta de saída de faixa</translation>
+    </message>
+    <message>
+        <source>앞차 추돌 경보</source>
+        <translation>Alerta de colisão frontal</translation>
+    </message>
+    <message>
+        <source>앞차 출발 알림</source>
+        <translation>Aviso de partida do veículo à frente</translation>
+    </message>
+    <message>
+        <source>슈퍼 나이트 비전</source>
+        <translation>Supervisão noturna</translation>
+    </message>
+    <message>
+        <source>모션 감지</source>
+        <translation>Detecção de movimento</translation>
+    </message>
+    <message>
+        <source>주차 녹화 시간</source>
+        <translation>Tempo de gravação estacionado</translation>
+    </message>
+    <message>
+        <source>배터리 방전 방지</source>
+        <translation>Proteção contra descarga da bateria</translation>
+    </message>
+    <message>
+        <source>덮어쓰기</source>
+        <translation>Sobrescrever</translation>
+    </message>
+    <message>
+        <source>메모리 파티션</source>
+        <translation>Partição da memória</translation>
+    </message>
+    <message>
+        <source>화면 터치 정확도 초기화</source>
+        <translation>Redefinir a calibração do toque</translation>
+    </message>
+    <message>
+        <source>전방</source>
+        <translation>Frontal</translation>
+    </message>
+    <message>
+        <source>후방</source>
+        <translation>Traseira</translation>
+    </message>
+    <message>
+        <source>상시 녹화</source>
+        <translation>Gravação contínua</translation>
+    </message>
+    <message>
+        <source>상시 충격 녹화</source>
+        <translation>Gravação de impactos em condução</translation>
+    </message>
+    <message>
+        <source>주차 모션 녹화</source>
+        <translation>Gravação de movimento estacionado</translation>
+    </message>
+    <message>
+        <source>주차 충격 녹화</source>
+        <translation>Gravação de impactos estacionado</translation>
+    </message>
+    <message>
+        <source>수동 녹화</source>
+        <translation>Gravação manual</translation>
+    </message>
+    <message>
+        <source>포맷하기</source>
+        <translation>Formatar</translation>
+    </message>
+    <message>
+        <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
+        <translation>As configurações desta câmera ainda não estão disponíveis.</translation>
+    </message>
 </context>
 </TS>

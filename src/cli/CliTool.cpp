@@ -4,6 +4,7 @@
 #include "CliOutput.h"
 #include "ConvertCommand.h"
 #include "DemoCardCommand.h"
+#include "EditorCommand.h"
 #include "ExportCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
@@ -38,6 +39,9 @@ constexpr Command kCommands[] = {
     {u"record", &RecordCommand::run,
      u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
+    {u"editor", &EditorCommand::run,
+     u"editor show ROOT [--model T]   the settings screen's controls for a card, as JSON\n"
+     u"       velmora-cli editor save ROOT [--model T] NAME=VALUE...   set controls as on screen, then OK"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
     {u"snapshot", &SnapshotCommand::run,

@@ -3,8 +3,8 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 #include "TrackExport.h"
-
 #include "core/AtomicFileWriter.h"
+
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>

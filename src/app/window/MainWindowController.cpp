@@ -1,7 +1,7 @@
 #include "MainWindowController.h"
 
 #include "MainWindow.h"
-#include "MessageBoxAlertPresenter.h"
+#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
 #include "SnapshotController.h"
@@ -26,6 +26,10 @@
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
 #include "ui/ButtonRowFit.h"
+#include "settings/screens/SettingsFlow.h"
+#include "settings/screens/SettingsFlowHost.h"
+#include "settings/screens/QB62SettingViewController.h"
+#include "settings/screens/RecordScreenMaintenance.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
 #include "ui/ViewExtensions.h"
@@ -57,6 +61,19 @@ template <typename Work> void queue(QObject *context, Work work)
     QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
 }
 
+// What the settings flow asks of the main window.
+class MainWindowSettingsHost : public SettingsFlowHost
+{
+public:
+    explicit MainWindowSettingsHost(MainWindowController &controller) : m_controller(controller) {}
+    QWidget *settingsParentWindow() const override { return m_controller.mainWindow(); }
+    void pauseVideo() override { m_controller.playback()->pauseVideo(); }
+    void updateModelInfo() override { m_controller.updateModelInfo(); }
+
+private:
+    MainWindowController &m_controller;
+};
+
 void setX(QWidget *widget, int x)
 {
     widget->move(x, widget->y());
@@ -79,7 +96,18 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_library = new RecordingLibrary(this);
     m_removeFileButton = m_ui->removeFileButton;
     m_selectedDirTextField = m_ui->selectedDirTextField;
+    m_settingsHost = std::make_unique<MainWindowSettingsHost>(*this);
+    m_settingsFlow = new SettingsFlow(*m_settingsHost, {m_options.volumes, m_options.cardPath}, this);
+    m_settingsFlow->setRecordScreenSetUp([this](QB62SettingViewController &screen) {
+        RecordScreenMaintenance::attach(screen, m_options.volumes, [this] { refreshVideoFileList(); });
+    });
     awakeFromNib();
+    connect(m_ui->settingsButton, &ImageButton::clicked, this, &MainWindowController::settingButtonTouched);
+}
+
+void MainWindowController::settingButtonTouched()
+{
+    m_settingsFlow->settingButtonTouched();
 }
 
 MainWindowController::~MainWindowController()

@@ -25,6 +25,8 @@ class QTimer;
 
 class RecordingLibrary;
 class SnapshotController;
+class SettingsFlow;
+class SettingsFlowHost;
 class SplashWindowController;
 class VexoAVView;
 class VexoClipData;
@@ -158,6 +160,10 @@ public:
     void setMapCovered(bool covered);
     bool isMapCovered() const;
 
+    // The Settings button: the settings flow (choosers, screens) does the work.
+    void settingButtonTouched();
+    SettingsFlow *settingsFlow() const { return m_settingsFlow; }
+
     // Keyboard commands of the main window.
     void performKeyCommand(KeyCommandTable::Command command);
     void appExitButtonTouched();
@@ -209,6 +215,8 @@ private:
     std::unique_ptr<VideoConverter> m_videoConverter;
     VideoConversionQueue *m_conversionQueue = nullptr;
     MapWebView *m_mapWebView = nullptr; // owned by the main view
+    std::unique_ptr<SettingsFlowHost> m_settingsHost;
+    SettingsFlow *m_settingsFlow = nullptr;
     MapController *m_mapController = nullptr;
     double m_lastUpdatedLat = 0.0;
     double m_lastUpdatedLng = 0.0;

@@ -82,6 +82,9 @@ void QB62SettingManager::ChagneQB62SettingManager(std::shared_ptr<QB62SettingMan
         if (!manager->m_volumes) {
             manager->m_volumes = shared->m_volumes;
         }
+        if (manager->m_chosenCardPath.isEmpty()) {
+            manager->m_chosenCardPath = shared->m_chosenCardPath;
+        }
     }
     shared = std::move(manager);
 }
@@ -265,7 +268,21 @@ void QB62SettingManager::loadDefaultDataForQE86()
 QString QB62SettingManager::findSDCardPath()
 {
     const VolumeSource &volumes = m_volumes ? *m_volumes : *SystemVolumes::system();
-    for (const MountedVolume &volume : volumes.mountedVolumes()) {
+    const QList<MountedVolume> mounted = volumes.mountedVolumes();
+    // The card the user picked stays the card while it is mounted and recognisable, however many
+    // other cards come before it in the listing.
+    if (!m_chosenCardPath.isEmpty()) {
+        for (const MountedVolume &volume : mounted) {
+            const QUrl url = QUrl::fromLocalFile(volume.path);
+            if (QDir::cleanPath(volume.path) == QDir::cleanPath(m_chosenCardPath) &&
+                Utils::isEXteranlMemoryWithURL(url, volumes) &&
+                loadModelTypeWithSDPath(volume.path) != CardRecognition::NoModel) {
+                m_sdcardUrl = url;
+                return volume.path;
+            }
+        }
+    }
+    for (const MountedVolume &volume : mounted) {
         const QUrl url = QUrl::fromLocalFile(volume.path);
         if (!Utils::isEXteranlMemoryWithURL(url, volumes)) {
             continue;

@@ -38,7 +38,8 @@ public:
 
     static std::shared_ptr<QB62SettingManager> SharedQB62SettingManager();
     // Makes MANAGER the shared instance. It inherits the alert presenter and volume source of the
-    // instance it replaces when it has none of its own. A null MANAGER is ignored.
+    // instance it replaces (and the card the user picked) when it has none of its own. A null
+    // MANAGER is ignored.
     static void ChagneQB62SettingManager(std::shared_ptr<QB62SettingManager> manager);
 
     QB62SettingManager();
@@ -101,6 +102,10 @@ public:
     QString loadVersionSDPath(const QString &root) const;
     // Finds the card among the mounted volumes and recognises it (recognizeCardAtPath).
     void loadVersionInfo();
+    // The card the user picked in the card chooser: findSDCardPath returns it, while it is mounted,
+    // local, removable and recognisable, before any card listed earlier. Empty to forget it.
+    void setChosenCardPath(const QString &path) { m_chosenCardPath = path; }
+    QString chosenCardPath() const { return m_chosenCardPath; }
     // Recognises the card at ROOT (which need not be a volume): settingDirPath, modelType, the
     // region for types 3 and 4, version and firmwareVersionInt.
     void recognizeCardAtPath(const QString &root);
@@ -153,6 +158,7 @@ private:
 
     SettingRecord m_record;
     QString m_settingDirPath;
+    QString m_chosenCardPath;
     QUrl m_sdcardUrl;
     qint64 m_modelType = -1;
     bool m_modelChosen = false;

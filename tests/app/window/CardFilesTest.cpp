@@ -7,7 +7,7 @@
 
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
-#include "app/window/MessageBoxAlertPresenter.h"
+#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "platform/FolderVolumes.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/CardFolder.h"

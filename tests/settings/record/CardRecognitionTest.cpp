@@ -7,6 +7,7 @@
 #include "support/QtPrinters.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -303,3 +304,36 @@ TEST_F(CardSearchTest, NoVolumesAtAll)
     EXPECT_TRUE(manager.sdcard_url().isEmpty());
 }
 } // namespace
+
+TEST_F(CardSearchTest, TheCardTheUserPickedStaysTheCardWhileItIsThere)
+{
+    const QString first = mount(u"A-card"_s, "QB62");
+    const QString picked = mount(u"B-card"_s, "QE86");
+    manager.setChosenCardPath(picked);
+    manager.loadVersionInfo();
+    EXPECT_EQ(manager.settingDirPath(), picked);
+    EXPECT_EQ(manager.modelType(), 5);
+    EXPECT_EQ(manager.sdcard_url(), QUrl::fromLocalFile(picked));
+
+    // Not a card any more (or not removable): the search falls back to the listing's order.
+    volumes->setFlags(u"B-card"_s, true, false);
+    manager.loadVersionInfo();
+    EXPECT_EQ(manager.settingDirPath(), first);
+    volumes->setFlags(u"B-card"_s, true, true);
+    QFile::remove(picked + u"/SETTING/setup.cfg"_s);
+    manager.loadVersionInfo();
+    EXPECT_EQ(manager.settingDirPath(), first);
+
+    // A replacing object inherits the choice.
+    mounts.write(u"B-card/SETTING/setup.cfg"_s, CardFolder::record(432, "QE86"));
+    auto shared = std::make_shared<QB62SettingManager>();
+    shared->setVolumeSource(volumes);
+    shared->setChosenCardPath(picked);
+    QB62SettingManager::ChagneQB62SettingManager(shared);
+    auto replacement = std::make_shared<QB62SettingManager>();
+    QB62SettingManager::ChagneQB62SettingManager(replacement);
+    EXPECT_EQ(replacement->chosenCardPath(), picked);
+    replacement->loadVersionInfo();
+    EXPECT_EQ(replacement->settingDirPath(), picked);
+    QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+}

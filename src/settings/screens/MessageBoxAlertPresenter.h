@@ -5,13 +5,13 @@
 #include <QPointer>
 #include <QWidget>
 
-// The settings object's alerts in the desktop program: a modal warning box over the main window
-// (application-modal when the window is gone), so a card write that failed is never taken for one
-// that succeeded.
+// The settings object's alerts in the desktop program: a modal warning box, so a card write that
+// failed is never taken for one that succeeded. It goes over the given window while that exists,
+// else over the window in front (a settings screen's modal window, say).
 class MessageBoxAlertPresenter : public SettingAlertPresenter
 {
 public:
-    explicit MessageBoxAlertPresenter(QWidget *window);
+    explicit MessageBoxAlertPresenter(QWidget *window = nullptr);
 
     static constexpr const char *ObjectName = "memoryCardAlert";
 

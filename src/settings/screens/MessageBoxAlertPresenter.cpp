@@ -1,5 +1,6 @@
-#include "MessageBoxAlertPresenter.h"
+#include "settings/screens/MessageBoxAlertPresenter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,7 +10,12 @@ MessageBoxAlertPresenter::MessageBoxAlertPresenter(QWidget *window) : m_window(w
 
 void MessageBoxAlertPresenter::showAlert(const QString &title, const QString &message, const QString &buttonTitle)
 {
-    QMessageBox alert(QMessageBox::Warning, title, message, QMessageBox::NoButton, m_window.data());
+    // A settings screen's modal window is in front of the main window while it runs.
+    QWidget *parent = QApplication::activeModalWidget();
+    if (parent == nullptr) {
+        parent = m_window ? m_window.data() : QApplication::activeWindow();
+    }
+    QMessageBox alert(QMessageBox::Warning, title, message, QMessageBox::NoButton, parent);
     alert.setObjectName(QString::fromLatin1(ObjectName));
     alert.setTextFormat(Qt::PlainText);
     alert.setDefaultButton(alert.addButton(buttonTitle, QMessageBox::AcceptRole));

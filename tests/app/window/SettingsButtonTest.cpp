@@ -1,0 +1,199 @@
+#include "core/Preferences.h"
+#include "ui_MainWindow.h"
+
+#include "app/window/MainWindowController.h"
+#include "platform/FolderVolumes.h"
+#include "settings/record/QB62SettingManager.h"
+#include "settings/record/SettingAlertPresenter.h"
+#include "settings/screens/QB62SettingViewController.h"
+#include "settings/screens/SelectFlashMemoryViewController.h"
+#include "settings/screens/SettingWindow.h"
+#include "settings/screens/SettingsFlow.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+#include "ui/ImageButton.h"
+#include "ui/RadioButton.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+using Field = SettingRecordLayout::Field;
+
+bool waitFor(const std::function<bool()> &condition)
+{
+    QDeadlineTimer deadline(8000);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Mounted "volumes" holding camera cards of the record editor's models; the Settings button is
+// pressed on the main window and each modal screen answered by the next step.
+class SettingsButtonTest : public ::testing::Test
+{
+protected:
+    using Step = std::function<void(VexoViewController *)>;
+
+    void SetUp() override
+    {
+        TestSettings::reset();
+        Preferences::initializeLanguageSetting();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+        volumes = std::make_shared<FolderVolumes>(mounts.path());
+    }
+
+    void TearDown() override
+    {
+        controller.reset();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+    }
+
+    QByteArray writeCard(const QString &name, qint64 modelType)
+    {
+        QB62SettingManager manager;
+        manager.setModelType(modelType);
+        manager.setLocalID(0);
+        manager.loadDefaultValue();
+        manager.setValue(Field::partition_type, 1);
+        manager.setSettingDirPath(mounts.filePath(name));
+        EXPECT_TRUE(manager.saveData());
+        return readFile(mounts.filePath(name + u"/SETTING/setup.cfg"_s));
+    }
+
+    void open()
+    {
+        MainWindowController::Options options;
+        options.volumes = volumes;
+        options.splashMs = 0;
+        controller = std::make_unique<MainWindowController>(std::move(options));
+        controller->showMainWindow();
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+        QObject::connect(controller->settingsFlow(), &SettingsFlow::modalScreenShown,
+                         [this](VexoViewController *screen) {
+                             shown.append(QString::fromLatin1(screen->metaObject()->className()));
+                             if (steps.empty()) {
+                                 ADD_FAILURE() << "no step for " << screen->metaObject()->className();
+                                 return;
+                             }
+                             Step step = steps.front();
+                             steps.pop_front();
+                             QTimer::singleShot(0, screen, [screen, step] {
+                                 ASSERT_TRUE(waitFor([screen] {
+                                     return qobject_cast<SettingWindow *>(screen->view()->window()) &&
+                                            screen->view()->window()->isVisible();
+                                 }));
+                                 step(screen);
+                             });
+                         });
+    }
+
+    void pressSettings() { QTest::mouseClick(controller->ui().settingsButton, Qt::LeftButton); }
+
+    QTemporaryDir mounts;
+    std::shared_ptr<FolderVolumes> volumes;
+    std::unique_ptr<MainWindowController> controller;
+    std::deque<Step> steps;
+    QStringList shown;
+};
+
+void press(VexoViewController *screen, const QString &button)
+{
+    QTest::mouseClick(screen->view()->findChild<QPushButton *>(button), Qt::LeftButton);
+}
+} // namespace
+
+TEST_F(SettingsButtonTest, OkWritesTheCardsRecordAndRefreshesTheModel)
+{
+    const QByteArray before = writeCard(u"CARD"_s, 1);
+    open();
+    ASSERT_TRUE(controller->ui().settingsButton->isEnabled());
+    ASSERT_EQ(controller->ui().modelTextField->text(), u"QB62"_s);
+    steps.push_back([this](VexoViewController *screen) {
+        auto *editor = qobject_cast<QB62SettingViewController *>(screen);
+        ASSERT_NE(editor, nullptr);
+        QTest::mouseClick(editor->radioCells(u"etcMemoryPartitionRadioGroup"_s).at(2), Qt::LeftButton);
+        controller->ui().modelTextField->setText(u"stale"_s);
+        press(screen, u"okButton"_s);
+    });
+    pressSettings();
+    EXPECT_EQ(shown, QStringList{u"QB62SettingViewController"_s});
+    const QByteArray after = readFile(mounts.filePath(u"CARD/SETTING/setup.cfg"_s));
+    ASSERT_EQ(after.size(), before.size());
+    const int offset = SettingRecordLayout::offsetOf(Field::partition_type);
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        if (i < offset || i >= offset + 4) {
+            EXPECT_EQ(after.at(i), before.at(i)) << "byte " << i;
+        }
+    }
+    EXPECT_EQ(after.at(offset), 3);
+    EXPECT_EQ(controller->ui().modelTextField->text(), u"QB62"_s) << "the model display was refreshed";
+}
+
+TEST_F(SettingsButtonTest, CancelWritesNothing)
+{
+    const QByteArray before = writeCard(u"CARD"_s, 3);
+    open();
+    steps.push_back([](VexoViewController *screen) {
+        auto *editor = qobject_cast<QB62SettingViewController *>(screen);
+        ASSERT_NE(editor, nullptr);
+        QTest::mouseClick(editor->radioCells(u"etcMemoryPartitionRadioGroup"_s).at(2), Qt::LeftButton);
+        press(screen, u"cancelButton"_s);
+    });
+    pressSettings();
+    EXPECT_EQ(shown, QStringList{u"QB62SettingViewController"_s});
+    EXPECT_EQ(readFile(mounts.filePath(u"CARD/SETTING/setup.cfg"_s)), before);
+}
+
+TEST_F(SettingsButtonTest, TwoCardsTheSecondPickedIsEdited)
+{
+    const QByteArray first = writeCard(u"A"_s, 1);
+    const QByteArray second = writeCard(u"B"_s, 1);
+    open();
+    // The folder in use is no card (as after Cancel in the model chooser): the card chooser opens.
+    QB62SettingManager::SharedQB62SettingManager()->setSettingDirPath(QString());
+    steps.push_back([](VexoViewController *screen) {
+        auto *chooser = qobject_cast<SelectFlashMemoryViewController *>(screen);
+        ASSERT_NE(chooser, nullptr);
+        ASSERT_EQ(chooser->diskVolumes().size(), 2);
+        chooser->flashMemoryComboBox()->setCurrentIndex(1);
+        press(screen, u"okButton"_s);
+    });
+    steps.push_back([](VexoViewController *screen) {
+        auto *editor = qobject_cast<QB62SettingViewController *>(screen);
+        ASSERT_NE(editor, nullptr);
+        QTest::mouseClick(editor->radioCells(u"etcMemoryPartitionRadioGroup"_s).at(1), Qt::LeftButton);
+        press(screen, u"okButton"_s);
+    });
+    pressSettings();
+    EXPECT_EQ(shown, (QStringList{u"SelectFlashMemoryViewController"_s, u"QB62SettingViewController"_s}));
+    EXPECT_EQ(readFile(mounts.filePath(u"A/SETTING/setup.cfg"_s)), first);
+    const QByteArray edited = readFile(mounts.filePath(u"B/SETTING/setup.cfg"_s));
+    EXPECT_EQ(edited.at(SettingRecordLayout::offsetOf(Field::partition_type)), 2);
+    EXPECT_NE(edited, second);
+}

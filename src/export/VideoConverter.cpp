@@ -1,6 +1,7 @@
 #include "VideoConverter.h"
 
 #include "Utils.h"
+#include "core/PartnerName.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,18 +39,18 @@ QString VideoConverter::conversionFolder(const QString &workingDirectory, const 
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
 {
     // Edited on the path for files, so a "?" or "%" in a name (written "%3F", "%25" in URL text)
-    // can neither hide nor fake an "F.".
-    QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    static constexpr std::pair<QLatin1StringView, QLatin1StringView> edits[] = {
-        {QLatin1StringView("F."), QLatin1StringView("R.")},
-        {QLatin1StringView("R."), QLatin1StringView("F.")},
-        {QLatin1StringView("F_BC."), QLatin1StringView("R_BC.")},
-        {QLatin1StringView("R_BC."), QLatin1StringView("F_BC.")},
+    // can neither hide nor fake an "F.". Only the file name carries the camera letter.
+    const QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    static constexpr std::pair<QStringView, QStringView> edits[] = {
+        {u"F.", u"R."},
+        {u"R.", u"F."},
+        {u"F_BC.", u"R_BC."},
+        {u"R_BC.", u"F_BC."},
     };
     for (const auto &[from, to] : edits) {
-        if (text.contains(from)) {
-            text.replace(from, to);
-            return url.isLocalFile() ? QUrl::fromLocalFile(text) : QUrl(text);
+        const QString edited = PartnerName::replaceInFileName(text, from, to);
+        if (!edited.isNull()) {
+            return url.isLocalFile() ? QUrl::fromLocalFile(edited) : QUrl(edited);
         }
     }
     return {};

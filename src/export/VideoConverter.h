@@ -46,8 +46,9 @@ public:
     // The conversion folder of the recording at PATH under WORKINGDIRECTORY: "temp_video/" and the
     // file's name without extension, "_", its size in bytes. Null when the size cannot be read.
     static QString conversionFolder(const QString &workingDirectory, const QString &path);
-    // The other camera's recording of URL: every "F." becomes "R.", else every "R." becomes "F.",
-    // else "F_BC." and "R_BC." likewise. An empty URL when the name has none of them.
+    // The other camera's recording of URL: in its file name (never in the folders above it) every
+    // "F." becomes "R.", else every "R." becomes "F.", else "F_BC." and "R_BC." likewise. An empty
+    // URL when the file name has none of them.
     static QUrl otherCameraUrl(const QUrl &url);
 
     // ffmpeg arguments re-muxing a recording with one picture stream from INPUT into OUTPUT, by

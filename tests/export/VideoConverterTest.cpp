@@ -67,8 +67,11 @@ TEST(VideoConverterArguments, OtherCameraByNameEdits)
     };
     EXPECT_EQ(other(u"/c/A_F.mp4"_s), u"/c/A_R.mp4"_s);
     EXPECT_EQ(other(u"/c/A_R.mp4"_s), u"/c/A_F.mp4"_s);
-    // Every "F." is edited, wherever it stands.
-    EXPECT_EQ(other(u"/c/F.x/A_F.mp4"_s), u"/c/R.x/A_R.mp4"_s);
+    // Every "F." of the file name is edited, and only there: the folders are the user's.
+    EXPECT_EQ(other(u"/c/F.x/A_F.mp4"_s), u"/c/F.x/A_R.mp4"_s);
+    EXPECT_EQ(other(u"/media/F.CARD/Trip F.1/A_F.F.mp4"_s), u"/media/F.CARD/Trip F.1/A_R.R.mp4"_s);
+    EXPECT_EQ(other(u"/media/F.CARD/A_R.mp4"_s), u"/media/F.CARD/A_F.mp4"_s);
+    EXPECT_EQ(other(u"/media/R.CARD/A_BC.mp4"_s), QString());
     // The second form, tried when the name has no "F." or "R.".
     EXPECT_EQ(other(u"/c/A_F_BC.mp4"_s), u"/c/A_R_BC.mp4"_s);
     EXPECT_EQ(other(u"/c/A_R_BC.mp4"_s), u"/c/A_F_BC.mp4"_s);
@@ -235,6 +238,20 @@ TEST_F(VideoConverterTest, AnMp4PairGivesBothCamerasAndTheirSubtitlesAndIsReused
     const VideoConverter::Playable alone = convert(lone);
     ASSERT_TRUE(alone.has_value());
     EXPECT_EQ(alone->size(), 1);
+}
+
+TEST_F(VideoConverterTest, APairIsFoundWhateverTheFoldersAboveItAreCalled)
+{
+    // A card mounted at "F.CARD", a folder named "Trip F.1": only the file names carry the camera.
+    ASSERT_TRUE(QDir().mkpath(card(u"F.CARD/Trip F.1"_s)));
+    const QString front = card(u"F.CARD/Trip F.1/REC_F.mp4"_s);
+    const QString rear = card(u"F.CARD/Trip F.1/REC_R.mp4"_s);
+    ASSERT_TRUE(TestRecordings::mp4(front, TestRecordings::FrontSize));
+    ASSERT_TRUE(TestRecordings::mp4(rear, TestRecordings::RearSize));
+    const VideoConverter::Playable files = convert(front);
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 2) << "both cameras convert";
+    EXPECT_TRUE(streams(files->at(1).toLocalFile()).at(0).contains(u"128x72"_s));
 }
 
 TEST_F(VideoConverterTest, AnHevcMp4WithTheBrandsIsTaggedHvc1)

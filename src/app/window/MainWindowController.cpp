@@ -798,6 +798,13 @@ bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString
                                   localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + error,
                                   QMessageBox::NoButton, m_mainWindow.get());
     alert->setObjectName(u"saveFailedAlert"_s);
+void MainWindowController::cancelConversions()
+{
+    if (m_conversionQueue != nullptr) {
+        m_conversionQueue->cancelAll();
+    }
+}
+
     alert->setTextFormat(Qt::PlainText);
     alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);

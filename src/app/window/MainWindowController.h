@@ -124,12 +124,15 @@ public:
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
     std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
     // The same on a worker thread, so the window keeps responding: DONE receives the same files,
-    // later, from the event loop. Requests run in order; do not mix the two forms for one recording.
+    // later, from the event loop, unless a newer request came first (it cancels this one); do not mix
+    // the two forms for one recording.
     void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
     bool saveCopyOfRecording(const QUrl &source, const QString &destination);
+    // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
+    void cancelConversions();
 
     // The map: a web view on the place of mapCoverView, built when the main window is first shown
     // and hidden under the cover picture until a position is there to show.

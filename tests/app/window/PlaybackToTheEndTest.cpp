@@ -29,7 +29,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <sys/resource.h>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +46,48 @@ QTemporaryDir &scratch()
     static QTemporaryDir folder;
     return folder;
 }
+
+// Processor time this process has used so far, all threads, in milliseconds.
+qint64 cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+           qint64(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
+// The fault this test guards against froze the event loop for good (a drain of the player's
+// events that never returned), so no wait of the test could ever end: fail with a message instead
+// of hanging until ctest's time-out.
+class Watchdog
+{
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+              std::unique_lock lock(m_mutex);
+              if (!m_done.wait_for(lock, limit, [this] { return m_finished; })) {
+                  std::fprintf(stderr, "the event loop stopped answering: playback never got on\n");
+                  std::_Exit(1);
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
 
 class PlaybackToTheEndTest : public ::testing::Test
 {
@@ -79,6 +128,62 @@ protected:
 
     std::unique_ptr<MainWindowController> controller;
 };
+
+TEST_F(PlaybackToTheEndTest, EveryKindPlaysToItsEndAndTheNextOneStarts)
+{
+    const Watchdog watchdog(std::chrono::seconds(240));
+    RecordingLibrary &library = *controller->library();
+    // Converted beforehand, so the time from one end to the next start is the viewer's own.
+    for (int row = 0; row < library.rowCount(); ++row) {
+        ASSERT_TRUE(controller->checkAndConvertVideo(library.urlAt(row)).has_value());
+    }
+    VexoAVView *big = controller->bigMovieView();
+    QElapsedTimer sinceEnd;
+    int ends = 0;
+    QObject::connect(big, &VexoAVView::vexoAVViewDidPlayToEndTime, big, [&] {
+        ++ends;
+        sinceEnd.start();
+    });
+
+    QSet<int> played;
+    int row = 0;
+    play(row);
+    while (!played.contains(row)) {
+        played.insert(row);
+        const QString name = library.urlAt(row).fileName();
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return isPlaying(); }, 20000)) << "never started";
+        const double duration = big->duration();
+        ASSERT_GT(duration, 5.0);
+        // Close to the end, then the rest as it plays: the players reach the end themselves.
+        playback().seekTimeSliderTouchedUp(duration - 1.5);
+        const int endsBefore = ends;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ends > endsBefore; }, 15000)) << "the end was never reached";
+        const int next = library.nextRow(row);
+        EXPECT_EQ(controller->selectedRow(), next);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return isPlaying(); }, 10000)) << "the next recording never started";
+        EXPECT_LT(sinceEnd.elapsed(), 3000) << "from the end of " << name.toStdString() << " to the next start";
+        EXPECT_EQ(big->status(), VexoAVViewStatusPrepared);
+        EXPECT_EQ(playback().currentVideoUrl(), library.urlAt(next));
+        row = next;
+    }
+    EXPECT_EQ(row, 0) << "the end of the last recording wraps to the first";
+    int recordings = 0; // a rear file is played with its front file, never alone
+    for (int each = 0; each < library.rowCount(); ++each) {
+        recordings += library.partnerRow(each) == each - 1 && each > 0 ? 0 : 1;
+    }
+    EXPECT_EQ(played.size(), recordings) << "every recording of the demo card was played";
+
+    // Paused: the viewer waits without using the processor.
+    playback().pauseVideo();
+    QTest::qWait(500);
+    const qint64 cpuBefore = cpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(2000);
+    const double share = double(cpuMs() - cpuBefore) / double(wall.elapsed());
+    EXPECT_LT(share, 0.2) << "share of one processor used while paused";
+}
 
 TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGoes)
 {

@@ -333,6 +333,13 @@ void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
 
 void PlaybackController::setVolumeByStep(double step)
 {
+    VolumeSliderView *slider = m_ui.volumeSliderView;
+    if (slider->isMuted()) {
+        // Muted stays muted: the keys change the volume that unmuting gives back, while the
+        // sound, the mute button and the disabled slider all keep saying silence.
+        slider->setBackupVolume(float(double(slider->backupVolume()) + step));
+        return;
+    }
     // The slider keeps the volume within 0 to 1; the large player follows what it settled on.
     m_ui.volumeSliderView->setVolume(float(double(m_ui.volumeSliderView->volume()) + step));
     m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());

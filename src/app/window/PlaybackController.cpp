@@ -60,6 +60,9 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_window->resetVideoInformation();
     m_bigMovieView->reset();
     m_smallMovieView->reset();
+    // Each recording starts with its front camera large, whatever its kind: a flag left from the
+    // last one would make saving and snapshots take the wrong camera.
+    m_isVideoSwitched = false;
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
     m_subtitleData.reset();
@@ -95,9 +98,6 @@ void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QL
         m_ui.switchVideoButton->setEnabled(true);
     } else {
         m_ui.switchVideoButton->setEnabled(false);
-    }
-    if (isMp4(url)) {
-        m_isVideoSwitched = false;
     }
     loadSensorTrack(url);
     m_ui.gravityGraphView->setClipData(&m_clipData);

@@ -226,6 +226,34 @@ TEST_F(PlaybackControllerTest, VolumeKeysWhileMutedChangeOnlyTheVolumeToRestore)
     EXPECT_TRUE(slider->isEnabled());
 }
 
+TEST_F(PlaybackControllerTest, EveryLoadStartsWithTheFrontCameraLarge)
+{
+    const int twoCameras = rowNamed(u"_EVT.avi"_s);
+    const int oneCamera = rowNamed(u"_MOT.avi"_s);
+    ASSERT_GE(twoCameras, 0);
+    ASSERT_GE(oneCamera, 0);
+    controller->ui().fileListTableView->selectRow(twoCameras);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    ASSERT_FALSE(playback().smallVideoFilePath().isEmpty()) << "a recording of both cameras";
+    controller->ui().switchVideoButton->click();
+    ASSERT_TRUE(playback().isVideoSwitched());
+
+    // Another AVI: the flag must not say swapped while the front camera shows large.
+    controller->ui().fileListTableView->selectRow(oneCamera);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_FALSE(playback().isVideoSwitched());
+    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+    EXPECT_EQ(controller->takeBigVideoURL(oneCamera), controller->library()->urlAt(oneCamera));
+
+    controller->ui().fileListTableView->selectRow(twoCameras);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_FALSE(playback().isVideoSwitched());
+    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+}
+
 TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert)
 {
     const QString junk = cardFolder().filePath(u"card/cont_rec/zz_junk.avi"_s);

@@ -160,8 +160,8 @@ void MainWindowController::showMainWindow()
     if (m_options.volumes == SystemVolumes::system()) {
         m_volumeMonitor->watchMountTable();
     }
-    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::updateModelInfo);
-    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::updateModelInfo);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::volumeMountHandler);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::volumeUnmountHandler);
 
     // 3. Map place, list strip, menus and version, once the window is up.
     queue(this, [this] {
@@ -368,7 +368,32 @@ void MainWindowController::applyLanguageSettings()
     });
 }
 
-void MainWindowController::updateModelInfo()
+void MainWindowController::volumeMountHandler()
+{
+    volumesChanged();
+}
+
+void MainWindowController::volumeUnmountHandler()
+{
+    volumesChanged();
+}
+
+void MainWindowController::volumesChanged()
+{
+    // A USB stick coming or going must not throw away a folder the user chose: the list follows
+    // the card only when it shows the card, or when the card itself came, went or changed.
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    const QString cardBefore = manager->settingDirPath();
+    const qint64 typeBefore = manager->modelType();
+    const QUrl listed = m_library->selectedVideoDirectoryUrl();
+    const bool listShowsCard = listed.isEmpty() || listed == manager->sdcard_url();
+    recognizeCard();
+    if (listShowsCard || manager->settingDirPath() != cardBefore || manager->modelType() != typeBefore) {
+        showModelInfo();
+    }
+}
+
+void MainWindowController::recognizeCard()
 {
     const auto manager = QB62SettingManager::SharedQB62SettingManager();
     if (!m_options.cardPath.isEmpty()) {
@@ -378,6 +403,17 @@ void MainWindowController::updateModelInfo()
     } else {
         manager->loadVersionInfo();
     }
+}
+
+void MainWindowController::updateModelInfo()
+{
+    recognizeCard();
+    showModelInfo();
+}
+
+void MainWindowController::showModelInfo()
+{
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
     const qint64 type = manager->modelType();
     if (type == -1) {
         m_selectedDirTextField->setProperty("text", QString());
@@ -762,6 +798,13 @@ void MainWindowController::checkAndConvertVideo(const QUrl &url,
     m_conversionQueue->convert(url, std::move(done));
 }
 
+void MainWindowController::cancelConversions()
+{
+    if (m_conversionQueue != nullptr) {
+        m_conversionQueue->cancelAll();
+    }
+}
+
 void MainWindowController::saveFileButtonTouched()
 {
     const int row = selectedRow();
@@ -798,13 +841,6 @@ bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString
                                   localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + error,
                                   QMessageBox::NoButton, m_mainWindow.get());
     alert->setObjectName(u"saveFailedAlert"_s);
-void MainWindowController::cancelConversions()
-{
-    if (m_conversionQueue != nullptr) {
-        m_conversionQueue->cancelAll();
-    }
-}
-
     alert->setTextFormat(Qt::PlainText);
     alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
     alert->setAttribute(Qt::WA_DeleteOnClose);

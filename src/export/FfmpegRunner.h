@@ -4,11 +4,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <memory>
+
 // Runs ffmpeg (or any program) with an argument list and collects what it printed, standard output
 // and standard error together. Never through a shell: every element is one argument, so names with
 // spaces, quotes, "#" or non-ASCII letters reach the program unchanged. Standard input is empty,
 // so a question ffmpeg asks (overwrite an existing file?) is answered "no" at once instead of
-// waiting for a reply that never comes. A run that has not ended within the time bound is killed.
+// waiting for a reply that never comes. A run that has not ended within the time bound is killed,
+// and so is one whose caller raised the cancel flag (checked every few tens of milliseconds). A
+// child never outlives the thread that started it: when that thread or the whole program dies,
+// even by SIGKILL, the kernel kills the child too, so no ffmpeg keeps writing into the working
+// folder for a viewer that is gone.
 //
 // The runner remembers every argument list it was given, in order, so callers can report or check
 // which runs took place, and can note a list without running it (to show what a conversion would do).
@@ -24,11 +31,16 @@ public:
         int exitCode = -1;
         // It was killed after the time bound.
         bool timedOut = false;
+        // It was killed (or never started) because the cancel flag was raised.
+        bool cancelled = false;
         // Standard output and standard error as one text, decoded as UTF-8.
         QString output;
 
         bool succeeded() const { return started && exitedNormally && exitCode == 0; }
     };
+
+    // Raised by another thread when the runs are no longer wanted.
+    using CancelFlag = std::shared_ptr<const std::atomic_bool>;
 
     // Long enough for a long recording on a slow card reader; a stream copy of a camera's
     // one-minute file takes well under a second.
@@ -42,6 +54,9 @@ public:
     QString program() const { return m_program; }
     void setTimeoutMs(int milliseconds) { m_timeoutMs = milliseconds; }
     int timeoutMs() const { return m_timeoutMs; }
+    // From now on every run is killed as soon as FLAG is raised, and none starts while it is.
+    void setCancelFlag(CancelFlag flag) { m_cancel = std::move(flag); }
+    bool isCancelled() const { return m_cancel && m_cancel->load(); }
 
     // Runs the program with ARGUMENTS and waits for it to end. An empty program path (no ffmpeg
     // installed) gives a result that did not start.
@@ -56,10 +71,12 @@ public:
     void clearRuns() { m_runs.clear(); }
 
     // Runs PROGRAM with ARGUMENTS once, without recording it.
-    static Result runProgram(const QString &program, const QStringList &arguments, int timeoutMs = DefaultTimeoutMs);
+    static Result runProgram(const QString &program, const QStringList &arguments, int timeoutMs = DefaultTimeoutMs,
+                             const CancelFlag &cancel = {});
 
 private:
     QString m_program;
     int m_timeoutMs = DefaultTimeoutMs;
+    CancelFlag m_cancel;
     QList<QStringList> m_runs;
 };

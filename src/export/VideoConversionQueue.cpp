@@ -9,20 +9,53 @@ VideoConversionQueue::VideoConversionQueue(QObject *parent) : QObject(parent)
 
 VideoConversionQueue::~VideoConversionQueue()
 {
-    m_pool.waitForDone();
+    cancelAll();
+}
+
+void VideoConversionQueue::cancelRequests()
+{
+    for (const std::shared_ptr<std::atomic_bool> &cancelled : std::as_const(m_requests)) {
+        cancelled->store(true);
+    }
+    m_requests.clear();
+    // Requests still waiting for the worker are dropped without starting.
+    m_pool.clear();
 }
 
 void VideoConversionQueue::convert(const QUrl &url, Done done)
 {
+    cancelRequests();
+    const auto cancelled = std::make_shared<std::atomic_bool>(false);
+    m_requests.append(cancelled);
     const QString workingDirectory = m_workingDirectory;
-    m_pool.start([this, url, workingDirectory, done = std::move(done)] {
+    m_pool.start([this, url, workingDirectory, cancelled, done = std::move(done)] {
+        if (cancelled->load()) {
+            return;
+        }
         VideoConverter converter;
         converter.setWorkingDirectory(workingDirectory);
+        converter.setCancelFlag(cancelled);
         const VideoConverter::Playable files = converter.checkAndConvertVideo(url);
-        // Posted to this object: dropped by Qt if the queue is gone before it is delivered.
+        if (cancelled->load()) {
+            return;
+        }
+        // Posted to this object, which waits for the worker before it goes away. A request
+        // superseded after this point is dropped on delivery.
         QMetaObject::invokeMethod(
-            this, [done, files] { done(files); }, Qt::QueuedConnection);
+            this,
+            [done, files, cancelled] {
+                if (!cancelled->load()) {
+                    done(files);
+                }
+            },
+            Qt::QueuedConnection);
     });
+}
+
+void VideoConversionQueue::cancelAll()
+{
+    cancelRequests();
+    m_pool.waitForDone();
 }
 
 void VideoConversionQueue::waitForDone()

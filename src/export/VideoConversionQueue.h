@@ -2,16 +2,21 @@
 
 #include "export/VideoConverter.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 // Converts recordings on a worker thread so the window keeps responding while ffmpeg re-muxes a
-// long recording from a slow card. Requests run one at a time in the order they were made (two
-// conversions of one recording must not write the same files at once), and each answer is
+// long recording from a slow card. Only the newest request is wanted (the user has moved on to
+// another recording): a new request cancels every earlier one, so one not yet started never runs
+// ffmpeg and a running one has its ffmpeg killed; neither answers. One conversion runs at a time
+// (two conversions of one recording must not write the same files at once). The answer is
 // delivered on the thread that owns the queue, with exactly the result that
 // VideoConverter::checkAndConvertVideo gives.
 class VideoConversionQueue : public QObject
@@ -22,19 +27,27 @@ public:
     using Done = std::function<void(const VideoConverter::Playable &files)>;
 
     explicit VideoConversionQueue(QObject *parent = nullptr);
-    // Waits for the conversion in progress; answers not yet delivered are dropped.
+    // Cancels everything and waits the moment it takes to kill a running ffmpeg; no answer follows.
     ~VideoConversionQueue() override;
 
     // The folder under which "temp_video" lives; the user's working folder when empty.
     void setWorkingDirectory(const QString &path) { m_workingDirectory = path; }
 
-    // Converts the recording at URL after every earlier request and then calls DONE, from the
-    // event loop of this object's thread, never before convert() has returned.
+    // Converts the recording at URL, cancelling every earlier request, and then calls DONE from
+    // the event loop of this object's thread, never before convert() has returned, and only when
+    // no newer request or cancelAll() came first.
     void convert(const QUrl &url, Done done);
-    // Waits until every request made so far has been converted (their answers are still queued).
+    // Cancels every request made so far (none of them answers) and returns once the worker has
+    // stopped: a running ffmpeg is killed, so this takes a moment, not a conversion's time.
+    void cancelAll();
+    // Waits until every request made so far has been converted or cancelled (answers still queued).
     void waitForDone();
 
 private:
+    void cancelRequests();
+
     QThreadPool m_pool;
     QString m_workingDirectory;
+    // The cancel flags of the requests not yet superseded or cancelled.
+    QList<std::shared_ptr<std::atomic_bool>> m_requests;
 };

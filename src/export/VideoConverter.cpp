@@ -1,6 +1,7 @@
 #include "VideoConverter.h"
 
 #include "Utils.h"
+#include "core/PartnerName.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,18 +39,18 @@ QString VideoConverter::conversionFolder(const QString &workingDirectory, const 
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
 {
     // Edited on the path for files, so a "?" or "%" in a name (written "%3F", "%25" in URL text)
-    // can neither hide nor fake an "F.".
-    QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    static constexpr std::pair<QLatin1StringView, QLatin1StringView> edits[] = {
-        {QLatin1StringView("F."), QLatin1StringView("R.")},
-        {QLatin1StringView("R."), QLatin1StringView("F.")},
-        {QLatin1StringView("F_BC."), QLatin1StringView("R_BC.")},
-        {QLatin1StringView("R_BC."), QLatin1StringView("F_BC.")},
+    // can neither hide nor fake an "F.". Only the file name carries the camera letter.
+    const QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    static constexpr std::pair<QStringView, QStringView> edits[] = {
+        {u"F.", u"R."},
+        {u"R.", u"F."},
+        {u"F_BC.", u"R_BC."},
+        {u"R_BC.", u"F_BC."},
     };
     for (const auto &[from, to] : edits) {
-        if (text.contains(from)) {
-            text.replace(from, to);
-            return url.isLocalFile() ? QUrl::fromLocalFile(text) : QUrl(text);
+        const QString edited = PartnerName::replaceInFileName(text, from, to);
+        if (!edited.isNull()) {
+            return url.isLocalFile() ? QUrl::fromLocalFile(edited) : QUrl(edited);
         }
     }
     return {};
@@ -146,6 +147,18 @@ void VideoConverter::runAllInto(const QList<Job> &jobs)
     }
 }
 
+void VideoConverter::removeStalePartials(const QString &folder) const
+{
+    // Left by a run that was killed, or by a viewer that died while converting: nobody finishes
+    // them, and the reuse rule never looks at them.
+    const QDir dir(folder);
+    const QStringList stale =
+        dir.entryList({TemporaryPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : stale) {
+        QFile::remove(dir.filePath(name));
+    }
+}
+
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
     if (url.isEmpty()) {
@@ -171,6 +184,9 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     if (!m_planOnly && !QDir().mkpath(folder)) {
         return std::nullopt;
     }
+    if (!m_planOnly) {
+        removeStalePartials(folder);
+    }
     const QString baseName = QFileInfo(path).completeBaseName();
     const QString front = folder + u'/' + baseName + u"_f.mov"_s;
     const QString rear = folder + u'/' + baseName + u"_r.mov"_s;
@@ -180,56 +196,59 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     QString info;
     if (extension == u"avi") {
         info = m_runner.run({u"-i"_s, path}).output;
+        if (m_runner.isCancelled()) {
+            return std::nullopt;
+        }
         videoStreams = Utils::GetVideoStreamCountFromVideoInfo(info);
         if (videoStreams == 0) {
             return QList<QUrl>{};
         }
     }
 
+    // A recording is converted only when all of its outputs are in place; each missing one is
+    // made again, so a run killed after some of them (the ".mov" but not yet its ".srt") is
+    // completed by the next conversion instead of being reused as it is for good.
+    QList<Job> jobs;
+    const auto need = [&](const QString &output, std::function<QStringList(const QString &)> arguments) {
+        if (!exists(output)) {
+            jobs.append({output, std::move(arguments)});
+        }
+    };
     if (videoStreams >= 2) {
         hasRear = true;
         if (!exists(front) || !exists(rear)) {
             const int type = Utils::GetAviType(path);
             // The report read for the stream count lists the sound streams as well.
             const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
-            runAllInto({{front,
-                         [&](const QString &o) {
-                             return twoStreamArguments(type, audioStreams, path, false, o);
-                         }},
-                        {rear, [&](const QString &o) {
-                             return twoStreamArguments(type, audioStreams, path, true, o);
-                         }}});
+            need(front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, path, false, o); });
+            need(rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, path, true, o); });
         }
     } else {
         const int type = Utils::GetAviType(path);
-        if (extension == u"avi") {
-            if (!exists(front)) {
-                runInto(front, [&](const QString &o) { return oneStreamArguments(type, path, o); });
-            }
-        } else {
-            QList<Job> jobs;
-            if (!exists(front)) {
-                jobs.append({front, [&](const QString &o) {
-                                 return oneStreamArguments(type, path, o);
-                             }});
-                jobs.append({Utils::replaceFileExtensionFromFilePath(front, u"srt"_s), [&](const QString &o) {
-                                 return subtitleArguments(path, o);
-                             }});
-            }
-            hasRear = exists(rear);
-            const QUrl other = hasRear ? QUrl() : otherCameraUrl(url);
+        need(front, [=](const QString &o) { return oneStreamArguments(type, path, o); });
+        if (extension == u"mp4") {
+            need(Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
+                 [=](const QString &o) { return subtitleArguments(path, o); });
+            const QUrl other = otherCameraUrl(url);
             const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
-            if (!hasRear && !other.isEmpty() && QFileInfo(otherPath).isFile()) {
+            if (!other.isEmpty() && QFileInfo(otherPath).isFile()) {
                 hasRear = true;
-                jobs.append({rear, [&](const QString &o) {
-                                 return oneStreamArguments(type, otherPath, o);
-                             }});
-                jobs.append({Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s), [&](const QString &o) {
-                                 return subtitleArguments(otherPath, o);
-                             }});
+                need(rear, [=](const QString &o) { return oneStreamArguments(type, otherPath, o); });
+                need(Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
+                     [=](const QString &o) { return subtitleArguments(otherPath, o); });
+            } else {
+                // The partner may be gone since it was converted: what was made of it still plays.
+                hasRear = exists(rear);
             }
-            runAllInto(jobs);
         }
+    }
+    if (jobs.size() == 1) {
+        runInto(jobs.constFirst().output, jobs.constFirst().arguments);
+    } else if (!jobs.isEmpty()) {
+        runAllInto(jobs);
+    }
+    if (m_runner.isCancelled()) {
+        return std::nullopt;
     }
 
     QList<QUrl> files;

@@ -18,7 +18,9 @@
 //
 // Outputs are written under a hidden temporary name in the same folder and renamed only when
 // ffmpeg ends with status 0, so a failed or interrupted run never leaves a half-written file that
-// the reuse rule would take as finished.
+// the reuse rule would take as finished; such leftovers are removed by the next conversion. A
+// recording counts as converted only when all of its outputs are there: any that is missing is
+// made again.
 class VideoConverter
 {
 public:
@@ -33,12 +35,15 @@ public:
     // With planning on, ffmpeg runs only to read stream lists: conversions are noted in the
     // runner, nothing is written, and the result lists the files a conversion would produce.
     void setPlanOnly(bool planOnly) { m_planOnly = planOnly; }
+    // Raised by another thread when this conversion is no longer wanted: a running ffmpeg is
+    // killed, nothing more is started, nothing half-made is kept, and the result is absent.
+    void setCancelFlag(FfmpegRunner::CancelFlag flag) { m_runner.setCancelFlag(std::move(flag)); }
     FfmpegRunner &runner() { return m_runner; }
     const FfmpegRunner &runner() const { return m_runner; }
 
     // The files to play for the recording at URL, front first and rear (if any) second:
     // - absent for an empty URL, or when the conversion folder cannot be made or the recording's
-    //   size read (it was deleted since it was listed);
+    //   size read (it was deleted since it was listed), or when the conversion was cancelled;
     // - URL alone when it is neither an AVI nor an MP4;
     // - empty for an AVI without a video stream, or when ffmpeg produced nothing.
     Playable checkAndConvertVideo(const QUrl &url);
@@ -46,8 +51,9 @@ public:
     // The conversion folder of the recording at PATH under WORKINGDIRECTORY: "temp_video/" and the
     // file's name without extension, "_", its size in bytes. Null when the size cannot be read.
     static QString conversionFolder(const QString &workingDirectory, const QString &path);
-    // The other camera's recording of URL: every "F." becomes "R.", else every "R." becomes "F.",
-    // else "F_BC." and "R_BC." likewise. An empty URL when the name has none of them.
+    // The other camera's recording of URL: in its file name (never in the folders above it) every
+    // "F." becomes "R.", else every "R." becomes "F.", else "F_BC." and "R_BC." likewise. An empty
+    // URL when the file name has none of them.
     static QUrl otherCameraUrl(const QUrl &url);
 
     // ffmpeg arguments re-muxing a recording with one picture stream from INPUT into OUTPUT, by
@@ -77,6 +83,8 @@ private:
     // Runs independent jobs at the same time; each output appears only when its run succeeded.
     void runAllInto(const QList<Job> &jobs);
     bool exists(const QString &path) const;
+    // Removes the hidden files of earlier runs that never finished from FOLDER.
+    void removeStalePartials(const QString &folder) const;
 
     FfmpegRunner m_runner;
     QString m_workingDirectory;

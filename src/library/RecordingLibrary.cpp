@@ -1,5 +1,7 @@
 #include "RecordingLibrary.h"
 
+#include "core/PartnerName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,14 +100,9 @@ bool RecordingLibrary::sortsBefore(const QUrl &a, const QUrl &b)
 
 QString RecordingLibrary::partnerString(const QString &absoluteUrl)
 {
-    QString partner = absoluteUrl;
-    if (absoluteUrl.contains(u"F."_s)) {
-        return partner.replace(u"F."_s, u"R."_s);
-    }
-    if (absoluteUrl.contains(u"R."_s)) {
-        return partner.replace(u"R."_s, u"F."_s);
-    }
-    return {};
+    // Only the file name carries the camera letter, never the folders above it.
+    const QString front = PartnerName::replaceInFileName(absoluteUrl, u"F.", u"R.");
+    return front.isNull() ? PartnerName::replaceInFileName(absoluteUrl, u"R.", u"F.") : front;
 }
 
 bool RecordingLibrary::arePartners(const QUrl &a, const QUrl &b)
@@ -232,12 +229,11 @@ int RecordingLibrary::previousRow(int row) const
     // Row PREVIOUS is the rear file of a pair whose front file sits just before it.
     const auto isRearOfPairBefore = [this, previous, &before] {
         const QString text = before.toString();
-        if (previous < 1 || text.contains(u"F."_s)) {
+        if (previous < 1 || before.fileName().contains(u"F."_s)) {
             return false;
         }
-        QString front = text;
-        front.replace(u"R."_s, u"F."_s);
-        return urlAt(previous - 1).toString() == front;
+        const QString front = PartnerName::replaceInFileName(text, u"R.", u"F.");
+        return !front.isNull() && urlAt(previous - 1).toString() == front;
     };
     if (hasMp4Extension(current) && hasMp4Extension(before)) {
         if (arePartners(current, before) || row == 1) {

@@ -47,8 +47,8 @@ public:
     static bool passesFilter(const QUrl &file, uint filter);
     // Saved copies first, then by file name, byte for byte.
     static bool sortsBefore(const QUrl &a, const QUrl &b);
-    // The rear file's location for a front file's and the other way round ("F." ↔ "R."), or an
-    // empty string when the name carries no camera letter.
+    // The rear file's location for a front file's and the other way round ("F." ↔ "R." in the
+    // file name only), or an empty string when the file name carries no camera letter.
     static QString partnerString(const QString &absoluteUrl);
     static bool arePartners(const QUrl &a, const QUrl &b);
     static RowColor rowColor(const QUrl &file);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QPointer>
 
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -369,7 +370,11 @@ void MpvPlayer::renderUpdate()
 
 void MpvPlayer::drainEvents()
 {
-    while (m_handle != nullptr) {
+    // A listener may destroy this player while it hears an event: the end of a movie starts the
+    // next recording, which replaces the player. Then the loop must stop at once and never touch
+    // the handle again, which mpv has freed by then.
+    const QPointer<MpvPlayer> alive(this);
+    while (alive && m_handle != nullptr) {
         const mpv_event *event = mpv_wait_event(m_handle, 0);
         if (event->event_id == MPV_EVENT_NONE) {
             break;
@@ -408,10 +413,11 @@ void MpvPlayer::handlePropertyChange(const char *name, int format, void *data)
         Q_EMIT durationChanged(*static_cast<double *>(data));
     } else if (qstrcmp(name, "eof-reached") == 0 && format == MPV_FORMAT_FLAG) {
         const bool atEnd = *static_cast<int *>(data) != 0;
-        if (atEnd && !m_wasAtEnd) {
+        const bool reachedNow = atEnd && !m_wasAtEnd;
+        m_wasAtEnd = atEnd; // before the signal: its listener may destroy this player
+        if (reachedNow) {
             Q_EMIT endReached();
         }
-        m_wasAtEnd = atEnd;
     } else if (qstrcmp(name, "pause") == 0 || qstrcmp(name, "speed") == 0 || qstrcmp(name, "play-dir") == 0) {
         Q_EMIT rateChanged(rate());
     }

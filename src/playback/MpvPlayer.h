@@ -11,7 +11,7 @@ struct mpv_render_context;
 // One libmpv player: the only place that talks to the mpv C API. Events are drained on the GUI
 // thread (mpv's wakeup callback only queues a call), property changes become typed signals after
 // their format is checked, and frames are rendered in software into an image the view paints, so
-// it works with or without OpenGL.
+// it works with or without OpenGL. A listener may destroy the player from any of its signals.
 class MpvPlayer : public QObject
 {
     Q_OBJECT

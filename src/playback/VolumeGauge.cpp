@@ -53,3 +53,8 @@ void VolumeGauge::setIsMuted(bool muted)
         setVolume(m_backupVolume);
     }
 }
+
+void VolumeGauge::setBackupVolume(float volume)
+{
+    m_backupVolume = std::isnan(volume) ? 0.0f : std::clamp(volume, 0.0f, 1.0f);
+}

@@ -22,6 +22,8 @@ public:
     // Muting keeps the volume and sets 0; unmuting gives back what muting kept (0 when nothing was
     // muted). Muting twice keeps the first volume.
     void setIsMuted(bool muted);
+    // The volume unmuting gives back, limited to 0 to 1; while muted the level stays at 0.
+    void setBackupVolume(float volume);
 
 private:
     double m_viewWidth = 0.0;

@@ -22,6 +22,10 @@ public:
     bool isMuted() const { return m_gauge.isMuted(); }
     // Zeroes or restores the volume and reports it.
     void setIsMuted(bool muted);
+    // The volume unmuting gives back (limited to 0 to 1); changing it neither shows nor reports
+    // anything while muted.
+    float backupVolume() const { return m_gauge.backupVolume(); }
+    void setBackupVolume(float volume) { m_gauge.setBackupVolume(volume); }
 
     QLabel *bgImageView() const { return m_bgImageView; }
     QLabel *gaugeImageView() const { return m_gaugeImageView; }

@@ -25,7 +25,8 @@ RadioButton::RadioButton(QWidget *parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setText(QString());
-    AddRadioButton(this, m_radioGroupID);
+    // Not registered in any group until one is given (setRadioGroupID): a check box left
+    // ungrouped stands alone instead of deselecting every other ungrouped button.
     updateRadioButtonImage();
 }
 
@@ -84,6 +85,9 @@ void RadioButton::setIsSelected(bool selected)
         return;
     }
     const Group group = GetRadioButtonGroupFromGroupID(m_radioGroupID);
+    if (!group.contains(this)) {
+        return; // ungrouped, or its group was dropped: there is nobody to deselect
+    }
     for (const QPointer<RadioButton> &other : group) {
         if (other && other != this && other->isSelected()) {
             other->setIsSelected(false);

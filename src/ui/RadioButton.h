@@ -33,6 +33,8 @@ public:
     static void RemoveRadioButton(RadioButton *button);
     static void RemoveRadioButtonGroupFromGroupID(qint32 groupID);
 
+    // A button joins a group only through setRadioGroupID; until then it is in none (the number
+    // reads 0) and its selection touches no other button.
     qint32 radioGroupID() const { return m_radioGroupID; }
     void setRadioGroupID(qint32 groupID);
 

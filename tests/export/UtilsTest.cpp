@@ -1,9 +1,8 @@
 #include "export/Utils.h"
 
-#include "ScopedEnvironment.h"
-
 #include "platform/FolderVolumes.h"
 #include "support/QtPrinters.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFile>

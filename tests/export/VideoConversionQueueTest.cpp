@@ -2,21 +2,29 @@
 
 #include "TestRecordings.h"
 
+#include "export/Utils.h"
 #include "support/QtPrinters.h"
+#include "support/ScopedEnvironment.h"
+#include "support/SlowFfmpeg.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-TEST(VideoConversionQueueTest, AnswersLikeTheConverterInOrderOnTheCallersThread)
+TEST(VideoConversionQueueTest, AnswersLikeTheConverterOnTheCallersThread)
 {
     QTemporaryDir cards;
     QTemporaryDir work;
@@ -27,45 +35,122 @@ TEST(VideoConversionQueueTest, AnswersLikeTheConverterInOrderOnTheCallersThread)
 
     VideoConversionQueue queue;
     queue.setWorkingDirectory(work.path());
-    QList<QUrl> order;
-    QList<VideoConverter::Playable> answers;
-    QList<QThread *> threads;
-    QEventLoop loop;
-    const auto collect = [&](const QUrl &url) {
-        return [&, url](const VideoConverter::Playable &files) {
-            order.append(url);
-            answers.append(files);
-            threads.append(QThread::currentThread());
-            if (answers.size() == 3) {
-                loop.quit();
-            }
-        };
+    const auto convertOne = [&](const QUrl &url) {
+        std::optional<VideoConverter::Playable> answer;
+        QThread *thread = nullptr;
+        queue.convert(url, [&](const VideoConverter::Playable &files) {
+            answer = files;
+            thread = QThread::currentThread();
+        });
+        queue.waitForDone();
+        EXPECT_FALSE(answer.has_value()) << "answers arrive through the event loop, not from the worker";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+        EXPECT_EQ(thread, QThread::currentThread());
+        return answer.value_or(VideoConverter::Playable{});
     };
     const QUrl aviUrl = QUrl::fromLocalFile(avi);
     const QUrl mp4Url = QUrl::fromLocalFile(mp4);
-    const QUrl goneUrl = QUrl::fromLocalFile(cards.filePath(u"gone.avi"_s));
-    queue.convert(aviUrl, collect(aviUrl));
-    queue.convert(mp4Url, collect(mp4Url));
-    queue.convert(goneUrl, collect(goneUrl));
-    queue.waitForDone();
-    EXPECT_TRUE(answers.isEmpty()) << "answers arrive through the event loop, not from the worker";
-    loop.exec();
+    const VideoConverter::Playable aviFiles = convertOne(aviUrl);
+    const VideoConverter::Playable mp4Files = convertOne(mp4Url);
+    const VideoConverter::Playable gone = convertOne(QUrl::fromLocalFile(cards.filePath(u"gone.avi"_s)));
 
-    EXPECT_EQ(order, (QList<QUrl>{aviUrl, mp4Url, goneUrl}));
-    ASSERT_EQ(answers.size(), 3);
-    for (QThread *thread : threads) {
-        EXPECT_EQ(thread, QThread::currentThread());
-    }
     // The same answers as converting on this thread, which now finds everything in place.
     VideoConverter converter;
     converter.setWorkingDirectory(work.path());
-    EXPECT_EQ(answers.at(0), converter.checkAndConvertVideo(aviUrl));
-    ASSERT_TRUE(answers.at(0).has_value());
-    EXPECT_EQ(answers.at(0)->size(), 2);
-    EXPECT_EQ(answers.at(1), converter.checkAndConvertVideo(mp4Url));
-    ASSERT_TRUE(answers.at(1).has_value());
-    EXPECT_EQ(answers.at(1)->size(), 1);
-    EXPECT_EQ(answers.at(2), std::nullopt);
+    EXPECT_EQ(aviFiles, converter.checkAndConvertVideo(aviUrl));
+    ASSERT_TRUE(aviFiles.has_value());
+    EXPECT_EQ(aviFiles->size(), 2);
+    EXPECT_EQ(mp4Files, converter.checkAndConvertVideo(mp4Url));
+    ASSERT_TRUE(mp4Files.has_value());
+    EXPECT_EQ(mp4Files->size(), 1);
+    EXPECT_EQ(gone, std::nullopt);
+}
+
+// Four recordings chosen one after the other while the first still converts with an ffmpeg that
+// takes three seconds a run.
+class SupersededConversionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const QString &name : {u"A"_s, u"B"_s, u"C"_s, u"D"_s}) {
+            const QString path = cards.filePath(name + u"_F.mp4"_s);
+            ASSERT_TRUE(TestRecordings::mp4(path, TestRecordings::FrontSize));
+            urls.append(QUrl::fromLocalFile(path));
+        }
+        ASSERT_TRUE(slow.isValid());
+        queue = std::make_unique<VideoConversionQueue>();
+        queue->setWorkingDirectory(work.path());
+    }
+
+    // Asks for A and waits until its conversion has started ffmpeg.
+    void startFirst()
+    {
+        const qsizetype before = slow.runs().size();
+        queue->convert(urls.at(0), [this](const VideoConverter::Playable &files) {
+            answers.append({urls.at(0), files});
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return slow.runs().size() > before; }, 10000));
+    }
+
+    QTemporaryDir cards;
+    QTemporaryDir work;
+    QList<QUrl> urls;
+    SlowFfmpeg slow{3.0};
+    ScopedEnvironment ffmpeg{Utils::FFMPEGEnvironmentVariable, QFile::encodeName(slow.program())};
+    std::unique_ptr<VideoConversionQueue> queue;
+    QList<std::pair<QUrl, VideoConverter::Playable>> answers;
+};
+
+TEST_F(SupersededConversionTest, OnlyTheRunningAndTheNewestReachFfmpegAndOnlyTheNewestAnswers)
+{
+    startFirst();
+    const QList<SlowFfmpeg::Run> first = slow.runs();
+    for (qsizetype i = 1; i < urls.size(); ++i) {
+        const QUrl url = urls.at(i);
+        queue->convert(url, [this, url](const VideoConverter::Playable &files) { answers.append({url, files}); });
+    }
+    // A's runs are killed at once, not waited for.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::none_of(first.begin(), first.end(),
+                                [](const SlowFfmpeg::Run &run) { return SlowFfmpeg::isAlive(run.pid); });
+        },
+        1500));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !answers.isEmpty(); }, 20000));
+    QTest::qWait(100);
+    ASSERT_EQ(answers.size(), 1);
+    EXPECT_EQ(answers.at(0).first, urls.at(3));
+    ASSERT_TRUE(answers.at(0).second.has_value());
+    EXPECT_EQ(answers.at(0).second->size(), 1) << "D was converted whole";
+    EXPECT_FALSE(slow.runsMentioning(u"/A_F.mp4"_s).isEmpty());
+    EXPECT_TRUE(slow.runsMentioning(u"/B_F.mp4"_s).isEmpty());
+    EXPECT_TRUE(slow.runsMentioning(u"/C_F.mp4"_s).isEmpty());
+    EXPECT_FALSE(slow.runsMentioning(u"/D_F.mp4"_s).isEmpty());
+    // Nothing half-made of A is left to be taken for finished.
+    const QDir aFolder(VideoConverter::conversionFolder(work.path(), urls.at(0).toLocalFile()));
+    EXPECT_TRUE(aFolder.entryList(QDir::Files | QDir::Hidden).isEmpty()) << aFolder.path().toStdString();
+    EXPECT_FALSE(slow.anyAlive());
+}
+
+TEST_F(SupersededConversionTest, CancellingAndDestroyingTakeAMomentAndLeaveNoFfmpeg)
+{
+    startFirst();
+    queue->convert(urls.at(1), [this](const VideoConverter::Playable &files) { answers.append({urls.at(1), files}); });
+    QElapsedTimer clock;
+    clock.start();
+    queue->cancelAll();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(slow.anyAlive());
+
+    startFirst();
+    clock.restart();
+    queue.reset();
+    EXPECT_LT(clock.elapsed(), 1000) << "destroying the queue kills its ffmpeg instead of waiting for it";
+    EXPECT_FALSE(slow.anyAlive());
+    QTest::qWait(200);
+    EXPECT_TRUE(answers.isEmpty());
+    EXPECT_TRUE(slow.runsMentioning(u"/B_F.mp4"_s).isEmpty());
 }
 
 TEST(VideoConversionQueueTest, AnswersForAQueueThatIsGoneAreDropped)

@@ -1,11 +1,11 @@
 #include "export/VideoConverter.h"
 
-#include "ScopedEnvironment.h"
 #include "TestRecordings.h"
 
 #include "export/Utils.h"
 #include "sensor/SubtitleFileWriter.h"
 #include "support/QtPrinters.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,8 +67,11 @@ TEST(VideoConverterArguments, OtherCameraByNameEdits)
     };
     EXPECT_EQ(other(u"/c/A_F.mp4"_s), u"/c/A_R.mp4"_s);
     EXPECT_EQ(other(u"/c/A_R.mp4"_s), u"/c/A_F.mp4"_s);
-    // Every "F." is edited, wherever it stands.
-    EXPECT_EQ(other(u"/c/F.x/A_F.mp4"_s), u"/c/R.x/A_R.mp4"_s);
+    // Every "F." of the file name is edited, and only there: the folders are the user's.
+    EXPECT_EQ(other(u"/c/F.x/A_F.mp4"_s), u"/c/F.x/A_R.mp4"_s);
+    EXPECT_EQ(other(u"/media/F.CARD/Trip F.1/A_F.F.mp4"_s), u"/media/F.CARD/Trip F.1/A_R.R.mp4"_s);
+    EXPECT_EQ(other(u"/media/F.CARD/A_R.mp4"_s), u"/media/F.CARD/A_F.mp4"_s);
+    EXPECT_EQ(other(u"/media/R.CARD/A_BC.mp4"_s), QString());
     // The second form, tried when the name has no "F." or "R.".
     EXPECT_EQ(other(u"/c/A_F_BC.mp4"_s), u"/c/A_R_BC.mp4"_s);
     EXPECT_EQ(other(u"/c/A_R_BC.mp4"_s), u"/c/A_F_BC.mp4"_s);
@@ -235,6 +238,52 @@ TEST_F(VideoConverterTest, AnMp4PairGivesBothCamerasAndTheirSubtitlesAndIsReused
     const VideoConverter::Playable alone = convert(lone);
     ASSERT_TRUE(alone.has_value());
     EXPECT_EQ(alone->size(), 1);
+}
+
+TEST_F(VideoConverterTest, AConversionKilledHalfwayIsCompletedNextTimeAndItsLeftoversGo)
+{
+    const QString subtitles = card(u"track.srt"_s);
+    ASSERT_TRUE(TestRecordings::writeFile(subtitles, SubtitleFileWriter::file({{0, 100, u"gsensori,1,128,1,2,3"_s}})));
+    const QString front = card(u"K_F.mp4"_s);
+    ASSERT_TRUE(TestRecordings::mp4(front, TestRecordings::FrontSize, subtitles));
+    const VideoConverter::Playable files = convert(front);
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 1);
+    const QString frontMov = files->at(0).toLocalFile();
+    const QString frontSrt = Utils::replaceFileExtensionFromFilePath(frontMov, u"srt"_s);
+    ASSERT_TRUE(QFileInfo::exists(frontSrt));
+
+    // As a viewer killed after the ".mov" was in place and while the ".srt" was being written
+    // leaves the folder: the subtitles missing, a half-written file under the hidden name.
+    QFile::remove(frontSrt);
+    const QString leftover = VideoConverter::temporaryPath(frontSrt);
+    ASSERT_TRUE(TestRecordings::writeFile(leftover, "1\n00:00:00,000 --> 00:00:00,1"));
+
+    EXPECT_EQ(convert(front), files);
+    EXPECT_EQ(runs(), (QList<QStringList>{VideoConverter::subtitleArguments(front, leftover)}))
+        << "only the missing output is made again";
+    EXPECT_TRUE(TestRecordings::readFile(frontSrt).contains("gsensori,1,128,1,2,3"));
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+
+    // A leftover beside complete outputs goes too.
+    ASSERT_TRUE(TestRecordings::writeFile(VideoConverter::temporaryPath(frontMov), "half a movie"));
+    EXPECT_EQ(convert(front), files);
+    EXPECT_TRUE(runs().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(VideoConverter::temporaryPath(frontMov)));
+}
+
+TEST_F(VideoConverterTest, APairIsFoundWhateverTheFoldersAboveItAreCalled)
+{
+    // A card mounted at "F.CARD", a folder named "Trip F.1": only the file names carry the camera.
+    ASSERT_TRUE(QDir().mkpath(card(u"F.CARD/Trip F.1"_s)));
+    const QString front = card(u"F.CARD/Trip F.1/REC_F.mp4"_s);
+    const QString rear = card(u"F.CARD/Trip F.1/REC_R.mp4"_s);
+    ASSERT_TRUE(TestRecordings::mp4(front, TestRecordings::FrontSize));
+    ASSERT_TRUE(TestRecordings::mp4(rear, TestRecordings::RearSize));
+    const VideoConverter::Playable files = convert(front);
+    ASSERT_TRUE(files.has_value());
+    ASSERT_EQ(files->size(), 2) << "both cameras convert";
+    EXPECT_TRUE(streams(files->at(1).toLocalFile()).at(0).contains(u"128x72"_s));
 }
 
 TEST_F(VideoConverterTest, AnHevcMp4WithTheBrandsIsTaggedHvc1)

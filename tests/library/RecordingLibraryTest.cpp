@@ -120,6 +120,25 @@ TEST_F(RecordingLibraryTest, PairsFrontAndRearMp4Files)
     EXPECT_EQ(RecordingLibrary::partnerString(u"file:///a/X.mp4"_s), QString());
 }
 
+TEST_F(RecordingLibraryTest, PairsAreFoundWhateverTheFoldersAboveThemAreCalled)
+{
+    // A card mounted at "F.CARD" with a folder "Trip R.1": only the file names carry the camera.
+    for (const QString &name : {u"A_F.mp4"_s, u"A_R.mp4"_s, u"B.avi"_s, u"C_F.mp4"_s, u"C_R.mp4"_s}) {
+        touch(u"F.CARD/cont_rec/Trip R.1/"_s + name);
+    }
+    library.refreshVideoFileListWithURL(QUrl::fromLocalFile(card.filePath(u"F.CARD"_s)));
+    ASSERT_EQ(library.rowCount(), 5);
+    EXPECT_EQ(library.partnerRow(0), 1);
+    EXPECT_EQ(library.partnerRow(1), 0);
+    EXPECT_EQ(library.takeBigVideoURL(0, true), library.urlAt(1));
+    EXPECT_EQ(library.nextRow(0), 2);
+    EXPECT_EQ(library.previousRow(2), 0) << "back to the front file of the pair before";
+    EXPECT_EQ(library.nextRow(3), 0);
+    EXPECT_EQ(RecordingLibrary::partnerString(u"file:///media/F.CARD/R.x/X_F.mp4"_s),
+              u"file:///media/F.CARD/R.x/X_R.mp4"_s);
+    EXPECT_EQ(RecordingLibrary::partnerString(u"file:///media/F.CARD/X.mp4"_s), QString());
+}
+
 TEST_F(RecordingLibraryTest, RowsAreColouredByTheirFolder)
 {
     using Color = RecordingLibrary::RowColor;

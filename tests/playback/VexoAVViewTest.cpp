@@ -4,6 +4,7 @@
 #include "playback/VexoQTMovieView.h"
 #include "support/QtPrinters.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -167,6 +169,46 @@ TEST_F(VexoAVViewTest, PlaysToTheEndAndStartsAgainFromZero)
     view.play();
     ASSERT_TRUE(waitFor([&] { return view.currentTime() < 1.0 && view.playerRate() == 1.0; }));
     view.pause();
+}
+
+TEST_F(VexoAVViewTest, TheEndCanLoadTheNextFileAtOnceAndAPausedEndIsIdle)
+{
+    // The playback controller answers the end of a movie by loading the next recording, which
+    // replaces this view's player while that player is still telling of its end.
+    VexoAVView view;
+    load(view, media(u"rear.mov"_s), VexoAVViewStatusPrepared);
+    QSignalSpy statuses(&view, &VexoAVView::vexoAVViewDidUpdateStatus);
+    int ends = 0;
+    QObject::connect(&view, &VexoAVView::vexoAVViewDidPlayToEndTime, &view, [&] {
+        if (++ends == 1) {
+            view.setFileName(media(u"front f#1 é.mov"_s));
+        }
+    });
+    view.setCurrentTime(1.0);
+    view.play();
+    ASSERT_TRUE(waitFor([&] { return ends == 1; }));
+    ASSERT_TRUE(waitFor([&] { return view.status() == VexoAVViewStatusPrepared; }));
+    EXPECT_TRUE(view.fileName().endsWith(u"front f#1 é.mov"_s));
+    EXPECT_NEAR(view.duration(), 3.0, 0.1);
+
+    // Played to its end and left there: nothing keeps the process busy.
+    view.setCurrentTime(2.0);
+    view.play();
+    ASSERT_TRUE(waitFor([&] { return ends == 2; }));
+    QTest::qWait(300);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(1500);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const auto ms = [](const rusage &usage) {
+        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+               double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+    };
+    EXPECT_LT((ms(after) - ms(before)) / double(wall.elapsed()), 0.2) << "share of one processor at the end";
+    EXPECT_EQ(view.status(), VexoAVViewStatusPrepared);
 }
 
 TEST_F(VexoAVViewTest, MirrorsAndSnapshotsTheShownFrame)

@@ -39,6 +39,26 @@ TEST_F(RadioButtonTest, SelectingOneDeselectsOnlyItsOwnGroup)
     EXPECT_EQ(RadioButton::GetRadioButtonGroupFromGroupID(7001).size(), 2);
 }
 
+TEST_F(RadioButtonTest, ButtonsNeverGivenAGroupStandAlone)
+{
+    // The settings screens' check boxes are never grouped: checking one must not clear another.
+    auto *first = new RadioButton(&panel);
+    auto *second = new RadioButton(&panel);
+    first->setIsSelected(true);
+    QTest::mouseClick(second, Qt::LeftButton);
+    EXPECT_TRUE(first->isSelected());
+    EXPECT_TRUE(second->isSelected());
+    // A group chosen as 0 is a group like any other, and the ungrouped buttons are not in it.
+    RadioButton *zeroA = make(0);
+    RadioButton *zeroB = make(0);
+    zeroA->setIsSelected(true);
+    zeroB->setIsSelected(true);
+    EXPECT_FALSE(zeroA->isSelected());
+    EXPECT_TRUE(first->isSelected());
+    EXPECT_TRUE(second->isSelected());
+    EXPECT_EQ(RadioButton::GetRadioButtonGroupFromGroupID(0), (RadioButton::Group{zeroA, zeroB}));
+}
+
 TEST_F(RadioButtonTest, ToggleModeDeselectsOnSecondClick)
 {
     RadioButton *box = make(7003);

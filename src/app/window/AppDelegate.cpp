@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "MainWindowController.h"
 #include "core/Preferences.h"
 
 #include "export/Utils.h"
@@ -15,5 +16,9 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::applicationWillTerminate()
 {
+    // A conversion still running would fill the folder again right after it was removed.
+    if (m_mainWindowController) {
+        m_mainWindowController->cancelConversions();
+    }
     Utils::RemoveWorkingDirectory();
 }

@@ -196,8 +196,8 @@ void MainWindowController::showMainWindow()
     if (m_options.volumes == SystemVolumes::system()) {
         m_volumeMonitor->watchMountTable();
     }
-    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::updateModelInfo);
-    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::updateModelInfo);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::volumeMountHandler);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::volumeUnmountHandler);
 
     // 3. Map place, list strip, menus and version, once the window is up.
     queue(this, [this] {
@@ -411,7 +411,32 @@ void MainWindowController::applyLanguageSettings()
     });
 }
 
-void MainWindowController::updateModelInfo()
+void MainWindowController::volumeMountHandler()
+{
+    volumesChanged();
+}
+
+void MainWindowController::volumeUnmountHandler()
+{
+    volumesChanged();
+}
+
+void MainWindowController::volumesChanged()
+{
+    // A USB stick coming or going must not throw away a folder the user chose: the list follows
+    // the card only when it shows the card, or when the card itself came, went or changed.
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    const QString cardBefore = manager->settingDirPath();
+    const qint64 typeBefore = manager->modelType();
+    const QUrl listed = m_library->selectedVideoDirectoryUrl();
+    const bool listShowsCard = listed.isEmpty() || listed == manager->sdcard_url();
+    recognizeCard();
+    if (listShowsCard || manager->settingDirPath() != cardBefore || manager->modelType() != typeBefore) {
+        showModelInfo();
+    }
+}
+
+void MainWindowController::recognizeCard()
 {
     const auto manager = QB62SettingManager::SharedQB62SettingManager();
     if (!m_options.cardPath.isEmpty()) {
@@ -421,6 +446,17 @@ void MainWindowController::updateModelInfo()
     } else {
         manager->loadVersionInfo();
     }
+}
+
+void MainWindowController::updateModelInfo()
+{
+    recognizeCard();
+    showModelInfo();
+}
+
+void MainWindowController::showModelInfo()
+{
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
     const qint64 type = manager->modelType();
     if (type == -1) {
         m_selectedDirTextField->setProperty("text", QString());
@@ -824,6 +860,13 @@ void MainWindowController::checkAndConvertVideo(const QUrl &url,
         m_conversionQueue = new VideoConversionQueue(this);
     }
     m_conversionQueue->convert(url, std::move(done));
+}
+
+void MainWindowController::cancelConversions()
+{
+    if (m_conversionQueue != nullptr) {
+        m_conversionQueue->cancelAll();
+    }
 }
 
 void MainWindowController::saveFileButtonTouched()

@@ -87,6 +87,10 @@ public:
     void applyLanguageSettings();
     void refreshSpeedUnitHandler();
     void updateModelInfo();
+    // A volume was mounted or unmounted: the card is recognised again, and the list rebuilt when it
+    // shows the card's root or the card changed (a folder the user chose stays).
+    void volumeMountHandler();
+    void volumeUnmountHandler();
     void enableVideoControls(bool enabled);
     void updateMovieViewCoverScrren();
     void updatePlayTime(double currentSeconds, double durationSeconds);
@@ -135,8 +139,11 @@ public:
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
     std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
     // The same on a worker thread, so the window keeps responding: DONE receives the same files,
-    // later, from the event loop. Requests run in order; do not mix the two forms for one recording.
+    // later, from the event loop, unless a newer request came first (it cancels this one); do not mix
+    // the two forms for one recording.
     void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
+    // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
+    void cancelConversions();
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
@@ -181,6 +188,10 @@ private:
     void buildMenus();
     void setUpMap();
     void reloadTable();
+    void volumesChanged();
+    // The two halves of updateModelInfo: find and recognise the card, then show its model and list.
+    void recognizeCard();
+    void showModelInfo();
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
 

@@ -64,6 +64,9 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     }
     m_bigMovieView->reset();
     m_smallMovieView->reset();
+    // Each recording starts with its front camera large, whatever its kind: a flag left from the
+    // last one would make saving and snapshots take the wrong camera.
+    m_isVideoSwitched = false;
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
     m_subtitleData.reset();
@@ -99,9 +102,6 @@ void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QL
         m_ui.switchVideoButton->setEnabled(true);
     } else {
         m_ui.switchVideoButton->setEnabled(false);
-    }
-    if (isMp4(url)) {
-        m_isVideoSwitched = false;
     }
     loadSensorTrack(url);
     m_ui.gravityGraphView->setClipData(&m_clipData);
@@ -337,6 +337,13 @@ void PlaybackController::applyTick(const PlaybackTicker::Tick &tick)
 
 void PlaybackController::setVolumeByStep(double step)
 {
+    VolumeSliderView *slider = m_ui.volumeSliderView;
+    if (slider->isMuted()) {
+        // Muted stays muted: the keys change the volume that unmuting gives back, while the
+        // sound, the mute button and the disabled slider all keep saying silence.
+        slider->setBackupVolume(float(double(slider->backupVolume()) + step));
+        return;
+    }
     // The slider keeps the volume within 0 to 1; the large player follows what it settled on.
     m_ui.volumeSliderView->setVolume(float(double(m_ui.volumeSliderView->volume()) + step));
     m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());

@@ -69,6 +69,7 @@ int main(int argc, char *argv[])
 
     AppDelegate delegate;
     MainWindowController controller(options);
+    delegate.setMainWindowController(&controller);
     controller.start();
     delegate.applicationDidFinishLaunching();
     if (parser.isSet(languageOption)) {

@@ -8,6 +8,7 @@
 
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
+#include "platform/VolumeMonitor.h"
 #include "playback/InstrumentImage.h"
 #include "playback/SpeedMeterView.h"
 #include "playback/VexoAVView.h"
@@ -110,6 +111,48 @@ TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSetting
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_FALSE(controller->ui().saveFileButton->isEnabled());
     EXPECT_EQ(controller->ui().modelTextField->text(), VexoLanguages::SharedVexoLanguages().localized(u"unknown"_s));
+}
+
+TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)
+{
+    auto controller = open();
+    auto *monitor = controller->findChild<VolumeMonitor *>();
+    ASSERT_NE(monitor, nullptr);
+    QTemporaryDir picked;
+    ASSERT_TRUE(QDir().mkpath(picked.filePath(u"cont_rec"_s)));
+    QFile(picked.filePath(u"cont_rec/P.avi"_s)).open(QIODevice::WriteOnly);
+    const QUrl folder = QUrl::fromLocalFile(picked.path());
+    controller->refreshVideoFileListWithURL(folder); // as the folder button does
+    ASSERT_EQ(controller->library()->rowCount(), 1);
+
+    // An unrelated USB stick is plugged in and pulled out again.
+    touch(u"STICK/notes.txt"_s);
+    monitor->refresh();
+    EXPECT_EQ(controller->library()->selectedVideoDirectoryUrl(), folder);
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+    QDir(mounts.filePath(u"STICK"_s)).removeRecursively();
+    monitor->refresh();
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+    EXPECT_EQ(controller->ui().selectedDirTextField_OEM->text(), picked.path());
+
+    // The card itself going is a change of card: the list follows it.
+    QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
+    monitor->refresh();
+    EXPECT_EQ(controller->library()->rowCount(), 0);
+    EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
+}
+
+TEST_F(MainWindowControllerTest, AVolumeComingOrGoingRebuildsAListShowingTheCard)
+{
+    auto controller = open();
+    auto *monitor = controller->findChild<VolumeMonitor *>();
+    ASSERT_NE(monitor, nullptr);
+    ASSERT_EQ(controller->library()->rowCount(), 3);
+    touch(u"CARD/evt_rec/NEW.avi"_s);
+    touch(u"STICK/notes.txt"_s);
+    monitor->refresh();
+    EXPECT_EQ(controller->library()->rowCount(), 4);
+    EXPECT_EQ(controller->library()->selectedVideoDirectoryUrl(), QUrl::fromLocalFile(mounts.filePath(u"CARD"_s)));
 }
 
 TEST_F(MainWindowControllerTest, ACardFolderOnDiskStandsInForTheCard)

@@ -198,6 +198,62 @@ TEST_F(PlaybackControllerTest, MutingCarriesOverToTheNextRecording)
     EXPECT_NEAR(controller->bigMovieView()->volume(), controller->ui().volumeSliderView->volume(), 0.01);
 }
 
+TEST_F(PlaybackControllerTest, VolumeKeysWhileMutedChangeOnlyTheVolumeToRestore)
+{
+    const int avi = rowNamed(u"_MOT.avi"_s);
+    ASSERT_GE(avi, 0);
+    controller->ui().fileListTableView->selectRow(avi);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    VolumeSliderView *slider = controller->ui().volumeSliderView;
+    slider->setVolume(0.5f);
+    playback().volumeChanged(0.5f);
+    controller->ui().muteButton->click();
+    ASSERT_TRUE(slider->isMuted());
+
+    controller->performKeyCommand(KeyCommandTable::Command::VolumeUp);
+    controller->performKeyCommand(KeyCommandTable::Command::VolumeUp);
+    // The sound, the button and the slider all still say muted.
+    EXPECT_EQ(controller->bigMovieView()->volume(), 0.0f);
+    EXPECT_TRUE(slider->isMuted());
+    EXPECT_EQ(slider->volume(), 0.0f);
+    EXPECT_FALSE(slider->isEnabled());
+    EXPECT_EQ(controller->ui().muteButton->imageName(), u"volume2"_s);
+
+    controller->ui().muteButton->click();
+    EXPECT_NEAR(slider->volume(), 0.7f, 1e-5) << "unmuting gives back the volume the keys chose";
+    EXPECT_NEAR(controller->bigMovieView()->volume(), 0.7f, 0.01);
+    EXPECT_TRUE(slider->isEnabled());
+}
+
+TEST_F(PlaybackControllerTest, EveryLoadStartsWithTheFrontCameraLarge)
+{
+    const int twoCameras = rowNamed(u"_EVT.avi"_s);
+    const int oneCamera = rowNamed(u"_MOT.avi"_s);
+    ASSERT_GE(twoCameras, 0);
+    ASSERT_GE(oneCamera, 0);
+    controller->ui().fileListTableView->selectRow(twoCameras);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    ASSERT_FALSE(playback().smallVideoFilePath().isEmpty()) << "a recording of both cameras";
+    controller->ui().switchVideoButton->click();
+    ASSERT_TRUE(playback().isVideoSwitched());
+
+    // Another AVI: the flag must not say swapped while the front camera shows large.
+    controller->ui().fileListTableView->selectRow(oneCamera);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_FALSE(playback().isVideoSwitched());
+    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+    EXPECT_EQ(controller->takeBigVideoURL(oneCamera), controller->library()->urlAt(oneCamera));
+
+    controller->ui().fileListTableView->selectRow(twoCameras);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_FALSE(playback().isVideoSwitched());
+    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+}
+
 TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert)
 {
     const QString junk = cardFolder().filePath(u"card/cont_rec/zz_junk.avi"_s);

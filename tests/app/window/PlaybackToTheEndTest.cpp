@@ -1,0 +1,225 @@
+// The viewer's main job on the demo card, driven only by the players themselves: every kind of
+// recording plays to its very end (the end of file as mpv reports it), the next one starts, and a
+// paused viewer uses no processor time. Runs on a real (virtual) X display, as the viewer does.
+#include "core/Preferences.h"
+#include "demo/DemoCard.h"
+#include "library/RecordingLibrary.h"
+#include "ui_MainWindow.h"
+
+#include "app/window/AppDelegate.h"
+#include "app/window/MainWindowController.h"
+#include "app/window/PlaybackController.h"
+#include "export/Utils.h"
+#include "platform/FolderVolumes.h"
+#include "playback/SeekTimeSliderView.h"
+#include "playback/VexoAVView.h"
+#include "settings/record/QB62SettingManager.h"
+#include "support/QtPrinters.h"
+#include "support/ScopedEnvironment.h"
+#include "support/SlowFfmpeg.h"
+#include "support/TestSettings.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <sys/resource.h>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QTemporaryDir &scratch()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// Processor time this process has used so far, all threads, in milliseconds.
+qint64 cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000 +
+           qint64(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000;
+}
+
+// The fault this test guards against froze the event loop for good (a drain of the player's
+// events that never returned), so no wait of the test could ever end: fail with a message instead
+// of hanging until ctest's time-out.
+class Watchdog
+{
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+              std::unique_lock lock(m_mutex);
+              if (!m_done.wait_for(lock, limit, [this] { return m_finished; })) {
+                  std::fprintf(stderr, "the event loop stopped answering: playback never got on\n");
+                  std::_Exit(1);
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
+
+class PlaybackToTheEndTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        // A home of its own: the working folder (under the test-mode documents folder) is removed
+        // by the quit test, and other test programs running at the same time use theirs.
+        qputenv("HOME", QFile::encodeName(scratch().filePath(u"home"_s)));
+        QDir().mkpath(scratch().filePath(u"home"_s));
+        QStandardPaths::setTestModeEnabled(true);
+        const DemoCard::Result made = DemoCard::generate(scratch().filePath(u"card"_s));
+        ASSERT_TRUE(made.ok) << made.error.toStdString();
+    }
+
+    void SetUp() override
+    {
+        TestSettings::reset();
+        Preferences::initializeLanguageSetting();
+        QB62SettingManager::ChagneQB62SettingManager(std::make_shared<QB62SettingManager>());
+        MainWindowController::Options options;
+        options.cardPath = scratch().filePath(u"card"_s);
+        options.volumes = std::make_shared<FolderVolumes>(scratch().filePath(u"no-volumes"_s));
+        options.splashMs = 0;
+        controller = std::make_unique<MainWindowController>(options);
+        controller->showMainWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return controller->library()->rowCount() > 0; }, 5000));
+    }
+
+    PlaybackController &playback() const { return *controller->playback(); }
+    bool isPlaying() const { return !playback().isVideoPaused() && playback().isPlayTimerRunning(); }
+
+    void play(int row) const
+    {
+        controller->ui().fileListTableView->selectRow(row);
+        controller->videoFileListDoubleClicked();
+    }
+
+    std::unique_ptr<MainWindowController> controller;
+};
+
+TEST_F(PlaybackToTheEndTest, EveryKindPlaysToItsEndAndTheNextOneStarts)
+{
+    const Watchdog watchdog(std::chrono::seconds(240));
+    RecordingLibrary &library = *controller->library();
+    // Converted beforehand, so the time from one end to the next start is the viewer's own.
+    for (int row = 0; row < library.rowCount(); ++row) {
+        ASSERT_TRUE(controller->checkAndConvertVideo(library.urlAt(row)).has_value());
+    }
+    VexoAVView *big = controller->bigMovieView();
+    QElapsedTimer sinceEnd;
+    int ends = 0;
+    QObject::connect(big, &VexoAVView::vexoAVViewDidPlayToEndTime, big, [&] {
+        ++ends;
+        sinceEnd.start();
+    });
+
+    QSet<int> played;
+    int row = 0;
+    play(row);
+    while (!played.contains(row)) {
+        played.insert(row);
+        const QString name = library.urlAt(row).fileName();
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return isPlaying(); }, 20000)) << "never started";
+        const double duration = big->duration();
+        ASSERT_GT(duration, 5.0);
+        // Close to the end, then the rest as it plays: the players reach the end themselves.
+        playback().seekTimeSliderTouchedUp(duration - 1.5);
+        const int endsBefore = ends;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ends > endsBefore; }, 15000)) << "the end was never reached";
+        const int next = library.nextRow(row);
+        EXPECT_EQ(controller->selectedRow(), next);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return isPlaying(); }, 10000)) << "the next recording never started";
+        EXPECT_LT(sinceEnd.elapsed(), 3000) << "from the end of " << name.toStdString() << " to the next start";
+        EXPECT_EQ(big->status(), VexoAVViewStatusPrepared);
+        EXPECT_EQ(playback().currentVideoUrl(), library.urlAt(next));
+        row = next;
+    }
+    EXPECT_EQ(row, 0) << "the end of the last recording wraps to the first";
+    int recordings = 0; // a rear file is played with its front file, never alone
+    for (int each = 0; each < library.rowCount(); ++each) {
+        recordings += library.partnerRow(each) == each - 1 && each > 0 ? 0 : 1;
+    }
+    EXPECT_EQ(played.size(), recordings) << "every recording of the demo card was played";
+
+    // Paused: the viewer waits without using the processor.
+    playback().pauseVideo();
+    QTest::qWait(500);
+    const qint64 cpuBefore = cpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(2000);
+    const double share = double(cpuMs() - cpuBefore) / double(wall.elapsed());
+    EXPECT_LT(share, 0.2) << "share of one processor used while paused";
+}
+
+TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGoes)
+{
+    Utils::RemoveWorkingDirectory(); // nothing converted yet: every choice runs ffmpeg
+    SlowFfmpeg slow(3.0);
+    ASSERT_TRUE(slow.isValid());
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(slow.program()));
+    AppDelegate delegate;
+    delegate.setMainWindowController(controller.get());
+
+    // Four rows chosen quickly, the first still converting.
+    RecordingLibrary &library = *controller->library();
+    ASSERT_GE(library.rowCount(), 4);
+    play(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !slow.runs().isEmpty(); }, 10000));
+    for (int row = 1; row < 4; ++row) {
+        play(row);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    delegate.applicationWillTerminate();
+    EXPECT_LT(clock.elapsed(), 1500) << "quitting waits a moment, not for the conversions";
+    const QString temporary = Utils::WorkingDirectoryLocation() + u"/temp_video"_s;
+    EXPECT_FALSE(QFileInfo::exists(temporary));
+    EXPECT_FALSE(slow.anyAlive());
+    // Longer than one slow run: nothing comes back to fill the folder again.
+    QTest::qWait(4000);
+    EXPECT_FALSE(QFileInfo::exists(temporary));
+    EXPECT_FALSE(slow.anyAlive());
+    // Rows 1 and 2 were superseded before they started (unless one is the newest row's partner,
+    // which that row's conversion reads too).
+    for (int row = 1; row < 3; ++row) {
+        if (library.partnerRow(3) != row) {
+            EXPECT_TRUE(slow.runsMentioning(library.urlAt(row).toLocalFile()).isEmpty())
+                << "superseded before it started: " << library.urlAt(row).fileName().toStdString();
+        }
+    }
+}
+} // namespace

@@ -195,13 +195,15 @@ int QB62RecordingReader::read(QIODevice &device, VexoClipData &track, qsizetype 
             continue;
         }
         const char *code = window.at(p);
-        // "0" and the stream number matched: a mismatch further on resumes after the failing byte.
+        // "0" and the stream number matched. A mismatch further on resumes at the failing byte, which
+        // may itself begin the next code ("0202tx" hides no record); the prefix search passes over it
+        // when it cannot.
         if (code[2] != 't') {
-            p += 3;
+            p += 2;
             continue;
         }
         if (code[3] != 'x') {
-            p += 4;
+            p += 3;
             continue;
         }
         // Past the code and the lowest size byte (the others are 0), then past any NUL run, which

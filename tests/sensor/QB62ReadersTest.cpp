@@ -190,18 +190,31 @@ TEST(QB62RecordingReaderTest, ARecordRunsOnIntoTheBytesThatFollowIt)
     EXPECT_EQ(at(track, 0), (Sample{1, 2, 3}));
 }
 
-TEST(QB62RecordingReaderTest, AMismatchResumesAfterTheFailingByte)
+TEST(QB62RecordingReaderTest, AMismatchResumesAtAFailingByteThatCanStartACode)
 {
-    // "02" then "02tx": the third byte fails, the scan resumes at "2tx" and misses the code.
+    // "02" then "02tx": the third byte fails, and that byte begins the real code.
     VexoClipData track;
-    const QByteArray hidden = bytesOf("RIFF0202tx\x0d\0\0\0gsensor,1,1,1\0"
-                                      "02tx\x2c\0\0\0") +
-                              kFix.toByteArray();
-    EXPECT_EQ(readRecording(hidden, track), 0);
-    const QByteArray seen = bytesOf("RIFF0102tx\x0d\0\0\0gsensor,1,1,1\0"
-                                    "02tx\x2c\0\0\0") +
-                            kFix.toByteArray();
-    EXPECT_EQ(readRecording(seen, track), 10);
+    const QByteArray third =
+        bytesOf("RIFF0202tx\x0e\0\0\0gsensor,1,1,1\0\0") + "02tx" + bytesOf("\x2c\0\0\0") + kFix.toByteArray();
+    ASSERT_EQ(readRecording(third, track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{1, 1, 1}));
+    // "02t" then "02tx": the fourth byte fails, and that byte begins the real code.
+    const QByteArray fourth =
+        bytesOf("RIFF02t02tx\x0e\0\0\0gsensor,2,2,2\0\0") + "02tx" + bytesOf("\x2c\0\0\0") + kFix.toByteArray();
+    ASSERT_EQ(readRecording(fourth, track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{2, 2, 2}));
+    // Every video frame happens to end in "02": no text chunk may be lost behind one.
+    AviWriter avi;
+    avi.beginList("movi");
+    for (int second = 0; second < 2; ++second) {
+        for (int i = 0; i < 10; ++i) {
+            avi.chunk("00dc", QByteArray(QByteArray(40, '\x11') + "02"))
+                .textChunk(2, record(u"gsensor,%1,0,0"_s.arg(i)));
+        }
+        avi.chunk("00dc", QByteArray(QByteArray(40, '\x11') + "02")).textChunk(3, kFix);
+    }
+    ASSERT_EQ(readRecording(avi.bytes(), track), 20);
+    EXPECT_EQ(at(track, 19), (Sample{9, 0, 0}));
 }
 
 TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhole)
@@ -231,7 +244,7 @@ TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
             bytes += "02tx" + QByteArray(1, char(20)) + QByteArray(3 + i * 50, '\0') +
                      u"gsensori,1,%1,%2,-7,64"_s.arg(100 + i).arg(second * 9 - i).toLatin1();
         }
-        bytes += "0303tx03tx\x2c" + QByteArray(3, '\0') +
+        bytes += "0303t03tx\x2c" + QByteArray(3, '\0') +
                  u"GNRMC,1,A,37%1.4567,N,12658.1234,E,%2"_s.arg(10 + second).arg(second).toLatin1();
         if (second == 3) {
             // Video between the seconds: the file is long enough to be read ahead in blocks.

@@ -1,48 +1,19 @@
 #include "RecordingLibrary.h"
 
+#include "RecordingScan.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-bool isRecordingFile(const QFileInfo &entry)
-{
-    const QString extension = entry.suffix().toLower();
-    return extension == u"avi" || extension == u"mp4" || extension == u"mov";
-}
-
 bool hasMp4Extension(const QUrl &file)
 {
     return QFileInfo(file.path()).suffix().toLower() == u"mp4";
-}
-
-// Folders already listed in this scan: a folder linked into itself is listed once, not forever.
-void scan(const QString &directory, bool recursive, QSet<QString> &visited, QList<QUrl> &result)
-{
-    const QString canonical = QFileInfo(directory).canonicalFilePath();
-    if (canonical.isEmpty() || visited.contains(canonical)) {
-        return;
-    }
-    visited.insert(canonical);
-    const QFileInfoList entries =
-        QDir(directory).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isHidden()) {
-            continue;
-        }
-        if (entry.isDir()) {
-            if (recursive) {
-                scan(entry.filePath(), true, visited, result);
-            }
-        } else if (entry.exists() && isRecordingFile(entry)) {
-            result.append(QUrl::fromLocalFile(entry.absoluteFilePath()));
-        }
-    }
 }
 } // namespace
 
@@ -64,8 +35,7 @@ QList<QUrl> RecordingLibrary::getVideoFilesInDirectoryUrl(const QUrl &directory,
     if (!directory.isLocalFile()) {
         return result;
     }
-    QSet<QString> visited;
-    scan(directory.toLocalFile(), enableRecursive, visited, result);
+    RecordingScan(directory.toLocalFile()).scan(directory.toLocalFile(), enableRecursive, result);
     return result;
 }
 
@@ -145,10 +115,13 @@ void RecordingLibrary::refreshVideoFileList()
 {
     m_allVideoFileList.clear();
     if (m_selectedVideoDirectoryUrl.isLocalFile()) {
+        // One scan for the root and the nine folders: a folder reached twice (a category folder
+        // linked to another) is listed once.
         const QDir root(m_selectedVideoDirectoryUrl.toLocalFile());
-        m_allVideoFileList += getVideoFilesInDirectoryUrl(m_selectedVideoDirectoryUrl, false);
+        RecordingScan scan(root.path());
+        scan.scan(root.path(), false, m_allVideoFileList);
         for (const QString &folder : cardFolders()) {
-            m_allVideoFileList += getVideoFilesInDirectoryUrl(QUrl::fromLocalFile(root.filePath(folder)), true);
+            scan.scan(root.filePath(folder), true, m_allVideoFileList);
         }
     }
     applyVideoFileFilter();

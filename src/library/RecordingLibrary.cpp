@@ -17,7 +17,8 @@ bool hasMp4Extension(const QUrl &file)
     return QFileInfo(file.path()).suffix().toLower() == u"mp4";
 }
 
-// The same test on a file name already at hand (no other letter lower-cases to "m", "p" or "4").
+// The same test on a file's location text: its last characters are the name's own (URLs never
+// encode these letters), and no other letter lower-cases to "m", "p" or "4".
 bool hasMp4Extension(QStringView fileName)
 {
     return fileName.endsWith(u".mp4", Qt::CaseInsensitive);

@@ -25,8 +25,10 @@ function(velmora_add_test)
   elseif(ARG_GUI)
     set(label gui)
   endif()
+  # Each test makes its private home and temporary folder (tests/support/TestHome) under the
+  # build tree, never in the system's temporary folder.
   gtest_discover_tests(${ARG_NAME}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${label} TIMEOUT 300)
+    PROPERTIES LABELS ${label} TIMEOUT 300 ENVIRONMENT "TMPDIR=${CMAKE_BINARY_DIR}/test-tmp")
 endfunction()

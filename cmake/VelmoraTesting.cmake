@@ -20,13 +20,19 @@ function(velmora_add_test)
   target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   target_compile_definitions(${ARG_NAME} PRIVATE VELMORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   set(label unit)
+  if(NOT ARG_DISPLAY AND NOT ARG_GUI)
+    # QtCore-only programs: the target velmora_unit_tests builds them alone (the sanitizer run).
+    set_property(GLOBAL APPEND PROPERTY VELMORA_UNIT_TEST_PROGRAMS ${ARG_NAME})
+  endif()
   if(ARG_DISPLAY)
     set(label display)
   elseif(ARG_GUI)
     set(label gui)
   endif()
+  # Each test makes its private home and temporary folder (tests/support/TestHome) under the
+  # build tree, never in the system's temporary folder.
   gtest_discover_tests(${ARG_NAME}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS ${label} TIMEOUT 300)
+    PROPERTIES LABELS ${label} TIMEOUT 300 ENVIRONMENT "TMPDIR=${CMAKE_BINARY_DIR}/test-tmp")
 endfunction()

@@ -40,6 +40,15 @@ int main(int argc, char **argv)
         .beginRiffPart()
         .textChunk(2, "gsensor,1,2,3")
         .textChunk(2, "GNRMC,1,V,0,N,0,E,0");
+    // Video frames ending in "02" before text chunks, and records without a NUL before the next chunk.
+    AviWriter edges;
+    edges.beginList("movi")
+        .chunk("00dc", QByteArray(QByteArray(20, '\x11') + "02"))
+        .textChunk(2, "gsensor,1,2,50")
+        .chunk("00dc", QByteArray(QByteArray(20, '\x11') + "02"))
+        .textChunk(2, "gsensori,1,1024,512,-256,64")
+        .chunk("00dc", QByteArray(15, '\0'))
+        .textChunk(3, fix);
     AviWriter legacy;
     legacy.beginList("hdrl").chunk("avih", QByteArray(8, '\0')).endList().beginList("movi");
     legacy.textChunk(2, AviWriter::accelerationRecord(128, 0, 255))
@@ -55,7 +64,8 @@ int main(int argc, char **argv)
         {2100, 2200, u"CAR,1,2,3"_s},
         {3100, 3200, u"dummy"_s},
         {3601000, 3601100, QString::fromLatin1(fix)}};
-    const bool ok = write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"legacy.avi"_s, legacy.bytes()) &&
+    const bool ok = write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"qb62-edges.avi"_s, edges.bytes()) &&
+                    write(dir, u"legacy.avi"_s, legacy.bytes()) &&
                     write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
                     write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) &&
                     write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));

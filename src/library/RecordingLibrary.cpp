@@ -1,50 +1,28 @@
 #include "RecordingLibrary.h"
 
 #include "core/PartnerName.h"
+#include "RecordingScan.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-bool isRecordingFile(const QFileInfo &entry)
-{
-    const QString extension = entry.suffix().toLower();
-    return extension == u"avi" || extension == u"mp4" || extension == u"mov";
-}
-
 bool hasMp4Extension(const QUrl &file)
 {
     return QFileInfo(file.path()).suffix().toLower() == u"mp4";
 }
 
-// Folders already listed in this scan: a folder linked into itself is listed once, not forever.
-void scan(const QString &directory, bool recursive, QSet<QString> &visited, QList<QUrl> &result)
+// The same test on a file's location text: its last characters are the name's own (URLs never
+// encode these letters), and no other letter lower-cases to "m", "p" or "4".
+bool hasMp4Extension(QStringView fileName)
 {
-    const QString canonical = QFileInfo(directory).canonicalFilePath();
-    if (canonical.isEmpty() || visited.contains(canonical)) {
-        return;
-    }
-    visited.insert(canonical);
-    const QFileInfoList entries =
-        QDir(directory).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
-    for (const QFileInfo &entry : entries) {
-        if (entry.isHidden()) {
-            continue;
-        }
-        if (entry.isDir()) {
-            if (recursive) {
-                scan(entry.filePath(), true, visited, result);
-            }
-        } else if (entry.exists() && isRecordingFile(entry)) {
-            result.append(QUrl::fromLocalFile(entry.absoluteFilePath()));
-        }
-    }
+    return fileName.endsWith(u".mp4", Qt::CaseInsensitive);
 }
 } // namespace
 
@@ -66,13 +44,15 @@ QList<QUrl> RecordingLibrary::getVideoFilesInDirectoryUrl(const QUrl &directory,
     if (!directory.isLocalFile()) {
         return result;
     }
-    QSet<QString> visited;
-    scan(directory.toLocalFile(), enableRecursive, visited, result);
+    RecordingScan(directory.toLocalFile()).scan(directory.toLocalFile(), enableRecursive, result);
     return result;
 }
 
 bool RecordingLibrary::passesFilter(const QUrl &file, uint filter)
 {
+    if (filter < AlwaysFiles || filter > ManualFiles) {
+        return true;
+    }
     const QString path = file.path();
     switch (filter) {
     case AlwaysFiles:
@@ -142,10 +122,13 @@ void RecordingLibrary::refreshVideoFileList()
 {
     m_allVideoFileList.clear();
     if (m_selectedVideoDirectoryUrl.isLocalFile()) {
+        // One scan for the root and the nine folders: a folder reached twice (a category folder
+        // linked to another) is listed once.
         const QDir root(m_selectedVideoDirectoryUrl.toLocalFile());
-        m_allVideoFileList += getVideoFilesInDirectoryUrl(m_selectedVideoDirectoryUrl, false);
+        RecordingScan scan(root.path());
+        scan.scan(root.path(), false, m_allVideoFileList);
         for (const QString &folder : cardFolders()) {
-            m_allVideoFileList += getVideoFilesInDirectoryUrl(QUrl::fromLocalFile(root.filePath(folder)), true);
+            scan.scan(root.filePath(folder), true, m_allVideoFileList);
         }
     }
     applyVideoFileFilter();
@@ -165,13 +148,40 @@ void RecordingLibrary::setVideoFileFilter(uint index)
 void RecordingLibrary::applyVideoFileFilter()
 {
     beginResetModel();
-    m_filteredVideoFileList.clear();
-    for (const QUrl &file : std::as_const(m_allVideoFileList)) {
+    // The sort keys of sortsBefore(), and the location text the partner rule compares, computed
+    // once per file rather than once per comparison.
+    struct Key
+    {
+        bool saved;
+        QString name;
+        QString location;
+        qsizetype index;
+    };
+    std::vector<Key> keys;
+    keys.reserve(std::size_t(m_allVideoFileList.size()));
+    for (qsizetype i = 0; i < m_allVideoFileList.size(); ++i) {
+        const QUrl &file = m_allVideoFileList.at(i);
         if (passesFilter(file, m_videoFileFilterGroupA)) {
-            m_filteredVideoFileList.append(file);
+            QString location = file.toString();
+            const bool saved = location.contains(u"Saved_Videos"_s);
+            keys.push_back({saved, file.fileName(), std::move(location), i});
         }
     }
-    std::stable_sort(m_filteredVideoFileList.begin(), m_filteredVideoFileList.end(), &RecordingLibrary::sortsBefore);
+    std::stable_sort(keys.begin(), keys.end(), [](const Key &a, const Key &b) {
+        if (a.saved != b.saved) {
+            return a.saved;
+        }
+        return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
+    });
+    m_filteredVideoFileList.clear();
+    m_filteredVideoFileList.reserve(qsizetype(keys.size()));
+    QStringList locations;
+    locations.reserve(qsizetype(keys.size()));
+    for (Key &key : keys) {
+        m_filteredVideoFileList.append(m_allVideoFileList.at(key.index));
+        locations.append(std::move(key.location));
+    }
+    findPartners(locations);
     endResetModel();
 }
 
@@ -182,18 +192,31 @@ QUrl RecordingLibrary::urlAt(int row) const
 
 int RecordingLibrary::partnerRow(int row) const
 {
-    const QUrl file = urlAt(row);
-    if (file.isEmpty()) {
-        return -1;
+    return row >= 0 && row < m_partnerRows.size() ? m_partnerRows.at(row) : -1;
+}
+
+void RecordingLibrary::findPartners(const QStringList &locations)
+{
+    // Partners sort next to each other, so one pass over the rows finds them all: arePartners()
+    // with each row's partner string made once. The row after wins over the row before.
+    const qsizetype count = locations.size();
+    QList<bool> mp4(count);
+    for (qsizetype row = 0; row < count; ++row) {
+        mp4[row] = hasMp4Extension(QStringView(locations.at(row)));
     }
-    // Partners sort next to each other; the row after wins over the row before.
-    for (int candidate : {row + 1, row - 1}) {
-        if (candidate >= 0 && candidate < m_filteredVideoFileList.size() &&
-            arePartners(file, m_filteredVideoFileList.at(candidate))) {
-            return candidate;
+    m_partnerRows.fill(-1, count);
+    for (qsizetype row = 0; row < count; ++row) {
+        if (!mp4.at(row)) {
+            continue;
+        }
+        const QString partner = partnerString(locations.at(row));
+        for (const qsizetype candidate : {row + 1, row - 1}) {
+            if (candidate >= 0 && candidate < count && mp4.at(candidate) && locations.at(candidate) == partner) {
+                m_partnerRows[row] = int(candidate);
+                break;
+            }
         }
     }
-    return -1;
 }
 
 QUrl RecordingLibrary::takeBigVideoURL(int row, bool isVideoSwitched) const
@@ -256,6 +279,12 @@ bool RecordingLibrary::removeFileAt(int row)
     beginResetModel();
     m_filteredVideoFileList.removeAt(row);
     m_allVideoFileList.removeAll(file);
+    QStringList locations;
+    locations.reserve(m_filteredVideoFileList.size());
+    for (const QUrl &url : std::as_const(m_filteredVideoFileList)) {
+        locations.append(url.toString());
+    }
+    findPartners(locations);
     endResetModel();
     return true;
 }

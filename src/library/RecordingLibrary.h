@@ -88,8 +88,14 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    // Fills m_partnerRows for the filtered list, whose location texts (absolute URL strings) are
+    // LOCATIONS.
+    void findPartners(const QStringList &locations);
+
     QUrl m_selectedVideoDirectoryUrl;
     QList<QUrl> m_allVideoFileList;
     QList<QUrl> m_filteredVideoFileList;
+    // Each filtered row's partner row, or -1.
+    QList<int> m_partnerRows;
     uint m_videoFileFilterGroupA = AllFiles;
 };

@@ -8,8 +8,10 @@
 #include "VexoClipData.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #if defined(__x86_64__)
@@ -195,21 +197,30 @@ int QB62RecordingReader::read(QIODevice &device, VexoClipData &track, qsizetype 
             continue;
         }
         const char *code = window.at(p);
-        // "0" and the stream number matched: a mismatch further on resumes after the failing byte.
+        // "0" and the stream number matched. A mismatch further on resumes at the failing byte, which
+        // may itself begin the next code ("0202tx" hides no record); the prefix search passes over it
+        // when it cannot.
         if (code[2] != 't') {
-            p += 3;
+            p += 2;
             continue;
         }
         if (code[3] != 'x') {
-            p += 4;
+            p += 3;
             continue;
         }
-        // Past the code and the lowest size byte (the others are 0), then past any NUL run, which
-        // may span many windows.
+        // The record lies inside its chunk: the payload follows the 4-byte size (below 256 in these
+        // chunks) and ends where the size says, so a record without a NUL never runs into the next
+        // chunk's code. A size cut off by the end of the data bounds nothing.
+        qint64 payloadEnd = std::numeric_limits<qint64>::max();
+        if (window.ensure(p, 8) == 8) {
+            payloadEnd = p + 8 + qFromLittleEndian<quint32>(window.at(p + 4));
+        }
+        // Past the code and the lowest size byte (the others are 0), then past any NUL run up to the
+        // end of the payload.
         qint64 q = p + 5;
-        while (window.ensure(q, 1) == 1) {
+        while (q < payloadEnd && window.ensure(q, 1) == 1) {
             const char *start = window.at(q);
-            const char *stop = window.at(window.end());
+            const char *stop = window.at(qMin(window.end(), payloadEnd));
             const char *c = start;
             while (c != stop && *c == '\0') {
                 ++c;
@@ -219,7 +230,12 @@ int QB62RecordingReader::read(QIODevice &device, VexoClipData &track, qsizetype 
                 break;
             }
         }
-        const qsizetype available = window.ensure(q, kMaxRecordBytes);
+        if (q >= payloadEnd) {
+            // An empty payload: the next chunk starts right here.
+            p = payloadEnd;
+            continue;
+        }
+        const qsizetype available = qsizetype(qMin<qint64>(window.ensure(q, kMaxRecordBytes), payloadEnd - q));
         const char *recordStart = window.at(q);
         const auto *nul = static_cast<const char *>(std::memchr(recordStart, '\0', std::size_t(available)));
         const qsizetype length = nul ? qsizetype(nul - recordStart) : available;

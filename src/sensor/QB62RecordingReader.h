@@ -14,7 +14,8 @@ class VexoClipData;
 class QB62RecordingReader
 {
 public:
-    // The most text taken for one record.
+    // The most text taken for one record. A record also ends at a NUL and where its chunk's size
+    // says the payload ends.
     static constexpr int kMaxRecordBytes = 119;
     // The size of one read from the file: large enough that handing blocks between the threads
     // costs little, small enough that four of them are a few megabytes.

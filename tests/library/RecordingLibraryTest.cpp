@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -229,5 +232,146 @@ TEST_F(RecordingNavigationTest, PreviousLandsOnTheFrontFileOfThePreviousPair)
     EXPECT_EQ(library.previousRow(2), 0) << "B.avi back to A_F, the front of the pair before it";
     EXPECT_EQ(library.previousRow(3), 2);
     EXPECT_EQ(library.previousRow(4), 3) << "the rear file's own front partner";
+}
+} // namespace
+
+namespace {
+// The list as a plain, obviously faithful reading of the rules gives it: every folder listed with
+// QDir, keys computed inside the comparator, partners looked up row by row.
+struct ReferenceRow
+{
+    QString path;
+    int partner;
+    RecordingLibrary::RowColor color;
+};
+
+void referenceScan(const QString &directory, bool recursive, QList<QUrl> &result)
+{
+    const QFileInfoList entries =
+        QDir(directory).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isHidden()) {
+            continue;
+        }
+        if (entry.isDir()) {
+            if (recursive) {
+                referenceScan(entry.filePath(), true, result);
+            }
+        } else if (const QString suffix = entry.suffix().toLower();
+                   suffix == u"avi"_s || suffix == u"mp4"_s || suffix == u"mov"_s) {
+            result.append(QUrl::fromLocalFile(entry.absoluteFilePath()));
+        }
+    }
+}
+
+QList<ReferenceRow> referenceList(const QString &root, uint filter)
+{
+    QList<QUrl> all;
+    referenceScan(root, false, all);
+    for (const QString &folder : RecordingLibrary::cardFolders()) {
+        referenceScan(QDir(root).filePath(folder), true, all);
+    }
+    QList<QUrl> rows;
+    for (const QUrl &file : std::as_const(all)) {
+        if (RecordingLibrary::passesFilter(file, filter)) {
+            rows.append(file);
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), &RecordingLibrary::sortsBefore);
+    QList<ReferenceRow> result;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        int partner = -1;
+        if (row + 1 < rows.size() && RecordingLibrary::arePartners(rows.at(row), rows.at(row + 1))) {
+            partner = int(row + 1);
+        } else if (row > 0 && RecordingLibrary::arePartners(rows.at(row), rows.at(row - 1))) {
+            partner = int(row - 1);
+        }
+        result.append({rows.at(row).toLocalFile(), partner, RecordingLibrary::rowColor(rows.at(row))});
+    }
+    return result;
+}
+
+QList<ReferenceRow> listed(RecordingLibrary &library)
+{
+    QList<ReferenceRow> result;
+    for (int row = 0; row < library.rowCount(); ++row) {
+        const QModelIndex index = library.index(row);
+        result.append({index.data(RecordingLibrary::FileUrlRole).toUrl().toLocalFile(), library.partnerRow(row),
+                       RecordingLibrary::RowColor(index.data(RecordingLibrary::RowColorRole).toInt())});
+        EXPECT_EQ(index.data().toString(), QFileInfo(result.last().path).fileName());
+    }
+    return result;
+}
+
+TEST_F(RecordingLibraryTest, ListsGeneratedCardsExactlyAsTheRulesRead)
+{
+    // Many files whose order, pairing and colour hang on details: equal names in several folders
+    // (ties keep the scan order), pairs split across folders, names with "F." inside, lower-case
+    // letters, case variants of the extensions, names that sort around "Saved_Videos", look-alike
+    // folder names, spaces and non-ASCII text that URLs encode.
+    const QStringList folders = {u""_s,
+                                 u"cont_rec"_s,
+                                 u"cont_rec/2026 12 07"_s,
+                                 u"cont_rec/d/e/f"_s,
+                                 u"motion_rec"_s,
+                                 u"evt_rec/sos_rec"_s,
+                                 u"manual_rec"_s,
+                                 u"parking_rec/x option_rec"_s,
+                                 u"motion_timelapse_rec"_s,
+                                 u"Saved_Videos"_s,
+                                 u"Saved_Videos/inner"_s,
+                                 u"option_rec"_s,
+                                 u"sos_rec/주행"_s,
+                                 u"sos_rec"_s,
+                                 u"elsewhere"_s};
+    const QStringList stems = {u"20261207_081500_"_s, u"A"_s,    u"a"_s,    u"F.x_"_s,
+                               u"Saved_Videos_"_s,    u"z 1_"_s, u"주행_"_s};
+    const QStringList endings = {u"F.mp4"_s, u"R.mp4"_s, u"F.MP4"_s, u"R.Mp4"_s, u"f.mp4"_s,
+                                 u"F.avi"_s, u"R.avi"_s, u"F.mov"_s, u".mkv"_s,  u"F_BC.mp4"_s};
+    std::uint32_t state = 7;
+    const auto next = [&state](std::uint32_t bound) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % bound;
+    };
+    for (int i = 0; i < 600; ++i) {
+        const QString folder = folders.at(next(std::uint32_t(folders.size())));
+        const QString name = stems.at(next(std::uint32_t(stems.size()))) + QString::number(next(40)) +
+                             endings.at(next(std::uint32_t(endings.size())));
+        touch(folder.isEmpty() ? name : folder + u'/' + name);
+        if (name.contains(u"F."_s) && next(3) != 0) {
+            // Most front files get their rear partner beside them.
+            QString rear = name;
+            touch(folder.isEmpty() ? rear.replace(u"F."_s, u"R."_s) : folder + u'/' + rear.replace(u"F."_s, u"R."_s));
+        }
+    }
+    for (const QString &root : QStringList{card.path(), card.path() + u"/"_s, card.path() + u"/cont_rec/.."_s}) {
+        for (uint filter = 0; filter <= 5; ++filter) {
+            library.setVideoFileFilter(filter);
+            library.refreshVideoFileListWithURL(QUrl::fromLocalFile(root));
+            const QList<ReferenceRow> expected = referenceList(root, filter);
+            const QList<ReferenceRow> actual = listed(library);
+            ASSERT_EQ(actual.size(), expected.size()) << root.toStdString() << " filter " << filter;
+            int pairs = 0;
+            for (qsizetype row = 0; row < expected.size(); ++row) {
+                EXPECT_EQ(actual.at(row).path, expected.at(row).path) << row;
+                EXPECT_EQ(actual.at(row).partner, expected.at(row).partner) << row;
+                EXPECT_EQ(actual.at(row).color, expected.at(row).color) << row;
+                pairs += expected.at(row).partner >= 0 ? 1 : 0;
+            }
+            if (filter == RecordingLibrary::AllFiles) {
+                EXPECT_GT(pairs, 40) << "the generated card has many pairs";
+            }
+        }
+    }
+    // Deleting a row keeps the pairs of the rows that move up.
+    library.setVideoFileFilter(RecordingLibrary::AllFiles);
+    library.refreshVideoFileListWithURL(QUrl::fromLocalFile(card.path()));
+    ASSERT_TRUE(library.removeFileAt(3));
+    const QList<ReferenceRow> expected = referenceList(card.path(), RecordingLibrary::AllFiles);
+    const QList<ReferenceRow> actual = listed(library);
+    ASSERT_EQ(actual.size(), expected.size());
+    for (qsizetype row = 0; row < expected.size(); ++row) {
+        EXPECT_EQ(actual.at(row).partner, expected.at(row).partner) << row;
+    }
 }
 } // namespace

@@ -173,35 +173,62 @@ TEST(QB62RecordingReaderTest, TheOlderCamerasSentencesAreNotThisFormat)
     EXPECT_EQ(readRecording(avi.bytes(), track), 0);
 }
 
-TEST(QB62RecordingReaderTest, ARecordRunsOnIntoTheBytesThatFollowIt)
+TEST(QB62RecordingReaderTest, ARecordEndsWithItsChunk)
 {
-    // An even-sized record has no pad byte: the next chunk's header follows directly, and the
-    // last field's first three characters are all that count.
+    // An even-sized record has no pad byte: the next chunk's code follows directly and is not part
+    // of the record's last field.
     AviWriter avi;
+    avi.textChunk(2, "gsensor,1,2,50").chunk("00dc", QByteArray(16, '\x11'));
     avi.textChunk(2, "gsensor,1,2,30").textChunk(2, "gsensor,4,5,6").textChunk(2, kFix);
     VexoClipData track;
     ASSERT_EQ(readRecording(avi.bytes(), track), 10);
-    EXPECT_EQ(at(track, 0), (Sample{1, 2, 300}));
+    EXPECT_EQ(at(track, 0), (Sample{1, 2, 50}));
+    EXPECT_EQ(at(track, 4), (Sample{1, 2, 30}));
     EXPECT_EQ(at(track, 9), (Sample{4, 5, 6}));
+    // Within its chunk the last field still counts its first three characters only.
+    AviWriter long9800;
+    long9800.textChunk(2, "gsensor,12,-5,9800").textChunk(2, kFix);
+    ASSERT_EQ(readRecording(long9800.bytes(), track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{12, -5, 980}));
     // A text that is cut to 119 bytes keeps what it has.
     AviWriter longText;
     longText.textChunk(2, QByteArray("gsensor,1,2,3," + QByteArray(150, 'a'))).textChunk(2, kFix);
     ASSERT_EQ(readRecording(longText.bytes(), track), 10);
     EXPECT_EQ(at(track, 0), (Sample{1, 2, 3}));
+    // A size that claims less than the text cuts the record; an empty payload holds none, and the
+    // code right after it is still found.
+    const QByteArray cut = bytesOf("02tx\x0c\0\0\0gsensor,7,8,9\0") + "03tx" + bytesOf("\0\0\0\0") + "02tx" +
+                           bytesOf("\x0d\0\0\0gsensor,3,3,3\0") + "03tx" + bytesOf("\x2c\0\0\0") + kFix.toByteArray();
+    ASSERT_EQ(readRecording(cut, track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{7, 8, 0})) << "the size ends the record after \"gsensor,7,8,\"";
+    EXPECT_EQ(at(track, 9), (Sample{3, 3, 3}));
 }
 
-TEST(QB62RecordingReaderTest, AMismatchResumesAfterTheFailingByte)
+TEST(QB62RecordingReaderTest, AMismatchResumesAtAFailingByteThatCanStartACode)
 {
-    // "02" then "02tx": the third byte fails, the scan resumes at "2tx" and misses the code.
+    // "02" then "02tx": the third byte fails, and that byte begins the real code.
     VexoClipData track;
-    const QByteArray hidden = bytesOf("RIFF0202tx\x0d\0\0\0gsensor,1,1,1\0"
-                                      "02tx\x2c\0\0\0") +
-                              kFix.toByteArray();
-    EXPECT_EQ(readRecording(hidden, track), 0);
-    const QByteArray seen = bytesOf("RIFF0102tx\x0d\0\0\0gsensor,1,1,1\0"
-                                    "02tx\x2c\0\0\0") +
-                            kFix.toByteArray();
-    EXPECT_EQ(readRecording(seen, track), 10);
+    const QByteArray third =
+        bytesOf("RIFF0202tx\x0e\0\0\0gsensor,1,1,1\0\0") + "02tx" + bytesOf("\x2c\0\0\0") + kFix.toByteArray();
+    ASSERT_EQ(readRecording(third, track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{1, 1, 1}));
+    // "02t" then "02tx": the fourth byte fails, and that byte begins the real code.
+    const QByteArray fourth =
+        bytesOf("RIFF02t02tx\x0e\0\0\0gsensor,2,2,2\0\0") + "02tx" + bytesOf("\x2c\0\0\0") + kFix.toByteArray();
+    ASSERT_EQ(readRecording(fourth, track), 10);
+    EXPECT_EQ(at(track, 0), (Sample{2, 2, 2}));
+    // Every video frame happens to end in "02": no text chunk may be lost behind one.
+    AviWriter avi;
+    avi.beginList("movi");
+    for (int second = 0; second < 2; ++second) {
+        for (int i = 0; i < 10; ++i) {
+            avi.chunk("00dc", QByteArray(QByteArray(40, '\x11') + "02"))
+                .textChunk(2, record(u"gsensor,%1,0,0"_s.arg(i)));
+        }
+        avi.chunk("00dc", QByteArray(QByteArray(40, '\x11') + "02")).textChunk(3, kFix);
+    }
+    ASSERT_EQ(readRecording(avi.bytes(), track), 20);
+    EXPECT_EQ(at(track, 19), (Sample{9, 0, 0}));
 }
 
 TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhole)
@@ -210,9 +237,10 @@ TEST(QB62RecordingReaderTest, RecordsStraddlingAWindowEdgeAndLongNulRunsReadWhol
     for (const qsizetype codeAt : {window - 2, window - 4, window - 8, window - 20, window + 3}) {
         QByteArray bytes(codeAt, '\x07');
         bytes += QByteArray("02tx\x0d\0\0\0", 8) + "gsensor,3,4,5" + QByteArray(1, '\0');
-        // A NUL run of nine windows between the code and the record (long enough that the file is
-        // read ahead on a helper thread).
-        bytes += QByteArray("03tx\x2d\0\0\0", 8) + QByteArray(9 * window, '\0') + kFix.toByteArray();
+        // A NUL run of nine windows before the next chunk (long enough that the file is read ahead on
+        // a helper thread), and NULs at the start of a payload.
+        bytes += QByteArray(9 * window, '\0');
+        bytes += QByteArray("03tx\x3d\0\0\0", 8) + QByteArray(16, '\0') + kFix.toByteArray();
         VexoClipData track;
         ASSERT_EQ(readRecording(bytes, track), 10) << codeAt;
         EXPECT_EQ(at(track, 0), (Sample{3, 4, 5}));
@@ -228,10 +256,10 @@ TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
     for (int second = 0; second < 8; ++second) {
         for (int i = 0; i < 7; ++i) {
             bytes += QByteArray(37 * i + second, char(0x30 + i));
-            bytes += "02tx" + QByteArray(1, char(20)) + QByteArray(3 + i * 50, '\0') +
-                     u"gsensori,1,%1,%2,-7,64"_s.arg(100 + i).arg(second * 9 - i).toLatin1();
+            const QByteArray text = u"gsensori,1,%1,%2,-7,64"_s.arg(100 + i).arg(second * 9 - i).toLatin1();
+            bytes += "02tx" + QByteArray(1, char(i * 30 + text.size())) + QByteArray(3 + i * 30, '\0') + text;
         }
-        bytes += "0303tx03tx\x2c" + QByteArray(3, '\0') +
+        bytes += "0303t03tx\x2c" + QByteArray(3, '\0') +
                  u"GNRMC,1,A,37%1.4567,N,12658.1234,E,%2"_s.arg(10 + second).arg(second).toLatin1();
         if (second == 3) {
             // Video between the seconds: the file is long enough to be read ahead in blocks.

@@ -1,6 +1,8 @@
+#include "TestHome.h"
 #include "TestSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #ifdef VELMORA_TEST_GUI
 #include "map/WebEngineEnvironment.h"
 
@@ -9,8 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    // Before anything (Qt, the web engine, fontconfig) reads where the home and temporary folder are.
+    const TestHome home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot make the test's private folder under %s\n", qPrintable(QDir::tempPath()));
+        return 1;
+    }
 #ifdef VELMORA_TEST_GUI
     WebEngineEnvironment::prepare();
     // Widget tests draw offscreen; only those built as display tests use the (virtual) X server.

@@ -5,6 +5,7 @@
 #include "ConvertCommand.h"
 #include "DemoCardCommand.h"
 #include "ExportCommand.h"
+#include "IniCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 #include "RecordCommand.h"
@@ -37,6 +38,9 @@ constexpr Command kCommands[] = {
     {u"record", &RecordCommand::run,
      u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
+    {u"ini", &IniCommand::run,
+     u"ini show ROOT   the QF27 settings editor's controls and the file's lines for a card folder\n"
+     u"       velmora-cli ini save ROOT NAME=VALUE...   set controls by outlet name, then OK (writes the card)"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
     {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},

@@ -43,7 +43,8 @@ constexpr Command kCommands[] = {
      u"       velmora-cli ini save ROOT NAME=VALUE...   set controls by outlet name, then OK (writes the card)"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
-    {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},
+    {u"democard", &DemoCardCommand::run,
+     u"democard DIR [--camera QB62|QF27]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

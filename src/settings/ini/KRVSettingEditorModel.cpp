@@ -525,6 +525,32 @@ void KRVSettingEditorModel::securityLEDRadioGroupTouched(int row)
     Q_EMIT changed();
 }
 
+const QMap<QString, int> &KRVSettingEditorModel::radioGroupCellCounts()
+{
+    return radioGroupSizes();
+}
+
+bool KRVSettingEditorModel::radioGroupTouched(const QString &outlet, int index)
+{
+    using Action = void (KRVSettingEditorModel::*)(int);
+    static const QMap<QString, Action> actions{
+        {u"memoryPartitionRadioGroup"_s, &KRVSettingEditorModel::memoryPartitionRadioGroupTouched},
+        {u"parkingModeRadioGroup"_s, &KRVSettingEditorModel::parkingModeRadioGroupTouched},
+        {u"parkingModeVoltageRadioGroup"_s, &KRVSettingEditorModel::parkingModeVoltageRadioGroupTouched},
+        {u"languageRadioGroup"_s, &KRVSettingEditorModel::languageRadioGroupTouched},
+        {u"dstRadioGroup"_s, &KRVSettingEditorModel::dstRadioGroupTouched},
+        {u"voiceRecordRadioGroup"_s, &KRVSettingEditorModel::voiceRecordRadioGroupTouched},
+        {u"voiceGuidanceRadioGroup"_s, &KRVSettingEditorModel::voiceGuidanceRadioGroupTouched},
+        {u"speedUnitRadioGroup"_s, &KRVSettingEditorModel::speedUnitRadioGroupTouched},
+        {u"securityLEDRadioGroup"_s, &KRVSettingEditorModel::securityLEDRadioGroupTouched}};
+    const Action action = actions.value(outlet, nullptr);
+    if (action == nullptr) {
+        return false;
+    }
+    (this->*action)(index);
+    return true;
+}
+
 void KRVSettingEditorModel::sliderMoved(const QString &outlet, int value)
 {
     if (slider(outlet) == nullptr) {
@@ -644,19 +670,9 @@ QString KRVSettingEditorModel::applyPosition(const QString &outlet, const QStrin
         if (!isNumber || number < 0 || number >= count) {
             return outlet + u" takes 0 to "_s + QString::number(count - 1);
         }
-        using Action = void (KRVSettingEditorModel::*)(int);
-        static const QMap<QString, Action> actions{
-            {u"memoryPartitionRadioGroup"_s, &KRVSettingEditorModel::memoryPartitionRadioGroupTouched},
-            {u"parkingModeRadioGroup"_s, &KRVSettingEditorModel::parkingModeRadioGroupTouched},
-            {u"parkingModeVoltageRadioGroup"_s, &KRVSettingEditorModel::parkingModeVoltageRadioGroupTouched},
-            {u"languageRadioGroup"_s, &KRVSettingEditorModel::languageRadioGroupTouched},
-            {u"timeZoneComboBox"_s, &KRVSettingEditorModel::timeZoneComboBoxChanged},
-            {u"dstRadioGroup"_s, &KRVSettingEditorModel::dstRadioGroupTouched},
-            {u"voiceRecordRadioGroup"_s, &KRVSettingEditorModel::voiceRecordRadioGroupTouched},
-            {u"voiceGuidanceRadioGroup"_s, &KRVSettingEditorModel::voiceGuidanceRadioGroupTouched},
-            {u"speedUnitRadioGroup"_s, &KRVSettingEditorModel::speedUnitRadioGroupTouched},
-            {u"securityLEDRadioGroup"_s, &KRVSettingEditorModel::securityLEDRadioGroupTouched}};
-        (this->*actions.value(outlet))(number);
+        if (!radioGroupTouched(outlet, number)) {
+            timeZoneComboBoxChanged(number);
+        }
         return {};
     }
     if (const Slider *entry = slider(outlet)) {

@@ -54,6 +54,8 @@ public:
     static int snapSliderValue(const QString &outlet, int value);
 
     static const QStringList &sliderOutlets();
+    // The radio groups by outlet, with their number of cells.
+    static const QMap<QString, int> &radioGroupCellCounts();
 
     explicit KRVSettingEditorModel(std::shared_ptr<KRVSettingManager> manager, QObject *parent = nullptr);
     ~KRVSettingEditorModel() override;
@@ -88,6 +90,8 @@ public:
     void voiceGuidanceRadioGroupTouched(int row);
     void speedUnitRadioGroupTouched(int row);
     void securityLEDRadioGroupTouched(int row);
+    // The action of the radio group OUTLET with INDEX selected; false for no such group.
+    bool radioGroupTouched(const QString &outlet, int index);
 
     // A slider moved to VALUE (by the pointer or the keyboard): the control shows it; the line is
     // written only while the pointer is over that slider.

@@ -6,6 +6,7 @@
 #include "DemoCardCommand.h"
 #include "EditorCommand.h"
 #include "ExportCommand.h"
+#include "IniCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
 #include "RecordCommand.h"
@@ -42,11 +43,15 @@ constexpr Command kCommands[] = {
     {u"editor", &EditorCommand::run,
      u"editor show ROOT [--model T]   the settings screen's controls for a card, as JSON\n"
      u"       velmora-cli editor save ROOT [--model T] NAME=VALUE...   set controls as on screen, then OK"},
+    {u"ini", &IniCommand::run,
+     u"ini show ROOT   the QF27 settings editor's controls and the file's lines for a card folder\n"
+     u"       velmora-cli ini save ROOT NAME=VALUE...   set controls by outlet name, then OK (writes the card)"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
     {u"snapshot", &SnapshotCommand::run,
      u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
-    {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},
+    {u"democard", &DemoCardCommand::run,
+     u"democard DIR [--camera QB62|QF27]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

@@ -1,6 +1,7 @@
 #include "DemoCard.h"
 
 #include "DemoDrive.h"
+#include "core/AppResources.h"
 #include "core/AtomicFileWriter.h"
 
 #include "export/FfmpegRunner.h"
@@ -275,9 +276,20 @@ void writeSettings(const QString &root)
     writeAll(QDir(root).filePath(u"SETTING/lang/ver.dat"_s),
              "# Firmware Version:" + QByteArray(DemoCard::Version) + "\n# Language ISO Code:en fr ja pt ko\n");
 }
+// The QF27 camera's factory settings with this card's firmware version, a partition of no preset
+// and a voltage between the choices, so the editor's reading rules show on first opening.
+void writeQF27Settings(const QString &root)
+{
+    QByteArray text = readAll(AppResources::pathForResource(u"default_QF27"_s, u"cfg"_s));
+    text.replace("version=1.00\r\n", QByteArray("version=" + QByteArray(DemoCard::QF27Version) + "\r\n"));
+    text.replace("const=60\r\n", "const=50\r\n");
+    text.replace("power_off_vlt=12000\r\n", "power_off_vlt=11850\r\n");
+    text.replace("local_time=-8.000000\r\n", "local_time=9.500000\r\n");
+    writeAll(QDir(root).filePath(u"SETTING/blackbox.cfg"_s), text);
+}
 } // namespace
 
-DemoCard::Result DemoCard::generate(const QString &root)
+DemoCard::Result DemoCard::generate(const QString &root, Camera camera)
 {
     Result result;
     const QFileInfo target(root);
@@ -317,7 +329,11 @@ DemoCard::Result DemoCard::generate(const QString &root)
             throw Failure{error};
         }
         result.recordings.append({saved, u"saved-copy"_s, event.samples, event.positions});
-        writeSettings(card);
+        if (camera == Camera::QF27) {
+            writeQF27Settings(card);
+        } else {
+            writeSettings(card);
+        }
     } catch (const Failure &failure) {
         result.recordings.clear();
         result.error = failure.message;

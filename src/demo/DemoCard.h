@@ -16,6 +16,8 @@
 //   sos_rec/20261207_081700_SOS.mp4           an emergency recording of the front camera alone
 //   Saved_Videos/20261207_081600_EVT.avi      a copy the user saved
 //   SETTING/setup.cfg, SETTING/lang/ver.dat
+// The QF27 variant has the same recordings and the QF27 camera's text settings file,
+// SETTING/blackbox.cfg, instead of the record and the language list.
 class DemoCard
 {
 public:
@@ -34,12 +36,20 @@ public:
         QList<Recording> recordings;
     };
 
+    enum class Camera
+    {
+        QB62,
+        QF27
+    };
+
     static constexpr int Seconds = 15;
     static constexpr int FirmwareMinor = 21;
     static inline const char *Version = "1.04.21";
     static inline const char *ModelName = "QB62";
+    static inline const char *QF27Version = "2.03";
+    static inline const char *QF27ModelName = "QF27";
 
     // Writes the card into the folder ROOT, which must not exist or be empty. The card is built
     // beside it and moved into place when complete, so an interrupted run leaves no half card.
-    static Result generate(const QString &root);
+    static Result generate(const QString &root, Camera camera = Camera::QB62);
 };

@@ -1,0 +1,183 @@
+#include "KRVSettingManager.h"
+
+#include "core/AppResources.h"
+#include "core/AtomicFileWriter.h"
+#include "core/VexoLanguages.h"
+
+#include "settings/record/QB62SettingManager.h"
+#include "settings/record/SettingAlertPresenter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QLatin1StringView SettingFile{"SETTING/blackbox.cfg"};
+// Cards copied to a case-sensitive disk may spell the folder in lower case; the camera's own
+// file system does not care, so neither do we when the upper-case one is absent.
+constexpr QLatin1StringView LowerCaseSettingFile{"setting/blackbox.cfg"};
+
+std::shared_ptr<KRVSettingManager> &sharedManager()
+{
+    static std::shared_ptr<KRVSettingManager> shared;
+    return shared;
+}
+
+// The settings text in the regular file at PATH; nothing when it is not a regular file, cannot be
+// read whole, is larger than the cap or is not UTF-8.
+std::optional<KRVSettingText> readSettingText(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    // One byte past the cap tells an oversized file from one exactly at it, whatever size the
+    // file system claims.
+    const QByteArray bytes = file.read(KRVSettingManager::MaxSettingFileSize + 1);
+    if (bytes.size() > KRVSettingManager::MaxSettingFileSize || file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return KRVSettingText::fromBytes(bytes);
+}
+} // namespace
+
+std::shared_ptr<KRVSettingManager> KRVSettingManager::SharedKRVSettingManager()
+{
+    std::shared_ptr<KRVSettingManager> &shared = sharedManager();
+    if (!shared) {
+        shared = std::make_shared<KRVSettingManager>();
+    }
+    return shared;
+}
+
+const QList<QMap<QString, QString>> &KRVSettingManager::memoryPartitionRatiosArray()
+{
+    static const QList<QMap<QString, QString>> presets = [] {
+        const auto preset = [](const char16_t *continuous, const char16_t *event, const char16_t *park,
+                               const char16_t *manual) {
+            return QMap<QString, QString>{{u"continuous"_s, QString::fromUtf16(continuous)},
+                                          {u"event"_s, QString::fromUtf16(event)},
+                                          {u"park"_s, QString::fromUtf16(park)},
+                                          {u"manual"_s, QString::fromUtf16(manual)}};
+        };
+        return QList<QMap<QString, QString>>{preset(u"60", u"22", u"4", u"9"), preset(u"35", u"17", u"4", u"39"),
+                                             preset(u"53", u"19", u"14", u"9")};
+    }();
+    return presets;
+}
+
+KRVSettingManager::KRVSettingManager() = default;
+KRVSettingManager::~KRVSettingManager() = default;
+
+void KRVSettingManager::setCardSettings(std::shared_ptr<QB62SettingManager> settings)
+{
+    m_cardSettings = std::move(settings);
+}
+
+std::shared_ptr<QB62SettingManager> KRVSettingManager::cardSettings() const
+{
+    // The shared settings object may be replaced (the record editor's reset does), so it is asked
+    // for each time rather than kept.
+    return m_cardSettings ? m_cardSettings : QB62SettingManager::SharedQB62SettingManager();
+}
+
+void KRVSettingManager::setAlertPresenter(std::shared_ptr<SettingAlertPresenter> presenter)
+{
+    m_alertPresenter = std::move(presenter);
+}
+
+QString KRVSettingManager::settingFilePath() const
+{
+    const QString root = cardSettings()->settingDirPath();
+    if (root.isEmpty()) {
+        return {};
+    }
+    const QDir card(root);
+    const QString path = card.filePath(SettingFile);
+    const QString lowerCase = card.filePath(LowerCaseSettingFile);
+    if (!QFileInfo::exists(path) && QFileInfo::exists(lowerCase)) {
+        return lowerCase;
+    }
+    return path;
+}
+
+KRVSettingManager::LoadResult KRVSettingManager::loadData()
+{
+    const QString path = settingFilePath();
+    // A dangling link or anything else that merely sits there still counts as a file, so it is
+    // reported unreadable instead of being replaced by the factory settings on the next save.
+    if (path.isEmpty() || (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())) {
+        loadDefaultData_QF27();
+        return LoadResult::Defaults;
+    }
+    if (std::optional<KRVSettingText> text = readSettingText(path)) {
+        m_text = std::move(*text);
+        return LoadResult::Card;
+    }
+    m_text = KRVSettingText(QStringList(), m_text.separator());
+    return LoadResult::Unreadable;
+}
+
+void KRVSettingManager::loadDefaultValue()
+{
+    if (cardSettings()->modelType() == ModelTypeQF27) {
+        loadDefaultData_QF27();
+    }
+}
+
+bool KRVSettingManager::loadDefaultData_QF27()
+{
+    const QString path = AppResources::pathForResource(u"default_QF27"_s, u"cfg"_s);
+    std::optional<KRVSettingText> text = path.isEmpty() ? std::nullopt : readSettingText(path);
+    if (!text) {
+        m_text = KRVSettingText();
+        return false;
+    }
+    m_text = std::move(*text);
+    return true;
+}
+
+bool KRVSettingManager::saveData()
+{
+    const QString root = cardSettings()->settingDirPath();
+    // Without lines there is nothing that could stand for the card's file: an unreadable file was
+    // loaded, and writing an empty file over it would lose it.
+    if (root.isEmpty() || m_text.lines().isEmpty()) {
+        showMemoryCardAlert();
+        return false;
+    }
+    // A card taken out leaves its folder path behind; creating it again would write the settings
+    // to the computer's own disk.
+    if (!QFileInfo(root).isDir()) {
+        showMemoryCardAlert();
+        return false;
+    }
+    const QString path = settingFilePath();
+    QString error;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || QFileInfo(path).isDir() ||
+        !AtomicFileWriter::writeFile(path, m_text.toBytes(), &error)) {
+        showMemoryCardAlert();
+        return false;
+    }
+    return true;
+}
+
+void KRVSettingManager::showMemoryCardAlert()
+{
+    const std::shared_ptr<SettingAlertPresenter> presenter =
+        m_alertPresenter ? m_alertPresenter : cardSettings()->alertPresenter();
+    if (!presenter) {
+        return;
+    }
+    VexoLanguages &languages = VexoLanguages::SharedVexoLanguages();
+    presenter->showAlert(languages.localized(u"메모리카드 오류"_s),
+                         languages.localized(u"메모리카드를 확인하여 주시기 바랍니다."_s), u"OK"_s);
+}

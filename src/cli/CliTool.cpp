@@ -39,7 +39,9 @@ constexpr Command kCommands[] = {
      u"       velmora-cli record defaults --model T [--local-id L]   a model's factory settings"},
     {u"convert", &ConvertCommand::run,
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
-    {u"democard", &DemoCardCommand::run, u"democard DIR   write a camera card with short recordings of every kind"},
+    {u"democard", &DemoCardCommand::run,
+     u"democard [--web] DIR   write a camera card with short recordings of every kind (--web: with the camera's own "
+     u"settings page)"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

@@ -16,6 +16,10 @@
 //   sos_rec/20261207_081700_SOS.mp4           an emergency recording of the front camera alone
 //   Saved_Videos/20261207_081600_EVT.avi      a copy the user saved
 //   SETTING/setup.cfg, SETTING/lang/ver.dat
+//
+// The web-page variant carries the same recordings with the settings of a camera that keeps its
+// own settings page on the card (a QR28): SETTING/setup.cfg, default.cfg, time.dat, ADAS_CAL.dat,
+// lang/ver.dat and html/ (index.html, setting.js, setting.css).
 class DemoCard
 {
 public:
@@ -39,7 +43,19 @@ public:
     static inline const char *Version = "1.04.21";
     static inline const char *ModelName = "QB62";
 
+    enum class Settings
+    {
+        Record,  // a QB62 camera's settings record
+        WebPage, // a QR28 camera's record and its own settings page
+    };
+    static inline const char *WebModelName = "QR28";
+    // Size of the web-page camera's record, and where the page's fields sit in it.
+    static constexpr int WebRecordSize = 596;
+
     // Writes the card into the folder ROOT, which must not exist or be empty. The card is built
     // beside it and moved into place when complete, so an interrupted run leaves no half card.
-    static Result generate(const QString &root);
+    static Result generate(const QString &root, Settings settings = Settings::Record);
+    // Writes the web-page camera's settings files into the card folder ROOT (which may hold
+    // recordings already); false, with ERROR, when a file cannot be written.
+    static bool writeWebSettings(const QString &root, QString *error = nullptr);
 };

@@ -22,6 +22,8 @@
 #include "playback/VexoAVView.h"
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
+#include "settings/web/WebSettingSession.h"
+#include "settings/web/WebSettingWindowController.h"
 #include "ui/ButtonRowFit.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
@@ -39,6 +41,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -371,7 +375,22 @@ void MainWindowController::applyLanguageSettings()
         ButtonRowFit::fit({buttons.begin(), buttons.end()});
         updateModelInfo();
         initializeFileSortingButtons();
+        // Once, at start-up: a later change of language does not open the settings again.
+        if (std::exchange(m_options.openSettings, false)) {
+            runSettingsRoute();
+        }
     });
+}
+
+void MainWindowController::runSettingsRoute()
+{
+    updateModelInfo();
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    if (WebSettingSession::isWebSettingModel(manager->modelType())) {
+        manager->loadLanguages();
+        WebSettingWindowController::showWebSettingWindow(m_mainWindow.get(), manager->settingDirPath(),
+                                                         manager->languages());
+    }
 }
 
 void MainWindowController::updateModelInfo()

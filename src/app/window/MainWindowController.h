@@ -55,6 +55,8 @@ public:
         std::shared_ptr<const VolumeSource> volumes;
         // How long the splash shows before the main window.
         int splashMs = 2000;
+        // Open the card's settings as soon as the main window shows (velmora --settings).
+        bool openSettings = false;
     };
 
     explicit MainWindowController(Options options, QObject *parent = nullptr);
@@ -81,6 +83,9 @@ public:
     void showMainWindow();
 
     void applyLanguageSettings();
+    // What the Settings button opens for the card in use: the camera's own settings page for the
+    // models that carry one.
+    void runSettingsRoute();
     void refreshSpeedUnitHandler();
     void updateModelInfo();
     void enableVideoControls(bool enabled);

@@ -1,6 +1,7 @@
 // The settings window with test pages in a real web engine: the connection's calls in their
 // order, the bridge, the page kept in place, the page's alerts, Save and Cancel, and pages that
 // misbehave. The card's folder name holds "#", "%", "?" and a non-ASCII letter throughout.
+#include "core/Preferences.h"
 #include "core/VexoLanguages.h"
 
 #include "settings/web/WebSettingPage.h"
@@ -11,6 +12,8 @@
 #include "support/CardFolder.h"
 #include "support/PageQuery.h"
 #include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+#include "support/TextFit.h"
 
 #include <QDialog>
 #include <QDir>
@@ -467,4 +470,36 @@ TEST_F(WebSettingWindowTest, FormatRunsTheGivenSequenceOverTheWindow)
     window->window()->reject();
     EXPECT_TRUE(closes(opened));
 }
+// The window's captions in every language the viewer offers, each fitting its button.
+class WebSettingWindowTextTest : public ::testing::TestWithParam<QString>
+{
+protected:
+    void TearDown() override { TestSettings::reset(); }
+};
+
+TEST_P(WebSettingWindowTextTest, TheWindowsCaptionsAreTranslatedAndFit)
+{
+    TestSettings::reset();
+    Preferences::initializeLanguageSetting();
+    Preferences::changeLanguage(GetParam());
+    Card card;
+    QPointer<WebSettingWindowController> window = WebSettingWindowController::showWebSettingWindow(
+        nullptr, card.root, threeLanguages(), [](QWidget *, const QString &) {});
+    ASSERT_NE(window.data(), nullptr);
+    QTest::qWait(50);
+    EXPECT_NE(window->window()->windowTitle(), u"블랙박스 설정"_s);
+    for (QPushButton *button :
+         {window->resetButton(), window->cancelButton(), window->saveButton(), window->formatButton()}) {
+        EXPECT_FALSE(button->text().isEmpty());
+        const QString text = button->text();
+        EXPECT_FALSE(std::any_of(text.begin(), text.end(), [](QChar c) { return c >= u'\uac00' && c <= u'\ud7a3'; }))
+            << text.toStdString() << " is untranslated";
+    }
+    EXPECT_EQ(TextFit::overflowingTexts(window->window()), QStringList());
+    window->cancelButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 20000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, WebSettingWindowTextTest, ::testing::Values(u"en"_s, u"fr"_s, u"ja"_s, u"pt"_s),
+                         [](const ::testing::TestParamInfo<QString> &param) { return param.param.toStdString(); });
 } // namespace

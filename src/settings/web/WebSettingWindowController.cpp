@@ -13,7 +13,9 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -197,8 +199,15 @@ void WebSettingWindowController::centerInWindow(QWidget *parentWindow)
     QDialog *own = window();
     const QRect parentFrame = parentWindow->frameGeometry();
     const QSize size = own->frameGeometry().size();
-    own->move(parentFrame.topLeft() +
-              QPoint((parentFrame.width() - size.width()) / 2, (parentFrame.height() - size.height()) / 2));
+    QPoint origin = parentFrame.topLeft() +
+                    QPoint((parentFrame.width() - size.width()) / 2, (parentFrame.height() - size.height()) / 2);
+    // A main window smaller than this one would push its title bar off the screen, out of reach.
+    if (const QScreen *screen = parentWindow->screen()) {
+        const QRect available = screen->availableGeometry();
+        origin.setX(std::max(available.left(), std::min(origin.x(), available.right() + 1 - size.width())));
+        origin.setY(std::max(available.top(), std::min(origin.y(), available.bottom() + 1 - size.height())));
+    }
+    own->move(origin);
 }
 
 void WebSettingWindowController::beginModal()

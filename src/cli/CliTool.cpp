@@ -51,7 +51,7 @@ constexpr Command kCommands[] = {
     {u"snapshot", &SnapshotCommand::run,
      u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
     {u"democard", &DemoCardCommand::run,
-     u"democard DIR [--camera QB62|QF27]   write a camera card with short recordings of every kind"},
+     u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
 };
 } // namespace

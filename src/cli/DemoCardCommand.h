@@ -4,8 +4,9 @@
 
 class CliOutput;
 
-// velmora-cli democard DIR
-// Writes the demo card (DemoCard) into DIR, which must not exist or be empty, and prints
+// velmora-cli democard [--web] DIR
+// Writes the demo card (DemoCard) into DIR; with --web, that of a camera that keeps its own
+// settings page on the card, which must not exist or be empty, and prints
 // {"card", "modelName", "version", "recordings": [{"path", "kind", "samples", "positions"}]}: what each
 // recording holds, its path relative to the card.
 class DemoCardCommand

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -287,7 +288,62 @@ void writeQF27Settings(const QString &root)
     text.replace("local_time=-8.000000\r\n", "local_time=9.500000\r\n");
     writeAll(QDir(root).filePath(u"SETTING/blackbox.cfg"_s), text);
 }
+// The web-page camera's record: its product name, firmware version, a few settings its page edits,
+// the first language of the card, and the region.
+QByteArray webRecord(int soundVolume, int parkingMode)
+{
+    QByteArray record(DemoCard::WebRecordSize, '\0');
+    const auto put = [&record](int offset, qint32 value) {
+        qToLittleEndian(value, record.data() + offset);
+    };
+    const QByteArray name(DemoCard::WebModelName);
+    record.replace(8, name.size(), name);
+    const QByteArray version(DemoCard::Version);
+    record.replace(40, version.size(), version);
+    put(100, 1);           // audio_record: on
+    put(104, soundVolume); // audio_record_volume
+    put(120, 2);           // acceleration_sensor: middle
+    put(180, parkingMode); // parking_mode_set
+    put(420, 1);           // lcd_brightness: normal
+    put(428, 0);           // cur_language: the first of ver.dat
+    put(460, 0);           // local_id
+    return record;
+}
 } // namespace
+
+bool DemoCard::writeWebSettings(const QString &root, QString *error)
+{
+    const QDir setting(QDir(root).filePath(u"SETTING"_s));
+    if (!QDir().mkpath(setting.filePath(u"html"_s)) || !QDir().mkpath(setting.filePath(u"lang"_s))) {
+        if (error != nullptr) {
+            *error = u"cannot create "_s + setting.path();
+        }
+        return false;
+    }
+    QList<std::pair<QString, QByteArray>> files = {
+        {u"setup.cfg"_s, webRecord(2, 1)},
+        {u"default.cfg"_s, webRecord(4, 0)},
+        {u"time.dat"_s, "2026,12,07,08,15,00,+0900"},
+        {u"ADAS_CAL.dat"_s, QByteArray(64, '\x5a')},
+        {u"lang/ver.dat"_s, "# Firmware Version:" + QByteArray(Version) + "\n# Language ISO Code:en fr ja pt ko\n"},
+    };
+    for (const QString &page : {u"index.html"_s, u"setting.js"_s, u"setting.css"_s}) {
+        QFile resource(u":/demo/websetting/"_s + page);
+        if (!resource.open(QIODevice::ReadOnly)) {
+            if (error != nullptr) {
+                *error = u"the program lacks its demo settings page: "_s + resource.fileName();
+            }
+            return false;
+        }
+        files.append({u"html/"_s + page, resource.readAll()});
+    }
+    for (const auto &[name, bytes] : std::as_const(files)) {
+        if (!AtomicFileWriter::writeFile(setting.filePath(name), bytes, error)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 DemoCard::Result DemoCard::generate(const QString &root, Camera camera)
 {
@@ -331,6 +387,11 @@ DemoCard::Result DemoCard::generate(const QString &root, Camera camera)
         result.recordings.append({saved, u"saved-copy"_s, event.samples, event.positions});
         if (camera == Camera::QF27) {
             writeQF27Settings(card);
+        } else if (camera == Camera::QR28) {
+            QString error;
+            if (!writeWebSettings(card, &error)) {
+                throw Failure{error};
+            }
         } else {
             writeSettings(card);
         }

@@ -18,6 +18,9 @@
 //   SETTING/setup.cfg, SETTING/lang/ver.dat
 // The QF27 variant has the same recordings and the QF27 camera's text settings file,
 // SETTING/blackbox.cfg, instead of the record and the language list.
+// The QR28 variant carries the same recordings with the settings of a camera that keeps its
+// own settings page on the card (a QR28): SETTING/setup.cfg, default.cfg, time.dat, ADAS_CAL.dat,
+// lang/ver.dat and html/ (index.html, setting.js, setting.css).
 class DemoCard
 {
 public:
@@ -38,8 +41,9 @@ public:
 
     enum class Camera
     {
-        QB62,
-        QF27
+        QB62, // a settings record and its language list
+        QF27, // the INI settings file
+        QR28, // a settings record and the camera's own settings page
     };
 
     static constexpr int Seconds = 15;
@@ -49,7 +53,14 @@ public:
     static inline const char *QF27Version = "2.03";
     static inline const char *QF27ModelName = "QF27";
 
+    static inline const char *WebModelName = "QR28";
+    // Size of the web-page camera's record, and where the page's fields sit in it.
+    static constexpr int WebRecordSize = 596;
+
     // Writes the card into the folder ROOT, which must not exist or be empty. The card is built
     // beside it and moved into place when complete, so an interrupted run leaves no half card.
     static Result generate(const QString &root, Camera camera = Camera::QB62);
+    // Writes the web-page camera's settings files into the card folder ROOT (which may hold
+    // recordings already); false, with ERROR, when a file cannot be written.
+    static bool writeWebSettings(const QString &root, QString *error = nullptr);
 };

@@ -1,7 +1,7 @@
 #include "RecordingLibrary.h"
 
-#include "core/PartnerName.h"
 #include "RecordingScan.h"
+#include "core/PartnerName.h"
 
 #include <QDir>
 #include <QFile>

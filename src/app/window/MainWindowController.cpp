@@ -1,9 +1,9 @@
 #include "MainWindowController.h"
 
 #include "MainWindow.h"
-#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
+#include "SettingsScreenOpeners.h"
 #include "SnapshotController.h"
 #include "SplashWindowController.h"
 #include "ViewingModesController.h"
@@ -25,11 +25,12 @@
 #include "playback/VexoAVView.h"
 #include "sensor/VexoClipData.h"
 #include "settings/record/QB62SettingManager.h"
-#include "ui/ButtonRowFit.h"
-#include "settings/screens/SettingsFlow.h"
-#include "settings/screens/SettingsFlowHost.h"
+#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "settings/screens/QB62SettingViewController.h"
 #include "settings/screens/RecordScreenMaintenance.h"
+#include "settings/screens/SettingsFlow.h"
+#include "settings/screens/SettingsFlowHost.h"
+#include "ui/ButtonRowFit.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
 #include "ui/ViewExtensions.h"
@@ -46,6 +47,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +104,7 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_settingsFlow->setRecordScreenSetUp([this](QB62SettingViewController &screen) {
         RecordScreenMaintenance::attach(screen, m_options.volumes, [this] { refreshVideoFileList(); });
     });
+    SettingsScreenOpeners::install(*m_settingsFlow, m_options.volumes, [this] { refreshVideoFileList(); });
     awakeFromNib();
     connect(m_ui->settingsButton, &ImageButton::clicked, this, &MainWindowController::settingButtonTouched);
 }
@@ -408,7 +412,16 @@ void MainWindowController::applyLanguageSettings()
         ButtonRowFit::fit({buttons.begin(), buttons.end()});
         updateModelInfo();
         initializeFileSortingButtons();
+        // Once, at start-up: a later change of language does not open the settings again.
+        if (std::exchange(m_options.openSettings, false)) {
+            runSettingsRoute();
+        }
     });
+}
+
+void MainWindowController::runSettingsRoute()
+{
+    m_settingsFlow->settingButtonTouched();
 }
 
 void MainWindowController::volumeMountHandler()

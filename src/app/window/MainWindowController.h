@@ -59,6 +59,8 @@ public:
         std::shared_ptr<const VolumeSource> volumes;
         // How long the splash shows before the main window.
         int splashMs = 2000;
+        // Open the card's settings as soon as the main window shows (velmora --settings).
+        bool openSettings = false;
     };
 
     explicit MainWindowController(Options options, QObject *parent = nullptr);
@@ -85,6 +87,9 @@ public:
     void showMainWindow();
 
     void applyLanguageSettings();
+    // What the Settings button opens for the card in use: the camera's own settings page for the
+    // models that carry one.
+    void runSettingsRoute();
     void refreshSpeedUnitHandler();
     void updateModelInfo();
     // A volume was mounted or unmounted: the card is recognised again, and the list rebuilt when it

@@ -1,4 +1,4 @@
-// velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE]
+// velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE] [--settings]
 #include "core/Preferences.h"
 
 #include "app/window/AppDelegate.h"
@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption folderOption(
         u"folder"_s, u"List the recordings of DIR; given a recording, list its folder and play it."_s, u"DIR"_s);
     const QCommandLineOption languageOption(u"lang"_s, u"Interface language: en, fr, ja or pt."_s, u"CODE"_s);
-    parser.addOptions({cardOption, folderOption, languageOption});
+    const QCommandLineOption settingsOption(u"settings"_s, u"Open the card's camera settings at once."_s);
+    parser.addOptions({cardOption, folderOption, languageOption, settingsOption});
     parser.process(app);
 
     MainWindowController::Options options;
@@ -66,6 +67,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(languageOption) && !Preferences::isSupportedLanguage(parser.value(languageOption))) {
         return usageError(u"unknown language \""_s + parser.value(languageOption) + u"\" (en, fr, ja or pt)"_s);
     }
+
+    options.openSettings = parser.isSet(settingsOption);
 
     AppDelegate delegate;
     MainWindowController controller(options);

@@ -30,6 +30,8 @@ void RecordScreenMaintenance::attach(QB62SettingViewController &screen, std::sha
         maintenance->data()->setCardRoot(QB62SettingManager::SharedQB62SettingManager()->settingDirPath());
         return maintenance->data();
     };
-    screen.setMemoryCardFormatHook([model](QB62SettingViewController &on) { model(on)->memoryCardFormatButtonTouched(); });
-    screen.setInitializeTouchHook([model](QB62SettingViewController &on) { model(on)->initializeTouchButtonTouched(); });
+    screen.setMemoryCardFormatHook(
+        [model](QB62SettingViewController &on) { model(on)->memoryCardFormatButtonTouched(); });
+    screen.setInitializeTouchHook(
+        [model](QB62SettingViewController &on) { model(on)->initializeTouchButtonTouched(); });
 }

@@ -7,9 +7,9 @@
 
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
-#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "platform/FolderVolumes.h"
 #include "settings/record/QB62SettingManager.h"
+#include "settings/screens/MessageBoxAlertPresenter.h"
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
 #include "support/SmallFileSystem.h"

@@ -1,0 +1,505 @@
+// The settings window with test pages in a real web engine: the connection's calls in their
+// order, the bridge, the page kept in place, the page's alerts, Save and Cancel, and pages that
+// misbehave. The card's folder name holds "#", "%", "?" and a non-ASCII letter throughout.
+#include "core/Preferences.h"
+#include "core/VexoLanguages.h"
+
+#include "settings/web/WebSettingPage.h"
+#include "settings/web/WebSettingRequestFilter.h"
+#include "settings/web/WebSettingSession.h"
+#include "settings/web/WebSettingWebView.h"
+#include "settings/web/WebSettingWindowController.h"
+#include "support/CardFolder.h"
+#include "support/PageQuery.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+#include "support/TextFit.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QDirIterator>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int PageTimeoutMs = 60000;
+
+// A page that writes down every call it gets, in order, in `calls`; get_cfg() answers
+// `getCfgAnswer`.
+const QByteArray RecordingPage = R"HTML(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><script>
+var calls = ['first script: ' + typeof Dashcam];
+var model = { name: 'TESTCAM', cfgSize: '432' };
+var getCfgAnswer = 'A0B1';
+function set_cfg(hex) { calls.push('set_cfg:' + hex.length + ':' + hex.substr(0, 6)); }
+function setParamLanguage(list) { calls.push('setParamLanguage:' + JSON.stringify(list)); }
+function set_language(code) {
+  calls.push('set_language:' + code);
+  Dashcam.languageSetComplete();
+  calls.push('languageSetComplete returned');
+}
+function setTimeDate(v) { calls.push('setTimeDate:' + v); }
+function setTimeHour(v) { calls.push('setTimeHour:' + v); }
+function setTimeMin(v) { calls.push('setTimeMin:' + v); }
+function generateSetting(v) { calls.push('generateSetting:' + v); }
+function get_cfg() { calls.push('get_cfg'); return getCfgAnswer; }
+function update_ok(index, value) { calls.push('update_ok:' + index + ':' + value); }
+function update_cancel(index) { calls.push('update_cancel:' + index); }
+Dashcam.docLoadComplete();
+calls.push('docLoadComplete returned');
+</script></head><body>
+<a id="link" href="other.html">other</a>
+<form id="form" action="other.html"><input name="q" value="1"></form>
+</body></html>
+)HTML";
+
+// A page that throws in every function, never reports its load, floods the bridge and tries to
+// read files beside and outside the settings folder.
+const QByteArray HostilePage = R"HTML(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><script>
+var model = { get name() { throw new Error('no'); }, get cfgSize() { throw new Error('no'); } };
+['set_cfg', 'setParamLanguage', 'set_language', 'setTimeDate', 'setTimeHour', 'setTimeMin',
+ 'generateSetting', 'get_cfg', 'update_ok', 'update_cancel'].forEach(function (name) {
+  window[name] = function () { throw new Error(name); };
+});
+var reads = {};
+function read(name, url) {
+  var request = new XMLHttpRequest();
+  request.onload = function () { reads[name] = 'read ' + request.responseText.length; };
+  request.onerror = function () { reads[name] = 'blocked'; };
+  try { request.open('GET', url); request.send(); } catch (e) { reads[name] = 'blocked'; }
+}
+for (var i = 0; i < 3000; ++i) { Dashcam.log('flood ' + i); Dashcam['setdate:use']('1'); }
+for (var j = 0; j < 100; ++j) { Dashcam.userNoti('Flood\t' + j + '\t' + j + '\tv\t2'); }
+Dashcam.setdate({ toString: function () { throw new Error('no'); } });
+read('inside', '../setup.cfg');
+read('outside', '../../outside.txt');
+read('system', 'file:///etc/hostname');
+</script></head><body>hostile</body></html>
+)HTML";
+
+CardLanguageList threeLanguages()
+{
+    return {{0, u"en"_s}, {1, u"fr"_s}, {4, u"es"_s}};
+}
+
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
+
+// A card whose folder name needs escaping in a URL.
+struct Card
+{
+    Card()
+    {
+        root = QDir(parent.path()).filePath(u"card #1 100% ?é"_s);
+        QByteArray record(432, '\0');
+        record.replace(0, 3, QByteArray::fromHex("00ab7f"));
+        CardFolder::putInt32(record, 428, 2);
+        write(u"SETTING/setup.cfg"_s, record);
+        write(u"SETTING/default.cfg"_s, QByteArray::fromHex("0102"));
+        write(u"SETTING/time.dat"_s, "2024,05,17,08,30,00,+0900");
+        write(u"SETTING/ADAS_CAL.dat"_s, "calibration");
+        write(u"SETTING/html/index.html"_s, RecordingPage);
+        write(u"SETTING/html/other.html"_s, "<p>elsewhere</p>");
+        write(u"outside.txt"_s, "not for the page");
+    }
+
+    void write(const QString &relative, const QByteArray &bytes) const
+    {
+        const QString path = QDir(root).filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        file.write(bytes);
+    }
+
+    QByteArray read(const QString &relative) const
+    {
+        QFile file(QDir(root).filePath(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Every file of the card with its bytes.
+    std::map<QString, QByteArray> snapshot() const
+    {
+        std::map<QString, QByteArray> files;
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile file(path);
+            files[path] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+        }
+        return files;
+    }
+
+    QTemporaryDir parent;
+    QString root;
+};
+
+class WebSettingWindowTest : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        if (WebSettingWindowController::instance() != nullptr) {
+            delete WebSettingWindowController::instance();
+        }
+        QCoreApplication::processEvents();
+    }
+
+    // Opens the window on CARD and waits until the connection's calls have all been answered.
+    WebSettingWindowController *open(const Card &card)
+    {
+        WebSettingWindowController *window =
+            WebSettingWindowController::showWebSettingWindow(nullptr, card.root, threeLanguages());
+        if (window == nullptr) {
+            return nullptr;
+        }
+        QSignalSpy connected(window, &WebSettingWindowController::connectionFinished);
+        if (!connected.wait(PageTimeoutMs)) {
+            return nullptr;
+        }
+        return window;
+    }
+
+    static QVariant ask(WebSettingWindowController *window, const QString &script)
+    {
+        return evaluate(window->webView()->page(), script);
+    }
+
+    static QStringList calls(WebSettingWindowController *window) { return ask(window, u"calls"_s).toStringList(); }
+
+    // The page's alert once it is shown, or null.
+    static QMessageBox *waitForAlert(WebSettingWindowController *window)
+    {
+        static_cast<void>(QTest::qWaitFor(
+            [window] { return window->yesNoAlert() != nullptr && window->yesNoAlert()->isVisible(); }, 20000));
+        return window->yesNoAlert();
+    }
+
+    static bool closes(QPointer<WebSettingWindowController> window)
+    {
+        return QTest::qWaitFor([&] { return window.isNull() && WebSettingWindowController::instance() == nullptr; },
+                               20000);
+    }
+};
+
+TEST_F(WebSettingWindowTest, TheConnectionSendsTheCardToThePageInOrderOnce)
+{
+    Card card;
+    WebSettingWindowController *window = open(card);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WebSettingWindowController::instance(), window);
+    EXPECT_EQ(window->webView()->url(), QUrl::fromLocalFile(card.root + u"/SETTING/html/index.html"_s));
+    EXPECT_EQ(window->session()->modelName(), u"TESTCAM"_s);
+    EXPECT_EQ(window->session()->cfgSize(), 432);
+    // The page's languageSetComplete shows the editor once everything has been handed over.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls(window).size() >= 10; }, 20000))
+        << calls(window).join(u'|').toStdString();
+    EXPECT_EQ(calls(window), (QStringList{
+                                 u"first script: object"_s,
+                                 u"docLoadComplete returned"_s,
+                                 u"set_cfg:864:00AB7F"_s,
+                                 u"setParamLanguage:[\"en\",\"fr\",\"es\"]"_s,
+                                 u"set_language:es"_s,
+                                 u"languageSetComplete returned"_s,
+                                 u"setTimeDate:2024,05,17"_s,
+                                 u"setTimeHour:08"_s,
+                                 u"setTimeMin:30"_s,
+                                 u"generateSetting:false"_s,
+                             }));
+    EXPECT_TRUE(window->session()->websettingDateTimeUse());
+
+    // The window's texts, and Back hidden until the page shows a list.
+    EXPECT_EQ(window->window()->windowTitle(), localized(u"블랙박스 설정"_s));
+    EXPECT_EQ(window->resetButton()->text(), localized(u"설정값 초기화"_s));
+    EXPECT_EQ(window->cancelButton()->text(), localized(u"취소"_s));
+    EXPECT_EQ(window->saveButton()->text(), localized(u"저장"_s));
+    EXPECT_TRUE(window->backButton()->isHidden());
+    EXPECT_TRUE(window->formatButton()->isHidden()) << "no format sequence given";
+
+    // A second docLoadComplete, after the load end, sends nothing again.
+    const int before = int(calls(window).size());
+    ask(window, u"Dashcam.docLoadComplete(); 1"_s);
+    QTest::qWait(300);
+    EXPECT_EQ(calls(window).size(), before);
+
+    // A second window is not opened while this one is.
+    EXPECT_EQ(WebSettingWindowController::showWebSettingWindow(nullptr, card.root, {}), nullptr);
+    EXPECT_EQ(WebSettingWindowController::instance(), window);
+}
+
+TEST_F(WebSettingWindowTest, ListBackAndResetDriveTheTabsAndTheBackButton)
+{
+    Card card;
+    WebSettingWindowController *window = open(card);
+    ASSERT_NE(window, nullptr);
+    ask(window, u"Dashcam.clickedList(); calls = []; 1"_s);
+    EXPECT_TRUE(window->backButton()->isVisible());
+    window->backButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"generateSetting:true"_s}; }, 20000))
+        << calls(window).join(u'|').toStdString();
+    EXPECT_TRUE(window->backButton()->isHidden());
+
+    ask(window, u"Dashcam.clickedList(); calls = []; 1"_s);
+    window->resetButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window).size() == 2; }, 20000));
+    EXPECT_EQ(calls(window), (QStringList{u"set_cfg:4:0102"_s, u"generateSetting:true"_s}));
+    EXPECT_TRUE(window->backButton()->isHidden());
+
+    // adasreset removes the calibration file at once.
+    ask(window, u"Dashcam.adasreset(); 1"_s);
+    EXPECT_FALSE(QFileInfo::exists(card.root + u"/SETTING/ADAS_CAL.dat"_s));
+}
+
+TEST_F(WebSettingWindowTest, OnceConnectedThePageStaysWhereItIs)
+{
+    Card card;
+    WebSettingWindowController *window = open(card);
+    ASSERT_NE(window, nullptr);
+    const QUrl page = window->webView()->url();
+    ask(window, u"window.stillHere = 42; 1"_s);
+    EXPECT_TRUE(window->webView()->settingPage()->isNavigationLocked());
+    // A link, a script navigation, a form and a new window.
+    ask(window, u"document.getElementById('link').click(); 1"_s);
+    ask(window, u"location.href = 'other.html'; 1"_s);
+    ask(window, u"document.getElementById('form').submit(); 1"_s);
+    EXPECT_EQ(ask(window, u"window.open('other.html') === null"_s).toBool(), true);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return window->webView()->url() != page; }, 2000));
+    EXPECT_EQ(ask(window, u"window.stillHere"_s).toInt(), 42);
+}
+
+TEST_F(WebSettingWindowTest, PageAlertsKeepTheirButtonOrderAnswerThePageAndShowTextAsText)
+{
+    Card card;
+    WebSettingWindowController *window = open(card);
+    ASSERT_NE(window, nullptr);
+    ask(window,
+        u"calls = []; Dashcam.userNoti('Title <i>x</i>\\t<b>bold</b> & <a href=\"x\">link</a>\\t7\\tv\"al\\t2'); 1"_s);
+    QMessageBox *alert = waitForAlert(window);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->text(), u"Title <i>x</i>"_s);
+    const auto *informative = alert->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+    ASSERT_NE(informative, nullptr);
+    EXPECT_EQ(informative->text(), u"<b>bold</b> & <a href=\"x\">link</a>"_s);
+    EXPECT_EQ(informative->textFormat(), Qt::PlainText);
+    EXPECT_EQ(alert->findChild<QLabel *>(u"qt_msgbox_label"_s)->textFormat(), Qt::PlainText);
+    // "No" first (left), "Yes" second.
+    QList<QAbstractButton *> buttons = alert->buttons();
+    ASSERT_EQ(buttons.size(), 2);
+    std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    EXPECT_EQ(buttons.at(0)->text(), localized(u"아니오"_s));
+    EXPECT_EQ(buttons.at(1)->text(), localized(u"예"_s));
+    buttons.at(1)->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"update_ok:7:v\"al"_s}; }, 20000))
+        << calls(window).join(u'|').toStdString();
+
+    ask(window, u"calls = []; Dashcam.userNoti('T\\tM\\t8\\tv\\t2'); 1"_s);
+    alert = waitForAlert(window);
+    ASSERT_NE(alert, nullptr);
+    buttons = alert->buttons();
+    std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    buttons.at(0)->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"update_cancel:8"_s}; }, 20000))
+        << calls(window).join(u'|').toStdString();
+
+    // One button: OK, and the page hears update_cancel.
+    ask(window, u"calls = []; Dashcam.userNoti('T\\tM\\t9\\tv\\t1'); 1"_s);
+    alert = waitForAlert(window);
+    ASSERT_NE(alert, nullptr);
+    ASSERT_EQ(alert->buttons().size(), 1);
+    EXPECT_EQ(alert->buttons().at(0)->text(), localized(u"확인"_s));
+    alert->buttons().at(0)->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"update_cancel:9"_s}; }, 20000))
+        << calls(window).join(u'|').toStdString();
+}
+
+TEST_F(WebSettingWindowTest, SaveWritesThePagesBytesAndTheClockThenCloses)
+{
+    Card card;
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    ask(window, u"Dashcam.setdate('2025/01/02'); Dashcam['setdate:hour']('23'); Dashcam['setdate:min']('59');"
+                u"Dashcam['setdate:use']('1'); getCfgAnswer = '0A1'; 1"_s);
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_TRUE(saved.at(0).at(0).toBool());
+    EXPECT_TRUE(closes(window));
+    EXPECT_EQ(card.read(u"SETTING/setup.cfg"_s), QByteArray::fromHex("0a01"));
+    EXPECT_EQ(card.read(u"SETTING/time.dat"_s), QByteArray("2025,01,02,23,59,00,+0900"));
+
+    // Use 0: the time file is left as it is.
+    card.write(u"SETTING/time.dat"_s, "2024,05,17,08,30,00,+0900");
+    window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    ask(window, u"Dashcam.setdate('2025/01/02'); Dashcam['setdate:use']('0'); getCfgAnswer = 'G1'; 1"_s);
+    window->saveButton()->click();
+    EXPECT_TRUE(closes(window));
+    EXPECT_EQ(card.read(u"SETTING/setup.cfg"_s), QByteArray::fromHex("00"));
+    EXPECT_EQ(card.read(u"SETTING/time.dat"_s), QByteArray("2024,05,17,08,30,00,+0900"));
+}
+
+TEST_F(WebSettingWindowTest, ASaveThatCannotBeWrittenSaysSoAndKeepsTheWindowCancelWritesNothing)
+{
+    Card card;
+    const auto before = card.snapshot();
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    ask(window, u"getCfgAnswer = 42; Dashcam['setdate:use']('1'); 1"_s);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    // The memory-card alert over the window, which stays open.
+    auto *alert = window->window()->findChild<QMessageBox *>();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->text(), localized(u"메모리카드 오류"_s));
+    EXPECT_EQ(WebSettingWindowController::instance(), window.data());
+    alert->buttons().at(0)->click();
+    EXPECT_EQ(card.snapshot(), before);
+
+    // Settings the card does not take: a folder where setup.cfg goes.
+    ask(window, u"getCfgAnswer = '0102'; 1"_s);
+    QFile::remove(card.root + u"/SETTING/setup.cfg"_s);
+    QDir().mkpath(card.root + u"/SETTING/setup.cfg"_s);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(1).at(0).toBool());
+    EXPECT_NE(WebSettingWindowController::instance(), nullptr);
+
+    const auto now = card.snapshot();
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+    EXPECT_EQ(card.snapshot(), now);
+}
+
+TEST_F(WebSettingWindowTest, AHostilePageCannotReadOtherFilesFloodTheUserOrKeepCancelFromWorking)
+{
+    Card card;
+    card.write(u"SETTING/html/index.html"_s, HostilePage);
+    const auto before = card.snapshot();
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr) << "the load end connects a page that never says it loaded";
+    EXPECT_EQ(window->session()->modelName(), QString());
+    EXPECT_EQ(window->session()->cfgSize(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ask(window, u"Object.keys(reads).length"_s).toInt() == 3; }, 20000));
+    EXPECT_TRUE(ask(window, u"reads.inside"_s).toString().startsWith(u"read "_s));
+    EXPECT_EQ(ask(window, u"reads.outside"_s).toString(), u"blocked"_s);
+    EXPECT_EQ(ask(window, u"reads.system"_s).toString(), u"blocked"_s);
+    EXPECT_FALSE(WebSettingRequestFilter::isAllowed(QUrl(u"https://example.com/x.js"_s), card.root + u"/SETTING"_s));
+    EXPECT_FALSE(WebSettingRequestFilter::isAllowed(QUrl::fromLocalFile(card.root + u"/SETTING/../outside.txt"_s),
+                                                    card.root + u"/SETTING"_s));
+
+    // Of a hundred alerts one is shown; the window answers and the flood is over.
+    QMessageBox *alert = waitForAlert(window);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->informativeText(), u"0"_s);
+    alert->buttons().at(0)->click();
+    EXPECT_EQ(window->yesNoAlert(), nullptr);
+
+    // Save cannot get settings from it: nothing is written, the window stays, Cancel closes it.
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    window->window()->findChild<QMessageBox *>()->buttons().at(0)->click();
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+    EXPECT_EQ(card.snapshot(), before);
+}
+
+TEST_F(WebSettingWindowTest, APageThatNeverAnswersLeavesTheWindowToCancel)
+{
+    Card card;
+    card.write(u"SETTING/html/index.html"_s,
+               "<script>var model = {name: 'x', cfgSize: 1};"
+               "function set_cfg() {} function setParamLanguage() {} function set_language() {}"
+               "function setTimeDate() {} function setTimeHour() {} function setTimeMin() {}"
+               "function get_cfg() { var end = Date.now() + 3000; while (Date.now() < end) {} return '01'; }</script>");
+    const auto before = card.snapshot();
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    window->saveButton()->click();
+    // The window keeps answering while the page is busy; Save waits, Cancel ends it.
+    QTest::qWait(200);
+    EXPECT_FALSE(window->saveButton()->isEnabled());
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+    QTest::qWait(3500);
+    EXPECT_EQ(card.snapshot(), before);
+}
+
+TEST_F(WebSettingWindowTest, FormatRunsTheGivenSequenceOverTheWindow)
+{
+    Card card;
+    QWidget parent;
+    parent.setGeometry(100, 100, 1400, 1000);
+    std::vector<std::pair<QWidget *, QString>> formats;
+    WebSettingWindowController *window = WebSettingWindowController::showWebSettingWindow(
+        &parent, card.root, threeLanguages(),
+        [&formats](QWidget *over, const QString &folder) { formats.emplace_back(over, folder); });
+    ASSERT_NE(window, nullptr);
+    // Centred on the main window, its size its own.
+    const QRect own = window->window()->frameGeometry();
+    EXPECT_EQ(window->window()->size(), QSize(960, 720));
+    EXPECT_LE(std::abs(own.center().x() - parent.frameGeometry().center().x()), 1);
+    EXPECT_LE(std::abs(own.center().y() - parent.frameGeometry().center().y()), 1);
+    EXPECT_TRUE(window->formatButton()->isVisible());
+    EXPECT_EQ(window->formatButton()->text(), localized(u"메모리 카드 포멧"_s));
+    window->formatButton()->click();
+    ASSERT_EQ(formats.size(), 1u);
+    EXPECT_EQ(formats.at(0).first, window->window());
+    EXPECT_EQ(formats.at(0).second, card.root);
+    QPointer<WebSettingWindowController> opened = window;
+    window->window()->reject();
+    EXPECT_TRUE(closes(opened));
+}
+// The window's captions in every language the viewer offers, each fitting its button.
+class WebSettingWindowTextTest : public ::testing::TestWithParam<QString>
+{
+protected:
+    void TearDown() override { TestSettings::reset(); }
+};
+
+TEST_P(WebSettingWindowTextTest, TheWindowsCaptionsAreTranslatedAndFit)
+{
+    TestSettings::reset();
+    Preferences::initializeLanguageSetting();
+    Preferences::changeLanguage(GetParam());
+    Card card;
+    QPointer<WebSettingWindowController> window = WebSettingWindowController::showWebSettingWindow(
+        nullptr, card.root, threeLanguages(), [](QWidget *, const QString &) {});
+    ASSERT_NE(window.data(), nullptr);
+    QTest::qWait(50);
+    EXPECT_NE(window->window()->windowTitle(), u"블랙박스 설정"_s);
+    for (QPushButton *button :
+         {window->resetButton(), window->cancelButton(), window->saveButton(), window->formatButton()}) {
+        EXPECT_FALSE(button->text().isEmpty());
+        const QString text = button->text();
+        EXPECT_FALSE(std::any_of(text.begin(), text.end(), [](QChar c) { return c >= u'\uac00' && c <= u'\ud7a3'; }))
+            << text.toStdString() << " is untranslated";
+    }
+    EXPECT_EQ(TextFit::overflowingTexts(window->window()), QStringList());
+    window->cancelButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 20000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, WebSettingWindowTextTest, ::testing::Values(u"en"_s, u"fr"_s, u"ja"_s, u"pt"_s),
+                         [](const ::testing::TestParamInfo<QString> &param) { return param.param.toStdString(); });
+} // namespace

@@ -240,20 +240,35 @@ EditorLayout sharedOnly(const QString &name, Generation generation, QList<qint64
     layout.features.append(show(u"parkingTimeLimitSlider_36o"_s, false));
     return layout;
 }
+
+// Card maintenance on the editor's last tab: formatting is offered in no layout, the touch-screen
+// calibration reset only in the layout of the camera with a touch screen.
+EditorLayout withCardMaintenance(EditorLayout layout)
+{
+    layout.features.append(show(u"etcMemoryCardFormatView"_s, false));
+    layout.features.append(show(u"etcInitializeView"_s, layout.name == u"QC23"));
+    return layout;
+}
 } // namespace
 
 const QList<EditorLayout> &EditorLayout::all()
 {
-    static const QList<EditorLayout> layouts = {
-        sharedOnly(u"QA41"_s, Generation::First, {0}, {}),
-        layoutQB62(),
-        sharedOnly(u"QC23"_s, Generation::First, {2}, {}),
-        sharedOnly(u"QD34"_s, Generation::Later, {3, 4, 9}, {{9, u"QJ51"_s}}),
-        sharedOnly(u"QE86"_s, Generation::Later, {5, 10, 18}, {{10, u"QK63"_s}, {18, u"QS391"_s}}),
-        sharedOnly(u"QH49"_s, Generation::Later, {7, 8, 14}, {{7, u"QG38"_s}, {14, u"QN96"_s}}),
-        sharedOnly(u"QY7"_s, Generation::Later, {11, 12, 13, 15, 19},
-                   {{12, u"QL74"_s}, {13, u"QM85"_s}, {15, u"QP17"_s}, {19, u"QT-K4-ZN"_s}}),
-    };
+    static const QList<EditorLayout> layouts = [] {
+        QList<EditorLayout> made = {
+            sharedOnly(u"QA41"_s, Generation::First, {0}, {}),
+            layoutQB62(),
+            sharedOnly(u"QC23"_s, Generation::First, {2}, {}),
+            sharedOnly(u"QD34"_s, Generation::Later, {3, 4, 9}, {{9, u"QJ51"_s}}),
+            sharedOnly(u"QE86"_s, Generation::Later, {5, 10, 18}, {{10, u"QK63"_s}, {18, u"QS391"_s}}),
+            sharedOnly(u"QH49"_s, Generation::Later, {7, 8, 14}, {{7, u"QG38"_s}, {14, u"QN96"_s}}),
+            sharedOnly(u"QY7"_s, Generation::Later, {11, 12, 13, 15, 19},
+                       {{12, u"QL74"_s}, {13, u"QM85"_s}, {15, u"QP17"_s}, {19, u"QT-K4-ZN"_s}}),
+        };
+        for (EditorLayout &layout : made) {
+            layout = withCardMaintenance(std::move(layout));
+        }
+        return made;
+    }();
     return layouts;
 }
 

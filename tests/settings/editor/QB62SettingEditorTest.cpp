@@ -95,6 +95,17 @@ TEST(QB62SettingEditorTest, TheTimeZoneIsStoredAsMinutesAndKey)
     EXPECT_EQ(reread.displayTitles(u"commonGMTComboBox"_s).at(reread.value(u"commonGMTComboBox"_s)), u"UTC+12:45"_s);
 }
 
+TEST(QB62SettingEditorTest, OnlyTheTouchScreenCameraOffersTheCalibrationResetAndNoneOffersFormatting)
+{
+    for (const qint64 type : {0, 1, 2, 3, 5, 7, 11}) {
+        EditorTestCard card(type);
+        QB62SettingEditor editor(card.manager);
+        editor.loadView();
+        EXPECT_FALSE(editor.isShown(u"etcMemoryCardFormatButton"_s)) << "model type " << type;
+        EXPECT_EQ(editor.isShown(u"etcInitializeButton"_s), type == 2) << "model type " << type;
+    }
+}
+
 TEST(QB62SettingEditorTest, TheClockFileIsReadAndWrittenWithTheRecord)
 {
     EditorTestCard card(2); // a layout that sets the clock

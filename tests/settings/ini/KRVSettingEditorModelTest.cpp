@@ -1,5 +1,7 @@
 #include "settings/ini/KRVSettingEditorModel.h"
 
+#include "core/VexoLanguages.h"
+
 #include "settings/ini/KRVSettingManager.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
@@ -230,10 +232,14 @@ TEST_F(KRVSettingEditorModelTest, ResetBringsBackTheFactorySettingsWithoutWritin
 TEST_F(KRVSettingEditorModelTest, CaptionsComeFromTheTranslationTables)
 {
     open({});
-    EXPECT_EQ(value(u"titleTextField"_s).toString(), u"블랙박스 설정"_s);
+    // In the language start-up picks (English when none was ever chosen), not the Korean keys.
+    EXPECT_EQ(value(u"titleTextField"_s).toString(),
+              VexoLanguages::SharedVexoLanguages().localized(u"블랙박스 설정"_s));
+    EXPECT_NE(value(u"titleTextField"_s).toString(), u"블랙박스 설정"_s);
     EXPECT_EQ(model->control(u"timeZoneComboBox"_s).titles.size(), 12);
     EXPECT_EQ(model->control(u"parkingModeVoltageRadioGroup"_s).titles,
-              (QStringList{u"QF27 : 사용 안 함"_s, u"11.8V"_s, u"12.0V"_s, u"12.2V"_s}));
+              (QStringList{VexoLanguages::SharedVexoLanguages().localized(u"QF27 : 사용 안 함"_s), u"11.8V"_s,
+                           u"12.0V"_s, u"12.2V"_s}));
 }
 
 TEST_F(KRVSettingEditorModelTest, PositionsAreAppliedThroughTheControlsActions)

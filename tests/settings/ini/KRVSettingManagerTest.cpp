@@ -1,6 +1,7 @@
 #include "settings/ini/KRVSettingManager.h"
 
 #include "core/AppResources.h"
+#include "core/VexoLanguages.h"
 
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
@@ -85,7 +86,9 @@ TEST_F(KRVSettingManagerTest, WithoutAFileTheFactorySettingsAreLoadedAndSavingCr
     EXPECT_FALSE(manager.saveData());
     ASSERT_EQ(alerts->shown.size(), 1);
     EXPECT_EQ(alerts->shown.constFirst(),
-              (QStringList{u"메모리카드 오류"_s, u"메모리카드를 확인하여 주시기 바랍니다."_s, u"OK"_s}));
+              (QStringList{VexoLanguages::SharedVexoLanguages().localized(u"메모리카드 오류"_s),
+                           VexoLanguages::SharedVexoLanguages().localized(u"메모리카드를 확인하여 주시기 바랍니다."_s),
+                           u"OK"_s}));
 }
 
 TEST_F(KRVSettingManagerTest, AFileThatCannotBeReadIsNeitherChangedNorReplaced)

@@ -2,6 +2,7 @@
 // write, and how its modal run ends.
 #include "settings/ini/editor/KRVSettingViewController.h"
 
+#include "core/VexoLanguages.h"
 #include "demo/DemoCard.h"
 
 #include "settings/ini/KRVSettingManager.h"
@@ -95,8 +96,9 @@ TEST_F(KRVSettingViewControllerTest, TheScreenShowsTheFileByTheReadingRules)
     EXPECT_EQ(c.outlet<QComboBox>(u"timeZoneComboBox"_s)->count(), 12);
     EXPECT_EQ(c.outlet<MouseEventSlider>(u"voiceGuidanceSlider"_s)->value(), 3);
     EXPECT_EQ(c.outlet<QLabel>(u"firmwareValueTextField"_s)->text(), u"2.10"_s);
-    EXPECT_EQ(c.outlet<QLabel>(u"titleTextField"_s)->text(), u"블랙박스 설정"_s);
-    EXPECT_EQ(c.outlet<ImageButton>(u"okButton"_s)->text(), u"확인"_s);
+    EXPECT_EQ(c.outlet<QLabel>(u"titleTextField"_s)->text(),
+              VexoLanguages::SharedVexoLanguages().localized(u"블랙박스 설정"_s));
+    EXPECT_EQ(c.outlet<ImageButton>(u"okButton"_s)->text(), VexoLanguages::SharedVexoLanguages().localized(u"확인"_s));
     EXPECT_FALSE(c.outlet<QWidget>(u"dateTimeDatePicker"_s)->isEnabled());
 
     // The bars stand for percents of the continuous bar's laid-out width.

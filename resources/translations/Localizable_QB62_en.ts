@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>QF27 : 상시녹화</source>
-        <translation>Continuous Recording</translation>
+        <translation>Continuous</translation>
     </message>
     <message>
         <source>QF27 : 수동녹화</source>
-        <translation>Manual Recording</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>QF27 : 음성녹음</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>QF27 : 이벤트녹화</source>
-        <translation>Event Recording</translation>
+        <translation>Event</translation>
     </message>
     <message>
         <source>QF27 : 자동주차모드</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>QF27 : 주차녹화</source>
-        <translation>Parking Recording</translation>
+        <translation>Parking</translation>
     </message>
     <message>
         <source>QF27 : 충격감도</source>
@@ -603,23 +603,23 @@ Please check the memory card.</translation>
     </message>
     <message>
         <source>상시 녹화</source>
-        <translation>Continuous recording</translation>
+        <translation>Continuous</translation>
     </message>
     <message>
         <source>상시 충격 녹화</source>
-        <translation>Continuous impact recording</translation>
+        <translation>Driving impact</translation>
     </message>
     <message>
         <source>주차 모션 녹화</source>
-        <translation>Parking motion recording</translation>
+        <translation>Parking motion</translation>
     </message>
     <message>
         <source>주차 충격 녹화</source>
-        <translation>Parking impact recording</translation>
+        <translation>Parking impact</translation>
     </message>
     <message>
         <source>수동 녹화</source>
-        <translation>Manual recording</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>포맷하기</source>

@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>QF27 : 녹화종료전압</source>
-        <translation>Tension d&apos;arrêt de l&apos;enregistrement</translation>
+        <translation>Tension de coupure</translation>
     </message>
     <message>
         <source>QF27 : 둔감</source>
@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>QF27 : 상시녹화</source>
-        <translation>Enregistrement continu</translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>QF27 : 수동녹화</source>
-        <translation>Enregistrement manuel</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>QF27 : 음성녹음</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>QF27 : 이벤트녹화</source>
-        <translation>Enregistrement d&apos;événement</translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>QF27 : 자동주차모드</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>QF27 : 주차녹화</source>
-        <translation>Enregistrement en stationnement</translation>
+        <translation>Stationnement</translation>
     </message>
     <message>
         <source>QF27 : 충격감도</source>
@@ -277,7 +277,7 @@ Veuillez réinstaller le programme.</translation>
     </message>
     <message>
         <source>부가기능</source>
-        <translation>Fonctions supplémentaires</translation>
+        <translation>Autres fonctions</translation>
     </message>
     <message>
         <source>블랙박스 설정</source>
@@ -293,7 +293,7 @@ Veuillez réinstaller le programme.</translation>
     </message>
     <message>
         <source>설정값 초기화</source>
-        <translation>Réinitialiser les paramètres</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>속도 단위</source>
@@ -603,23 +603,23 @@ Veuillez vérifier la carte mémoire.</translation>
     </message>
     <message>
         <source>상시 녹화</source>
-        <translation>Enregistrement continu</translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>상시 충격 녹화</source>
-        <translation>Enregistrement des chocs en conduite</translation>
+        <translation>Choc en conduite</translation>
     </message>
     <message>
         <source>주차 모션 녹화</source>
-        <translation>Enregistrement des mouvements en stationnement</translation>
+        <translation>Mouvement garé</translation>
     </message>
     <message>
         <source>주차 충격 녹화</source>
-        <translation>Enregistrement des chocs en stationnement</translation>
+        <translation>Choc garé</translation>
     </message>
     <message>
         <source>수동 녹화</source>
-        <translation>Enregistrement manuel</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>포맷하기</source>

@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>QF27 : 상시녹화</source>
-        <translation>Gravação contínua</translation>
+        <translation>Contínuo</translation>
     </message>
     <message>
         <source>QF27 : 수동녹화</source>
-        <translation>Gravação manual</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>QF27 : 음성녹음</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>QF27 : 이벤트녹화</source>
-        <translation>Gravação de eventos</translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>QF27 : 자동주차모드</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>QF27 : 주차녹화</source>
-        <translation>Gravação em estacionamento</translation>
+        <translation>Estacionamento</translation>
     </message>
     <message>
         <source>QF27 : 충격감도</source>
@@ -349,7 +349,7 @@ Escolha (Sim) para repor ou (Não) para cancelar.</translation>
     </message>
     <message>
         <source>주차모드</source>
-        <translation>Modo de estacionamento</translation>
+        <translation>Estacionamento</translation>
     </message>
     <message>
         <source>주차모드를 사용하지 않는 경우,
@@ -603,23 +603,23 @@ Verifique o cartão de memória.</translation>
     </message>
     <message>
         <source>상시 녹화</source>
-        <translation>Gravação contínua</translation>
+        <translation>Contínuo</translation>
     </message>
     <message>
         <source>상시 충격 녹화</source>
-        <translation>Gravação de impactos em condução</translation>
+        <translation>Impacto a conduzir</translation>
     </message>
     <message>
         <source>주차 모션 녹화</source>
-        <translation>Gravação de movimento estacionado</translation>
+        <translation>Movimento parado</translation>
     </message>
     <message>
         <source>주차 충격 녹화</source>
-        <translation>Gravação de impactos estacionado</translation>
+        <translation>Impacto parado</translation>
     </message>
     <message>
         <source>수동 녹화</source>
-        <translation>Gravação manual</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>포맷하기</source>

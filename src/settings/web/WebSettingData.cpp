@@ -1,5 +1,7 @@
 #include "WebSettingData.h"
 
+#include "core/LanguageCode.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -26,20 +28,8 @@ QString WebSettingData::cfgStringWithData(QByteArrayView bytes)
 
 QByteArray WebSettingData::dataFromHexString(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve((text.size() + 1) / 2);
-    for (qsizetype i = 0; i < text.size(); i += 2) {
-        // A leading digit that is not hexadecimal stops the parse at once; a second one that is not
-        // (or none, at the end of an odd-length text) leaves the first alone.
-        const int high = hexDigit(text.at(i));
-        if (high < 0) {
-            bytes.append('\0');
-            continue;
-        }
-        const int low = i + 1 < text.size() ? hexDigit(text.at(i + 1)) : -1;
-        bytes.append(char(low < 0 ? high : high * 16 + low));
-    }
-    return bytes;
+    // The one hexadecimal reader of the program, shared with the language list.
+    return LanguageCode::dataFromHexString(text.toString());
 }
 
 std::optional<quint32> WebSettingData::languageIndex(QStringView cfgString)

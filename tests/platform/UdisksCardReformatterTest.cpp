@@ -11,6 +11,7 @@
 #include <QMutex>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -127,7 +128,10 @@ protected:
         if (daemon.isEmpty()) {
             GTEST_SKIP() << "dbus-daemon is missing: the disk-service route was not run";
         }
-        m_daemon.start(daemon, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        // The bus's socket goes into a folder of the test's own, not the system's temporary folder.
+        ASSERT_TRUE(m_socketFolder.isValid());
+        m_daemon.start(daemon, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s,
+                                u"--address=unix:dir="_s + m_socketFolder.path()});
         ASSERT_TRUE(m_daemon.waitForStarted());
         ASSERT_TRUE(m_daemon.waitForReadyRead(10000));
         const QString address = QString::fromUtf8(m_daemon.readLine()).trimmed();
@@ -192,6 +196,7 @@ protected:
     CardReformatPlan card;
 
 private:
+    QTemporaryDir m_socketFolder;
     QProcess m_daemon;
     QThread m_serviceThread;
     std::unique_ptr<QObject> m_manager;

@@ -42,9 +42,17 @@ TEST_F(FullScreenDisplayTest, ThePictureCoversTheScreenWithTheControlStripOverIt
     ASSERT_TRUE(QTest::qWaitForWindowExposed(strip, 5000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return strip->windowOpacity() == 1.0; }, 5000)) << "faded in";
     EXPECT_EQ(strip->pos(), ViewingModes::controlStripOrigin(screenFrame, screenFrame, strip->size()));
-    QTest::qWait(300); // a few frames drawn
-
-    const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    // Grab until the picture and the strip have both been drawn: on a busy machine the strip's
+    // window may paint a little after it has faded in.
+    const QRect place(strip->pos() - screenFrame.topLeft(), strip->size());
+    QImage shot;
+    const auto drawn = [&] {
+        shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+        return shot.size() == screenFrame.size() && coloursAlong(shot, shot.height() / 2, 0, shot.width()) > 50 &&
+               qGray(shot.pixel(place.left() + 2, place.center().y())) == 0 &&
+               coloursAlong(shot, place.center().y(), place.left(), place.right()) > 3;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(drawn, 5000)) << "the picture and the strip were drawn";
     if (const QByteArray keep = qgetenv("VELMORA_FULLSCREEN_SHOT"); !keep.isEmpty()) {
         shot.save(QString::fromLocal8Bit(keep));
     }
@@ -53,7 +61,6 @@ TEST_F(FullScreenDisplayTest, ThePictureCoversTheScreenWithTheControlStripOverIt
     EXPECT_GT(coloursAlong(shot, shot.height() / 2, 0, shot.width()), 50);
     EXPECT_EQ(big()->window(), window);
     // The strip: black, with its buttons drawn on it.
-    const QRect place(strip->pos() - screenFrame.topLeft(), strip->size());
     EXPECT_EQ(qGray(shot.pixel(place.left() + 2, place.center().y())), 0) << "the strip's black edge";
     EXPECT_GT(coloursAlong(shot, place.center().y(), place.left(), place.right()), 3) << "its buttons";
 

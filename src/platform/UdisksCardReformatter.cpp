@@ -59,9 +59,9 @@ QVariant UdisksCardReformatter::property(const QString &path, const QString &int
 // The disk service's object for a device node, or an empty path.
 QString UdisksCardReformatter::blockObject(const QString &device) const
 {
-    const QVariantMap spec{{u"path"_s, device}};
+    const QVariantMap byPath{{u"path"_s, device}};
     const QDBusMessage reply =
-        call(ManagerPath, ManagerInterface, u"ResolveDevice"_s, {spec, QVariantMap()}, CallTimeoutMs);
+        call(ManagerPath, ManagerInterface, u"ResolveDevice"_s, {byPath, QVariantMap()}, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
         const QDBusArgument argument = reply.arguments().constFirst().value<QDBusArgument>();
         QList<QDBusObjectPath> paths;

@@ -46,9 +46,9 @@ public:
     explicit FakeManager(QObject *parent) : QDBusAbstractAdaptor(parent) {}
 
 public slots:
-    QList<QDBusObjectPath> ResolveDevice(const QVariantMap &spec, const QVariantMap &)
+    QList<QDBusObjectPath> ResolveDevice(const QVariantMap &byPath, const QVariantMap &)
     {
-        if (spec.value(u"path"_s).toString() == u"/dev/sdd1"_s) {
+        if (byPath.value(u"path"_s).toString() == u"/dev/sdd1"_s) {
             return {QDBusObjectPath(u"/org/freedesktop/UDisks2/block_devices/sdd1"_s)};
         }
         return {};

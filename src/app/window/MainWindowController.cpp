@@ -410,7 +410,8 @@ void MainWindowController::applyLanguageSettings()
             buttons.at(i)->setText(localized(keys.at(i)));
         }
         ButtonRowFit::fit({buttons.begin(), buttons.end()});
-        updateModelInfo();
+        // A new language must not throw away a folder the user chose either.
+        volumesChanged();
         initializeFileSortingButtons();
         // Once, at start-up: a later change of language does not open the settings again.
         if (std::exchange(m_options.openSettings, false)) {
@@ -446,6 +447,8 @@ void MainWindowController::volumesChanged()
     recognizeCard();
     if (listShowsCard || manager->settingDirPath() != cardBefore || manager->modelType() != typeBefore) {
         showModelInfo();
+    } else {
+        showModelName();
     }
 }
 
@@ -475,16 +478,23 @@ void MainWindowController::showModelInfo()
         m_selectedDirTextField->setProperty("text", QString());
         m_library->clearVideoFileList();
         reloadTable();
-        m_ui->settingsButton->setEnabled(false);
-        m_ui->modelTextField->setText(localized(u"unknown"_s));
+        showModelName();
         return;
     }
-    if (type != 26) {
+    refreshVideoFileListWithURL(manager->sdcard_url());
+    showModelName();
+}
+
+void MainWindowController::showModelName()
+{
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    const qint64 type = manager->modelType();
+    const bool known = type != -1;
+    if (known && type != 26) {
         manager->setModelName(manager->modelNameList().value(type));
     }
-    refreshVideoFileListWithURL(manager->sdcard_url());
-    m_ui->settingsButton->setEnabled(true);
-    const QString name = manager->modelName();
+    m_ui->settingsButton->setEnabled(known);
+    const QString name = known ? manager->modelName() : QString();
     m_ui->modelTextField->setText(name.isEmpty() ? localized(u"unknown"_s) : name);
 }
 

@@ -197,6 +197,8 @@ private:
     // The two halves of updateModelInfo: find and recognise the card, then show its model and list.
     void recognizeCard();
     void showModelInfo();
+    // The model's name (or "unknown") and whether the settings button works; the list stays.
+    void showModelName();
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
 

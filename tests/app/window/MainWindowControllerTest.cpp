@@ -142,6 +142,34 @@ TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
 }
 
+TEST_F(MainWindowControllerTest, ANewLanguageKeepsAFolderTheUserChose)
+{
+    auto controller = open();
+    QTemporaryDir picked;
+    ASSERT_TRUE(QDir().mkpath(picked.filePath(u"cont_rec"_s)));
+    QFile(picked.filePath(u"cont_rec/P.avi"_s)).open(QIODevice::WriteOnly);
+    const QUrl folder = QUrl::fromLocalFile(picked.path());
+    controller->refreshVideoFileListWithURL(folder);
+    ASSERT_EQ(controller->library()->rowCount(), 1);
+
+    Preferences::changeLanguage(u"fr"_s);
+    drain();
+    EXPECT_EQ(controller->library()->selectedVideoDirectoryUrl(), folder);
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+    EXPECT_EQ(controller->ui().selectedDirTextField_OEM->text(), picked.path());
+    EXPECT_EQ(controller->ui().modelTextField->text(), u"QF27"_s);
+
+    // With no card the model field's "unknown" follows the language, and the folder still stays.
+    QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
+    controller->updateModelInfo();
+    controller->refreshVideoFileListWithURL(folder);
+    Preferences::changeLanguage(u"ja"_s);
+    drain();
+    EXPECT_EQ(controller->library()->rowCount(), 1);
+    EXPECT_EQ(controller->ui().modelTextField->text(), u"不明"_s);
+    EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
+}
+
 TEST_F(MainWindowControllerTest, AVolumeComingOrGoingRebuildsAListShowingTheCard)
 {
     auto controller = open();

@@ -572,8 +572,10 @@ Enabling enabling(int field, const QStringList &controls, QList<int> enabling, Q
 QList<Enabling> enablingOf(Column column, const QList<qint64> &types)
 {
     if (isFirstGeneration(column)) {
-        // The parking mode disables nothing here; the motion group switches its slider.
-        return {enabling(Field::parking_motion_set, {u"parkingMotionSlider"_s}, {1}, {}, false)};
+        // The parking mode disables nothing here; the motion group switches its slider, and the
+        // announcements switch their volume, as touching the groups does.
+        return {enabling(Field::parking_motion_set, {u"parkingMotionSlider"_s}, {1}, {}, false),
+                enabling(Field::voice_ment, {u"commonVoiceMentSlider"_s}, {1}, {}, false)};
     }
     QList<qint64> threeState;
     QList<qint64> twoState;
@@ -591,6 +593,10 @@ QList<Enabling> enablingOf(Column column, const QList<qint64> &types)
             {1}, {0}, std::nullopt),
         enabling(Field::fcws_onoff, {u"alwaysFCWSSensitivitySlider"_s}, {1}, {0}, std::nullopt),
     };
+    if (column == QY7) {
+        // The safety-camera alert belongs to the driving guide, as touching the guide's group says.
+        rules.append(enabling(Field::enable_driving_guide, {u"alwaysDrivingGuideSubRadioGroup"_s}, {1}, {}, false));
+    }
     if (!twoState.isEmpty()) {
         rules.append(enabling(Field::parking_mode_set, impact + motion + timeAndBattery, {1}, {}, false, twoState));
     }

@@ -790,6 +790,12 @@ TEST(EditorLayoutCodingTest, StoredSwitchesEnableTheirDependentControls)
          std::nullopt},
         {First, Field::parking_motion_set, 1, {u"parkingMotionSlider"_s}, true},
         {First, Field::parking_motion_set, 0, {u"parkingMotionSlider"_s}, false},
+        // As the groups' own actions would leave them.
+        {First, Field::voice_ment, 1, {u"commonVoiceMentSlider"_s}, true},
+        {First, Field::voice_ment, 0, {u"commonVoiceMentSlider"_s}, false},
+        {{Y, 13}, Field::enable_driving_guide, 1, {u"alwaysDrivingGuideSubRadioGroup"_s}, true},
+        {{Y, 13}, Field::enable_driving_guide, 0, {u"alwaysDrivingGuideSubRadioGroup"_s}, false},
+        {{H}, Field::enable_driving_guide, 0, {u"alwaysDrivingGuideSubRadioGroup"_s}, std::nullopt},
     };
     for (const Row &row : rows) {
         for (const qint64 type : row.types) {

@@ -161,7 +161,7 @@ struct SectionRow
 
 // clang-format off
 const std::array kSections = {
-    //                                              QA41 QB62 QC23 QD34 QE86 QH49 QY7
+    // one letter per layout, in the order QA41 QB62 QC23 QD34 QE86 QH49 QY7
     SectionRow{u"commonRearBrightnessView",        u"HHHSSHH"},
     SectionRow{u"commonAudioRecordView",           u"---HHHH"},
     SectionRow{u"commonVoiceMentRadioGroup",       u"---HHHH"},

@@ -72,6 +72,26 @@ QJsonObject controlsAsJson(const QB62SettingEditor &editor)
         }
         if (control.kind == EditorControl::Kind::Slider) {
             entry.insert(u"range"_s, QJsonArray{control.minimum, control.maximum});
+            entry.insert(u"ticks"_s, control.tickCount);
+            entry.insert(u"guideLabels"_s, QJsonArray::fromStringList(control.guideLabels));
+            QJsonObject descriptions;
+            for (qsizetype i = 0; i < control.descriptions.size(); ++i) {
+                if (!control.descriptions.at(i).isEmpty()) {
+                    descriptions.insert(QString::number(control.minimum + i), control.descriptions.at(i));
+                }
+            }
+            if (!descriptions.isEmpty()) {
+                entry.insert(u"descriptions"_s, descriptions);
+            }
+        }
+        QJsonArray disabledCells;
+        for (qsizetype i = 0; i < control.cellEnabled.size(); ++i) {
+            if (!control.cellEnabled.at(i)) {
+                disabledCells.append(int(i));
+            }
+        }
+        if (!disabledCells.isEmpty()) {
+            entry.insert(u"disabledCells"_s, disabledCells);
         }
         controls.insert(name, entry);
     }
@@ -223,6 +243,11 @@ int EditorCommand::run(const QStringList &arguments, CliOutput &io)
                        {u"modelType"_s, type}};
     if (verb == u"show") {
         result.insert(u"controls"_s, controlsAsJson(editor));
+        QJsonObject views;
+        for (const QString &section : editor.sectionNames()) {
+            views.insert(section, editor.isSectionShown(section));
+        }
+        result.insert(u"views"_s, views);
         return io.printJson(result);
     }
     if (layout == nullptr) {

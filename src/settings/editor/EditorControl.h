@@ -44,6 +44,10 @@ struct EditorControl
     QList<int> tags;
     // Cells that refuse selection (radio groups); empty means all enabled.
     QList<bool> cellEnabled;
+    // Sliders, one per position from the minimum: the label shown over the knob while the slider is
+    // under the pointer, and the description under the track (empty: none at that position).
+    QStringList guideLabels;
+    QStringList descriptions;
 
     int cellCount() const { return int(titles.size()); }
 };

@@ -20,6 +20,15 @@ using Field = SettingRecordLayout::Field;
 
 const QStringList kOnOff = {u"사용"_s, u"사용 안함"_s};
 
+QStringList positionNumbers(int minimum, int maximum)
+{
+    QStringList numbers;
+    for (int position = minimum; position <= maximum; ++position) {
+        numbers.append(QString::number(position));
+    }
+    return numbers;
+}
+
 EditorControl makeControl(const QString &name, Kind kind, Tab tab, const QString &section)
 {
     EditorControl control;
@@ -47,9 +56,12 @@ EditorControl slider(const QString &name, Tab tab, const QString &section, int m
     control.maximum = maximum;
     control.value = minimum;
     control.tickCount = maximum - minimum + 1;
+    control.guideLabels = positionNumbers(minimum, maximum);
+    control.descriptions = QStringList(control.guideLabels.size());
     return control;
 }
 
+// The value RULE stores for POSITION; STORE false when the rule leaves the field as it is.
 int valueFor(const EditorLayout::FieldRule &rule, int position, int stored, bool *store)
 {
     *store = true;
@@ -68,28 +80,38 @@ int valueFor(const EditorLayout::FieldRule &rule, int position, int stored, bool
     return stored;
 }
 
-std::optional<int> positionFor(const EditorLayout::FieldRule &rule, int stored)
+// The position RULE shows for STORED, or none when the control stays as it is.
+std::optional<int> positionFor(const EditorLayout::FieldRule &rule, qint32 stored)
 {
-    if (rule.map.isEmpty()) {
-        if (stored > rule.maximum && rule.clampAbove) {
-            return rule.maximum;
+    const qint32 key = rule.loadDivisor > 1 ? stored / rule.loadDivisor : stored;
+    if (!rule.loadMap.isEmpty()) {
+        for (const auto &[from, to] : rule.loadMap) {
+            if (from == key) {
+                return to;
+            }
         }
-        if (stored < rule.minimum || stored > rule.maximum) {
+        return rule.otherPosition;
+    }
+    if (rule.map.isEmpty()) {
+        if (key > rule.maximum && rule.abovePosition) {
+            return rule.abovePosition;
+        }
+        if (key < rule.minimum || key > rule.maximum) {
             return std::nullopt;
         }
-        return stored;
+        return key;
     }
+    int highest = std::numeric_limits<int>::min();
     for (const auto &[from, to] : rule.map) {
-        if (to == stored) {
+        if (to == key) {
             return from;
         }
+        highest = std::max(highest, to);
+    }
+    if (rule.abovePosition && key > highest) {
+        return rule.abovePosition;
     }
     return rule.otherPosition;
-}
-
-bool appliesTo(const QList<qint64> &types, qint64 modelType)
-{
-    return types.isEmpty() || types.contains(modelType);
 }
 
 // The parking-mode questions (whole keys of the translation tables, so never split).
@@ -197,12 +219,22 @@ void QB62SettingEditor::buildControls()
     addControl(slider(u"parkingShockSensitivitySlider"_s, p, u"parkingShockSensitivityView"_s, 1, 10));
     addControl(radio(u"parkingMotionRadioGroup"_s, p, u"parkingMotionView"_s, kOnOff));
     addControl(slider(u"parkingMotionSlider"_s, p, u"parkingMotionView"_s, 1, 3));
-    addControl(slider(u"parkingTimeLimitSlider_36x"_s, p, u"parkingTimeLimitView"_s, 1, 7));
+    // The time limits read in hours, the battery cut-offs in volts.
+    EditorControl limit36x = slider(u"parkingTimeLimitSlider_36x"_s, p, u"parkingTimeLimitView"_s, 1, 7);
+    limit36x.guideLabels = {u"1"_s, u"2"_s, u"4"_s, u"6"_s, u"12"_s, u"24"_s, u"48"_s};
+    addControl(limit36x);
     EditorControl limit36o = slider(u"parkingTimeLimitSlider_36o"_s, p, u"parkingTimeLimitView"_s, 1, 8);
+    limit36o.guideLabels = {u"1"_s, u"2"_s, u"4"_s, u"6"_s, u"12"_s, u"24"_s, u"36"_s, u"48"_s};
     limit36o.shown = false;
     addControl(limit36o);
-    addControl(slider(u"parkingBatteryOff12VSlider"_s, p, u"parkingBatteryView"_s, 0, 7));
-    addControl(slider(u"parkingBatteryOff24VSlider"_s, p, u"parkingBatteryView"_s, 0, 7));
+    EditorControl battery12 = slider(u"parkingBatteryOff12VSlider"_s, p, u"parkingBatteryView"_s, 0, 7);
+    EditorControl battery24 = slider(u"parkingBatteryOff24VSlider"_s, p, u"parkingBatteryView"_s, 0, 7);
+    for (int position = 0; position <= 7; ++position) {
+        battery12.guideLabels[position] = u"%1V"_s.arg(11.6 + 0.1 * position, 0, 'f', 1);
+        battery24.guideLabels[position] = u"%1V"_s.arg(23.2 + 0.2 * position, 0, 'f', 1);
+    }
+    addControl(battery12);
+    addControl(battery24);
 
     const Tab e = Tab::Etc;
     for (const QString &name :
@@ -213,10 +245,21 @@ void QB62SettingEditor::buildControls()
     mutableControl(u"etcOverwriteAlwaysCheckBox"_s).enabled = false;
     addControl(radio(u"etcSecurityLEDRadioGroup"_s, e, u"etcSecurityLEDView"_s,
                      {u"시큐리티 LED 모드 1"_s, u"시큐리티 LED 모드 2"_s, u"시큐리티 LED 모드 3"_s, u"사용 안함"_s}));
+    // The pictures of the light modes, which a layout may leave out.
+    addView(u"etcSecurityLEDImageView1"_s);
+    addView(u"etcSecurityLEDImageView2"_s);
     addControl(radio(u"etcMemoryPartitionRadioGroup"_s, e, u"etcMemoryPartitionView"_s,
                      {u"A Type(권장)"_s, u"B Type"_s, u"C Type"_s}, true));
     addControl(makeControl(u"etcMemoryCardFormatButton"_s, Kind::Button, e, u"etcMemoryCardFormatView"_s));
     addControl(makeControl(u"etcInitializeButton"_s, Kind::Button, e, u"etcInitializeView"_s));
+}
+
+void QB62SettingEditor::addView(const QString &view)
+{
+    if (!m_sections.contains(view)) {
+        m_sections.insert(view, true);
+        m_sectionOrder.append(view);
+    }
 }
 
 const EditorControl &QB62SettingEditor::control(const QString &name) const
@@ -307,6 +350,10 @@ void QB62SettingEditor::setRange(const QString &name, int minimum, int maximum, 
     item.maximum = maximum;
     item.tickCount = tickCount;
     item.value = std::clamp(item.value, minimum, std::max(minimum, maximum));
+    if (item.kind == Kind::Slider && item.guideLabels.size() != maximum - minimum + 1) {
+        item.guideLabels = positionNumbers(minimum, maximum);
+        item.descriptions = QStringList(item.guideLabels.size());
+    }
     Q_EMIT controlChanged(name);
 }
 
@@ -331,6 +378,18 @@ void QB62SettingEditor::setCellEnabled(const QString &name, int cell, bool enabl
         item.cellEnabled.resize(item.titles.size(), true);
     }
     item.cellEnabled[cell] = enabled;
+    Q_EMIT controlChanged(name);
+}
+
+void QB62SettingEditor::setSliderLabels(const QString &name, const QStringList &guideLabels,
+                                        const QStringList &descriptions)
+{
+    if (!m_controls.contains(name)) {
+        return;
+    }
+    EditorControl &item = mutableControl(name);
+    item.guideLabels = guideLabels;
+    item.descriptions = descriptions;
     Q_EMIT controlChanged(name);
 }
 
@@ -379,9 +438,9 @@ void QB62SettingEditor::applyModelFeatures()
     if (m_layout == nullptr) {
         return;
     }
-    const qint64 type = modelType();
+    const QB62SettingManager &manager = *m_manager;
     for (const EditorLayout::ControlFeature &feature : m_layout->features) {
-        if (!appliesTo(feature.onlyForTypes, type)) {
+        if (!EditorLayout::appliesTo(feature.onlyForTypes, feature.when, manager)) {
             continue;
         }
         if (feature.shown) {
@@ -398,6 +457,14 @@ void QB62SettingEditor::applyModelFeatures()
             setRange(feature.control, feature.minimum.value_or(item.minimum), feature.maximum.value_or(item.maximum),
                      feature.tickCount.value_or(item.tickCount));
         }
+        if (feature.guideLabels || feature.descriptions) {
+            const EditorControl &item = control(feature.control);
+            setSliderLabels(feature.control, feature.guideLabels.value_or(item.guideLabels),
+                            feature.descriptions.value_or(item.descriptions));
+        }
+        for (const int cell : feature.disabledCells) {
+            setCellEnabled(feature.control, cell, false);
+        }
     }
     if (m_layout->afterFeatures) {
         m_layout->afterFeatures(*this);
@@ -406,18 +473,64 @@ void QB62SettingEditor::applyModelFeatures()
 
 void QB62SettingEditor::applySettingData()
 {
-    if (m_layout == nullptr) {
+    if (m_layout != nullptr && m_layout->applyOperation != nullptr) {
+        (this->*m_layout->applyOperation)();
+    }
+}
+
+void QB62SettingEditor::applyQA41SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QA41"_s));
+}
+
+void QB62SettingEditor::applyQB62SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QB62"_s));
+}
+
+void QB62SettingEditor::applyQC23SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QC23"_s));
+}
+
+void QB62SettingEditor::applyQD34SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QD34"_s));
+}
+
+void QB62SettingEditor::applyQE86SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QE86"_s));
+}
+
+void QB62SettingEditor::applyQH49SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QH49"_s));
+}
+
+void QB62SettingEditor::applyQY7SettingData()
+{
+    applyLayoutData(EditorLayout::named(u"QY7"_s));
+}
+
+void QB62SettingEditor::applyLayoutData(const EditorLayout *layout)
+{
+    if (layout == nullptr) {
         return;
     }
-    const qint64 type = modelType();
     const QB62SettingManager &manager = *m_manager;
-    for (const EditorLayout::FieldRule &rule : m_layout->rules) {
-        if (!appliesTo(rule.onlyForTypes, type)) {
+    for (const EditorLayout::FieldRule &rule : layout->rules) {
+        if (!rule.loads() || !EditorLayout::appliesTo(rule.onlyForTypes, rule.when, manager)) {
             continue;
         }
         switch (rule.kind) {
         case EditorLayout::FieldRule::Kind::Position:
-            if (const std::optional<int> position = positionFor(rule, manager.value(rule.field))) {
+            if (std::optional<int> position = positionFor(rule, manager.value(rule.field))) {
+                const EditorControl &item = control(rule.control);
+                if (item.kind == Kind::Slider) {
+                    // A slider shows a value beyond its track at the track's end, as the widget does.
+                    position = std::clamp(*position, item.minimum, std::max(item.minimum, item.maximum));
+                }
                 setValue(rule.control, *position);
             }
             break;
@@ -438,7 +551,7 @@ void QB62SettingEditor::applySettingData()
         }
         case EditorLayout::FieldRule::Kind::GmtMinutes: {
             // The key, when the layout stores one and it is known, has chosen already.
-            const bool byKey = std::any_of(m_layout->rules.cbegin(), m_layout->rules.cend(), [&](const auto &other) {
+            const bool byKey = std::any_of(layout->rules.cbegin(), layout->rules.cend(), [&](const auto &other) {
                 return other.kind == EditorLayout::FieldRule::Kind::TzKey &&
                        TimeZoneTable::captionIndexForKey(manager.text(other.field)) >= 0;
             });
@@ -450,10 +563,27 @@ void QB62SettingEditor::applySettingData()
         }
         }
     }
+    for (const EditorLayout::EnablingRule &rule : layout->enabling) {
+        if (!EditorLayout::appliesTo(rule.onlyForTypes, EditorLayout::Condition::Always, manager)) {
+            continue;
+        }
+        const qint32 stored = manager.value(rule.field);
+        std::optional<bool> enabled = rule.otherwise;
+        if (rule.enablingValues.contains(stored)) {
+            enabled = true;
+        } else if (rule.disablingValues.contains(stored)) {
+            enabled = false;
+        }
+        if (enabled) {
+            for (const QString &name : rule.controls) {
+                setEnabled(name, *enabled);
+            }
+        }
+    }
     setValue(u"etcOverwriteAlwaysCheckBox"_s, 1);
     setSpeedCaptions(value(u"commonSpeedUnitRadioGroup"_s) == 1);
-    if (m_layout->afterApply) {
-        m_layout->afterApply(*this, manager);
+    if (layout->afterApply) {
+        layout->afterApply(*this, manager);
     }
     refreshMemoryPartitionGraph();
 }
@@ -707,14 +837,56 @@ void QB62SettingEditor::resetButtonTouched()
 
 bool QB62SettingEditor::saveData()
 {
-    if (m_layout == nullptr) {
+    if (m_layout == nullptr || m_layout->saveOperation == nullptr) {
+        return false;
+    }
+    return (this->*m_layout->saveOperation)();
+}
+
+bool QB62SettingEditor::saveQA41SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QA41"_s));
+}
+
+bool QB62SettingEditor::saveQB62SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QB62"_s));
+}
+
+bool QB62SettingEditor::saveQC23SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QC23"_s));
+}
+
+bool QB62SettingEditor::saveQD34SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QD34"_s));
+}
+
+bool QB62SettingEditor::saveQE86SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QE86"_s));
+}
+
+bool QB62SettingEditor::saveQH49SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QH49"_s));
+}
+
+bool QB62SettingEditor::saveQY7SettingData()
+{
+    return saveLayoutData(EditorLayout::named(u"QY7"_s));
+}
+
+bool QB62SettingEditor::saveLayoutData(const EditorLayout *layout)
+{
+    if (layout == nullptr) {
         return false;
     }
     QB62SettingManager &manager = *m_manager;
-    const qint64 type = modelType();
-    manager.setText(Field::product_name, m_layout->productNameFor(type));
-    for (const EditorLayout::FieldRule &rule : m_layout->rules) {
-        if (!appliesTo(rule.onlyForTypes, type)) {
+    manager.setText(Field::product_name, layout->productNameFor(modelType()));
+    for (const EditorLayout::FieldRule &rule : layout->rules) {
+        if (!rule.saves() || !EditorLayout::appliesTo(rule.onlyForTypes, rule.when, manager)) {
             continue;
         }
         const int position = value(rule.control);
@@ -747,8 +919,8 @@ bool QB62SettingEditor::saveData()
             break;
         }
     }
-    if (m_layout->beforeSave) {
-        m_layout->beforeSave(*this, manager);
+    if (layout->beforeSave) {
+        layout->beforeSave(*this, manager);
     }
     return manager.saveData();
 }

@@ -67,6 +67,7 @@ public:
     void setRange(const QString &name, int minimum, int maximum, int tickCount);
     void setPopUpItems(const QString &name, const QStringList &titles, const QList<int> &tags);
     void setCellEnabled(const QString &name, int cell, bool enabled);
+    void setSliderLabels(const QString &name, const QStringList &guideLabels, const QStringList &descriptions);
     // The titles shown, through the localization lookup.
     QStringList displayTitles(const QString &name) const;
 
@@ -78,6 +79,15 @@ public:
     void loadView();
     void applyModelFeatures();
     void applySettingData();
+    // The layouts' load operations: each shows the settings object's values through its layout's
+    // table, whatever layout the editor was built for.
+    void applyQA41SettingData();
+    void applyQB62SettingData();
+    void applyQC23SettingData();
+    void applyQD34SettingData();
+    void applyQE86SettingData();
+    void applyQH49SettingData();
+    void applyQY7SettingData();
     void applySettingTime();
     void applySettingTimeState(int state);
     void insertLanguageItems();
@@ -103,6 +113,14 @@ public:
     // Stores the controls into the settings object and writes the record, then the clock file.
     OkResult okButtonTouched();
     bool saveData();
+    // The layouts' save operations: product name, the layout's table, then the record is written.
+    bool saveQA41SettingData();
+    bool saveQB62SettingData();
+    bool saveQC23SettingData();
+    bool saveQD34SettingData();
+    bool saveQE86SettingData();
+    bool saveQH49SettingData();
+    bool saveQY7SettingData();
     bool saveSettingTime();
 
     // --- Derived state -----------------------------------------------------------------------------
@@ -137,6 +155,9 @@ private:
     void runAction(const QString &name);
     void setParkingSlidersEnabled(bool impact, bool motion, bool timeAndBattery);
     void buildControls();
+    void addView(const QString &view);
+    void applyLayoutData(const EditorLayout *layout);
+    bool saveLayoutData(const EditorLayout *layout);
 
     std::shared_ptr<QB62SettingManager> m_manager;
     const EditorLayout *m_layout = nullptr;

@@ -99,6 +99,19 @@ const QList<std::pair<const char16_t *, const char16_t *>> kCaptions = {
     {u"etcMemoryPartitionManualLabel", u"수동 녹화"},
 };
 
+// The caption beside a radio group that shares its section with another ("front", "rear"): it goes
+// with its group when a layout hides the group.
+const QList<std::pair<const char16_t *, const char16_t *>> kGroupLabels = {
+    {u"alwaysRadioGroupFrontResolution", u"alwaysFrontResolutionLabel"},
+    {u"alwaysRadioGroupRearResolution", u"alwaysRearResolutionLabel"},
+    {u"alwaysRadioGroupFrontQuality", u"alwaysFrontQualityLabel"},
+    {u"alwaysRadioGroupRearQuality", u"alwaysRearQualityLabel"},
+    {u"parkingFrontResolutionRadioGroup", u"parkingFrontResolutionLabel"},
+    {u"parkingRearResolutionRadioGroup", u"parkingRearResolutionLabel"},
+    {u"parkingFrontQualityRadioGroup", u"parkingFrontQualityLabel"},
+    {u"parkingRearQualityRadioGroup", u"parkingRearQualityLabel"},
+};
+
 const QStringList kPartitionKinds = {u"Always"_s, u"AlwaysShock"_s, u"ParkingMotion"_s, u"ParkingShock"_s, u"Manual"_s};
 } // namespace
 
@@ -291,11 +304,12 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
 void QB62SettingViewController::buildGuideLabels(const QString &name)
 {
     auto *slider = outlet<MouseEventSlider>(name);
-    for (QLabel *label : m_guideLabels.value(name)) {
+    for (QLabel *label : m_guideLabels.value(name) + m_descriptionLabels.value(name)) {
         delete label;
     }
     const EditorControl &control = m_editor->control(name);
     QList<QLabel *> labels;
+    QList<QLabel *> descriptions;
     for (int position = control.minimum; position <= control.maximum; ++position) {
         auto *label = new QLabel(slider->parentWidget());
         label->setObjectName(name + u"Guide"_s + QString::number(position));
@@ -312,8 +326,16 @@ void QB62SettingViewController::buildGuideLabels(const QString &name)
         label->setGeometry(slider->x() + handle.center().x() - 20, slider->y() - 20, 40, 18);
         label->hide();
         labels.append(label);
+        auto *description = new QLabel(slider->parentWidget());
+        description->setObjectName(name + u"Description"_s + QString::number(position));
+        description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        description->setStyleSheet(u"color: #6b7785; font-size: 9px;"_s);
+        description->setGeometry(slider->x() + handle.center().x() - 20, slider->y() + slider->height() - 2, 40, 12);
+        description->hide();
+        descriptions.append(description);
     }
     m_guideLabels.insert(name, labels);
+    m_descriptionLabels.insert(name, descriptions);
 }
 
 void QB62SettingViewController::radioCellTouched(const QString &group, int cell)
@@ -397,6 +419,13 @@ void QB62SettingViewController::syncControl(const QString &name)
         if (auto *container = outlet<QWidget>(name)) {
             container->setVisible(control.shown);
         }
+        for (const auto &[group, labelName] : kGroupLabels) {
+            if (name == QStringView(group)) {
+                if (auto *label = outlet<QLabel>(QString::fromUtf16(labelName))) {
+                    label->setVisible(control.shown);
+                }
+            }
+        }
         break;
     }
     case EditorControl::Kind::Slider:
@@ -410,6 +439,14 @@ void QB62SettingViewController::syncControl(const QString &name)
             slider->setValue(control.value);
             slider->setEnabled(control.enabled);
             slider->setVisible(control.shown);
+            const QList<QLabel *> guides = m_guideLabels.value(name);
+            const QList<QLabel *> descriptions = m_descriptionLabels.value(name);
+            for (qsizetype i = 0; i < guides.size(); ++i) {
+                guides.at(i)->setText(control.guideLabels.value(i));
+                const QString description = control.descriptions.value(i);
+                descriptions.at(i)->setText(description);
+                descriptions.at(i)->setVisible(control.shown && !description.isEmpty());
+            }
         }
         break;
     case EditorControl::Kind::CheckBox:

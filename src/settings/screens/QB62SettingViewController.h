@@ -61,6 +61,8 @@ public:
     QList<RadioButton *> radioCells(const QString &group) const { return m_cells.value(group); }
     // The guide labels of a slider, one per position.
     QList<QLabel *> guideLabels(const QString &slider) const { return m_guideLabels.value(slider); }
+    // The description labels under a slider's track, one per position (hidden where it has none).
+    QList<QLabel *> descriptionLabels(const QString &slider) const { return m_descriptionLabels.value(slider); }
     // The parking-mode question while it is open.
     QMessageBox *useParkingModeAlert() const { return m_useParkingModeAlert; }
 
@@ -91,6 +93,7 @@ private:
     QHash<QString, QList<RadioButton *>> m_cells;
     QHash<QString, QList<QLabel *>> m_cellCaptions;
     QHash<QString, QList<QLabel *>> m_guideLabels;
+    QHash<QString, QList<QLabel *>> m_descriptionLabels;
     QList<qint32> m_radioGroupIDs;
     QPointer<QWidget> m_currentContentView;
     QRect m_originContentViewFrame;

@@ -34,14 +34,14 @@ using Field = SettingRecordLayout::Field;
 class QB62SettingViewControllerTest : public ::testing::Test
 {
 protected:
-    void open(qint64 modelType, const std::function<void(QB62SettingManager &)> &change = {})
+    void open(qint64 modelType, const std::function<void(QB62SettingManager &)> &change = {}, int firmware = 17)
     {
         TestSettings::reset();
-        recordBytes = screentest::writeCard(card.path(), modelType, 17, change);
+        recordBytes = screentest::writeCard(card.path(), modelType, firmware, change);
         manager = std::make_shared<QB62SettingManager>();
         manager->setAlertPresenter(alerts);
         manager->setModelType(modelType);
-        manager->setFirmwareVersionInt(17);
+        manager->setFirmwareVersionInt(firmware);
         manager->setSettingDirPath(card.path());
         manager->loadData();
         QB62SettingManager::ChagneQB62SettingManager(manager);
@@ -63,6 +63,29 @@ protected:
     }
 
     QString path(const QString &relative) const { return QDir(card.path()).filePath(relative); }
+
+    template <typename T = QWidget> T *widget(const QString &name) const
+    {
+        return screen->view()->findChild<T *>(name);
+    }
+
+    // The shown sections of TAB lie one under the other from its top, and the tab ends with the last.
+    static void expectStackedWithoutGaps(QWidget *tab)
+    {
+        QList<QWidget *> sections;
+        for (QWidget *section : tab->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!section->isHidden()) {
+                sections.append(section);
+            }
+        }
+        std::sort(sections.begin(), sections.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        int y = 0;
+        for (QWidget *section : sections) {
+            EXPECT_EQ(section->y(), y) << section->objectName().toStdString();
+            y = section->y() + section->height();
+        }
+        EXPECT_EQ(tab->height(), y) << tab->objectName().toStdString();
+    }
 
     QTemporaryDir card;
     QByteArray recordBytes;
@@ -235,4 +258,80 @@ TEST_F(QB62SettingViewControllerTest, GuideLabelsShowOnlyForTheSliderUnderThePoi
     EXPECT_TRUE(screen->guideLabels(u"parkingBatteryOff24VSlider"_s).at(5)->isHidden());
     Q_EMIT screen->ui().parkingBatteryOff12VSlider->sliderTouchedUp(screen->ui().parkingBatteryOff12VSlider);
     EXPECT_TRUE(labels.at(5)->isHidden());
+}
+
+TEST_F(QB62SettingViewControllerTest, TheQA41ScreenHasNoRearGroupsAndTwoResolutions)
+{
+    open(0);
+    for (const QString &name :
+         {u"alwaysRadioGroupRearResolution"_s, u"alwaysRearResolutionLabel"_s, u"alwaysRadioGroupRearQuality"_s,
+          u"alwaysRearQualityLabel"_s, u"parkingRearResolutionRadioGroup"_s, u"parkingRearResolutionLabel"_s}) {
+        ASSERT_NE(widget(name), nullptr) << name.toStdString();
+        EXPECT_TRUE(widget(name)->isHidden()) << name.toStdString();
+    }
+    EXPECT_FALSE(widget(u"alwaysFrontResolutionLabel"_s)->isHidden());
+    ASSERT_EQ(screen->radioCells(u"alwaysRadioGroupFrontResolution"_s).size(), 2);
+    ASSERT_EQ(screen->radioCells(u"alwaysRadioGroupFrameRate"_s).size(), 2);
+    EXPECT_FALSE(screen->ui().commonVideoDateFormatView->isHidden());
+}
+
+TEST_F(QB62SettingViewControllerTest, OlderQD34FirmwareHidesTheAssistanceSectionsWithoutGaps)
+{
+    open(3, {}, 16);
+    const Ui::QB62SettingViewController &ui = screen->ui();
+    for (QWidget *section : {ui.alwaysVehicleTypeView, ui.alwaysLDWSView, ui.alwaysFCWSView, ui.alwaysFVDWView,
+                             ui.alwaysResolutionView, ui.alwaysQualityView}) {
+        EXPECT_TRUE(section->isHidden()) << section->objectName().toStdString();
+    }
+    EXPECT_FALSE(ui.alwaysWDRView->isHidden());
+    EXPECT_FALSE(ui.commonRearBrightnessView->isHidden());
+    for (QWidget *tab : {ui.commonSettingView, ui.alwaysSettingView, ui.parkingSettingView, ui.etcSettingView}) {
+        expectStackedWithoutGaps(tab);
+    }
+    // The security-light pictures are left out; the section stays.
+    EXPECT_TRUE(widget(u"etcSecurityLEDImageView1"_s)->isHidden());
+    EXPECT_FALSE(ui.etcSecurityLEDView->isHidden());
+}
+
+TEST_F(QB62SettingViewControllerTest, TheQH49ScreenNarrowsSlidersAndRefusesTwoLightModes)
+{
+    open(8, [](QB62SettingManager &m) {
+        m.setValue(Field::security_led_mode, 0);
+        m.setValue(Field::parking_mode_set, 1);
+    });
+    const Ui::QB62SettingViewController &ui = screen->ui();
+    EXPECT_EQ(ui.parkingMotionSlider->minimum(), 0);
+    EXPECT_EQ(ui.parkingMotionSlider->maximum(), 3);
+    EXPECT_EQ(ui.commonLCDBrighnessSlider->maximum(), 2);
+    EXPECT_EQ(ui.parkingTimeLimitSlider_36x->maximum(), 4);
+    QStringList descriptions;
+    for (QLabel *label : screen->descriptionLabels(u"parkingMotionSlider"_s)) {
+        EXPECT_FALSE(label->isHidden());
+        descriptions.append(label->text());
+    }
+    EXPECT_EQ(descriptions, (QStringList{u"OFF"_s, u"1"_s, u"3"_s, u"5"_s}));
+    EXPECT_EQ(screen->guideLabels(u"parkingTimeLimitSlider_36x"_s).at(3)->text(), u"48"_s);
+
+    const QList<RadioButton *> light = screen->radioCells(u"etcSecurityLEDRadioGroup"_s);
+    ASSERT_EQ(light.size(), 4);
+    EXPECT_FALSE(light.at(0)->isRadioEnabled());
+    EXPECT_TRUE(light.at(1)->isRadioEnabled());
+    EXPECT_FALSE(light.at(2)->isRadioEnabled());
+    EXPECT_TRUE(light.at(3)->isSelected());
+    QTest::mouseClick(ui.etcTabButton, Qt::LeftButton);
+    click(u"etcSecurityLEDRadioGroup"_s, 2);
+    EXPECT_TRUE(light.at(3)->isSelected());
+    EXPECT_EQ(screen->editor().value(u"etcSecurityLEDRadioGroup"_s), 3);
+    click(u"etcSecurityLEDRadioGroup"_s, 1);
+    EXPECT_EQ(screen->editor().value(u"etcSecurityLEDRadioGroup"_s), 1);
+}
+
+TEST_F(QB62SettingViewControllerTest, TheQY7ScreenDropsTheSecurityLightAndClosesTheGap)
+{
+    open(13);
+    const Ui::QB62SettingViewController &ui = screen->ui();
+    EXPECT_TRUE(ui.etcSecurityLEDView->isHidden());
+    EXPECT_FALSE(ui.alwaysDrivingGuideSubRadioGroup->isHidden());
+    expectStackedWithoutGaps(ui.etcSettingView);
+    expectStackedWithoutGaps(ui.alwaysSettingView);
 }

@@ -29,8 +29,12 @@ QString SettingRecord::text(int field) const
 void SettingRecord::setText(int field, const QString &text)
 {
     if (SettingRecordLayout::isText(field)) {
-        m_texts[slot(field)] = text;
-        m_cardBytes[slot(field)].clear();
+        QString &current = m_texts[slot(field)];
+        // Setting the text it already holds (the editor stores every field on OK) is no change.
+        if (text != current || text.isNull() != current.isNull()) {
+            m_cardBytes[slot(field)].clear();
+        }
+        current = text;
     }
 }
 

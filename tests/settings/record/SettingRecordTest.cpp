@@ -165,6 +165,22 @@ TEST(SettingRecordTest, TextsThatAreNotUtf8SurviveTheRewriteUntilChanged)
     EXPECT_EQ(record.bytes(60).mid(40, 10), bytes.mid(40, 10));
 }
 
+TEST(SettingRecordTest, StoringTheTextAFieldHoldsKeepsItsCardBytes)
+{
+    QByteArray bytes(4096, '\0');
+    const QByteArray key("Tokyo \xFF\xFE", 8);
+    bytes.replace(L::offsetOf(L::tz_key), key.size(), key);
+    SettingRecord record;
+    record.read(bytes, SettingRecordLayout::FieldCount);
+    // OK stores every field again; the text read back (with its replacement characters) is no change.
+    record.setText(L::tz_key, record.text(L::tz_key));
+    EXPECT_EQ(record.bytes(SettingRecordLayout::FieldCount).mid(L::offsetOf(L::tz_key), key.size()), key);
+    // A different text, or none, is a change.
+    record.setText(L::tz_key, QString());
+    EXPECT_EQ(record.bytes(SettingRecordLayout::FieldCount).mid(L::offsetOf(L::tz_key), key.size()),
+              QByteArray(key.size(), '\0'));
+}
+
 TEST(SettingRecordTest, IntegerAndTextAccessorsIgnoreTheOtherKind)
 {
     SettingRecord record;

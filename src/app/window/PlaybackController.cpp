@@ -1,8 +1,10 @@
 #include "PlaybackController.h"
 
+#include "ConversionProgressView.h"
 #include "MainWindow.h"
 #include "MainWindowController.h"
 #include "ViewingModesController.h"
+#include "app/ConversionProgress.h"
 #include "core/VexoLanguages.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
@@ -51,6 +53,8 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
             &PlaybackController::seekTimeSliderTouchedUp);
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
     connect(m_ui.muteButton, &ImageButton::clicked, this, &PlaybackController::toggleMuteButtonTouched);
+    m_conversionProgress = new ConversionProgress(this);
+    new ConversionProgressView(m_conversionProgress, m_ui.bigMovieViewScrollView); // owned by the main view
 }
 
 PlaybackController::~PlaybackController() = default;
@@ -76,21 +80,33 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 
     // Converting can take a while on a long recording: it runs off the GUI thread, and only the
     // newest request is acted on when it returns.
+    // The indicator starts anew for this recording; the one before it was cancelled with its
+    // conversion.
     const quint64 generation = ++m_loadGeneration;
-    m_window->checkAndConvertVideo(url, [this, url, generation](const std::optional<QList<QUrl>> &files) {
-        if (generation == m_loadGeneration) {
-            continuePrepare(url, files);
-        }
-    });
+    m_conversionProgress->begin(url.fileName());
+    m_window->checkAndConvertVideo(
+        url,
+        [this, url, generation](const std::optional<QList<QUrl>> &files) {
+            if (generation == m_loadGeneration) {
+                continuePrepare(url, files);
+            }
+        },
+        [this, generation](double share) {
+            if (generation == m_loadGeneration) {
+                m_conversionProgress->setShare(share);
+            }
+        });
 }
 
 void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files)
 {
     if (!files || files->isEmpty()) {
+        m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
         showUnsupportedFileAlert();
         return;
     }
+    m_conversionProgress->complete();
     m_currentVideoUrl = url;
     m_window->enableVideoControls(true);
     m_bigVideoFilePath = files->at(0).toLocalFile();
@@ -131,6 +147,11 @@ void PlaybackController::loadSensorTrack(const QUrl &url)
 
 void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status)
 {
+    if (status == VexoAVViewStatusError) {
+        // That recording will not start: nothing is on its way any more.
+        m_conversionProgress->end();
+        return;
+    }
     if (status != VexoAVViewStatusPrepared) {
         return;
     }
@@ -154,6 +175,7 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
 
 void PlaybackController::onMovieReady()
 {
+    m_conversionProgress->end();
     playVideo();
     m_window->startPlayAnimation();
 }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class ConversionProgress;
 class MainWindowController;
 class QTimer;
 namespace Ui {
@@ -75,6 +76,8 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     bool isPlayTimerRunning() const;
     const PlaybackTicker &ticker() const { return m_ticker; }
+    // The indicator of the chosen recording's conversion, shown over the large player.
+    ConversionProgress *conversionProgress() const { return m_conversionProgress; }
 
 Q_SIGNALS:
     // A recording was loaded into the players (after conversion); for the instruments and the map.
@@ -99,6 +102,7 @@ private:
     QPointer<VexoAVView> m_bigMovieView;
     QPointer<VexoAVView> m_smallMovieView;
     QTimer *m_videoPlayTimer = nullptr;
+    ConversionProgress *m_conversionProgress = nullptr;
     PlaybackTicker m_ticker;
     VexoClipData m_clipData;
     std::optional<SubtitleData> m_subtitleData;

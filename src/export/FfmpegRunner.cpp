@@ -99,8 +99,7 @@ QStringList FfmpegRunner::progressArguments()
 }
 
 QList<FfmpegRunner::Result> FfmpegRunner::runPrograms(const QString &program, const QList<QStringList> &argumentLists,
-                                                      int timeoutMs, const CancelFlag &cancel,
-                                                      const Progress &progress)
+                                                      int timeoutMs, const CancelFlag &cancel, const Progress &progress)
 {
     QList<Result> results(argumentLists.size());
     if (program.isEmpty()) {

@@ -72,7 +72,8 @@ TEST(FfmpegProgressTest, UnknownValuesForeignLinesAndGarbageAreSkipped)
     EXPECT_TRUE(progress.feed("out_time_us=N/A\nout_time=00:01:02.5\nprogress=continue\n"));
     EXPECT_EQ(progress.outTimeUs(), 62500000);
     // The microsecond count wins over the others when both are there.
-    EXPECT_TRUE(progress.feed("out_time=00:00:09.000000\nout_time_ms=8000000\nout_time_us=7000000\nprogress=continue\n"));
+    EXPECT_TRUE(
+        progress.feed("out_time=00:00:09.000000\nout_time_ms=8000000\nout_time_us=7000000\nprogress=continue\n"));
     EXPECT_EQ(progress.outTimeUs(), 7000000);
     // A time before the output's start is its start.
     EXPECT_TRUE(progress.feed("out_time_us=-23220\nprogress=continue\n"));

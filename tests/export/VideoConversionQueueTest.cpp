@@ -194,7 +194,10 @@ protected:
     {
         const QUrl url = urls.at(index);
         queue.convert(
-            url, [this, url](const VideoConverter::Playable &files) { answers.append({url, files}); },
+            url,
+            [this, url](const VideoConverter::Playable &files) {
+                answers.append({url, files});
+            },
             [this, url](double share) {
                 reports.append({url, share});
                 onOwnersThread = onOwnersThread && QThread::currentThread() == qApp->thread();

@@ -1,8 +1,9 @@
 #include "ConversionProgressView.h"
 
-#include "app/ConversionProgress.h"
 #include "core/VexoLanguages.h"
 #include "ui_ConversionProgressView.h"
+
+#include "app/ConversionProgress.h"
 
 #include <QEvent>
 

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <QUrl>
 
 #include <memory>
@@ -90,8 +91,17 @@ Q_SIGNALS:
     void playbackStopped();
 
 private:
-    void continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files);
-    void loadSensorTrack(const QUrl &url);
+    // A recording's sensor track as read from its files, before it replaces the current one.
+    struct SensorTrack
+    {
+        VexoClipData clipData;
+        std::optional<SubtitleData> subtitleData;
+    };
+    // Reads the track of the recording at URL whose front camera plays from FRONTFILE (for an MP4,
+    // its subtitle file lies beside it). Reads files only, so it runs on any thread.
+    static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile);
+    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation);
+    void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
     void applyTick(const PlaybackTicker::Tick &tick);
@@ -113,4 +123,7 @@ private:
     bool m_isVideoSwitched = false;
     // Each load has a number; a conversion that finishes after a newer load began is dropped.
     quint64 m_loadGeneration = 0;
+    // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
+    // Last, so it is waited for while everything else is still there.
+    QThreadPool m_trackReader;
 };

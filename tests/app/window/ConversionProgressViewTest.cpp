@@ -1,9 +1,10 @@
 // The conversion indicator over the large player, on the demo card with an ffmpeg that converts at
 // a known pace.
+#include "app/window/ConversionProgressView.h"
+
 #include "DemoWindowTest.h"
 
 #include "app/ConversionProgress.h"
-#include "app/window/ConversionProgressView.h"
 #include "export/Utils.h"
 #include "support/ScopedEnvironment.h"
 #include "support/SlowFfmpeg.h"
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 
 #include <algorithm>
-
 #include <unistd.h>
 
 namespace {

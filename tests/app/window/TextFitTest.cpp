@@ -3,10 +3,10 @@
 #include "core/Preferences.h"
 #include "ui_MainWindow.h"
 
+#include "app/ConversionProgress.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "app/window/PlaybackController.h"
-#include "app/ConversionProgress.h"
 #include "platform/FolderVolumes.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/TestSettings.h"

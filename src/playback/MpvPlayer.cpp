@@ -204,16 +204,14 @@ bool MpvPlayer::flagProperty(const char *name) const
 
 // Setting a property waits for mpv's playback thread to take the request, which can be hundreds
 // of milliseconds while it opens or decodes a large picture: the window would stand still. The
-// request is queued instead (mpv copies the value at once); mpv handles requests in order, so a
-// later read of the property sees the new value.
+// request is queued instead (mpv copies the value at once). A read of a property set here gives
+// the value set, until mpv reports another for the ones it is asked to report.
 void MpvPlayer::setFlagProperty(const char *name, bool value)
 {
     int flag = value ? 1 : 0;
     if (m_handle != nullptr) {
         mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_FLAG, &flag);
-        if (isHeard(name)) {
-            m_heard[name] = double(flag); // mpv takes it in order; its report follows
-        }
+        m_heard[name] = double(flag);
     }
 }
 
@@ -221,9 +219,7 @@ void MpvPlayer::setDoubleProperty(const char *name, double value)
 {
     if (m_handle != nullptr) {
         mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_DOUBLE, &value);
-        if (isHeard(name)) {
-            m_heard[name] = value;
-        }
+        m_heard[name] = value;
     }
 }
 
@@ -288,6 +284,10 @@ double MpvPlayer::timePos() const
     if (!m_exactTimeUntilRestart && (m_heardTime || m_freshlyLoaded)) {
         return m_heardTime.value_or(0.0);
     }
+    // The queued seek must have been taken before the position is asked.
+    if (m_handle != nullptr) {
+        mpv_wait_async_requests(m_handle);
+    }
     return doubleProperty("time-pos");
 }
 
@@ -340,7 +340,8 @@ void MpvPlayer::seekAbsoluteExact(double seconds)
     m_exactTimeUntilRestart = true;
     m_freshlyLoaded = false;
     m_heardTime.reset();
-    // Queued, not waited for: mpv answers a read of the position after it with the target.
+    m_heard.erase("eof-reached"); // asked until mpv reports on it after the seek
+    // Queued, not waited for; a read of the position waits for it (timePos).
     queueCommand({"seek", target.constData(), "absolute+exact"});
 }
 
@@ -361,6 +362,7 @@ void MpvPlayer::stepBy(double frames, const char *fallback)
     m_exactTimeUntilRestart = true;
     m_freshlyLoaded = false;
     m_heardTime.reset();
+    m_heard.erase("eof-reached");
     const double frame = frameDuration();
     if (frame <= 0.0) {
         command({fallback});

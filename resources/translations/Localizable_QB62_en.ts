@@ -228,6 +228,10 @@
         <translation>High</translation>
     </message>
     <message>
+        <source>동영상 변환 중</source>
+        <translation>Converting video</translation>
+    </message>
+    <message>
         <source>메모리 카드 포맷이 완료 되었습니다.</source>
         <translation>The memory card has been formatted.</translation>
     </message>

@@ -228,6 +228,10 @@
         <translation>Haute</translation>
     </message>
     <message>
+        <source>동영상 변환 중</source>
+        <translation>Conversion de la vidéo</translation>
+    </message>
+    <message>
         <source>메모리 카드 포맷이 완료 되었습니다.</source>
         <translation>Le formatage de la carte mémoire est terminé.</translation>
     </message>

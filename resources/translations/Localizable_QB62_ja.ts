@@ -228,6 +228,10 @@
         <translation>高</translation>
     </message>
     <message>
+        <source>동영상 변환 중</source>
+        <translation>動画を変換中</translation>
+    </message>
+    <message>
         <source>메모리 카드 포맷이 완료 되었습니다.</source>
         <translation>メモリーカードのフォーマットが完了しました。</translation>
     </message>

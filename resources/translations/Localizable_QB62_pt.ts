@@ -228,6 +228,10 @@
         <translation>Alta</translation>
     </message>
     <message>
+        <source>동영상 변환 중</source>
+        <translation>Convertendo vídeo</translation>
+    </message>
+    <message>
         <source>메모리 카드 포맷이 완료 되었습니다.</source>
         <translation>A formatação do cartão de memória foi concluída.</translation>
     </message>

@@ -1,10 +1,12 @@
 #include "FfmpegRunner.h"
 
+#include "FfmpegProgress.h"
 #include "Utils.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
 
+#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <memory>
@@ -39,35 +41,26 @@ void prepare(QProcess &process)
     });
 }
 
-// Waits until PROCESS ends; kills it when DEADLINE passes or CANCEL is raised first, and says which.
-void waitForEnd(QProcess &process, const QDeadlineTimer &deadline, const FfmpegRunner::CancelFlag &cancel,
-                FfmpegRunner::Result &result)
+// One started program: its process, what it printed so far and its progress report.
+struct Running
 {
-    while (process.state() != QProcess::NotRunning) {
-        if (raised(cancel)) {
-            result.cancelled = true;
-            break;
-        }
-        if (deadline.hasExpired()) {
-            result.timedOut = true;
-            break;
-        }
-        const qint64 remaining = deadline.remainingTime(); // -1 when there is no bound
-        const qint64 left = remaining < 0 ? qint64(INT_MAX) : qMin<qint64>(remaining, INT_MAX);
-        const int slice = int(cancel ? qMin<qint64>(CancelPollMs, left) : left);
-        process.waitForFinished(slice);
-    }
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(-1);
-    }
-}
+    std::unique_ptr<QProcess> process;
+    QByteArray output;
+    FfmpegProgress report;
+    bool waiting = false;
+};
 
-void finish(QProcess &process, FfmpegRunner::Result &result)
+// Takes what RUN printed since the last look; tells PROGRESS when a report moved its output time.
+void collect(Running &run, qsizetype index, const FfmpegRunner::Progress &progress)
 {
-    result.output = QString::fromUtf8(process.readAll());
-    result.exitedNormally = !result.timedOut && !result.cancelled && process.exitStatus() == QProcess::NormalExit;
-    result.exitCode = result.exitedNormally ? process.exitCode() : -1;
+    const QByteArray fresh = run.process->readAll();
+    if (fresh.isEmpty()) {
+        return;
+    }
+    run.output.append(fresh);
+    if (progress && run.report.feed(fresh)) {
+        progress(index, run.report.outTimeUs(), run.report.ended());
+    }
 }
 } // namespace
 
@@ -82,62 +75,105 @@ FfmpegRunner::FfmpegRunner(QString program) : m_program(std::move(program))
 FfmpegRunner::Result FfmpegRunner::run(const QStringList &arguments)
 {
     m_runs.append(arguments);
-    return runProgram(m_program, arguments, m_timeoutMs, m_cancel);
+    return runPrograms(m_program, {arguments}, m_timeoutMs, m_cancel, m_progress).constFirst();
 }
 
 QList<FfmpegRunner::Result> FfmpegRunner::runAll(const QList<QStringList> &argumentLists)
 {
     m_runs.append(argumentLists);
-    QList<Result> results(argumentLists.size());
-    if (m_program.isEmpty()) {
-        return results;
-    }
     // Independent conversions of one recording (front, rear, their subtitles) overlap: the
     // player waits for all of them, so their longest run is what the user waits for.
-    std::vector<std::unique_ptr<QProcess>> processes;
-    for (qsizetype i = 0; i < argumentLists.size(); ++i) {
-        auto process = std::make_unique<QProcess>();
-        if (raised(m_cancel)) {
-            results[i].cancelled = true;
-        } else {
-            prepare(*process);
-            process->start(m_program, argumentLists.at(i), QIODevice::ReadOnly);
-            results[i].started = process->waitForStarted();
-        }
-        processes.push_back(std::move(process));
-    }
-    const QDeadlineTimer deadline(m_timeoutMs);
-    for (qsizetype i = 0; i < argumentLists.size(); ++i) {
-        Result &result = results[i];
-        if (!result.started) {
-            continue;
-        }
-        QProcess &process = *processes[size_t(i)];
-        waitForEnd(process, deadline, m_cancel, result);
-        finish(process, result);
-    }
-    return results;
+    return runPrograms(m_program, argumentLists, m_timeoutMs, m_cancel, m_progress);
 }
 
 FfmpegRunner::Result FfmpegRunner::runProgram(const QString &program, const QStringList &arguments, int timeoutMs,
                                               const CancelFlag &cancel)
 {
-    Result result;
+    return runPrograms(program, {arguments}, timeoutMs, cancel, {}).constFirst();
+}
+
+QStringList FfmpegRunner::progressArguments()
+{
+    // "-nostats" keeps the terminal's status line out of the shared pipe: the report says it all.
+    return {QStringLiteral("-progress"), QStringLiteral("pipe:1"), QStringLiteral("-nostats")};
+}
+
+QList<FfmpegRunner::Result> FfmpegRunner::runPrograms(const QString &program, const QList<QStringList> &argumentLists,
+                                                      int timeoutMs, const CancelFlag &cancel, const Progress &progress)
+{
+    QList<Result> results(argumentLists.size());
     if (program.isEmpty()) {
-        return result;
+        return results;
     }
-    if (raised(cancel)) {
-        result.cancelled = true;
-        return result;
+    std::vector<Running> runs(size_t(argumentLists.size()));
+    for (qsizetype i = 0; i < argumentLists.size(); ++i) {
+        if (raised(cancel)) {
+            results[i].cancelled = true;
+            continue;
+        }
+        Running &run = runs[size_t(i)];
+        run.process = std::make_unique<QProcess>();
+        prepare(*run.process);
+        run.process->start(program, progress ? progressArguments() + argumentLists.at(i) : argumentLists.at(i),
+                           QIODevice::ReadOnly);
+        results[i].started = run.process->waitForStarted();
+        run.waiting = results[i].started;
     }
-    QProcess process;
-    prepare(process);
-    process.start(program, arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted()) {
-        return result;
+
+    // Every run is looked at in turn, a slice of time each, so none fills its pipe while another
+    // is waited for, and a raised cancel flag or a report is noticed within a few tens of
+    // milliseconds. A lone run that nobody can cancel or follow is simply waited for.
+    const QDeadlineTimer deadline(timeoutMs);
+    const auto waitingCount = [&runs] {
+        return std::count_if(runs.begin(), runs.end(), [](const Running &run) { return run.waiting; });
+    };
+    const bool poll = cancel || progress || waitingCount() > 1;
+    while (const auto waiting = waitingCount()) {
+        const bool cancelled = raised(cancel);
+        if (cancelled || deadline.hasExpired()) {
+            for (qsizetype i = 0; i < argumentLists.size(); ++i) {
+                if (runs[size_t(i)].waiting) {
+                    (cancelled ? results[i].cancelled : results[i].timedOut) = true;
+                    runs[size_t(i)].waiting = false;
+                }
+            }
+            break;
+        }
+        const qint64 remaining = deadline.remainingTime(); // -1 when there is no bound
+        const qint64 left = remaining < 0 ? qint64(INT_MAX) : qMin<qint64>(remaining, INT_MAX);
+        const int slice = int(poll ? qMin<qint64>(qMax<qint64>(CancelPollMs / waiting, 1), left) : left);
+        for (qsizetype i = 0; i < argumentLists.size(); ++i) {
+            Running &run = runs[size_t(i)];
+            if (!run.waiting) {
+                continue;
+            }
+            run.process->waitForFinished(slice);
+            collect(run, i, progress);
+            run.waiting = run.process->state() != QProcess::NotRunning;
+        }
     }
-    result.started = true;
-    waitForEnd(process, QDeadlineTimer(timeoutMs), cancel, result);
-    finish(process, result);
-    return result;
+
+    for (qsizetype i = 0; i < argumentLists.size(); ++i) {
+        Running &run = runs[size_t(i)];
+        Result &result = results[i];
+        if (!result.started) {
+            continue;
+        }
+        QProcess &process = *run.process;
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(-1);
+        }
+        // A killed run's last words are kept in its output but are no progress.
+        const bool killed = result.cancelled || result.timedOut;
+        collect(run, i, killed ? Progress() : progress);
+        if (progress && !killed && !run.report.ended()) {
+            // It ended without saying so (it failed before writing anything): it is over all the same.
+            progress(i, run.report.outTimeUs(), true);
+        }
+        result.output = QString::fromUtf8(run.output);
+        result.exitedNormally = !result.timedOut && !result.cancelled && process.exitStatus() == QProcess::NormalExit;
+        result.exitCode = result.exitedNormally ? process.exitCode() : -1;
+    }
+    return results;
 }

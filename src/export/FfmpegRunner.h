@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 // Runs ffmpeg (or any program) with an argument list and collects what it printed, standard output
@@ -16,6 +17,10 @@
 // child never outlives the thread that started it: when that thread or the whole program dies,
 // even by SIGKILL, the kernel kills the child too, so no ffmpeg keeps writing into the working
 // folder for a viewer that is gone.
+//
+// With a progress handler, each run is asked for ffmpeg's progress report ("-progress pipe:1
+// -nostats" before the given arguments, which are noted as given) and the handler hears each
+// report's output time while the run goes on.
 //
 // The runner remembers every argument list it was given, in order, so callers can report or check
 // which runs took place, and can note a list without running it (to show what a conversion would do).
@@ -41,6 +46,11 @@ public:
 
     // Raised by another thread when the runs are no longer wanted.
     using CancelFlag = std::shared_ptr<const std::atomic_bool>;
+    // Hears, on the thread that runs, how far run RUN (its place in the lists given to runAll; 0
+    // for run) has written its output: the output time in microseconds of ffmpeg's latest report
+    // (-1 before the first), and whether the run is over (its last report, or it ended without
+    // one). A killed run reports nothing more.
+    using Progress = std::function<void(qsizetype run, qint64 outTimeUs, bool ended)>;
 
     // Long enough for a long recording on a slow card reader; a stream copy of a camera's
     // one-minute file takes well under a second.
@@ -57,6 +67,9 @@ public:
     // From now on every run is killed as soon as FLAG is raised, and none starts while it is.
     void setCancelFlag(CancelFlag flag) { m_cancel = std::move(flag); }
     bool isCancelled() const { return m_cancel && m_cancel->load(); }
+    const CancelFlag &cancelFlag() const { return m_cancel; }
+    // From now on every run reports its progress to HANDLER (none when empty).
+    void setProgressHandler(Progress handler) { m_progress = std::move(handler); }
 
     // Runs the program with ARGUMENTS and waits for it to end. An empty program path (no ffmpeg
     // installed) gives a result that did not start.
@@ -74,9 +87,16 @@ public:
     static Result runProgram(const QString &program, const QStringList &arguments, int timeoutMs = DefaultTimeoutMs,
                              const CancelFlag &cancel = {});
 
+    // The arguments that ask ffmpeg for its progress report on standard output.
+    static QStringList progressArguments();
+
 private:
+    static QList<Result> runPrograms(const QString &program, const QList<QStringList> &argumentLists, int timeoutMs,
+                                     const CancelFlag &cancel, const Progress &progress);
+
     QString m_program;
     int m_timeoutMs = DefaultTimeoutMs;
     CancelFlag m_cancel;
+    Progress m_progress;
     QList<QStringList> m_runs;
 };

@@ -22,19 +22,36 @@ void VideoConversionQueue::cancelRequests()
     m_pool.clear();
 }
 
-void VideoConversionQueue::convert(const QUrl &url, Done done)
+void VideoConversionQueue::convert(const QUrl &url, Done done, Progress progress)
 {
     cancelRequests();
     const auto cancelled = std::make_shared<std::atomic_bool>(false);
     m_requests.append(cancelled);
     const QString workingDirectory = m_workingDirectory;
-    m_pool.start([this, url, workingDirectory, cancelled, done = std::move(done)] {
+    m_pool.start([this, url, workingDirectory, cancelled, done = std::move(done), progress = std::move(progress)] {
         if (cancelled->load()) {
             return;
         }
         VideoConverter converter;
         converter.setWorkingDirectory(workingDirectory);
         converter.setCancelFlag(cancelled);
+        if (progress) {
+            converter.setProgressHandler([this, cancelled, progress](double share) {
+                if (cancelled->load()) {
+                    return;
+                }
+                // Queued like the answer, so every report arrives before it; one superseded
+                // while on its way is dropped on delivery.
+                QMetaObject::invokeMethod(
+                    this,
+                    [progress, cancelled, share] {
+                        if (!cancelled->load()) {
+                            progress(share);
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
+        }
         const VideoConverter::Playable files = converter.checkAndConvertVideo(url);
         if (cancelled->load()) {
             return;

@@ -25,6 +25,8 @@ class VideoConversionQueue : public QObject
 
 public:
     using Done = std::function<void(const VideoConverter::Playable &files)>;
+    // The share of the conversion done so far (0 to 1, rising); see VideoConverter::Progress.
+    using Progress = std::function<void(double share)>;
 
     explicit VideoConversionQueue(QObject *parent = nullptr);
     // Cancels everything and waits the moment it takes to kill a running ffmpeg; no answer follows.
@@ -35,8 +37,10 @@ public:
 
     // Converts the recording at URL, cancelling every earlier request, and then calls DONE from
     // the event loop of this object's thread, never before convert() has returned, and only when
-    // no newer request or cancelAll() came first.
-    void convert(const QUrl &url, Done done);
+    // no newer request or cancelAll() came first. PROGRESS, when given, hears the share done the
+    // same way: on this object's thread, in order, before DONE, and never once the request has
+    // been superseded or cancelled.
+    void convert(const QUrl &url, Done done, Progress progress = {});
     // Cancels every request made so far (none of them answers) and returns once the worker has
     // stopped: a running ffmpeg is killed, so this takes a moment, not a conversion's time.
     void cancelAll();

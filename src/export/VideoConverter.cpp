@@ -1,11 +1,14 @@
 #include "VideoConverter.h"
 
+#include "FfmpegProgress.h"
 #include "Utils.h"
 #include "core/PartnerName.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -159,6 +162,30 @@ void VideoConverter::removeStalePartials(const QString &folder) const
     }
 }
 
+void VideoConverter::followProgress(qsizetype jobCount, qint64 durationUs)
+{
+    // The runs of one recording go on together and each writes the whole recording (the rear
+    // camera's and the subtitles are as long as the front one): the share is their mean.
+    auto shares = std::make_shared<QList<double>>(jobCount, 0.0);
+    auto reported = std::make_shared<double>(0.0);
+    m_runner.setProgressHandler([this, shares, reported, durationUs](qsizetype run, qint64 outTimeUs, bool ended) {
+        if (run < 0 || run >= shares->size()) {
+            return;
+        }
+        (*shares)[run] = ended ? 1.0 : FfmpegProgress::share(outTimeUs, durationUs);
+        double sum = 0.0;
+        for (const double share : std::as_const(*shares)) {
+            sum += share;
+        }
+        const double share = sum / double(shares->size());
+        // Rising only: a run that reports a little behind another must not move the bar back.
+        if (share > *reported) {
+            *reported = share;
+            m_progress(share);
+        }
+    });
+}
+
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
     if (url.isEmpty()) {
@@ -242,11 +269,22 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
             }
         }
     }
+    if (m_progress && !m_planOnly && !jobs.isEmpty()) {
+        // The stream report of an AVI was read for its stream count; an MP4 is asked for one
+        // (a run not noted among the conversions: it only measures).
+        if (info.isEmpty()) {
+            info = FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, path}, m_runner.timeoutMs(),
+                                            m_runner.cancelFlag())
+                       .output;
+        }
+        followProgress(jobs.size(), FfmpegProgress::durationUs(info));
+    }
     if (jobs.size() == 1) {
         runInto(jobs.constFirst().output, jobs.constFirst().arguments);
     } else if (!jobs.isEmpty()) {
         runAllInto(jobs);
     }
+    m_runner.setProgressHandler({});
     if (m_runner.isCancelled()) {
         return std::nullopt;
     }

@@ -38,6 +38,11 @@ public:
     // Raised by another thread when this conversion is no longer wanted: a running ffmpeg is
     // killed, nothing more is started, nothing half-made is kept, and the result is absent.
     void setCancelFlag(FfmpegRunner::CancelFlag flag) { m_runner.setCancelFlag(std::move(flag)); }
+    // Hears, on the converting thread, the share of the conversion done so far (0 to 1, rising),
+    // from ffmpeg's own progress reports against the recording's duration. A recording whose
+    // files are all in place converts nothing and reports nothing.
+    using Progress = std::function<void(double share)>;
+    void setProgressHandler(Progress handler) { m_progress = std::move(handler); }
     FfmpegRunner &runner() { return m_runner; }
     const FfmpegRunner &runner() const { return m_runner; }
 
@@ -85,8 +90,12 @@ private:
     bool exists(const QString &path) const;
     // Removes the hidden files of earlier runs that never finished from FOLDER.
     void removeStalePartials(const QString &folder) const;
+    // Makes the runner report the share done of JOBCOUNT runs over a recording of DURATIONUS
+    // microseconds (-1 when unknown: only finished runs count then).
+    void followProgress(qsizetype jobCount, qint64 durationUs);
 
     FfmpegRunner m_runner;
     QString m_workingDirectory;
     bool m_planOnly = false;
+    Progress m_progress;
 };

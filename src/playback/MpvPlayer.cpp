@@ -1,14 +1,18 @@
 #include "MpvPlayer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QPointer>
+#include <QThreadPool>
 
 #include <mpv/client.h>
 #include <mpv/render.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
@@ -16,6 +20,18 @@ Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
 namespace {
 constexpr const char *kObservedDoubles[] = {"time-pos", "duration", "speed"};
 constexpr const char *kObservedFlags[] = {"pause", "eof-reached"};
+// The answer to the question whether a loaded file has a picture.
+constexpr quint64 kVideoTrackReply = 1;
+// Read from what mpv last reported instead of asking it (see m_heard): all observed but the play
+// position, which moves all the time and must be exact after a seek or a frame step.
+bool isHeard(const char *name)
+{
+    return qstrcmp(name, "time-pos") != 0 &&
+           (std::any_of(std::begin(kObservedDoubles), std::end(kObservedDoubles),
+                        [name](const char *observed) { return qstrcmp(name, observed) == 0; }) ||
+            std::any_of(std::begin(kObservedFlags), std::end(kObservedFlags),
+                        [name](const char *observed) { return qstrcmp(name, observed) == 0; }));
+}
 } // namespace
 
 MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
@@ -54,6 +70,7 @@ MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
         m_handle = nullptr;
         return;
     }
+    m_heard["pause"] = 1.0; // as set above, until mpv reports
     for (const char *name : kObservedDoubles) {
         mpv_observe_property(m_handle, 0, name, MPV_FORMAT_DOUBLE);
     }
@@ -91,13 +108,40 @@ MpvPlayer::~MpvPlayer()
     if (m_handle == nullptr) {
         return;
     }
-    // Fixed order: the renderer, then the callbacks, then the player itself.
+    // Nothing may call back into this object any more; what is already queued dies with it.
     if (m_render != nullptr) {
         mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
-        mpv_render_context_free(m_render);
     }
     mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
-    mpv_terminate_destroy(m_handle);
+    // Taking a playing movie down waits for mpv's threads to end (a few hundred milliseconds for a
+    // large picture), which would freeze the window each time another recording is chosen: it is
+    // done on a worker. Nothing renders with these handles any more. The application waits for
+    // the global pool before it exits. Fixed order: the renderer, then the player itself.
+    const auto release = [handle = m_handle, render = m_render] {
+        if (render != nullptr) {
+            mpv_render_context_free(render);
+        }
+        mpv_terminate_destroy(handle);
+    };
+    if (QCoreApplication::instance() != nullptr) {
+        QThreadPool::globalInstance()->start(release);
+    } else {
+        release();
+    }
+}
+
+void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments)
+{
+    if (m_handle == nullptr) {
+        return;
+    }
+    std::vector<const char *> list(arguments);
+    list.push_back(nullptr);
+    // mpv copies the arguments at once and runs the command in order with every other request.
+    const int error = mpv_command_async(m_handle, 0, list.data());
+    if (error < 0) {
+        qCDebug(lcMpv) << *arguments.begin() << mpv_error_string(error);
+    }
 }
 
 void MpvPlayer::command(std::initializer_list<const char *> arguments)
@@ -115,6 +159,11 @@ void MpvPlayer::command(std::initializer_list<const char *> arguments)
 
 void MpvPlayer::loadFile(const QString &path)
 {
+    m_hasVideo.reset();
+    // A file just loaded is at its start until mpv reports a position.
+    m_heardTime.reset();
+    m_exactTimeUntilRestart = false;
+    m_freshlyLoaded = true;
     // An absolute path is never taken for a protocol or an option by mpv.
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     m_wasAtEnd = false;
@@ -123,11 +172,17 @@ void MpvPlayer::loadFile(const QString &path)
 
 void MpvPlayer::stop()
 {
+    m_exactTimeUntilRestart = true;
+    m_freshlyLoaded = false;
+    m_heardTime.reset();
     command({"stop"});
 }
 
 double MpvPlayer::doubleProperty(const char *name, double fallback) const
 {
+    if (const auto heard = m_heard.find(name); heard != m_heard.end()) {
+        return heard->second.value_or(fallback);
+    }
     double value = fallback;
     if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_DOUBLE, &value) < 0) {
         return fallback;
@@ -137,6 +192,9 @@ double MpvPlayer::doubleProperty(const char *name, double fallback) const
 
 bool MpvPlayer::flagProperty(const char *name) const
 {
+    if (const auto heard = m_heard.find(name); heard != m_heard.end()) {
+        return heard->second.value_or(0.0) != 0.0;
+    }
     int value = 0;
     if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_FLAG, &value) < 0) {
         return false;
@@ -144,18 +202,24 @@ bool MpvPlayer::flagProperty(const char *name) const
     return value != 0;
 }
 
+// Setting a property waits for mpv's playback thread to take the request, which can be hundreds
+// of milliseconds while it opens or decodes a large picture: the window would stand still. The
+// request is queued instead (mpv copies the value at once). A read of a property set here gives
+// the value set, until mpv reports another for the ones it is asked to report.
 void MpvPlayer::setFlagProperty(const char *name, bool value)
 {
     int flag = value ? 1 : 0;
     if (m_handle != nullptr) {
-        mpv_set_property(m_handle, name, MPV_FORMAT_FLAG, &flag);
+        mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_FLAG, &flag);
+        m_heard[name] = double(flag);
     }
 }
 
 void MpvPlayer::setDoubleProperty(const char *name, double value)
 {
     if (m_handle != nullptr) {
-        mpv_set_property(m_handle, name, MPV_FORMAT_DOUBLE, &value);
+        mpv_set_property_async(m_handle, 0, name, MPV_FORMAT_DOUBLE, &value);
+        m_heard[name] = value;
     }
 }
 
@@ -178,6 +242,9 @@ bool MpvPlayer::isPlayingBackward() const
 {
     if (m_handle == nullptr) {
         return false;
+    }
+    if (m_heardBackward) {
+        return *m_heardBackward;
     }
     char *direction = mpv_get_property_string(m_handle, "play-dir");
     const bool backward = direction != nullptr && qstrcmp(direction, "backward") == 0;
@@ -202,13 +269,25 @@ void MpvPlayer::setRate(double rate)
         setPaused(true);
         return;
     }
-    mpv_set_property_string(m_handle, "play-dir", rate < 0 ? "backward" : "forward");
+    const char *direction = rate < 0 ? "backward" : "forward";
+    mpv_set_property_async(m_handle, 0, "play-dir", MPV_FORMAT_STRING, &direction);
+    m_heardBackward = rate < 0;
     setDoubleProperty("speed", std::fabs(rate));
     setPaused(false);
 }
 
 double MpvPlayer::timePos() const
 {
+    // The position mpv last reported (0 before its first report): asking waits for its playback
+    // thread, which is busy opening and decoding large pictures. After a seek or a frame step it
+    // is asked until the seek has finished, so a step or a seek shows its exact time at once.
+    if (!m_exactTimeUntilRestart && (m_heardTime || m_freshlyLoaded)) {
+        return m_heardTime.value_or(0.0);
+    }
+    // The queued seek must have been taken before the position is asked.
+    if (m_handle != nullptr) {
+        mpv_wait_async_requests(m_handle);
+    }
     return doubleProperty("time-pos");
 }
 
@@ -227,6 +306,11 @@ bool MpvPlayer::hasVideo() const
     if (m_handle == nullptr) {
         return false;
     }
+    return m_hasVideo ? *m_hasVideo : hasVideoNow();
+}
+
+bool MpvPlayer::hasVideoNow() const
+{
     // "vid" is the selected video track, "no"/false when the file has none.
     char *video = mpv_get_property_string(m_handle, "current-tracks/video/id");
     const bool present = video != nullptr;
@@ -253,7 +337,12 @@ void MpvPlayer::seekAbsoluteExact(double seconds)
 {
     const QByteArray target = QByteArray::number(seconds, 'f', 6);
     m_wasAtEnd = false;
-    command({"seek", target.constData(), "absolute+exact"});
+    m_exactTimeUntilRestart = true;
+    m_freshlyLoaded = false;
+    m_heardTime.reset();
+    m_heard.erase("eof-reached"); // asked until mpv reports on it after the seek
+    // Queued, not waited for; a read of the position waits for it (timePos).
+    queueCommand({"seek", target.constData(), "absolute+exact"});
 }
 
 double MpvPlayer::frameDuration() const
@@ -270,13 +359,17 @@ void MpvPlayer::stepBy(double frames, const char *fallback)
     // A step is an exact relative seek: mpv adds it to a seek still waiting to run, so a step
     // right after a seek lands one frame from the seek's target. (Its own frame-step is dropped
     // by a seek that is still queued.) Exact seeks show the first frame at or after the target.
+    m_exactTimeUntilRestart = true;
+    m_freshlyLoaded = false;
+    m_heardTime.reset();
+    m_heard.erase("eof-reached");
     const double frame = frameDuration();
     if (frame <= 0.0) {
         command({fallback});
         return;
     }
     const QByteArray offset = QByteArray::number(frames * frame, 'f', 6);
-    command({"seek", offset.constData(), "relative+exact"});
+    queueCommand({"seek", offset.constData(), "relative+exact"});
 }
 
 void MpvPlayer::frameStep()
@@ -382,7 +475,19 @@ void MpvPlayer::drainEvents()
         switch (event->event_id) {
         case MPV_EVENT_FILE_LOADED:
             m_frameDirty = true;
-            Q_EMIT fileLoaded();
+            // Whether the file has a picture is asked without waiting: mpv's playback thread is
+            // busy setting up the decoders now. Listeners hear of the file once it has answered.
+            if (mpv_get_property_async(m_handle, kVideoTrackReply, "current-tracks/video/id", MPV_FORMAT_STRING) < 0) {
+                m_hasVideo = hasVideoNow();
+                Q_EMIT fileLoaded();
+            }
+            break;
+        case MPV_EVENT_GET_PROPERTY_REPLY:
+            if (event->reply_userdata == kVideoTrackReply) {
+                const auto *property = static_cast<const mpv_event_property *>(event->data);
+                m_hasVideo = event->error >= 0 && property != nullptr && property->format == MPV_FORMAT_STRING;
+                Q_EMIT fileLoaded();
+            }
             break;
         case MPV_EVENT_END_FILE: {
             const auto *end = static_cast<const mpv_event_end_file *>(event->data);
@@ -392,6 +497,8 @@ void MpvPlayer::drainEvents()
             break;
         }
         case MPV_EVENT_PLAYBACK_RESTART:
+            // Reports from before the seek were ignored; from here on they are the seek's.
+            m_exactTimeUntilRestart = false;
             Q_EMIT playbackRestarted();
             break;
         case MPV_EVENT_PROPERTY_CHANGE: {
@@ -407,7 +514,21 @@ void MpvPlayer::drainEvents()
 
 void MpvPlayer::handlePropertyChange(const char *name, int format, void *data)
 {
+    if (isHeard(name)) {
+        if (format == MPV_FORMAT_DOUBLE) {
+            m_heard[name] = *static_cast<double *>(data);
+        } else if (format == MPV_FORMAT_FLAG) {
+            m_heard[name] = *static_cast<int *>(data) != 0 ? 1.0 : 0.0;
+        } else {
+            m_heard[name] = std::nullopt;
+        }
+    } else if (qstrcmp(name, "play-dir") == 0 && format == MPV_FORMAT_STRING) {
+        m_heardBackward = qstrcmp(*static_cast<const char **>(data), "backward") == 0;
+    }
     if (qstrcmp(name, "time-pos") == 0 && format == MPV_FORMAT_DOUBLE) {
+        if (!m_exactTimeUntilRestart) {
+            m_heardTime = *static_cast<double *>(data);
+        }
         Q_EMIT timePosChanged(*static_cast<double *>(data));
     } else if (qstrcmp(name, "duration") == 0 && format == MPV_FORMAT_DOUBLE) {
         Q_EMIT durationChanged(*static_cast<double *>(data));

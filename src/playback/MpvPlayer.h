@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QString>
+
+#include <map>
+#include <optional>
 
 struct mpv_handle;
 struct mpv_render_context;
@@ -74,7 +78,10 @@ private:
     bool flagProperty(const char *name) const;
     void setFlagProperty(const char *name, bool value);
     void setDoubleProperty(const char *name, double value);
+    bool hasVideoNow() const;
     void command(std::initializer_list<const char *> arguments);
+    // The same without waiting for mpv's playback thread to take it (see setFlagProperty).
+    void queueCommand(std::initializer_list<const char *> arguments);
     // Seconds per frame from the stream's rate; 0 when unknown.
     double frameDuration() const;
     void stepBy(double frames, const char *fallback);
@@ -84,4 +91,18 @@ private:
     QImage m_frame;
     bool m_frameDirty = true;
     bool m_wasAtEnd = false;
+    // What mpv last reported of the observed properties that change only now and then (not the
+    // play position): asking mpv instead waits for its playback thread, hundreds of milliseconds
+    // while it opens or decodes a large picture. Absent before mpv's first report, empty while the
+    // property is unavailable.
+    std::map<QByteArray, std::optional<double>> m_heard;
+    std::optional<bool> m_heardBackward;
+    // Whether the loaded file has a picture, once mpv has answered.
+    std::optional<bool> m_hasVideo;
+    // The play position of mpv's last report, whether a seek or a frame step is still under way
+    // (the position is asked of mpv then, and until its next report), and whether the file was
+    // just loaded (at its start until the first report).
+    std::optional<double> m_heardTime;
+    bool m_exactTimeUntilRestart = false;
+    bool m_freshlyLoaded = false;
 };

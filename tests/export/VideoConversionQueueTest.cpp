@@ -169,3 +169,105 @@ TEST(VideoConversionQueueTest, AnswersForAQueueThatIsGoneAreDropped)
     EXPECT_FALSE(answered);
 }
 } // namespace
+
+namespace {
+// Front MP4s of four seconds, read by ffmpeg at half their pace: each conversion takes about eight
+// seconds and reports its progress every half second.
+class ConversionProgressQueueTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const QString &name : {u"A_F.mp4"_s, u"B_F.mp4"_s}) {
+            const QString path = cards.filePath(name);
+            ASSERT_TRUE(TestRecordings::make({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc=duration=4:rate=10:size=160x96"_s,
+                                              u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                                              u"yuv420p"_s, u"-y"_s, path}));
+            urls.append(QUrl::fromLocalFile(path));
+        }
+        ASSERT_TRUE(paced.isValid());
+        queue.setWorkingDirectory(work.path());
+    }
+
+    // Asks for recording INDEX, noting every report and the answer with the thread they came on.
+    void convert(qsizetype index)
+    {
+        const QUrl url = urls.at(index);
+        queue.convert(
+            url,
+            [this, url](const VideoConverter::Playable &files) {
+                answers.append({url, files});
+            },
+            [this, url](double share) {
+                reports.append({url, share});
+                onOwnersThread = onOwnersThread && QThread::currentThread() == qApp->thread();
+                reportAfterAnswer = reportAfterAnswer || !answers.isEmpty();
+            });
+    }
+
+    QList<double> sharesOf(qsizetype index) const
+    {
+        QList<double> shares;
+        for (const auto &[url, share] : reports) {
+            if (url == urls.at(index)) {
+                shares.append(share);
+            }
+        }
+        return shares;
+    }
+
+    QTemporaryDir cards;
+    QTemporaryDir work;
+    QList<QUrl> urls;
+    SlowFfmpeg paced{0.0, {u"-readrate"_s, u"0.5"_s}};
+    ScopedEnvironment ffmpeg{Utils::FFMPEGEnvironmentVariable, QFile::encodeName(paced.program())};
+    VideoConversionQueue queue;
+    QList<std::pair<QUrl, double>> reports;
+    QList<std::pair<QUrl, VideoConverter::Playable>> answers;
+    bool onOwnersThread = true;
+    bool reportAfterAnswer = false;
+};
+
+TEST_F(ConversionProgressQueueTest, ASlowConversionReportsARisingShareBeforeItsAnswer)
+{
+    convert(0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !answers.isEmpty(); }, 30000));
+    QTest::qWait(100);
+    const QList<double> shares = sharesOf(0);
+    ASSERT_GE(shares.size(), 5) << "a report every half second of an eight-second conversion";
+    EXPECT_TRUE(std::adjacent_find(shares.begin(), shares.end(), std::greater_equal<>()) == shares.end())
+        << "strictly rising";
+    EXPECT_GT(shares.constFirst(), 0.0);
+    EXPECT_LT(shares.constFirst(), 0.5);
+    // The subtitle run of a recording without subtitles fails at once; it counts as over.
+    EXPECT_DOUBLE_EQ(shares.constLast(), 1.0);
+    EXPECT_TRUE(onOwnersThread);
+    EXPECT_FALSE(reportAfterAnswer);
+    ASSERT_EQ(answers.size(), 1);
+    ASSERT_TRUE(answers.at(0).second.has_value());
+    EXPECT_EQ(answers.at(0).second->size(), 1);
+}
+
+TEST_F(ConversionProgressQueueTest, ASupersededOrCancelledConversionReportsNothingMore)
+{
+    convert(0);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sharesOf(0).size() >= 2; }, 20000));
+    // Another recording chosen: A's reports stop at once, even those already on their way, and
+    // B's begin.
+    convert(1);
+    const qsizetype aReports = sharesOf(0).size();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return sharesOf(1).size() >= 2; }, 20000));
+    EXPECT_EQ(sharesOf(0).size(), aReports);
+    const QList<SlowFfmpeg::Run> aRuns = paced.runsMentioning(urls.at(0).toLocalFile());
+    EXPECT_TRUE(std::none_of(aRuns.begin(), aRuns.end(),
+                             [](const SlowFfmpeg::Run &run) { return SlowFfmpeg::isAlive(run.pid); }));
+
+    // Cancelled: nothing more from B either, and no ffmpeg left.
+    queue.cancelAll();
+    const qsizetype all = reports.size();
+    QTest::qWait(1500);
+    EXPECT_EQ(reports.size(), all);
+    EXPECT_TRUE(answers.isEmpty());
+    EXPECT_FALSE(paced.anyAlive());
+}
+} // namespace

@@ -6,6 +6,7 @@
 #include "sensor/SubtitleFileWriter.h"
 #include "support/QtPrinters.h"
 #include "support/ScopedEnvironment.h"
+#include "support/SlowFfmpeg.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,9 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -404,5 +408,50 @@ TEST_F(VideoConverterTest, PlanningListsTheRunsAndWritesNothing)
     EXPECT_EQ(runs().at(2), VideoConverter::twoStreamArguments(
                                 0, 1, avi, true, VideoConverter::temporaryPath(files->at(1).toLocalFile())));
     EXPECT_FALSE(QFileInfo::exists(working(u"temp_video"_s)));
+}
+} // namespace
+
+namespace {
+// A two-camera AVI converted by an ffmpeg that reads it at the recording's own pace (two seconds):
+// the share rises along the way to 1, while the runs noted are the plain argument lists and only
+// the conversions, not the stream count, were asked for a progress report.
+TEST_F(VideoConverterTest, ProgressRisesToTheWholeWhileTheNotedRunsStayAsGiven)
+{
+    const QString avi = card(u"20261207_081600_EVT.avi"_s);
+    ASSERT_TRUE(TestRecordings::avi(avi, true, true));
+    SlowFfmpeg paced(0.0, {u"-readrate"_s, u"1"_s});
+    ASSERT_TRUE(paced.isValid());
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(paced.program()));
+    VideoConverter converter;
+    converter.setWorkingDirectory(m_work.path());
+    QList<double> shares;
+    converter.setProgressHandler([&shares](double share) { shares.append(share); });
+
+    const VideoConverter::Playable files = converter.checkAndConvertVideo(QUrl::fromLocalFile(avi));
+    ASSERT_TRUE(files.has_value());
+    EXPECT_EQ(files->size(), 2);
+    ASSERT_GE(shares.size(), 3) << "a report every half second of a two-second conversion";
+    EXPECT_LT(shares.constFirst(), 0.8);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end(), std::less_equal<>()) &&
+                std::adjacent_find(shares.begin(), shares.end()) == shares.end())
+        << "strictly rising";
+    EXPECT_DOUBLE_EQ(shares.constLast(), 1.0);
+
+    const QList<QStringList> runs = converter.runner().runs();
+    ASSERT_EQ(runs.size(), 3);
+    EXPECT_EQ(runs.at(0), (QStringList{u"-i"_s, avi}));
+    EXPECT_FALSE(runs.at(1).contains(u"-progress"_s));
+    const QList<SlowFfmpeg::Run> started = paced.runs();
+    ASSERT_EQ(started.size(), 3);
+    EXPECT_EQ(started.at(0).arguments, runs.at(0));
+    for (qsizetype i = 1; i < 3; ++i) {
+        EXPECT_EQ(started.at(i).arguments.mid(0, 3), FfmpegRunner::progressArguments());
+        EXPECT_TRUE(runs.contains(started.at(i).arguments.mid(3)));
+    }
+
+    // Converted already: nothing to follow, nothing reported.
+    shares.clear();
+    EXPECT_EQ(converter.checkAndConvertVideo(QUrl::fromLocalFile(avi)), files);
+    EXPECT_TRUE(shares.isEmpty());
 }
 } // namespace

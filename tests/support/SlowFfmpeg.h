@@ -15,6 +15,9 @@
 // arguments) in a log, waits SECONDS and then becomes the real ffmpeg with the same arguments
 // (exec). It starts no other process while it waits (bash's own timed read on a FIFO nobody
 // writes to), so killing it leaves nothing behind. Point VELMORA_FFMPEG at program().
+// LEADING arguments go before the given ones: "-readrate", "2" makes every conversion read its
+// input at twice the recording's own pace, so a conversion takes a known time and reports its
+// progress along the way.
 class SlowFfmpeg
 {
 public:
@@ -24,18 +27,22 @@ public:
         QStringList arguments;
     };
 
-    explicit SlowFfmpeg(double seconds)
+    explicit SlowFfmpeg(double seconds, const QStringList &leading = {})
     {
         const QString real = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
         const QString fifo = m_folder.filePath(QStringLiteral("never"));
         if (!m_folder.isValid() || real.isEmpty() || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0) {
             return;
         }
+        QString before;
+        for (const QString &argument : leading) {
+            before += QStringLiteral(" '") + argument + QLatin1Char('\'');
+        }
         const QString script = QStringLiteral("#!/bin/bash\n"
                                               "{ printf '%s' \"$$\"; printf '\\t%s' \"$@\"; printf '\\n'; } >> '%1'\n"
                                               "read -r -t %2 <> '%3'\n"
-                                              "exec '%4' \"$@\"\n")
-                                   .arg(log(), QString::number(seconds), fifo, real);
+                                              "exec '%4'%5 \"$@\"\n")
+                                   .arg(log(), QString::number(seconds), fifo, real, before);
         QFile file(program());
         if (!file.open(QIODevice::WriteOnly) || file.write(script.toUtf8()) < 0) {
             return;

@@ -13,6 +13,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/ConversionProgress.h"
 #include "app/MainWindowLayout.h"
 #include "export/RecordingCopy.h"
 #include "export/VideoConversionQueue.h"
@@ -877,18 +878,22 @@ std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl
 }
 
 void MainWindowController::checkAndConvertVideo(const QUrl &url,
-                                                std::function<void(const std::optional<QList<QUrl>> &files)> done)
+                                                std::function<void(const std::optional<QList<QUrl>> &files)> done,
+                                                std::function<void(double share)> progress)
 {
     if (m_conversionQueue == nullptr) {
         m_conversionQueue = new VideoConversionQueue(this);
     }
-    m_conversionQueue->convert(url, std::move(done));
+    m_conversionQueue->convert(url, std::move(done), std::move(progress));
 }
 
 void MainWindowController::cancelConversions()
 {
     if (m_conversionQueue != nullptr) {
         m_conversionQueue->cancelAll();
+    }
+    if (m_playback != nullptr) {
+        m_playback->conversionProgress()->end();
     }
 }
 

@@ -145,8 +145,9 @@ public:
     std::optional<QList<QUrl>> checkAndConvertVideo(const QUrl &url);
     // The same on a worker thread, so the window keeps responding: DONE receives the same files,
     // later, from the event loop, unless a newer request came first (it cancels this one); do not mix
-    // the two forms for one recording.
-    void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
+    // the two forms for one recording. PROGRESS hears the share done before that, the same way.
+    void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done,
+                              std::function<void(double share)> progress = {});
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
     void cancelConversions();
     // Asks where to save a copy of the selected row's recording and saves it there.

@@ -1,5 +1,6 @@
 #include "PlaybackController.h"
 
+#include "ConversionProgressView.h"
 #include "MainWindow.h"
 #include "MainWindowController.h"
 #include "ViewingModesController.h"
@@ -7,6 +8,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/ConversionProgress.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/SeekTimeSliderView.h"
@@ -51,6 +53,9 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
             &PlaybackController::seekTimeSliderTouchedUp);
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
     connect(m_ui.muteButton, &ImageButton::clicked, this, &PlaybackController::toggleMuteButtonTouched);
+    m_trackReader.setMaxThreadCount(1);
+    m_conversionProgress = new ConversionProgress(this);
+    new ConversionProgressView(m_conversionProgress, m_ui.bigMovieViewScrollView); // owned by the main view
 }
 
 PlaybackController::~PlaybackController() = default;
@@ -76,34 +81,67 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 
     // Converting can take a while on a long recording: it runs off the GUI thread, and only the
     // newest request is acted on when it returns.
+    // The indicator starts anew for this recording; the one before it was cancelled with its
+    // conversion.
     const quint64 generation = ++m_loadGeneration;
-    m_window->checkAndConvertVideo(url, [this, url, generation](const std::optional<QList<QUrl>> &files) {
-        if (generation == m_loadGeneration) {
-            continuePrepare(url, files);
-        }
-    });
+    m_conversionProgress->begin(url.fileName());
+    m_window->checkAndConvertVideo(
+        url,
+        [this, url, generation](const std::optional<QList<QUrl>> &files) { conversionDone(url, files, generation); },
+        [this, generation](double share) {
+            if (generation == m_loadGeneration) {
+                m_conversionProgress->setShare(share);
+            }
+        });
 }
 
-void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files)
+void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation)
 {
+    if (generation != m_loadGeneration) {
+        return;
+    }
     if (!files || files->isEmpty()) {
+        m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
         showUnsupportedFileAlert();
         return;
     }
+    m_conversionProgress->complete();
+    // The track is read before anything of the recording is shown, as the players, the track and
+    // the instruments change together; only the reading leaves the GUI thread, whose window would
+    // otherwise stand still while a long recording is scanned.
+    const QList<QUrl> playable = *files;
+    const QString front = playable.constFirst().toLocalFile();
+    m_trackReader.start([this, url, playable, front, generation] {
+        std::shared_ptr<SensorTrack> track = readSensorTrack(url, front);
+        QMetaObject::invokeMethod(
+            this,
+            [this, url, playable, track, generation] {
+                if (generation == m_loadGeneration) {
+                    continuePrepare(url, playable, *track);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track)
+{
     m_currentVideoUrl = url;
     m_window->enableVideoControls(true);
-    m_bigVideoFilePath = files->at(0).toLocalFile();
+    m_bigVideoFilePath = files.at(0).toLocalFile();
     m_bigMovieView->setFileName(m_bigVideoFilePath);
-    if (files->size() > 1) {
-        m_smallVideoFilePath = files->at(1).toLocalFile();
+    if (files.size() > 1) {
+        m_smallVideoFilePath = files.at(1).toLocalFile();
         m_smallMovieView->setFileName(m_smallVideoFilePath);
         m_smallMovieView->setVolume(0.0f); // the small player is always silent
         m_ui.switchVideoButton->setEnabled(true);
     } else {
         m_ui.switchVideoButton->setEnabled(false);
     }
-    loadSensorTrack(url);
+    m_clipData = track.clipData;
+    m_subtitleData = std::move(track.subtitleData);
+    m_ticker.setTrack(&m_clipData, subtitleData());
     m_ui.gravityGraphView->setClipData(&m_clipData);
     if (Dashboard *dashboard = m_window->dashboard()) {
         dashboard->updateGpsIndicator(&m_clipData);
@@ -113,24 +151,31 @@ void PlaybackController::continuePrepare(const QUrl &url, const std::optional<QL
     m_window->updateMovieViewCoverScrren();
 }
 
-void PlaybackController::loadSensorTrack(const QUrl &url)
+std::shared_ptr<PlaybackController::SensorTrack> PlaybackController::readSensorTrack(const QUrl &url,
+                                                                                     const QString &frontFile)
 {
+    auto track = std::make_shared<SensorTrack>();
     if (isMp4(url)) {
         // The subtitle stream was extracted beside the front file.
-        const QFileInfo front(m_bigVideoFilePath);
+        const QFileInfo front(frontFile);
         const QString subtitles = front.path() + u'/' + front.completeBaseName() + u".srt"_s;
-        m_clipData.loadVideoFileCilpDataFromFilePath(subtitles);
-        m_subtitleData = SubtitleData::fromPath(subtitles);
+        track->clipData.loadVideoFileCilpDataFromFilePath(subtitles);
+        track->subtitleData = SubtitleData::fromPath(subtitles);
     } else if (RecordingLibrary::isKRVRecording(url)) {
-        m_clipData.loadVideoFileCilpDataFromFilePath_KRV(url.toLocalFile());
+        track->clipData.loadVideoFileCilpDataFromFilePath_KRV(url.toLocalFile());
     } else {
-        m_clipData.loadVideoFileCilpDataFromFilePath(url.toLocalFile());
+        track->clipData.loadVideoFileCilpDataFromFilePath(url.toLocalFile());
     }
-    m_ticker.setTrack(&m_clipData, subtitleData());
+    return track;
 }
 
 void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status)
 {
+    if (status == VexoAVViewStatusError) {
+        // That recording will not start: nothing is on its way any more.
+        m_conversionProgress->end();
+        return;
+    }
     if (status != VexoAVViewStatusPrepared) {
         return;
     }
@@ -154,6 +199,7 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
 
 void PlaybackController::onMovieReady()
 {
+    m_conversionProgress->end();
     playVideo();
     m_window->startPlayAnimation();
 }

@@ -8,11 +8,13 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <QUrl>
 
 #include <memory>
 #include <optional>
 
+class ConversionProgress;
 class MainWindowController;
 class QTimer;
 namespace Ui {
@@ -75,6 +77,8 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     bool isPlayTimerRunning() const;
     const PlaybackTicker &ticker() const { return m_ticker; }
+    // The indicator of the chosen recording's conversion, shown over the large player.
+    ConversionProgress *conversionProgress() const { return m_conversionProgress; }
 
 Q_SIGNALS:
     // A recording was loaded into the players (after conversion); for the instruments and the map.
@@ -87,8 +91,17 @@ Q_SIGNALS:
     void playbackStopped();
 
 private:
-    void continuePrepare(const QUrl &url, const std::optional<QList<QUrl>> &files);
-    void loadSensorTrack(const QUrl &url);
+    // A recording's sensor track as read from its files, before it replaces the current one.
+    struct SensorTrack
+    {
+        VexoClipData clipData;
+        std::optional<SubtitleData> subtitleData;
+    };
+    // Reads the track of the recording at URL whose front camera plays from FRONTFILE (for an MP4,
+    // its subtitle file lies beside it). Reads files only, so it runs on any thread.
+    static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile);
+    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation);
+    void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
     void applyTick(const PlaybackTicker::Tick &tick);
@@ -99,6 +112,7 @@ private:
     QPointer<VexoAVView> m_bigMovieView;
     QPointer<VexoAVView> m_smallMovieView;
     QTimer *m_videoPlayTimer = nullptr;
+    ConversionProgress *m_conversionProgress = nullptr;
     PlaybackTicker m_ticker;
     VexoClipData m_clipData;
     std::optional<SubtitleData> m_subtitleData;
@@ -109,4 +123,7 @@ private:
     bool m_isVideoSwitched = false;
     // Each load has a number; a conversion that finishes after a newer load began is dropped.
     quint64 m_loadGeneration = 0;
+    // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
+    // Last, so it is waited for while everything else is still there.
+    QThreadPool m_trackReader;
 };

@@ -3,8 +3,10 @@
 #include "core/Preferences.h"
 #include "ui_MainWindow.h"
 
+#include "app/ConversionProgress.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
+#include "app/window/PlaybackController.h"
 #include "platform/FolderVolumes.h"
 #include "settings/record/QB62SettingManager.h"
 #include "support/TestSettings.h"
@@ -50,6 +52,11 @@ TEST_P(MainWindowTextFitTest, EveryCaptionFitsItsControl)
     options.splashMs = 0;
     MainWindowController controller(std::move(options));
     controller.showMainWindow();
+    // The conversion indicator over the player, as a long conversion shows it.
+    ConversionProgress *progress = controller.playback()->conversionProgress();
+    progress->setShowDelayMs(0);
+    progress->begin(u"20261207_081500_F.mp4"_s);
+    progress->setShare(0.42);
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
     }

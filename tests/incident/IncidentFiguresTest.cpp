@@ -3,11 +3,15 @@
 #include "incident/IncidentFigures.h"
 
 #include "incident/IncidentClips.h"
+#include "incident/IncidentFolderName.h"
 #include "incident/IncidentWindow.h"
 #include "incident/RecordingTime.h"
 
 #include "sensor/VexoClipData.h"
 #include "support/TestTracks.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -177,4 +181,14 @@ TEST(IncidentClipsTest, ClipsAreStreamCopiesSeekingTheInputAndTheDurationIsReadF
     EXPECT_EQ(IncidentClips::durationFromReport(u"  Duration: 00:01:00.03, start: 0.000000, bitrate: 1 kb/s"_s), 60.03);
     EXPECT_EQ(IncidentClips::durationFromReport(u"Duration: 01:02:03.5"_s), 3723.5);
     EXPECT_FALSE(IncidentClips::durationFromReport(u"Duration: N/A, bitrate: N/A"_s));
+}
+
+TEST(IncidentFolderNameTest, TheProposedFolderIsNamedAfterTheRecordingAndMomentAndNeverTaken)
+{
+    QTemporaryDir parent;
+    const QString first = IncidentFolderName::proposed(parent.path(), u"/card/20261207_081500_F.mp4"_s, 7.3456);
+    EXPECT_EQ(first, QDir(parent.path()).filePath(u"20261207_081500_F_incident_7345"_s));
+    ASSERT_TRUE(QDir().mkdir(first));
+    EXPECT_EQ(IncidentFolderName::proposed(parent.path(), u"/card/20261207_081500_F.mp4"_s, 7.3456), first + u" (2)"_s);
+    EXPECT_TRUE(IncidentFolderName::proposed(parent.path(), u"a.avi"_s, NAN).endsWith(u"a_incident_0"_s));
 }

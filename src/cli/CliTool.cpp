@@ -52,8 +52,8 @@ constexpr Command kCommands[] = {
     {u"snapshot", &SnapshotCommand::run,
      u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
     {u"incident", &IncidentCommand::run,
-     u"incident RECORDING [--at SECONDS] [--before S] [--after S] -o DIR [--working-folder DIR] [--lang CODE]\n"
-     u"       the clips, track, picture and one-page report of the moment, written into the new folder DIR"},
+     u"incident RECORDING [--at S] [--before S] [--after S] -o DIR [--working-folder W] [--lang CODE]   "
+     u"the clips, track, picture and one-page report of a moment, in a new folder"},
     {u"democard", &DemoCardCommand::run,
      u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},

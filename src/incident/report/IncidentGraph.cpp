@@ -42,7 +42,7 @@ void IncidentGraph::paint(QPainter &painter, const QRectF &area, const VexoClipD
     QFont small = painter.font();
     small.setPointSizeF(7.0);
     painter.setFont(small);
-    const QRectF plot = area.adjusted(34.0, 14.0, figures.hasPosition() ? -40.0 : -10.0, -18.0);
+    const QRectF plot = area.adjusted(34.0, 14.0, figures.hasPosition() ? -40.0 : -10.0, -22.0);
     painter.setPen(QPen(QColor(160, 160, 160), 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
@@ -57,7 +57,7 @@ void IncidentGraph::paint(QPainter &painter, const QRectF &area, const VexoClipD
         painter.setPen(QPen(QColor(225, 225, 225), 0.4));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x - 20.0, plot.bottom() + 2.0, 40.0, 12.0), Qt::AlignHCenter | Qt::AlignTop,
+        painter.drawText(QRectF(x - 20.0, plot.bottom() + 7.0, 40.0, 12.0), Qt::AlignHCenter | Qt::AlignTop,
                          QString::number(t, 'f', 0) + u" s"_s);
     }
     if (!figures.hasSensorData()) {

@@ -40,12 +40,7 @@ IncidentController::IncidentController(MainWindowController *window, VexoAVView 
     connect(m_action, &QAction::triggered, this, &IncidentController::incidentReportTriggered);
     connect(m_playback, &PlaybackController::recordingPrepared, this, &IncidentController::updateEnabled);
     // The working folder goes when the program quits: no report may still be reading from it.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
-        cancel();
-        if (m_thread != nullptr) {
-            m_thread->wait();
-        }
-    });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &IncidentController::cancelAndWait);
 }
 
 IncidentController::~IncidentController()
@@ -139,6 +134,14 @@ void IncidentController::cancel()
 {
     if (m_cancel) {
         m_cancel->store(true);
+    }
+}
+
+void IncidentController::cancelAndWait()
+{
+    cancel();
+    if (m_thread != nullptr) {
+        m_thread->wait();
     }
 }
 

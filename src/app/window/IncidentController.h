@@ -48,6 +48,9 @@ public:
     bool isRunning() const { return m_thread != nullptr; }
     // Raises the running report's cancel flag.
     void cancel();
+    // Cancels the running report and waits until it has stopped (ffmpeg is killed within a few
+    // tens of milliseconds), so nothing reads the working folder any more.
+    void cancelAndWait();
     // The folder the dialog proposes for a report at SECONDS: in the user's documents folder.
     QString proposedFolder(double seconds) const;
 

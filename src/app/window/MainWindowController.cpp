@@ -887,6 +887,9 @@ void MainWindowController::cancelConversions()
     if (m_conversionQueue != nullptr) {
         m_conversionQueue->cancelAll();
     }
+    if (m_incidents != nullptr) {
+        m_incidents->cancelAndWait();
+    }
 }
 
 void MainWindowController::saveFileButtonTouched()

@@ -151,6 +151,7 @@ public:
     // the two forms for one recording.
     void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done);
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
+    // An incident report being made is cancelled too, and waited for: used when quitting.
     void cancelConversions();
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();

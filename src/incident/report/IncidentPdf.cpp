@@ -100,14 +100,16 @@ QByteArray IncidentPdf::render(const Content &content)
         const double valueWidth = 190.0;
         double y = Margin + 40.0;
         for (const auto &[label, value] : rows) {
+            // A long label (in French, say) wraps: the next row starts below the taller of the two.
             painter.setFont(bold);
-            const QRectF labelRect(Margin, y, labelWidth, 40.0);
-            painter.drawText(labelRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label);
+            QRectF labelUsed;
+            painter.drawText(QRectF(Margin, y, labelWidth, 40.0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             label, &labelUsed);
             painter.setFont(font);
-            const QRectF valueRect(Margin + labelWidth + 6.0, y, valueWidth, 40.0);
-            QRectF used;
-            painter.drawText(valueRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, value, &used);
-            y += std::max(used.height(), 12.0) + 5.0;
+            QRectF valueUsed;
+            painter.drawText(QRectF(Margin + labelWidth + 6.0, y, valueWidth, 40.0),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, value, &valueUsed);
+            y += std::max({labelUsed.height(), valueUsed.height(), 12.0}) + 5.0;
         }
         painter.setFont(font);
         painter.setPen(Qt::darkGray);

@@ -110,3 +110,21 @@ TEST_F(IncidentControllerTest, AReportThatCannotBeMadeIsSaidInAnAlertAndNothingO
     alert->close();
 }
 } // namespace
+
+namespace {
+TEST_F(IncidentControllerTest, ACancelledReportLeavesNothingAndSaysNothing)
+{
+    playFrontAndRear();
+    playback().pauseVideo();
+    const QString folder = output.filePath(u"cancelled"_s);
+    QSignalSpy finished(&incidents(), &IncidentController::reportFinished);
+    ASSERT_TRUE(incidents().start(5.0, 2.0, 2.0, folder));
+    incidents().cancel();
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_FALSE(finished.at(0).at(0).toBool());
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"incidentFailedAlert"_s), nullptr);
+    EXPECT_TRUE(QDir(output.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty())
+        << "neither the report nor its unfinished folder";
+}
+} // namespace

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -295,6 +296,17 @@ TEST_F(IncidentReportTest, NamesWithSpacesQuotesAndNonAsciiLettersWork)
         checkReport(report(front, dir, {u"--at"_s, u"5"_s, u"--before"_s, u"2"_s, u"--after"_s, u"2"_s}), dir, true);
     EXPECT_EQ(json.value(u"recording"_s).toString(), QFileInfo(front).fileName());
     EXPECT_TRUE(pdfText(QDir(dir).filePath(u"report.pdf"_s)).contains(u"사고"_s));
+}
+
+TEST_F(IncidentReportTest, TheRearFileOfAPairGivesTheReportOfTheFrontCamera)
+{
+    const QString dir = folder->filePath(u"from-rear"_s);
+    const QJsonObject json = checkReport(report(onCard(u"cont_rec/20261207_081500_R.mp4"_s), dir,
+                                                {u"--at"_s, u"3"_s, u"--before"_s, u"1"_s, u"--after"_s, u"1"_s}),
+                                         dir, true);
+    EXPECT_EQ(json.value(u"recording"_s).toString(), u"20261207_081500_F.mp4"_s);
+    // The front clip is the front camera's picture (320 wide), the rear clip the rear camera's.
+    EXPECT_EQ(QImage(QDir(dir).filePath(u"front.png"_s)).width(), 320);
 }
 
 TEST_F(IncidentReportTest, TakenFoldersAndWindowsOutsideTheRecordingAreRefusedBeforeAnyWork)

@@ -633,5 +633,101 @@ Please check the memory card.</translation>
         <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
         <translation>Settings for this camera are not available yet.</translation>
     </message>
+    <message>
+        <source>사고 보고서</source>
+        <translation>Incident report</translation>
+    </message>
+    <message>
+        <source>녹화 파일</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>녹화 일시</source>
+        <translation>Recorded</translation>
+    </message>
+    <message>
+        <source>알 수 없음</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>최대 충격</source>
+        <translation>Peak acceleration</translation>
+    </message>
+    <message>
+        <source>최고 속도</source>
+        <translation>Top speed</translation>
+    </message>
+    <message>
+        <source>시작 위치</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>끝 위치</source>
+        <translation>End position</translation>
+    </message>
+    <message>
+        <source>이 구간에는 GPS 정보가 없습니다.</source>
+        <translation>No GPS position in this window: no route, no speed.</translation>
+    </message>
+    <message>
+        <source>이 구간에는 센서 정보가 없습니다.</source>
+        <translation>No sensor data in this window: only the time is given.</translation>
+    </message>
+    <message>
+        <source>사진 없음</source>
+        <translation>No picture</translation>
+    </message>
+    <message>
+        <source>가속도와 속도</source>
+        <translation>Acceleration and speed</translation>
+    </message>
+    <message>
+        <source>경로</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>북</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>사고 보고서 만들기…</source>
+        <translation>Incident Report…</translation>
+    </message>
+    <message>
+        <source>사고 순간 (초)</source>
+        <translation>Moment (s)</translation>
+    </message>
+    <message>
+        <source>이전 (초)</source>
+        <translation>Before (s)</translation>
+    </message>
+    <message>
+        <source>이후 (초)</source>
+        <translation>After (s)</translation>
+    </message>
+    <message>
+        <source>저장 위치</source>
+        <translation>Save in</translation>
+    </message>
+    <message>
+        <source>찾아보기…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>만들기</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만드는 중입니다…</source>
+        <translation>Making the incident report…</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만들지 못했습니다.</source>
+        <translation>The incident report could not be made.</translation>
+    </message>
 </context>
 </TS>

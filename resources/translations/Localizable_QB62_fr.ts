@@ -633,5 +633,101 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
         <translation>Les réglages de cette caméra ne sont pas encore disponibles.</translation>
     </message>
+    <message>
+        <source>사고 보고서</source>
+        <translation>Rapport d'incident</translation>
+    </message>
+    <message>
+        <source>녹화 파일</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>녹화 일시</source>
+        <translation>Enregistré le</translation>
+    </message>
+    <message>
+        <source>알 수 없음</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>최대 충격</source>
+        <translation>Accélération maximale</translation>
+    </message>
+    <message>
+        <source>최고 속도</source>
+        <translation>Vitesse maximale</translation>
+    </message>
+    <message>
+        <source>시작 위치</source>
+        <translation>Position de départ</translation>
+    </message>
+    <message>
+        <source>끝 위치</source>
+        <translation>Position finale</translation>
+    </message>
+    <message>
+        <source>이 구간에는 GPS 정보가 없습니다.</source>
+        <translation>Aucune position GPS dans cet intervalle : ni itinéraire, ni vitesse.</translation>
+    </message>
+    <message>
+        <source>이 구간에는 센서 정보가 없습니다.</source>
+        <translation>Aucune donnée de capteur dans cet intervalle : seule l'heure est indiquée.</translation>
+    </message>
+    <message>
+        <source>사진 없음</source>
+        <translation>Pas d'image</translation>
+    </message>
+    <message>
+        <source>가속도와 속도</source>
+        <translation>Accélération et vitesse</translation>
+    </message>
+    <message>
+        <source>경로</source>
+        <translation>Itinéraire</translation>
+    </message>
+    <message>
+        <source>북</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>사고 보고서 만들기…</source>
+        <translation>Rapport d'incident…</translation>
+    </message>
+    <message>
+        <source>사고 순간 (초)</source>
+        <translation>Instant (s)</translation>
+    </message>
+    <message>
+        <source>이전 (초)</source>
+        <translation>Avant (s)</translation>
+    </message>
+    <message>
+        <source>이후 (초)</source>
+        <translation>Après (s)</translation>
+    </message>
+    <message>
+        <source>저장 위치</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>찾아보기…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>만들기</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만드는 중입니다…</source>
+        <translation>Création du rapport d'incident…</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만들지 못했습니다.</source>
+        <translation>Le rapport d'incident n'a pas pu être créé.</translation>
+    </message>
 </context>
 </TS>

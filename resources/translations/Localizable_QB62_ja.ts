@@ -633,5 +633,101 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
         <translation>このドライブレコーダーの設定はまだご利用いただけません。</translation>
     </message>
+    <message>
+        <source>사고 보고서</source>
+        <translation>事故レポート</translation>
+    </message>
+    <message>
+        <source>녹화 파일</source>
+        <translation>録画ファイル</translation>
+    </message>
+    <message>
+        <source>녹화 일시</source>
+        <translation>録画日時</translation>
+    </message>
+    <message>
+        <source>알 수 없음</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>区間</translation>
+    </message>
+    <message>
+        <source>최대 충격</source>
+        <translation>最大衝撃</translation>
+    </message>
+    <message>
+        <source>최고 속도</source>
+        <translation>最高速度</translation>
+    </message>
+    <message>
+        <source>시작 위치</source>
+        <translation>開始位置</translation>
+    </message>
+    <message>
+        <source>끝 위치</source>
+        <translation>終了位置</translation>
+    </message>
+    <message>
+        <source>이 구간에는 GPS 정보가 없습니다.</source>
+        <translation>この区間にはGPS情報がありません。ルートと速度は表示されません。</translation>
+    </message>
+    <message>
+        <source>이 구간에는 센서 정보가 없습니다.</source>
+        <translation>この区間にはセンサー情報がありません。時刻のみ表示されます。</translation>
+    </message>
+    <message>
+        <source>사진 없음</source>
+        <translation>画像なし</translation>
+    </message>
+    <message>
+        <source>가속도와 속도</source>
+        <translation>加速度と速度</translation>
+    </message>
+    <message>
+        <source>경로</source>
+        <translation>ルート</translation>
+    </message>
+    <message>
+        <source>북</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>사고 보고서 만들기…</source>
+        <translation>事故レポートを作成…</translation>
+    </message>
+    <message>
+        <source>사고 순간 (초)</source>
+        <translation>事故の瞬間 (秒)</translation>
+    </message>
+    <message>
+        <source>이전 (초)</source>
+        <translation>前 (秒)</translation>
+    </message>
+    <message>
+        <source>이후 (초)</source>
+        <translation>後 (秒)</translation>
+    </message>
+    <message>
+        <source>저장 위치</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>찾아보기…</source>
+        <translation>参照…</translation>
+    </message>
+    <message>
+        <source>만들기</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만드는 중입니다…</source>
+        <translation>事故レポートを作成しています…</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만들지 못했습니다.</source>
+        <translation>事故レポートを作成できませんでした。</translation>
+    </message>
 </context>
 </TS>

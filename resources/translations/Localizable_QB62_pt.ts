@@ -633,5 +633,101 @@ Verifique o cartão de memória.</translation>
         <source>이 블랙박스의 설정 화면은 아직 지원되지 않습니다.</source>
         <translation>As configurações desta câmera ainda não estão disponíveis.</translation>
     </message>
+    <message>
+        <source>사고 보고서</source>
+        <translation>Relatório de incidente</translation>
+    </message>
+    <message>
+        <source>녹화 파일</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>녹화 일시</source>
+        <translation>Gravado em</translation>
+    </message>
+    <message>
+        <source>알 수 없음</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>구간</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>최대 충격</source>
+        <translation>Aceleração máxima</translation>
+    </message>
+    <message>
+        <source>최고 속도</source>
+        <translation>Velocidade máxima</translation>
+    </message>
+    <message>
+        <source>시작 위치</source>
+        <translation>Posição inicial</translation>
+    </message>
+    <message>
+        <source>끝 위치</source>
+        <translation>Posição final</translation>
+    </message>
+    <message>
+        <source>이 구간에는 GPS 정보가 없습니다.</source>
+        <translation>Nenhuma posição GPS neste intervalo: sem trajeto, sem velocidade.</translation>
+    </message>
+    <message>
+        <source>이 구간에는 센서 정보가 없습니다.</source>
+        <translation>Nenhum dado de sensor neste intervalo: apenas o horário é indicado.</translation>
+    </message>
+    <message>
+        <source>사진 없음</source>
+        <translation>Sem imagem</translation>
+    </message>
+    <message>
+        <source>가속도와 속도</source>
+        <translation>Aceleração e velocidade</translation>
+    </message>
+    <message>
+        <source>경로</source>
+        <translation>Trajeto</translation>
+    </message>
+    <message>
+        <source>북</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>사고 보고서 만들기…</source>
+        <translation>Relatório de incidente…</translation>
+    </message>
+    <message>
+        <source>사고 순간 (초)</source>
+        <translation>Momento (s)</translation>
+    </message>
+    <message>
+        <source>이전 (초)</source>
+        <translation>Antes (s)</translation>
+    </message>
+    <message>
+        <source>이후 (초)</source>
+        <translation>Depois (s)</translation>
+    </message>
+    <message>
+        <source>저장 위치</source>
+        <translation>Salvar em</translation>
+    </message>
+    <message>
+        <source>찾아보기…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>만들기</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만드는 중입니다…</source>
+        <translation>Criando o relatório de incidente…</translation>
+    </message>
+    <message>
+        <source>사고 보고서를 만들지 못했습니다.</source>
+        <translation>Não foi possível criar o relatório de incidente.</translation>
+    </message>
 </context>
 </TS>

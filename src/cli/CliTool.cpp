@@ -6,6 +6,7 @@
 #include "DemoCardCommand.h"
 #include "EditorCommand.h"
 #include "ExportCommand.h"
+#include "IncidentCommand.h"
 #include "IniCommand.h"
 #include "LibraryCommand.h"
 #include "LocalizeCommand.h"
@@ -50,6 +51,9 @@ constexpr Command kCommands[] = {
      u"convert RECORDING [--print-commands] [--working-folder DIR]   the files the viewer plays for a recording"},
     {u"snapshot", &SnapshotCommand::run,
      u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
+    {u"incident", &IncidentCommand::run,
+     u"incident RECORDING [--at S] [--before S] [--after S] -o DIR [--working-folder W] [--lang CODE]   "
+     u"the clips, track, picture and one-page report of a moment, in a new folder"},
     {u"democard", &DemoCardCommand::run,
      u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
@@ -63,6 +67,11 @@ QString CliTool::usage()
         text += u"       velmora-cli "_s + QString::fromUtf16(command.synopsis) + u'\n';
     }
     return text;
+}
+
+bool CliTool::needsGraphics(const QStringList &arguments)
+{
+    return !arguments.isEmpty() && arguments.constFirst() == u"incident";
 }
 
 int CliTool::run(const QStringList &arguments, QTextStream &out, QTextStream &err)

@@ -2,9 +2,9 @@
 
 #include "CliOutput.h"
 #include "SensorOutput.h"
-#include "TrackExport.h"
 #include "core/AtomicFileWriter.h"
 
+#include "sensor/TrackExport.h"
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>

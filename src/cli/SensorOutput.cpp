@@ -1,37 +1,20 @@
 #include "SensorOutput.h"
 
-#include "core/TextNumbers.h"
-
+#include "sensor/FloatText.h"
 #include "sensor/VexoClipData.h"
 
 #include <QFileInfo>
-
-#include <charconv>
-#include <cmath>
 
 using namespace Qt::StringLiterals;
 
 QString SensorOutput::floatText(float value)
 {
-    char text[64];
-    const std::to_chars_result result = std::to_chars(text, text + sizeof text, value);
-    return QString::fromLatin1(text, qsizetype(result.ptr - text));
+    return FloatText::text(value);
 }
 
 QJsonValue SensorOutput::floatJson(float value)
 {
-    if (!std::isfinite(value)) {
-        return QJsonValue(QJsonValue::Null);
-    }
-    // JSON numbers are written as the shortest text of a double; start from the shortest text of
-    // the float, so "37.390945" rather than "37.39094543457031", and keep it only if that text
-    // still reads back as the same float.
-    const double shortest = floatText(value).toDouble();
-    const QString written = QString::number(shortest, 'g', QLocale::FloatingPointShortest);
-    if (TextNumbers::leadingFloat(written) == value) {
-        return shortest;
-    }
-    return double(value);
+    return FloatText::json(value);
 }
 
 QString SensorOutput::inputProblem(const QString &path)

@@ -91,3 +91,8 @@ bool SmallFileSystem::fill()
     ::close(fd);
     return full;
 }
+
+bool SmallFileSystem::makeReadOnly()
+{
+    return m_mounted && runTool(u"mount"_s, {u"-o"_s, u"remount,ro"_s, path()}).isEmpty();
+}

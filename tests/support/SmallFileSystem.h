@@ -23,6 +23,9 @@ public:
     // Takes every free block with a filler file, so the next write of data fails for lack of space.
     // False when the file system did not fill.
     bool fill();
+    // Mounts it again read-only, as a write-protected card or a read-only share; false when that
+    // failed.
+    bool makeReadOnly();
 
 private:
     QTemporaryDir m_folder;

@@ -1,5 +1,6 @@
 #include "MainWindowController.h"
 
+#include "IncidentController.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
@@ -272,6 +273,9 @@ void MainWindowController::showMainWindow()
     m_snapshots = new SnapshotController(this, m_bigMovieView, m_playback, this);
     connect(m_ui->snapShotButton, &ImageButton::clicked, m_snapshots, &SnapshotController::snapshotButtonTouched);
     connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
+    m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
+    m_ui->applicationMenu->insertSeparator(m_ui->quitAction);
 
     // 9-10. Captions, the card, then the filter that shows everything.
     applyLanguageSettings();
@@ -404,6 +408,9 @@ void MainWindowController::applyLanguageSettings()
             m_unitMenu->setTitle(localized(u"속도 단위"_s));
             m_unitKmphMenuItem->setText(localized(u"KM/H"_s));
             m_unitMphMenuItem->setText(localized(u"MPH"_s));
+        }
+        if (m_incidents != nullptr) {
+            m_incidents->retranslate();
         }
         const QStringList keys = {u"파일_전체"_s, u"파일_상시"_s, u"파일_모션"_s, u"파일_이벤트"_s, u"파일_수동"_s};
         const QList<ImageButton *> buttons = filterButtons();
@@ -894,6 +901,9 @@ void MainWindowController::cancelConversions()
     }
     if (m_playback != nullptr) {
         m_playback->conversionProgress()->end();
+    }
+    if (m_incidents != nullptr) {
+        m_incidents->cancelAndWait();
     }
 }
 

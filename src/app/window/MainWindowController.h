@@ -15,6 +15,7 @@
 
 class Dashboard;
 class ImageButton;
+class IncidentController;
 class MainWindow;
 class MapController;
 class MapWebView;
@@ -139,6 +140,8 @@ public:
     // Mirror, zoom, pan and full screen; the snapshot and print buttons.
     ViewingModesController *viewingModes() const { return m_viewingModes; }
     SnapshotController *snapshots() const { return m_snapshots; }
+    // The incident report of the playing recording (a menu item).
+    IncidentController *incidents() const { return m_incidents; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -149,6 +152,7 @@ public:
     void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done,
                               std::function<void(double share)> progress = {});
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
+    // An incident report being made is cancelled too, and waited for: used when quitting.
     void cancelConversions();
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
@@ -212,6 +216,7 @@ private:
     PlaybackController *m_playback = nullptr;
     ViewingModesController *m_viewingModes = nullptr;
     SnapshotController *m_snapshots = nullptr;
+    IncidentController *m_incidents = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;

@@ -1,25 +1,39 @@
 #pragma once
 
+#include "VexoClipData.h"
+
 #include <QByteArray>
 #include <QString>
-
-class VexoClipData;
 
 // A sensor track in formats other tools read: a CSV table of every sample, and the route as a
 // GPX track or a GeoJSON feature. Route formats hold only the samples with a fix. Sample i lies
 // i/10 s after the start of the recording; the recording's clock time is not in the sensor data,
 // so GPX times count from 1970-01-01T00:00:00Z as the start of the recording.
+//
+// A part of the track (the samples of a stretch of play time) is written with a Range: its rows
+// and points keep their index and play time in the whole recording, so they match the times the
+// viewer shows.
 class TrackExport
 {
 public:
+    // Samples FIRST up to END (exclusive); the track's own count bounds it.
+    struct Range
+    {
+        int first;
+        int end;
+    };
+    static constexpr Range WholeTrack{0, VexoClipData::kCapacity};
+
     // "index,time_s,gx,gy,gz,lat,lng,speed_kmh", one row per sample.
-    static QByteArray csv(const VexoClipData &track);
+    static QByteArray csv(const VexoClipData &track, Range range = WholeTrack);
     // A GPX 1.1 document with one track segment, one point per sample with a fix; NAME names it.
-    static QByteArray gpx(const VexoClipData &track, const QString &name);
+    static QByteArray gpx(const VexoClipData &track, const QString &name, Range range = WholeTrack);
     // A GeoJSON FeatureCollection with one Feature: a LineString of the fixes (a Point for one fix,
     // no geometry for none), with their times and speeds as properties.
     static QByteArray geoJson(const VexoClipData &track, const QString &name);
 
     // How many samples have a fix, that is, how many points the route formats hold.
-    static int fixCount(const VexoClipData &track);
+    static int fixCount(const VexoClipData &track, Range range = WholeTrack);
+    // Whether sample I has a position: (0, 0) is the cameras' "no fix".
+    static bool hasFix(const VexoClipData &track, int i);
 };

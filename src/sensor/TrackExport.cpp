@@ -1,8 +1,7 @@
 #include "TrackExport.h"
 
-#include "SensorOutput.h"
-
-#include "sensor/VexoClipData.h"
+#include "FloatText.h"
+#include "VexoClipData.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -10,12 +9,23 @@
 #include <QJsonObject>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
-bool hasFix(const VexoClipData &track, int i)
+// The samples of RANGE that the track holds.
+struct Bounds
 {
-    return track.getGpsLat(i) != 0.0f || track.getGpsLng(i) != 0.0f;
+    int first;
+    int end;
+};
+
+Bounds bounds(const VexoClipData &track, TrackExport::Range range)
+{
+    const int count = int(track.clipDataCount());
+    const int first = std::clamp(range.first, 0, count);
+    return {first, std::clamp(range.end, first, count)};
 }
 
 QString offsetSeconds(int index)
@@ -24,29 +34,37 @@ QString offsetSeconds(int index)
 }
 } // namespace
 
-int TrackExport::fixCount(const VexoClipData &track)
+bool TrackExport::hasFix(const VexoClipData &track, int i)
 {
+    return track.getGpsLat(i) != 0.0f || track.getGpsLng(i) != 0.0f;
+}
+
+int TrackExport::fixCount(const VexoClipData &track, Range range)
+{
+    const Bounds b = bounds(track, range);
     int count = 0;
-    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+    for (int i = b.first; i < b.end; ++i) {
         count += hasFix(track, i) ? 1 : 0;
     }
     return count;
 }
 
-QByteArray TrackExport::csv(const VexoClipData &track)
+QByteArray TrackExport::csv(const VexoClipData &track, Range range)
 {
+    const Bounds b = bounds(track, range);
     QString text = u"index,time_s,gx,gy,gz,lat,lng,speed_kmh\n"_s;
-    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+    for (int i = b.first; i < b.end; ++i) {
         text += QString::number(i) + u',' + offsetSeconds(i) + u',' + QString::number(track.getGx(i)) + u',' +
                 QString::number(track.getGy(i)) + u',' + QString::number(track.getGz(i)) + u',' +
-                SensorOutput::floatText(track.getGpsLat(i)) + u',' + SensorOutput::floatText(track.getGpsLng(i)) +
-                u',' + QString::number(track.getGpsSpeed(i)) + u'\n';
+                FloatText::text(track.getGpsLat(i)) + u',' + FloatText::text(track.getGpsLng(i)) + u',' +
+                QString::number(track.getGpsSpeed(i)) + u'\n';
     }
     return text.toUtf8();
 }
 
-QByteArray TrackExport::gpx(const VexoClipData &track, const QString &name)
+QByteArray TrackExport::gpx(const VexoClipData &track, const QString &name, Range range)
 {
+    const Bounds b = bounds(track, range);
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -59,13 +77,13 @@ QByteArray TrackExport::gpx(const VexoClipData &track, const QString &name)
     xml.writeTextElement(u"name"_s, name);
     xml.writeStartElement(u"trkseg"_s);
     const QDateTime start = QDateTime::fromMSecsSinceEpoch(0, Qt::UTC);
-    for (int i = 0; i < int(track.clipDataCount()); ++i) {
+    for (int i = b.first; i < b.end; ++i) {
         if (!hasFix(track, i)) {
             continue;
         }
         xml.writeStartElement(u"trkpt"_s);
-        xml.writeAttribute(u"lat"_s, SensorOutput::floatText(track.getGpsLat(i)));
-        xml.writeAttribute(u"lon"_s, SensorOutput::floatText(track.getGpsLng(i)));
+        xml.writeAttribute(u"lat"_s, FloatText::text(track.getGpsLat(i)));
+        xml.writeAttribute(u"lon"_s, FloatText::text(track.getGpsLng(i)));
         xml.writeTextElement(u"time"_s, start.addMSecs(qint64(i) * 100).toString(Qt::ISODateWithMs));
         xml.writeEndElement();
     }
@@ -82,8 +100,7 @@ QByteArray TrackExport::geoJson(const VexoClipData &track, const QString &name)
         if (!hasFix(track, i)) {
             continue;
         }
-        coordinates.append(
-            QJsonArray{SensorOutput::floatJson(track.getGpsLng(i)), SensorOutput::floatJson(track.getGpsLat(i))});
+        coordinates.append(QJsonArray{FloatText::json(track.getGpsLng(i)), FloatText::json(track.getGpsLat(i))});
         times.append(double(i) / 10.0);
         speeds.append(qint64(track.getGpsSpeed(i)));
     }

@@ -1,0 +1,30 @@
+#include "RecordingTrack.h"
+
+#include "library/RecordingLibrary.h"
+
+#include "sensor/VexoClipData.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+QString RecordingTrack::subtitlePath(const QString &front)
+{
+    const QFileInfo info(front);
+    return info.path() + u'/' + info.completeBaseName() + u".srt"_s;
+}
+
+void RecordingTrack::load(const QString &recording, const QList<QUrl> &files, VexoClipData &track)
+{
+    if (QFileInfo(recording).suffix().toLower() == u"mp4") {
+        if (files.isEmpty()) {
+            track.clear();
+            return;
+        }
+        track.loadVideoFileCilpDataFromFilePath(subtitlePath(files.constFirst().toLocalFile()));
+    } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
+        track.loadVideoFileCilpDataFromFilePath_KRV(recording);
+    } else {
+        track.loadVideoFileCilpDataFromFilePath(recording);
+    }
+}

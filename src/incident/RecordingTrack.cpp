@@ -5,6 +5,7 @@
 #include "sensor/VexoClipData.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -14,14 +15,14 @@ QString RecordingTrack::subtitlePath(const QString &front)
     return info.path() + u'/' + info.completeBaseName() + u".srt"_s;
 }
 
-void RecordingTrack::load(const QString &recording, const QList<QUrl> &files, VexoClipData &track)
+void RecordingTrack::load(const QString &recording, const QString &front, VexoClipData &track)
 {
     if (QFileInfo(recording).suffix().toLower() == u"mp4") {
-        if (files.isEmpty()) {
+        if (front.isEmpty()) {
             track.clear();
             return;
         }
-        track.loadVideoFileCilpDataFromFilePath(subtitlePath(files.constFirst().toLocalFile()));
+        track.loadVideoFileCilpDataFromFilePath(subtitlePath(front));
     } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
         track.loadVideoFileCilpDataFromFilePath_KRV(recording);
     } else {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QUrl>
 
 class VexoClipData;
 
@@ -12,8 +10,8 @@ class VexoClipData;
 class RecordingTrack
 {
 public:
-    // RECORDING is the recording's path, FILES what conversion gave for it (front first).
-    static void load(const QString &recording, const QList<QUrl> &files, VexoClipData &track);
+    // RECORDING is the recording's path, FRONT the front file conversion gave for it.
+    static void load(const QString &recording, const QString &front, VexoClipData &track);
     // The subtitle file conversion extracts beside the front file FRONT.
     static QString subtitlePath(const QString &front);
 };

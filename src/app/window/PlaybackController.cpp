@@ -5,6 +5,7 @@
 #include "MainWindowController.h"
 #include "ViewingModesController.h"
 #include "core/VexoLanguages.h"
+#include "incident/RecordingTrack.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
@@ -155,16 +156,9 @@ std::shared_ptr<PlaybackController::SensorTrack> PlaybackController::readSensorT
                                                                                      const QString &frontFile)
 {
     auto track = std::make_shared<SensorTrack>();
+    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData);
     if (isMp4(url)) {
-        // The subtitle stream was extracted beside the front file.
-        const QFileInfo front(frontFile);
-        const QString subtitles = front.path() + u'/' + front.completeBaseName() + u".srt"_s;
-        track->clipData.loadVideoFileCilpDataFromFilePath(subtitles);
-        track->subtitleData = SubtitleData::fromPath(subtitles);
-    } else if (RecordingLibrary::isKRVRecording(url)) {
-        track->clipData.loadVideoFileCilpDataFromFilePath_KRV(url.toLocalFile());
-    } else {
-        track->clipData.loadVideoFileCilpDataFromFilePath(url.toLocalFile());
+        track->subtitleData = SubtitleData::fromPath(RecordingTrack::subtitlePath(frontFile));
     }
     return track;
 }

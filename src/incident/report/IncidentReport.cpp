@@ -132,7 +132,7 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     }
 
     const auto track = std::make_unique<VexoClipData>();
-    RecordingTrack::load(recording, *files, *track);
+    RecordingTrack::load(recording, front, *track);
     double at = *duration / 2.0;
     if (request.at) {
         at = *request.at;

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <limits>
 #include <optional>
 
@@ -118,11 +117,6 @@ struct EditorLayout
     // The layout's load and save operations on the editor; each walks this layout's tables.
     void (QB62SettingEditor::*applyOperation)() = nullptr;
     bool (QB62SettingEditor::*saveOperation)() = nullptr;
-    // What a table cannot say: run after the features, after the rules are shown, after they are
-    // stored (before the record is written). Any may be empty.
-    std::function<void(QB62SettingEditor &)> afterFeatures;
-    std::function<void(QB62SettingEditor &, const QB62SettingManager &)> afterApply;
-    std::function<void(const QB62SettingEditor &, QB62SettingManager &)> beforeSave;
 
     QString productNameFor(qint64 modelType) const { return productNames.value(modelType, defaultProductName); }
 

@@ -466,9 +466,6 @@ void QB62SettingEditor::applyModelFeatures()
             setCellEnabled(feature.control, cell, false);
         }
     }
-    if (m_layout->afterFeatures) {
-        m_layout->afterFeatures(*this);
-    }
 }
 
 void QB62SettingEditor::applySettingData()
@@ -582,9 +579,6 @@ void QB62SettingEditor::applyLayoutData(const EditorLayout *layout)
     }
     setValue(u"etcOverwriteAlwaysCheckBox"_s, 1);
     setSpeedCaptions(value(u"commonSpeedUnitRadioGroup"_s) == 1);
-    if (layout->afterApply) {
-        layout->afterApply(*this, manager);
-    }
     refreshMemoryPartitionGraph();
 }
 
@@ -918,9 +912,6 @@ bool QB62SettingEditor::saveLayoutData(const EditorLayout *layout)
             }
             break;
         }
-    }
-    if (layout->beforeSave) {
-        layout->beforeSave(*this, manager);
     }
     return manager.saveData();
 }

@@ -729,5 +729,165 @@ Please check the memory card.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>The incident report could not be made.</translation>
     </message>
+    <message>
+        <source>한 프레임 뒤로</source>
+        <translation>One frame back</translation>
+    </message>
+    <message>
+        <source>한 프레임 앞으로</source>
+        <translation>One frame forward</translation>
+    </message>
+    <message>
+        <source>음량 줄이기</source>
+        <translation>Volume down</translation>
+    </message>
+    <message>
+        <source>음량 키우기</source>
+        <translation>Volume up</translation>
+    </message>
+    <message>
+        <source>재생 / 일시 정지</source>
+        <translation>Play / pause</translation>
+    </message>
+    <message>
+        <source>전체 화면 끝내기</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>전체 화면 켜기/끄기</source>
+        <translation>Full screen on/off</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>최소화</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>이전 영상</source>
+        <translation>Previous recording</translation>
+    </message>
+    <message>
+        <source>다음 영상</source>
+        <translation>Next recording</translation>
+    </message>
+    <message>
+        <source>확대</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>축소</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>원래 크기 1:1</source>
+        <translation>Actual size 1:1</translation>
+    </message>
+    <message>
+        <source>스냅샷 저장</source>
+        <translation>Save snapshot</translation>
+    </message>
+    <message>
+        <source>소리 끄기/켜기</source>
+        <translation>Mute / unmute</translation>
+    </message>
+    <message>
+        <source>인쇄</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>정지</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>확대한 화면 이동</source>
+        <translation>Pan the zoomed picture</translation>
+    </message>
+    <message>
+        <source>상하 반전</source>
+        <translation>Flip upside down</translation>
+    </message>
+    <message>
+        <source>전방/후방 화면 바꾸기</source>
+        <translation>Swap front and rear cameras</translation>
+    </message>
+    <message>
+        <source>재생 위치</source>
+        <translation>Playback position</translation>
+    </message>
+    <message>
+        <source>음량</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>폴더 선택</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>영상 사본 저장</source>
+        <translation>Save a copy of the recording</translation>
+    </message>
+    <message>
+        <source>영상 삭제</source>
+        <translation>Delete recording</translation>
+    </message>
+    <message>
+        <source>클라우드에 올리기</source>
+        <translation>Upload to cloud</translation>
+    </message>
+    <message>
+        <source>클라우드에서 내려받기</source>
+        <translation>Download from cloud</translation>
+    </message>
+    <message>
+        <source>홈페이지</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>이 컴퓨터에서는 사용할 수 없습니다</source>
+        <translation>not available on this computer</translation>
+    </message>
+    <message>
+        <source>단축키</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>키</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>동작</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Velmora 정보</source>
+        <translation>About Velmora</translation>
+    </message>
+    <message>
+        <source>버전</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>모든 권리 보유.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리와 라이선스</source>
+        <translation>Libraries used and their licences</translation>
+    </message>
+    <message>
+        <source>지도 데이터</source>
+        <translation>Map data</translation>
+    </message>
+    <message>
+        <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
+        <translation>The ffmpeg program is run as a separate program.</translation>
+    </message>
 </context>
 </TS>

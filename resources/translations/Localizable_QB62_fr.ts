@@ -729,5 +729,165 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Le rapport d'incident n'a pas pu être créé.</translation>
     </message>
+    <message>
+        <source>한 프레임 뒤로</source>
+        <translation>Une image en arrière</translation>
+    </message>
+    <message>
+        <source>한 프레임 앞으로</source>
+        <translation>Une image en avant</translation>
+    </message>
+    <message>
+        <source>음량 줄이기</source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message>
+        <source>음량 키우기</source>
+        <translation>Augmenter le volume</translation>
+    </message>
+    <message>
+        <source>재생 / 일시 정지</source>
+        <translation>Lecture / pause</translation>
+    </message>
+    <message>
+        <source>전체 화면 끝내기</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>전체 화면 켜기/끄기</source>
+        <translation>Plein écran oui/non</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>최소화</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>이전 영상</source>
+        <translation>Enregistrement précédent</translation>
+    </message>
+    <message>
+        <source>다음 영상</source>
+        <translation>Enregistrement suivant</translation>
+    </message>
+    <message>
+        <source>확대</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>축소</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>원래 크기 1:1</source>
+        <translation>Taille réelle 1:1</translation>
+    </message>
+    <message>
+        <source>스냅샷 저장</source>
+        <translation>Enregistrer une capture</translation>
+    </message>
+    <message>
+        <source>소리 끄기/켜기</source>
+        <translation>Couper / rétablir le son</translation>
+    </message>
+    <message>
+        <source>인쇄</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>정지</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>확대한 화면 이동</source>
+        <translation>Déplacer l'image agrandie</translation>
+    </message>
+    <message>
+        <source>상하 반전</source>
+        <translation>Retourner l'image</translation>
+    </message>
+    <message>
+        <source>전방/후방 화면 바꾸기</source>
+        <translation>Permuter caméras avant et arrière</translation>
+    </message>
+    <message>
+        <source>재생 위치</source>
+        <translation>Position de lecture</translation>
+    </message>
+    <message>
+        <source>음량</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>폴더 선택</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>영상 사본 저장</source>
+        <translation>Enregistrer une copie de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>영상 삭제</source>
+        <translation>Supprimer l'enregistrement</translation>
+    </message>
+    <message>
+        <source>클라우드에 올리기</source>
+        <translation>Envoyer vers le cloud</translation>
+    </message>
+    <message>
+        <source>클라우드에서 내려받기</source>
+        <translation>Télécharger depuis le cloud</translation>
+    </message>
+    <message>
+        <source>홈페이지</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>이 컴퓨터에서는 사용할 수 없습니다</source>
+        <translation>non disponible sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>단축키</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>키</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>동작</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Velmora 정보</source>
+        <translation>À propos de Velmora</translation>
+    </message>
+    <message>
+        <source>버전</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>모든 권리 보유.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리와 라이선스</source>
+        <translation>Bibliothèques utilisées et leurs licences</translation>
+    </message>
+    <message>
+        <source>지도 데이터</source>
+        <translation>Données cartographiques</translation>
+    </message>
+    <message>
+        <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
+        <translation>Le programme ffmpeg est exécuté comme un programme distinct.</translation>
+    </message>
 </context>
 </TS>

@@ -729,5 +729,165 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>事故レポートを作成できませんでした。</translation>
     </message>
+    <message>
+        <source>한 프레임 뒤로</source>
+        <translation>1コマ戻る</translation>
+    </message>
+    <message>
+        <source>한 프레임 앞으로</source>
+        <translation>1コマ進む</translation>
+    </message>
+    <message>
+        <source>음량 줄이기</source>
+        <translation>音量を下げる</translation>
+    </message>
+    <message>
+        <source>음량 키우기</source>
+        <translation>音量を上げる</translation>
+    </message>
+    <message>
+        <source>재생 / 일시 정지</source>
+        <translation>再生 / 一時停止</translation>
+    </message>
+    <message>
+        <source>전체 화면 끝내기</source>
+        <translation>全画面表示を終了</translation>
+    </message>
+    <message>
+        <source>전체 화면 켜기/끄기</source>
+        <translation>全画面表示のオン/オフ</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>최소화</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>이전 영상</source>
+        <translation>前の録画</translation>
+    </message>
+    <message>
+        <source>다음 영상</source>
+        <translation>次の録画</translation>
+    </message>
+    <message>
+        <source>확대</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>축소</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>원래 크기 1:1</source>
+        <translation>実際のサイズ 1:1</translation>
+    </message>
+    <message>
+        <source>스냅샷 저장</source>
+        <translation>スナップショットを保存</translation>
+    </message>
+    <message>
+        <source>소리 끄기/켜기</source>
+        <translation>消音 / 消音解除</translation>
+    </message>
+    <message>
+        <source>인쇄</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>정지</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>확대한 화면 이동</source>
+        <translation>拡大した画面を移動</translation>
+    </message>
+    <message>
+        <source>상하 반전</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>전방/후방 화면 바꾸기</source>
+        <translation>前方/後方カメラを入れ替え</translation>
+    </message>
+    <message>
+        <source>재생 위치</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <source>음량</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>폴더 선택</source>
+        <translation>フォルダを選択</translation>
+    </message>
+    <message>
+        <source>영상 사본 저장</source>
+        <translation>録画のコピーを保存</translation>
+    </message>
+    <message>
+        <source>영상 삭제</source>
+        <translation>録画を削除</translation>
+    </message>
+    <message>
+        <source>클라우드에 올리기</source>
+        <translation>クラウドにアップロード</translation>
+    </message>
+    <message>
+        <source>클라우드에서 내려받기</source>
+        <translation>クラウドからダウンロード</translation>
+    </message>
+    <message>
+        <source>홈페이지</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>이 컴퓨터에서는 사용할 수 없습니다</source>
+        <translation>このコンピューターでは使用できません</translation>
+    </message>
+    <message>
+        <source>단축키</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>키</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>동작</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Velmora 정보</source>
+        <translation>Velmoraについて</translation>
+    </message>
+    <message>
+        <source>버전</source>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>모든 권리 보유.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리와 라이선스</source>
+        <translation>使用しているライブラリとライセンス</translation>
+    </message>
+    <message>
+        <source>지도 데이터</source>
+        <translation>地図データ</translation>
+    </message>
+    <message>
+        <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
+        <translation>ffmpegは別のプログラムとして実行されます。</translation>
+    </message>
 </context>
 </TS>

@@ -729,5 +729,165 @@ Verifique o cartão de memória.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Não foi possível criar o relatório de incidente.</translation>
     </message>
+    <message>
+        <source>한 프레임 뒤로</source>
+        <translation>Um quadro para trás</translation>
+    </message>
+    <message>
+        <source>한 프레임 앞으로</source>
+        <translation>Um quadro para a frente</translation>
+    </message>
+    <message>
+        <source>음량 줄이기</source>
+        <translation>Diminuir o volume</translation>
+    </message>
+    <message>
+        <source>음량 키우기</source>
+        <translation>Aumentar o volume</translation>
+    </message>
+    <message>
+        <source>재생 / 일시 정지</source>
+        <translation>Reproduzir / pausar</translation>
+    </message>
+    <message>
+        <source>전체 화면 끝내기</source>
+        <translation>Sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>전체 화면 켜기/끄기</source>
+        <translation>Tela cheia ligada/desligada</translation>
+    </message>
+    <message>
+        <source>종료</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>최소화</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>이전 영상</source>
+        <translation>Gravação anterior</translation>
+    </message>
+    <message>
+        <source>다음 영상</source>
+        <translation>Próxima gravação</translation>
+    </message>
+    <message>
+        <source>확대</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>축소</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>원래 크기 1:1</source>
+        <translation>Tamanho real 1:1</translation>
+    </message>
+    <message>
+        <source>스냅샷 저장</source>
+        <translation>Salvar instantâneo</translation>
+    </message>
+    <message>
+        <source>소리 끄기/켜기</source>
+        <translation>Silenciar / ativar som</translation>
+    </message>
+    <message>
+        <source>인쇄</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>정지</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>확대한 화면 이동</source>
+        <translation>Mover a imagem ampliada</translation>
+    </message>
+    <message>
+        <source>상하 반전</source>
+        <translation>Inverter verticalmente</translation>
+    </message>
+    <message>
+        <source>전방/후방 화면 바꾸기</source>
+        <translation>Trocar câmeras dianteira e traseira</translation>
+    </message>
+    <message>
+        <source>재생 위치</source>
+        <translation>Posição de reprodução</translation>
+    </message>
+    <message>
+        <source>음량</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>폴더 선택</source>
+        <translation>Escolher pasta</translation>
+    </message>
+    <message>
+        <source>영상 사본 저장</source>
+        <translation>Salvar uma cópia da gravação</translation>
+    </message>
+    <message>
+        <source>영상 삭제</source>
+        <translation>Excluir gravação</translation>
+    </message>
+    <message>
+        <source>클라우드에 올리기</source>
+        <translation>Enviar para a nuvem</translation>
+    </message>
+    <message>
+        <source>클라우드에서 내려받기</source>
+        <translation>Baixar da nuvem</translation>
+    </message>
+    <message>
+        <source>홈페이지</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>이 컴퓨터에서는 사용할 수 없습니다</source>
+        <translation>indisponível neste computador</translation>
+    </message>
+    <message>
+        <source>단축키</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>키</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>동작</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>닫기</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Velmora 정보</source>
+        <translation>Sobre o Velmora</translation>
+    </message>
+    <message>
+        <source>버전</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>모든 권리 보유.</source>
+        <translation>Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>사용한 라이브러리와 라이선스</source>
+        <translation>Bibliotecas usadas e suas licenças</translation>
+    </message>
+    <message>
+        <source>지도 데이터</source>
+        <translation>Dados do mapa</translation>
+    </message>
+    <message>
+        <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
+        <translation>O ffmpeg é executado como um programa separado.</translation>
+    </message>
 </context>
 </TS>

@@ -2,37 +2,92 @@
 
 using namespace Qt::StringLiterals;
 
+QKeyCombination KeyCommandTable::Row::combination() const
+{
+    return modifiers == Modifiers::ControlRequired ? QKeyCombination(Qt::ControlModifier, key) : QKeyCombination(key);
+}
+
+const QList<KeyCommandTable::Row> &KeyCommandTable::rows()
+{
+    using enum Modifiers;
+    static const QList<Row> table = {
+        {Qt::Key_Left, Any, Command::Rewind},
+        {Qt::Key_Right, Any, Command::FastForward},
+        {Qt::Key_Down, Any, Command::VolumeDown},
+        {Qt::Key_Up, Any, Command::VolumeUp},
+        {Qt::Key_Space, Any, Command::PlayPause},
+        {Qt::Key_Escape, Any, Command::HideFullScreen},
+        {Qt::Key_Return, Any, Command::FullScreen},
+        {Qt::Key_Enter, Any, Command::FullScreen}, // the keypad's
+        // Control stands in for the Command key of the cameras' other desktop tools.
+        {Qt::Key_Q, ControlRequired, Command::AppExit},
+        {Qt::Key_W, ControlRequired, Command::AppExit},
+        {Qt::Key_M, ControlRequired, Command::AppMinimize},
+        // The habits of other video players.
+        {Qt::Key_Comma, WithoutControl, Command::Rewind},
+        {Qt::Key_Period, WithoutControl, Command::FastForward},
+        {Qt::Key_PageUp, WithoutControl, Command::PreviousFile},
+        {Qt::Key_PageDown, WithoutControl, Command::NextFile},
+        {Qt::Key_Plus, WithoutControl, Command::ZoomIn},
+        {Qt::Key_Minus, WithoutControl, Command::ZoomOut},
+        {Qt::Key_0, WithoutControl, Command::ResetZoom},
+        {Qt::Key_S, WithoutControl, Command::Snapshot},
+        {Qt::Key_M, WithoutControl, Command::Mute},
+        {Qt::Key_F, WithoutControl, Command::FullScreen},
+        {Qt::Key_P, ControlRequired, Command::Print},
+    };
+    return table;
+}
+
 std::optional<KeyCommandTable::Command> KeyCommandTable::commandForKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    switch (key) {
-    case Qt::Key_Left:
-        return Command::Rewind;
-    case Qt::Key_Right:
-        return Command::FastForward;
-    case Qt::Key_Down:
-        return Command::VolumeDown;
-    case Qt::Key_Up:
-        return Command::VolumeUp;
-    case Qt::Key_Space:
-        return Command::PlayPause;
-    case Qt::Key_Escape:
-        return Command::HideFullScreen;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Command::FullScreen;
-    default:
-        break;
-    }
-    // Control stands in for the Command key of the cameras' other desktop tools.
-    if (modifiers.testFlag(Qt::ControlModifier)) {
-        if (key == Qt::Key_Q || key == Qt::Key_W) {
-            return Command::AppExit;
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool chord = (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    for (const Row &row : rows()) {
+        if (row.key != key) {
+            continue;
         }
-        if (key == Qt::Key_M) {
-            return Command::AppMinimize;
+        const bool accepted = row.modifiers == Modifiers::Any || (row.modifiers == Modifiers::ControlRequired && control) ||
+                              (row.modifiers == Modifiers::WithoutControl && !chord);
+        if (accepted) {
+            return row.command;
         }
     }
     return std::nullopt;
+}
+
+std::optional<QKeyCombination> KeyCommandTable::firstKeyFor(Command command)
+{
+    for (const Row &row : rows()) {
+        if (row.command == command) {
+            return row.combination();
+        }
+    }
+    return std::nullopt;
+}
+
+QString KeyCommandTable::buttonFor(Command command)
+{
+    switch (command) {
+    case Command::PreviousFile:
+        return u"prevFileButton"_s;
+    case Command::NextFile:
+        return u"nextFileButton"_s;
+    case Command::ZoomIn:
+        return u"zoomInButton"_s;
+    case Command::ZoomOut:
+        return u"zoomOutButton"_s;
+    case Command::ResetZoom:
+        return u"resetScaleButton"_s;
+    case Command::Snapshot:
+        return u"snapShotButton"_s;
+    case Command::Mute:
+        return u"muteButton"_s;
+    case Command::Print:
+        return u"printButton"_s;
+    default:
+        return {};
+    }
 }
 
 QString KeyCommandTable::commandName(Command command)
@@ -56,6 +111,63 @@ QString KeyCommandTable::commandName(Command command)
         return u"appExitButtonTouched"_s;
     case Command::AppMinimize:
         return u"appMinimizeButtonTouched"_s;
+    case Command::PreviousFile:
+        return u"playPrevFileButtonTouched"_s;
+    case Command::NextFile:
+        return u"playNextFileButtonTouched"_s;
+    case Command::ZoomIn:
+        return u"videoScaleUpButtonTouched"_s;
+    case Command::ZoomOut:
+        return u"videoScaleDownButtonTouched"_s;
+    case Command::ResetZoom:
+        return u"resetVideoScaleButtonTouched"_s;
+    case Command::Snapshot:
+        return u"snapshotButtonTouched"_s;
+    case Command::Mute:
+        return u"toggleMuteButtonTouched"_s;
+    case Command::Print:
+        return u"printButtonTouched"_s;
+    }
+    return {};
+}
+
+QString KeyCommandTable::commandTextKey(Command command)
+{
+    switch (command) {
+    case Command::Rewind:
+        return u"한 프레임 뒤로"_s;
+    case Command::FastForward:
+        return u"한 프레임 앞으로"_s;
+    case Command::VolumeDown:
+        return u"음량 줄이기"_s;
+    case Command::VolumeUp:
+        return u"음량 키우기"_s;
+    case Command::PlayPause:
+        return u"재생 / 일시 정지"_s;
+    case Command::HideFullScreen:
+        return u"전체 화면 끝내기"_s;
+    case Command::FullScreen:
+        return u"전체 화면 켜기/끄기"_s;
+    case Command::AppExit:
+        return u"종료"_s;
+    case Command::AppMinimize:
+        return u"최소화"_s;
+    case Command::PreviousFile:
+        return u"이전 영상"_s;
+    case Command::NextFile:
+        return u"다음 영상"_s;
+    case Command::ZoomIn:
+        return u"확대"_s;
+    case Command::ZoomOut:
+        return u"축소"_s;
+    case Command::ResetZoom:
+        return u"원래 크기 1:1"_s;
+    case Command::Snapshot:
+        return u"스냅샷 저장"_s;
+    case Command::Mute:
+        return u"소리 끄기/켜기"_s;
+    case Command::Print:
+        return u"인쇄"_s;
     }
     return {};
 }

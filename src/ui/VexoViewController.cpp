@@ -1,5 +1,6 @@
 #include "VexoViewController.h"
 
+#include "ControlCaptions.h"
 #include "ImageButton.h"
 #include "VexoCancelEventView.h"
 #include "core/NotificationCenter.h"
@@ -42,11 +43,16 @@ void VexoViewController::loadView()
     connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this,
             &VexoViewController::refreshLanguageHandler);
     applyLanguageSettings();
+    ControlCaptions::describe(m_view);
 }
 
 void VexoViewController::refreshLanguageHandler()
 {
-    QTimer::singleShot(0, this, &VexoViewController::applyLanguageSettings);
+    QTimer::singleShot(0, this, [this] {
+        applyLanguageSettings();
+        // Controls without text of their own are named after their captions, in the new language.
+        ControlCaptions::describe(m_view);
+    });
 }
 
 void VexoViewController::restoreEventHandler()

@@ -34,9 +34,67 @@ TEST(KeyCommandTableTest, QuitAndMinimiseNeedControl)
     EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier), Command::AppExit);
     EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_Q, {}));
     EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_W, Qt::AltModifier));
-    EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_M, {}));
+    EXPECT_NE(KeyCommandTable::commandForKey(Qt::Key_M, {}), Command::AppMinimize) << "M alone mutes instead";
     EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_A, Qt::ControlModifier));
     EXPECT_EQ(KeyCommandTable::commandName(Command::AppExit), u"appExitButtonTouched"_s);
+}
+
+TEST(KeyCommandTableTest, VideoPlayerKeysAreAddedBesideTheOriginalOnes)
+{
+    const std::pair<Qt::Key, Command> plain[] = {
+        {Qt::Key_Comma, Command::Rewind},      {Qt::Key_Period, Command::FastForward},
+        {Qt::Key_PageUp, Command::PreviousFile}, {Qt::Key_PageDown, Command::NextFile},
+        {Qt::Key_Plus, Command::ZoomIn},       {Qt::Key_Minus, Command::ZoomOut},
+        {Qt::Key_0, Command::ResetZoom},       {Qt::Key_S, Command::Snapshot},
+        {Qt::Key_M, Command::Mute},            {Qt::Key_F, Command::FullScreen},
+    };
+    for (const auto &[key, command] : plain) {
+        EXPECT_EQ(KeyCommandTable::commandForKey(key, {}), command) << key;
+        // "+" needs Shift on many layouts; the keypad's keys carry their own modifier.
+        EXPECT_EQ(KeyCommandTable::commandForKey(key, Qt::ShiftModifier), command) << key;
+        EXPECT_EQ(KeyCommandTable::commandForKey(key, Qt::KeypadModifier), command) << key;
+        EXPECT_FALSE(KeyCommandTable::commandForKey(key, Qt::AltModifier)) << key << ": Alt belongs to the menus";
+    }
+    EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_P, Qt::ControlModifier), Command::Print);
+    EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_P, {})) << "P alone does nothing";
+    // The original rows win where a key is in both: Control+M still minimises, Control+S is nothing.
+    EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_M, Qt::ControlModifier), Command::AppMinimize);
+    EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_S, Qt::ControlModifier));
+    EXPECT_FALSE(KeyCommandTable::commandForKey(Qt::Key_F, Qt::ControlModifier));
+    EXPECT_EQ(KeyCommandTable::commandName(Command::Mute), u"toggleMuteButtonTouched"_s);
+}
+
+TEST(KeyCommandTableTest, EveryRowIsReachableAndNamesItsKeyOnce)
+{
+    // A row hidden behind an earlier one would be listed in the shortcuts window yet never act.
+    QList<QKeyCombination> seen;
+    for (const KeyCommandTable::Row &row : KeyCommandTable::rows()) {
+        const QKeyCombination combination = row.combination();
+        EXPECT_FALSE(seen.contains(combination)) << row.key;
+        seen.append(combination);
+        EXPECT_EQ(KeyCommandTable::commandForKey(row.key, combination.keyboardModifiers()), row.command) << row.key;
+        EXPECT_FALSE(KeyCommandTable::commandName(row.command).isEmpty());
+        EXPECT_FALSE(KeyCommandTable::commandTextKey(row.command).isEmpty());
+    }
+    EXPECT_EQ(KeyCommandTable::firstKeyFor(Command::Rewind), QKeyCombination(Qt::Key_Left)) << "the arrow, then ','";
+    EXPECT_EQ(KeyCommandTable::firstKeyFor(Command::Print), QKeyCombination(Qt::ControlModifier, Qt::Key_P));
+}
+
+TEST(KeyCommandTableTest, NewCommandsPressTheirButtonsAndTheOriginalOnesDoNot)
+{
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::PreviousFile), u"prevFileButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::NextFile), u"nextFileButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ZoomIn), u"zoomInButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ZoomOut), u"zoomOutButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ResetZoom), u"resetScaleButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Snapshot), u"snapShotButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Mute), u"muteButton"_s);
+    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Print), u"printButton"_s);
+    // The window runs these itself, whether or not a button is enabled, as it always has.
+    for (Command command : {Command::Rewind, Command::FastForward, Command::PlayPause, Command::FullScreen,
+                            Command::HideFullScreen, Command::AppExit}) {
+        EXPECT_TRUE(KeyCommandTable::buttonFor(command).isEmpty());
+    }
 }
 
 TEST(MainWindowLayoutTest, GroupsStayCentredOnWideWindows)

@@ -1,5 +1,6 @@
 #include "MainWindowController.h"
 
+#include "ControlHelp.h"
 #include "IncidentController.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
@@ -154,6 +155,7 @@ void MainWindowController::awakeFromNib()
     for (const auto &[name, action] : {std::pair{u"btn_min_1"_s, &MainWindowController::appMinimizeButtonTouched},
                                        std::pair{u"btn_close_1"_s, &MainWindowController::appExitButtonTouched}}) {
         auto *button = new ImageButton(corner);
+        button->setObjectName(name == u"btn_min_1" ? u"minimizeButton"_s : u"closeButton"_s);
         button->setFixedSize(20, 20);
         button->setImage(name);
         cornerLayout->addWidget(button);
@@ -275,6 +277,8 @@ void MainWindowController::showMainWindow()
     connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
     m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
+    m_controlHelp = new ControlHelp({m_mainWindow.get(), m_fullscreenMovieControlWindow}, m_ui->applicationMenu,
+                                    m_ui->quitAction, this);
     m_ui->applicationMenu->insertSeparator(m_ui->quitAction);
 
     // 9-10. Captions, the card, then the filter that shows everything.
@@ -864,6 +868,7 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
         m_viewingModes->hideFullScreenMovie();
         break;
     default:
+        m_controlHelp->pressButtonFor(command); // the keys of other video players press their button
         break;
     }
     Q_EMIT playerCommandRequested(command);

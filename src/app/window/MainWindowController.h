@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class ControlHelp;
 class Dashboard;
 class ImageButton;
 class IncidentController;
@@ -142,6 +143,8 @@ public:
     SnapshotController *snapshots() const { return m_snapshots; }
     // The incident report of the playing recording (a menu item).
     IncidentController *incidents() const { return m_incidents; }
+    // Tooltips and screen-reader names, the keys that press buttons, the shortcuts and About windows.
+    ControlHelp *controlHelp() const { return m_controlHelp; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -217,6 +220,7 @@ private:
     ViewingModesController *m_viewingModes = nullptr;
     SnapshotController *m_snapshots = nullptr;
     IncidentController *m_incidents = nullptr;
+    ControlHelp *m_controlHelp = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;

@@ -6,6 +6,7 @@
 #include "settings/editor/MemoryPartition.h"
 #include "settings/screens/SettingWindow.h"
 #include "ui/BGColorView.h"
+#include "ui/ControlCaptions.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"
 #include "ui/RadioButton.h"
@@ -385,6 +386,10 @@ void QB62SettingViewController::syncAll()
     }
     for (const QString &name : m_editor->controlNames()) {
         syncControl(name);
+    }
+    // Radio cells may have been rebuilt and captions changed: name the cells after them again.
+    if (isViewLoaded()) {
+        ControlCaptions::describe(view());
     }
 }
 

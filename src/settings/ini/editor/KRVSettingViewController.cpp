@@ -4,6 +4,7 @@
 
 #include "settings/ini/KRVSettingManager.h"
 #include "ui/BGColorView.h"
+#include "ui/ControlCaptions.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"
 #include "ui/NamedImage.h"
@@ -219,6 +220,8 @@ void KRVSettingViewController::refreshFromModel()
             ViewExtensions::setSubViewsEnabled(widget, state.enabled);
         }
     }
+    // The cells and sliders are named after their captions, which may just have changed.
+    ControlCaptions::describe(root);
 }
 
 void KRVSettingViewController::reSizeSplitLine(QFrame *line, QLabel *textField)

@@ -889,5 +889,9 @@ Please check the memory card.</translation>
         <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
         <translation>The ffmpeg program is run as a separate program.</translation>
     </message>
+    <message>
+        <source>뒤로</source>
+        <translation>Back</translation>
+    </message>
 </context>
 </TS>

@@ -889,5 +889,9 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
         <translation>Le programme ffmpeg est exécuté comme un programme distinct.</translation>
     </message>
+    <message>
+        <source>뒤로</source>
+        <translation>Retour</translation>
+    </message>
 </context>
 </TS>

@@ -889,5 +889,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
         <translation>ffmpegは別のプログラムとして実行されます。</translation>
     </message>
+    <message>
+        <source>뒤로</source>
+        <translation>戻る</translation>
+    </message>
 </context>
 </TS>

@@ -889,5 +889,9 @@ Verifique o cartão de memória.</translation>
         <source>ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다.</source>
         <translation>O ffmpeg é executado como um programa separado.</translation>
     </message>
+    <message>
+        <source>뒤로</source>
+        <translation>Voltar</translation>
+    </message>
 </context>
 </TS>

@@ -47,7 +47,8 @@ std::optional<KeyCommandTable::Command> KeyCommandTable::commandForKey(int key, 
         if (row.key != key) {
             continue;
         }
-        const bool accepted = row.modifiers == Modifiers::Any || (row.modifiers == Modifiers::ControlRequired && control) ||
+        const bool accepted = row.modifiers == Modifiers::Any ||
+                              (row.modifiers == Modifiers::ControlRequired && control) ||
                               (row.modifiers == Modifiers::WithoutControl && !chord);
         if (accepted) {
             return row.command;

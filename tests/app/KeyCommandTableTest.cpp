@@ -42,11 +42,16 @@ TEST(KeyCommandTableTest, QuitAndMinimiseNeedControl)
 TEST(KeyCommandTableTest, VideoPlayerKeysAreAddedBesideTheOriginalOnes)
 {
     const std::pair<Qt::Key, Command> plain[] = {
-        {Qt::Key_Comma, Command::Rewind},      {Qt::Key_Period, Command::FastForward},
-        {Qt::Key_PageUp, Command::PreviousFile}, {Qt::Key_PageDown, Command::NextFile},
-        {Qt::Key_Plus, Command::ZoomIn},       {Qt::Key_Minus, Command::ZoomOut},
-        {Qt::Key_0, Command::ResetZoom},       {Qt::Key_S, Command::Snapshot},
-        {Qt::Key_M, Command::Mute},            {Qt::Key_F, Command::FullScreen},
+        {Qt::Key_Comma, Command::Rewind},
+        {Qt::Key_Period, Command::FastForward},
+        {Qt::Key_PageUp, Command::PreviousFile},
+        {Qt::Key_PageDown, Command::NextFile},
+        {Qt::Key_Plus, Command::ZoomIn},
+        {Qt::Key_Minus, Command::ZoomOut},
+        {Qt::Key_0, Command::ResetZoom},
+        {Qt::Key_S, Command::Snapshot},
+        {Qt::Key_M, Command::Mute},
+        {Qt::Key_F, Command::FullScreen},
     };
     for (const auto &[key, command] : plain) {
         EXPECT_EQ(KeyCommandTable::commandForKey(key, {}), command) << key;

@@ -53,11 +53,13 @@ void AboutWindow::retranslate()
     m_ui->librariesTitleLabel->setText(localized(u"사용한 라이브러리와 라이선스"_s));
     QString html = u"<ul>"_s;
     for (const Credit &credit : credits()) {
-        html += u"<li>%1: %2 (<a href=\"%3\">%3</a>)</li>"_s.arg(credit.name.toHtmlEscaped(), credit.licence, credit.link);
+        html +=
+            u"<li>%1: %2 (<a href=\"%3\">%3</a>)</li>"_s.arg(credit.name.toHtmlEscaped(), credit.licence, credit.link);
     }
-    html += u"<li>%1: © OpenStreetMap contributors, ODbL 1.0 "
-            u"(<a href=\"https://www.openstreetmap.org/copyright\">https://www.openstreetmap.org/copyright</a>)</li>"_s
-                .arg(localized(u"지도 데이터"_s));
+    html +=
+        u"<li>%1: © OpenStreetMap contributors, ODbL 1.0 "
+        u"(<a href=\"https://www.openstreetmap.org/copyright\">https://www.openstreetmap.org/copyright</a>)</li>"_s.arg(
+            localized(u"지도 데이터"_s));
     html += u"</ul><p>%1</p>"_s.arg(localized(u"ffmpeg 프로그램은 별도의 프로그램으로 실행됩니다."_s));
     m_ui->librariesText->setHtml(html);
     m_ui->librariesText->setAccessibleName(localized(u"사용한 라이브러리와 라이선스"_s));

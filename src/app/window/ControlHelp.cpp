@@ -21,8 +21,7 @@ QString localized(const QString &key)
 }
 } // namespace
 
-ControlHelp::ControlHelp(const QList<QWidget *> &roots, QMenu *menu, QAction *before, QObject *parent)
-    : QObject(parent)
+ControlHelp::ControlHelp(const QList<QWidget *> &roots, QMenu *menu, QAction *before, QObject *parent) : QObject(parent)
 {
     for (QWidget *root : roots) {
         m_roots.append(root);
@@ -39,9 +38,8 @@ ControlHelp::ControlHelp(const QList<QWidget *> &roots, QMenu *menu, QAction *be
         menu->insertAction(before, m_aboutAction);
     }
     // Queued like the window's own captions, so both follow the same change of language.
-    connect(
-        &NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this, &ControlHelp::apply,
-        Qt::QueuedConnection);
+    connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this, &ControlHelp::apply,
+            Qt::QueuedConnection);
     apply();
 }
 

@@ -169,6 +169,9 @@ void WebSettingWindowController::windowDidLoad()
     m_ui->cancelButton->setText(localized(u"취소"_s));
     m_ui->saveButton->setText(localized(u"저장"_s));
     m_ui->formatButton->setText(localized(u"메모리 카드 포멧"_s));
+    // Its "<" would be read out as "less than": it says what it does instead.
+    m_ui->backButton->setToolTip(localized(u"뒤로"_s));
+    m_ui->backButton->setAccessibleName(localized(u"뒤로"_s));
 
     connect(m_ui->backButton, &QPushButton::clicked, this, &WebSettingWindowController::onBtnBack);
     connect(m_ui->resetButton, &QPushButton::clicked, this, &WebSettingWindowController::onBtnReset);

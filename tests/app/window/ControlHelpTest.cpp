@@ -5,7 +5,6 @@
 
 #include "DemoWindowTest.h"
 #include "core/VexoLanguages.h"
-#include "settings/screens/ScreenTestSupport.h"
 #include "ui_QB62SettingViewController.h"
 
 #include "app/window/AboutWindow.h"
@@ -16,6 +15,7 @@
 #include "settings/ini/KRVSettingManager.h"
 #include "settings/ini/editor/KRVSettingViewController.h"
 #include "settings/screens/QB62SettingViewController.h"
+#include "settings/screens/ScreenTestSupport.h"
 #include "settings/screens/SelectDeviceViewController.h"
 #include "settings/screens/SelectFlashMemoryViewController.h"
 #include "support/QtPrinters.h"
@@ -220,10 +220,10 @@ TEST_F(ControlHelpTest, TheShortcutsWindowListsExactlyTheTableKeys)
     ASSERT_NE(help().shortcutsWindow(), nullptr);
     EXPECT_TRUE(help().shortcutsWindow()->isVisible());
     // Written out: the original keys, then the ones other video players taught our users.
-    const QStringList expected = {u"Left"_s, u"Right"_s, u"Down"_s, u"Up"_s,     u"Space"_s, u"Esc"_s,
+    const QStringList expected = {u"Left"_s,   u"Right"_s, u"Down"_s,   u"Up"_s,     u"Space"_s,  u"Esc"_s,
                                   u"Return"_s, u"Enter"_s, u"Ctrl+Q"_s, u"Ctrl+W"_s, u"Ctrl+M"_s, u","_s,
-                                  u"."_s,    u"PgUp"_s,  u"PgDown"_s, u"+"_s,    u"-"_s,     u"0"_s,
-                                  u"S"_s,    u"M"_s,     u"F"_s,      u"Ctrl+P"_s};
+                                  u"."_s,      u"PgUp"_s,  u"PgDown"_s, u"+"_s,      u"-"_s,      u"0"_s,
+                                  u"S"_s,      u"M"_s,     u"F"_s,      u"Ctrl+P"_s};
     EXPECT_EQ(help().shortcutsWindow()->listedKeys(), expected);
     EXPECT_EQ(help().shortcutsWindow()->listedKeys().size(), KeyCommandTable::rows().size());
     EXPECT_TRUE(help().shortcutsAction()->text() == u"Keyboard shortcuts"_s);
@@ -239,9 +239,9 @@ TEST_F(ControlHelpTest, TheAboutWindowGivesVersionLicenceLibrariesAndMapAttribut
     help().aboutAction()->trigger();
     ASSERT_NE(help().aboutWindow(), nullptr);
     const QString text = help().aboutWindow()->plainText();
-    for (const QString &expected : {u"Version 9.8.7"_s, u"All rights reserved."_s, u"Qt "_s, u"libmpv"_s,
-                                    u"FFmpeg"_s, u"Leaflet"_s, u"BSD 2-Clause"_s, u"OpenStreetMap contributors"_s,
-                                    u"ODbL"_s, u"LGPL"_s}) {
+    for (const QString &expected :
+         {u"Version 9.8.7"_s, u"All rights reserved."_s, u"Qt "_s, u"libmpv"_s, u"FFmpeg"_s, u"Leaflet"_s,
+          u"BSD 2-Clause"_s, u"OpenStreetMap contributors"_s, u"ODbL"_s, u"LGPL"_s}) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " missing from:\n" << text.toStdString();
     }
     EXPECT_EQ(help().aboutWindow()->windowTitle(), u"About Velmora"_s);

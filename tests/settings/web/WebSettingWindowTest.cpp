@@ -251,6 +251,8 @@ TEST_F(WebSettingWindowTest, ListBackAndResetDriveTheTabsAndTheBackButton)
     ASSERT_NE(window, nullptr);
     ask(window, u"Dashcam.clickedList(); calls = []; 1"_s);
     EXPECT_TRUE(window->backButton()->isVisible());
+    EXPECT_EQ(window->backButton()->accessibleName(), localized(u"뒤로"_s)) << "not its \"<\"";
+    EXPECT_FALSE(window->backButton()->toolTip().isEmpty());
     window->backButton()->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"generateSetting:true"_s}; }, 20000))
         << calls(window).join(u'|').toStdString();

@@ -22,7 +22,8 @@ constexpr int kEastmost = 14 * 60;
 // The record's fields up to tz_key lie in the first 412 bytes; the shortest layout has 432.
 constexpr int kRecordFields = 60;
 constexpr qint64 kRecordHeadBytes = 432;
-constexpr qint64 kIniLimitBytes = 64 * 1024;
+// As much as the settings editor reads of the file.
+constexpr qint64 kIniLimitBytes = 1024 * 1024;
 
 bool isOffset(int minutes)
 {

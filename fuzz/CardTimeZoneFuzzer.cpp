@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // The first byte picks the file: even a settings record, odd an INI file.
     const QByteArrayView file(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    const std::optional<CardTimeZone> zone = data[0] % 2 == 0 ? CardTimeZone::fromRecord(file)
-                                                               : CardTimeZone::fromIni(file);
+    const std::optional<CardTimeZone> zone =
+        data[0] % 2 == 0 ? CardTimeZone::fromRecord(file) : CardTimeZone::fromIni(file);
     if (!zone) {
         return 0;
     }

@@ -126,7 +126,8 @@ private:
         }
         SensorBatcher::Position position;
         if (fields[2] == u"A") {
-            position = SensorBatcher::positionFromFields(fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]);
+            position =
+                SensorBatcher::positionFromFields(fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]);
             position.fixTime = NmeaTime::utcMsecs(fields[1], fields.value(9));
         }
         m_batcher.positionRecord(position);

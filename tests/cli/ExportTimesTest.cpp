@@ -139,9 +139,9 @@ TEST_F(ExportTimesTest, WithoutFixTimesTheFileNameCountsInTheCardsZone)
     EXPECT_EQ(west.first(), u"2026-12-07T16:18:00.000Z"_s);
     EXPECT_EQ(west.at(149), u"2026-12-07T16:18:14.900Z"_s);
     // The card can be named too: the QF27 card's zone for the same recording.
-    EXPECT_EQ(csvTimes(exported({u"csv"_s, onCard(u"qb62"_s, TailAvi), u"--card"_s, folder->filePath(u"qf27"_s)}))
-                  .first(),
-              u"2026-12-06T22:48:00.000Z"_s);
+    EXPECT_EQ(
+        csvTimes(exported({u"csv"_s, onCard(u"qb62"_s, TailAvi), u"--card"_s, folder->filePath(u"qf27"_s)})).first(),
+        u"2026-12-06T22:48:00.000Z"_s);
 }
 
 TEST_F(ExportTimesTest, WithoutAZoneTheCamerasClockIsLocalTimeAndGpxStatesNone)
@@ -161,9 +161,8 @@ TEST_F(ExportTimesTest, WithoutAZoneTheCamerasClockIsLocalTimeAndGpxStatesNone)
     const CliRun ran = run({u"export"_s, u"geojson"_s, copy, u"-o"_s, output});
     ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
     EXPECT_EQ(ran.json().value(u"clock"_s).toString(), u"local"_s);
-    const QJsonObject properties = QJsonDocument::fromJson(readAll(output))
-                                       .object()[u"features"_s][0][u"properties"_s]
-                                       .toObject();
+    const QJsonObject properties =
+        QJsonDocument::fromJson(readAll(output)).object()[u"features"_s][0][u"properties"_s].toObject();
     EXPECT_EQ(properties.value(u"start"_s).toString(), u"2026-12-07T08:18:00.000"_s);
     EXPECT_EQ(properties.value(u"end"_s).toString(), u"2026-12-07T08:18:14.900"_s);
     EXPECT_EQ(properties.value(u"clock"_s).toString(), u"local"_s);
@@ -207,8 +206,7 @@ TEST_F(ExportTimesTest, GpsbabelReadsTheSameTimesFromOurGpx)
         ASSERT_EQ(run({u"export"_s, u"gpx"_s, onCard(u"qf27"_s, recording), u"-o"_s, gpx}).status, 0);
         const QString csv = gpx + u".csv"_s;
         QProcess process;
-        process.start(gpsbabel,
-                      {u"-t"_s, u"-i"_s, u"gpx"_s, u"-f"_s, gpx, u"-o"_s, u"unicsv,utc=0"_s, u"-F"_s, csv});
+        process.start(gpsbabel, {u"-t"_s, u"-i"_s, u"gpx"_s, u"-f"_s, gpx, u"-o"_s, u"unicsv,utc=0"_s, u"-F"_s, csv});
         ASSERT_TRUE(process.waitForFinished(60000)) << "gpsbabel did not finish";
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         // "No,Latitude,Longitude,Date,Time" with "2026/12/07" and "08:15:15.000".

@@ -122,7 +122,8 @@ TEST_F(SensorCommandsTest, ExportsTheRouteForOtherTools)
     ASSERT_EQ(rows.size(), 21);
     EXPECT_EQ(rows.at(0), u"index,time_s,gx,gy,gz,lat,lng,speed_kmh,time,time_note"_s);
     // Neither the records (no date) nor the file name say when: no time, and a note saying so.
-    EXPECT_TRUE(rows.at(1).startsWith(u"0,0.0,64,-31,13,37.390945,126.96873,19,,no time"_s)) << rows.at(1).toStdString();
+    EXPECT_TRUE(rows.at(1).startsWith(u"0,0.0,64,-31,13,37.390945,126.96873,19,,no time"_s))
+        << rows.at(1).toStdString();
 
     const CliRun gpx = run({u"export"_s, u"gpx"_s, srtPath});
     ASSERT_EQ(gpx.status, 0);

@@ -16,7 +16,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -206,7 +205,8 @@ TEST(FixTimeTest, ReloadingTheTrackNeverKeepsAnEarlierRecordingsTimes)
     for (int i = 0; i < 10; ++i) {
         lines.append(TailBlockWriter::line(37.5, 127.0, 50, 1, 2, 3));
     }
-    const QString tail = files.write(u"tail.avi"_s, TailBlockWriter::appended(QByteArray(64, 'v'), TailBlockWriter::block(lines)));
+    const QString tail =
+        files.write(u"tail.avi"_s, TailBlockWriter::appended(QByteArray(64, 'v'), TailBlockWriter::block(lines)));
     VexoClipData track;
     track.loadVideoFileCilpDataFromFilePath(dated);
     ASSERT_EQ(track.getFixTime(0), utc(u"2026-12-07T08:15:15.000Z"_s));
@@ -242,23 +242,6 @@ protected:
     VexoClipData track;
 };
 
-QStringList gpxTimes(const QByteArray &gpx, QString *desc = nullptr)
-{
-    QXmlStreamReader xml(gpx);
-    QStringList found;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == u"time") {
-            found.append(xml.readElementText());
-        } else if (xml.name() == u"desc" && desc) {
-            *desc = xml.readElementText();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return found;
-}
 } // namespace
 
 TEST_F(TrackExportTimesTest, CsvRowsCarryTheTimeAndWhereItComesFrom)
@@ -275,19 +258,6 @@ TEST_F(TrackExportTimesTest, CsvRowsCarryTheTimeAndWhereItComesFrom)
     EXPECT_TRUE(local.at(1).contains(u",2026-12-07T23:59:59.900,"_s)) << local.at(1).toStdString();
     const QStringList none = QString::fromUtf8(TrackExport::csv(track)).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(none.at(1).endsWith(u",40,,"_s)) << none.at(1).toStdString();
-}
-
-TEST_F(TrackExportTimesTest, GpxStatesOnlyUtcTimes)
-{
-    QString desc;
-    EXPECT_EQ(gpxTimes(TrackExport::gpx(track, u"t"_s, TrackExport::WholeTrack, times(TrackTimes::Clock::Utc)), &desc),
-              (QStringList{u"2026-12-07T23:59:59.900Z"_s, u"2026-12-08T00:00:00.100Z"_s}));
-    EXPECT_EQ(desc, u"from a test, with a comma"_s);
-    // A local time is not a GPX time: the points go without.
-    EXPECT_TRUE(gpxTimes(TrackExport::gpx(track, u"t"_s, TrackExport::WholeTrack, times(TrackTimes::Clock::Local)),
-                         &desc)
-                    .isEmpty());
-    EXPECT_TRUE(gpxTimes(TrackExport::gpx(track, u"t"_s)).isEmpty());
 }
 
 TEST_F(TrackExportTimesTest, GeoJsonHasATimeForEveryCoordinate)

@@ -87,7 +87,8 @@ QStringList everything(const QString &folder)
 // The window's play times alone.
 QJsonObject playTimes(const QJsonObject &window)
 {
-    return QJsonObject{{u"at"_s, window.value(u"at"_s)}, {u"from"_s, window.value(u"from"_s)}, {u"to"_s, window.value(u"to"_s)}};
+    return QJsonObject{
+        {u"at"_s, window.value(u"at"_s)}, {u"from"_s, window.value(u"from"_s)}, {u"to"_s, window.value(u"to"_s)}};
 }
 
 class IncidentReportTest : public ::testing::Test

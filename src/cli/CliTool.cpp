@@ -36,7 +36,7 @@ constexpr Command kCommands[] = {
     {u"subtitle", &SubtitleCommand::run,
      u"subtitle PATH [--sensor I]... [--gps I]...   the subtitle track and its lookups at sample I"},
     {u"export", &ExportCommand::run,
-     u"export csv|gpx|geojson PATH [-o FILE] [--krv]   the track as a table or a route for other tools"},
+     u"export csv|gpx|geojson PATH [-o FILE] [--krv] [--card ROOT]   the track as a table or a route for other tools"},
     {u"card", &CardCommand::run, u"card info ROOT   the camera model, region, firmware and languages of a card folder"},
     {u"record", &RecordCommand::run,
      u"record load ROOT [--model T] [--firmware N]   read (and rewrite) a card's settings record\n"
@@ -52,7 +52,7 @@ constexpr Command kCommands[] = {
     {u"snapshot", &SnapshotCommand::run,
      u"snapshot RECORDING SECONDS [--rear] [-o FILE] [--working-folder DIR]   the frame at SECONDS as a PNG file"},
     {u"incident", &IncidentCommand::run,
-     u"incident RECORDING [--at S] [--before S] [--after S] -o DIR [--working-folder W] [--lang CODE]   "
+     u"incident RECORDING [--at S] [--before S] [--after S] -o DIR [--working-folder W] [--lang CODE] [--card ROOT]   "
      u"the clips, track, picture and one-page report of a moment, in a new folder"},
     {u"democard", &DemoCardCommand::run,
      u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},

@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 #include "core/AtomicFileWriter.h"
+#include "incident/SampleClock.h"
 
 #include "sensor/TrackExport.h"
 #include "sensor/VexoClipData.h"
@@ -20,7 +21,11 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
     QCommandLineParser parser;
     const QCommandLineOption outputOption(QStringList{u"o"_s, u"output"_s}, u"write to FILE"_s, u"FILE"_s);
     const QCommandLineOption krvOption(u"krv"_s, u"read with the KRV cameras' reader"_s);
-    parser.addOptions({outputOption, krvOption});
+    const QCommandLineOption cardOption(u"card"_s,
+                                        u"the camera card the recording came from, for its clock's time zone "
+                                        u"(default: looked for in the recording's folder and the two above)"_s,
+                                        u"ROOT"_s);
+    parser.addOptions({outputOption, krvOption, cardOption});
     parser.addPositionalArgument(u"FORMAT"_s, u"csv, gpx or geojson"_s);
     parser.addPositionalArgument(u"PATH"_s, u"recording or subtitle file"_s);
     if (!parser.parse(QStringList{u"export"_s} + arguments)) {
@@ -36,6 +41,10 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
     const QString path = parser.positionalArguments().at(1);
     if (const QString problem = SensorOutput::inputProblem(path); !problem.isEmpty()) {
         return io.inputError(problem);
+    }
+    const QString card = parser.value(cardOption);
+    if (parser.isSet(cardOption) && !QFileInfo(card).isDir()) {
+        return io.usageError(u"--card needs the card's folder: "_s + card);
     }
     const QString output = parser.value(outputOption);
     if (parser.isSet(outputOption)) {
@@ -58,13 +67,14 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
     const auto track = std::make_unique<VexoClipData>();
     SensorOutput::loadTrack(path, parser.isSet(krvOption), *track);
     const QString name = QFileInfo(path).fileName();
+    const TrackTimes times = SampleClock::times(path, card, *track);
     QByteArray bytes;
     if (format == u"csv") {
-        bytes = TrackExport::csv(*track);
+        bytes = TrackExport::csv(*track, TrackExport::WholeTrack, times);
     } else if (format == u"gpx") {
-        bytes = TrackExport::gpx(*track, name);
+        bytes = TrackExport::gpx(*track, name, TrackExport::WholeTrack, times);
     } else {
-        bytes = TrackExport::geoJson(*track, name);
+        bytes = TrackExport::geoJson(*track, name, times);
     }
 
     if (!parser.isSet(outputOption)) {
@@ -79,5 +89,6 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
     return io.printJson(QJsonObject{{u"format"_s, format},
                                     {u"output"_s, output},
                                     {u"samples"_s, qint64(track->clipDataCount())},
-                                    {u"points"_s, points}});
+                                    {u"points"_s, points},
+                                    {u"clock"_s, times.clockName()}});
 }

@@ -37,7 +37,9 @@ int IncidentCommand::run(const QStringList &arguments, CliOutput &io)
     const QCommandLineOption outputOption(QStringList{u"o"_s, u"output"_s}, u"the report's new folder"_s, u"DIR"_s);
     const QCommandLineOption folderOption(u"working-folder"_s, u"where converted files go"_s, u"DIR"_s);
     const QCommandLineOption languageOption(u"lang"_s, u"language of the report"_s, u"CODE"_s);
-    parser.addOptions({atOption, beforeOption, afterOption, outputOption, folderOption, languageOption});
+    const QCommandLineOption cardOption(u"card"_s, u"the camera card the recording came from, for its clock's zone"_s,
+                                        u"ROOT"_s);
+    parser.addOptions({atOption, beforeOption, afterOption, outputOption, folderOption, languageOption, cardOption});
     parser.addPositionalArgument(u"RECORDING"_s, u"recording file"_s);
     if (!parser.parse(QStringList{u"incident"_s} + arguments)) {
         return io.usageError(parser.errorText());
@@ -82,6 +84,12 @@ int IncidentCommand::run(const QStringList &arguments, CliOutput &io)
     request.output = QFileInfo(parser.value(outputOption)).absoluteFilePath();
     if (parser.isSet(folderOption)) {
         request.workingFolder = QFileInfo(parser.value(folderOption)).absoluteFilePath();
+    }
+    if (parser.isSet(cardOption)) {
+        if (!QFileInfo(parser.value(cardOption)).isDir()) {
+            return io.usageError(u"--card needs the card's folder: "_s + parser.value(cardOption));
+        }
+        request.cardRoot = QFileInfo(parser.value(cardOption)).absoluteFilePath();
     }
     request.texts = IncidentTexts::forLanguage(language);
     request.producer = u"Velmora "_s + QCoreApplication::applicationVersion();

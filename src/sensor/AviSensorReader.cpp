@@ -72,7 +72,7 @@ public:
     int finish()
     {
         if (m_batcher.pendingCount() > 0 && m_batcher.storedCount() > 0) {
-            m_batcher.flushPending(m_batcher.currentPosition());
+            m_batcher.flushPendingAfterLastPosition();
         }
         return m_batcher.commit(m_track);
     }
@@ -124,10 +124,12 @@ private:
         if (fields.size() < 3 || (fields[2] == u"A" && fields.size() < 8)) {
             return;
         }
-        const SensorBatcher::Position position =
-            fields[2] == u"A"
-                ? SensorBatcher::positionFromFields(fields[2], fields[3], fields[4], fields[5], fields[6], fields[7])
-                : SensorBatcher::Position{};
+        SensorBatcher::Position position;
+        if (fields[2] == u"A") {
+            position =
+                SensorBatcher::positionFromFields(fields[2], fields[3], fields[4], fields[5], fields[6], fields[7]);
+            position.fixTime = NmeaTime::utcMsecs(fields[1], fields.value(9));
+        }
         m_batcher.positionRecord(position);
     }
 

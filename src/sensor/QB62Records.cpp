@@ -79,6 +79,8 @@ bool QB62Records::position(const Fields &fields, qsizetype first, SensorBatcher:
         }
         position = SensorBatcher::positionFromFields(status, fields[first + 3], fields[first + 4], fields[first + 5],
                                                      fields[first + 6], fields[first + 7]);
+        // The UTC time is field 1 and the date field 9, after the course.
+        position.fixTime = NmeaTime::utcMsecs(fields[first + 1], fields.value(first + 9));
     } else {
         position = SensorBatcher::Position{};
     }

@@ -32,12 +32,12 @@ bool SensorBatcher::isFull() const
     return m_storedCount >= VexoClipData::kCapacity;
 }
 
-void SensorBatcher::store(const Acceleration &sample, const Position &position)
+void SensorBatcher::store(const Acceleration &sample, const Position &position, int slot)
 {
     if (isFull()) {
         return;
     }
-    m_stored[std::size_t(m_storedCount++)] = Stored{sample, position};
+    m_stored[std::size_t(m_storedCount++)] = Stored{sample, position, slot};
 }
 
 int SensorBatcher::batchSources(int n, std::array<int, 10> &sources)
@@ -72,9 +72,16 @@ void SensorBatcher::flushPending(const Position &position)
     std::array<int, 10> sources{};
     const int count = batchSources(m_pendingCount, sources);
     for (int k = 0; k < count; ++k) {
-        store(m_pending[std::size_t(sources[std::size_t(k)])], position);
+        store(m_pending[std::size_t(sources[std::size_t(k)])], position, k);
     }
     m_pendingCount = 0;
+}
+
+void SensorBatcher::flushPendingAfterLastPosition()
+{
+    Position last = m_current;
+    last.fixTime = NmeaTime::kNoTime;
+    flushPending(last);
 }
 
 void SensorBatcher::positionRecord(const Position &position)
@@ -89,7 +96,7 @@ void SensorBatcher::positionRecord(const Position &position)
 void SensorBatcher::storePendingOneByOne(const Position &position)
 {
     for (int i = 0; i < m_pendingCount; ++i) {
-        store(m_pending[std::size_t(i)], position);
+        store(m_pending[std::size_t(i)], position, 0);
     }
     m_pendingCount = 0;
 }
@@ -100,7 +107,7 @@ void SensorBatcher::finishAfterRecords()
         return;
     }
     if (m_storedCount > 0) {
-        flushPending(m_current);
+        flushPendingAfterLastPosition();
     } else if (!m_positionSeen) {
         storePendingOneByOne(Position{});
     } else {
@@ -129,6 +136,9 @@ int SensorBatcher::commit(VexoClipData &track) const
         }
         track.setSample(i, sample.acceleration.x, sample.acceleration.y, sample.acceleration.z, lat, lng,
                         sample.position.speedKmh);
+        if (sample.position.fixTime != NmeaTime::kNoTime) {
+            track.setFixTime(i, sample.position.fixTime + qint64(sample.slot) * 100);
+        }
         if (lat != 0.0f || lng != 0.0f) {
             ++withFix;
         }

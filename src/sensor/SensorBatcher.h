@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NmeaTime.h"
+
 #include <QStringView>
 
 #include <array>
@@ -23,7 +25,8 @@ public:
 
     // A position as the records give it: millionths of a degree, the hemisphere letters (the
     // first character of their fields, 0 for an empty field) and the speed in km/h. The default is
-    // "no fix": (0, 0), "N", "E", speed 0.
+    // "no fix": (0, 0), "N", "E", speed 0. FIX_TIME is the record's own UTC date and time
+    // (NmeaTime), which the ten samples of its second carry a tenth of a second apart.
     struct Position
     {
         quint32 latMillionths = 0;
@@ -31,6 +34,7 @@ public:
         quint32 lngMillionths = 0;
         char16_t lngHemisphere = u'E';
         quint32 speedKmh = 0;
+        qint64 fixTime = NmeaTime::kNoTime;
     };
 
     // PENDING_LIMIT: how many acceleration records may wait for the next position record; later
@@ -49,6 +53,9 @@ public:
     void positionRecord(const Position &position);
     // Turns the pending samples into ten track samples at POSITION without changing the current one.
     void flushPending(const Position &position);
+    // The samples still pending at the end of the input: ten more at the current position, but
+    // without its fix time, which belongs to the second before them.
+    void flushPendingAfterLastPosition();
     // Every pending sample becomes one track sample at POSITION, in order (a recording that never
     // had a position record keeps all of its acceleration samples this way).
     void storePendingOneByOne(const Position &position);
@@ -65,7 +72,8 @@ public:
     void finishAfterRecords();
 
     // Writes the stored samples into TRACK from index 0, with positions converted to signed
-    // degrees, sets its gpsDataCount and returns the number of samples. With none stored the arrays
+    // degrees and the fix times of their seconds (sample k of a batch at the record's time plus
+    // k tenths of a second), sets its gpsDataCount and returns the number of samples. With none stored the arrays
     // are left as they are and gpsDataCount becomes 0.
     int commit(VexoClipData &track) const;
 
@@ -80,12 +88,14 @@ public:
     static int batchSources(int n, std::array<int, 10> &sources);
 
 private:
-    void store(const Acceleration &sample, const Position &position);
+    void store(const Acceleration &sample, const Position &position, int slot);
 
     struct Stored
     {
         Acceleration acceleration;
         Position position;
+        // The sample's place among the ten of its batch.
+        int slot = 0;
     };
 
     std::array<Acceleration, 650> m_pending{};

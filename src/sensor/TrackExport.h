@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TrackTimes.h"
 #include "VexoClipData.h"
 
 #include <QByteArray>
@@ -7,8 +8,14 @@
 
 // A sensor track in formats other tools read: a CSV table of every sample, and the route as a
 // GPX track or a GeoJSON feature. Route formats hold only the samples with a fix. Sample i lies
-// i/10 s after the start of the recording; the recording's clock time is not in the sensor data,
-// so GPX times count from 1970-01-01T00:00:00Z as the start of the recording.
+// i/10 s after the start of the recording (the "time_s" the viewer shows); the time of day of
+// each sample comes from TIMES (SampleClock decides it):
+// - CSV: a "time" column (ISO 8601, "Z" for UTC, no offset for the camera's local time, empty
+//   when unknown) and a "time_note" column saying where the times come from;
+// - GPX: a <time> for each point only when the time is UTC, since GPX times are UTC by definition
+//   and a local time written there would be a false statement; the track's <desc> holds the note;
+// - GeoJSON: the properties "times" (one per coordinate, as "time_s"), "start" and "end" (the
+//   first and last point's time), "clock" ("utc", "local" or "none") and "time_note".
 //
 // A part of the track (the samples of a stretch of play time) is written with a Range: its rows
 // and points keep their index and play time in the whole recording, so they match the times the
@@ -24,13 +31,14 @@ public:
     };
     static constexpr Range WholeTrack{0, VexoClipData::kCapacity};
 
-    // "index,time_s,gx,gy,gz,lat,lng,speed_kmh", one row per sample.
-    static QByteArray csv(const VexoClipData &track, Range range = WholeTrack);
+    // "index,time_s,gx,gy,gz,lat,lng,speed_kmh,time,time_note", one row per sample.
+    static QByteArray csv(const VexoClipData &track, Range range = WholeTrack, const TrackTimes &times = {});
     // A GPX 1.1 document with one track segment, one point per sample with a fix; NAME names it.
-    static QByteArray gpx(const VexoClipData &track, const QString &name, Range range = WholeTrack);
+    static QByteArray gpx(const VexoClipData &track, const QString &name, Range range = WholeTrack,
+                          const TrackTimes &times = {});
     // A GeoJSON FeatureCollection with one Feature: a LineString of the fixes (a Point for one fix,
     // no geometry for none), with their times and speeds as properties.
-    static QByteArray geoJson(const VexoClipData &track, const QString &name);
+    static QByteArray geoJson(const VexoClipData &track, const QString &name, const TrackTimes &times = {});
 
     // How many samples have a fix, that is, how many points the route formats hold.
     static int fixCount(const VexoClipData &track, Range range = WholeTrack);

@@ -11,7 +11,10 @@
 
 using namespace Qt::StringLiterals;
 
-VexoClipData::VexoClipData() = default;
+VexoClipData::VexoClipData()
+{
+    m_fixTime.fill(NmeaTime::kNoTime);
+}
 
 void VexoClipData::clear()
 {
@@ -23,6 +26,7 @@ void VexoClipData::clear()
     m_gpsInfoLat.fill(0.0f);
     m_gpsInfoLng.fill(0.0f);
     m_gpsSpeed.fill(0);
+    m_fixTime.fill(NmeaTime::kNoTime);
 }
 
 void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path)
@@ -85,6 +89,11 @@ quint32 VexoClipData::getGpsSpeed(int index) const
     return isValidIndex(index) ? m_gpsSpeed[std::size_t(index)] : kNoSpeed;
 }
 
+qint64 VexoClipData::getFixTime(int index) const
+{
+    return isValidIndex(index) ? m_fixTime[std::size_t(index)] : NmeaTime::kNoTime;
+}
+
 void VexoClipData::getClipDataWithIndex(int index, int *x, int *y, int *z, float *lat, float *lng, quint32 *speed) const
 {
     if (x) {
@@ -131,7 +140,15 @@ void VexoClipData::setSample(int index, qint16 x, qint16 y, qint16 z, float lat,
     m_gz[i] = z;
     m_gpsInfoLat[i] = lat;
     m_gpsInfoLng[i] = lng;
+    m_fixTime[i] = NmeaTime::kNoTime;
     m_gpsSpeed[i] = speed;
+}
+
+void VexoClipData::setFixTime(int index, qint64 utcMsecs)
+{
+    if (index >= 0 && index < kCapacity) {
+        m_fixTime[std::size_t(index)] = utcMsecs;
+    }
 }
 
 int VexoClipData::getQB62AllDataFromFile(const QString &path)

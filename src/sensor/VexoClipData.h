@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NmeaTime.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -36,6 +38,12 @@ public:
     // All six values of one sample; for an index outside the track the out-of-range values.
     void getClipDataWithIndex(int index, int *x, int *y, int *z, float *lat, float *lng, quint32 *speed) const;
 
+    // The UTC time of a sample as its position record states it, in milliseconds since
+    // 1970-01-01T00:00:00Z: the exports date their points with it, playback never reads it. It is
+    // kept beside the six arrays above, which it never changes. NmeaTime::kNoTime where the
+    // recording gives no date and time for the sample, and for an index outside the track.
+    qint64 getFixTime(int index) const;
+
     quint32 clipDataCount() const { return m_clipDataCount; }
     void setClipDataCount(quint32 count) { m_clipDataCount = count; }
     quint32 gpsDataCount() const { return m_gpsDataCount; }
@@ -55,8 +63,10 @@ public:
     int getAllDataFromFile(const char *path);
     int getAllDataFromFile_KRV(const char *path);
 
-    // Stores one sample at INDEX (0 to 649); the readers' one way into the arrays.
+    // Stores one sample at INDEX (0 to 649); the readers' one way into the arrays. The sample has
+    // no fix time until setFixTime gives it one.
     void setSample(int index, qint16 x, qint16 y, qint16 z, float lat, float lng, quint32 speed);
+    void setFixTime(int index, qint64 utcMsecs);
     // Empties the track: both counters 0 and every array zero-filled.
     void clear();
 
@@ -69,6 +79,7 @@ private:
     std::array<float, kCapacity> m_gpsInfoLat{};
     std::array<float, kCapacity> m_gpsInfoLng{};
     std::array<quint32, kCapacity> m_gpsSpeed{};
+    std::array<qint64, kCapacity> m_fixTime{};
     quint32 m_clipDataCount = 0;
     quint32 m_gpsDataCount = 0;
 };

@@ -9,6 +9,7 @@
 #include "incident/RecordingTime.h"
 #include "incident/RecordingTrack.h"
 #include "incident/ReportFolder.h"
+#include "incident/SampleClock.h"
 
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
@@ -196,10 +197,11 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     };
     const TrackExport::Range range{figures.firstSample(), figures.endSample()};
     const QString recordingName = QFileInfo(recording).fileName();
-    if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range))) {
+    const TrackTimes times = SampleClock::times(recording, request.cardRoot, *track);
+    if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range, times))) {
         return fail(error);
     }
-    if (figures.hasPosition() && !writeFile(Gpx, TrackExport::gpx(*track, recordingName, range))) {
+    if (figures.hasPosition() && !writeFile(Gpx, TrackExport::gpx(*track, recordingName, range, times))) {
         return fail(error);
     }
 
@@ -227,8 +229,18 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     report.insert(u"recording"_s, recordingName);
     report.insert(u"recordedAt"_s, recordedAt ? QJsonValue(recordedAt->toString(u"yyyy-MM-ddTHH:mm:ss"_s)) : null);
     report.insert(u"duration"_s, *duration);
-    report.insert(u"window"_s,
-                  QJsonObject{{u"at"_s, window->at()}, {u"from"_s, window->from()}, {u"to"_s, window->to()}});
+    // The window's ends as times of day, by the rule every export follows.
+    const auto timeOf = [&times, &null](double seconds) {
+        const QString text = times.text(times.msecsAtPlayTime(seconds));
+        return text.isEmpty() ? null : QJsonValue(text);
+    };
+    report.insert(u"window"_s, QJsonObject{{u"at"_s, window->at()},
+                                           {u"from"_s, window->from()},
+                                           {u"to"_s, window->to()},
+                                           {u"startTime"_s, timeOf(window->from())},
+                                           {u"endTime"_s, timeOf(window->to())},
+                                           {u"clock"_s, times.clockName()},
+                                           {u"timeNote"_s, times.note()}});
     report.insert(u"samples"_s, figures.sampleCount());
     report.insert(u"fixes"_s, qsizetype(figures.fixes().size()));
     report.insert(u"peak"_s, figures.peak() ? QJsonValue(QJsonObject{{u"gx"_s, figures.peak()->gx},

@@ -33,6 +33,9 @@ public:
         double after = 15.0;
         // The report's folder: new, or empty.
         QString output;
+        // The camera card the recording lies on, whose settings give the camera clock's time zone;
+        // empty: looked for above the recording (SampleClock::cardRootFor).
+        QString cardRoot;
         // Where conversions are kept (the viewer's working folder); a private temporary folder
         // removed afterwards when empty.
         QString workingFolder;

@@ -84,6 +84,13 @@ QStringList everything(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+// The window's play times alone.
+QJsonObject playTimes(const QJsonObject &window)
+{
+    return QJsonObject{
+        {u"at"_s, window.value(u"at"_s)}, {u"from"_s, window.value(u"from"_s)}, {u"to"_s, window.value(u"to"_s)}};
+}
+
 class IncidentReportTest : public ::testing::Test
 {
 protected:
@@ -169,8 +176,14 @@ TEST_F(IncidentReportTest, AFrontRearPairGivesClipsOfTheWindowAndAPageWithTheFig
     const QString dir = folder->filePath(u"pair"_s);
     const QJsonObject json = checkReport(
         report(recording, dir, {u"--at"_s, u"7"_s, u"--before"_s, u"3"_s, u"--after"_s, u"4.5"_s}), dir, true);
-    EXPECT_EQ(json.value(u"window"_s).toObject(), (QJsonObject{{u"at"_s, 7.0}, {u"from"_s, 4.0}, {u"to"_s, 11.5}}));
+    const QJsonObject window = json.value(u"window"_s).toObject();
+    EXPECT_EQ(playTimes(window), (QJsonObject{{u"at"_s, 7.0}, {u"from"_s, 4.0}, {u"to"_s, 11.5}}));
     EXPECT_EQ(json.value(u"recordedAt"_s).toString(), u"2026-12-07T08:15:00"_s);
+    // The window's ends as the fixes date them: the demo drive's second 64 is 08:15:04 UTC, and
+    // 11.5 s is half a second into the second whose fix says 08:15:11.
+    EXPECT_EQ(window.value(u"startTime"_s).toString(), u"2026-12-07T08:15:04.000Z"_s);
+    EXPECT_EQ(window.value(u"endTime"_s).toString(), u"2026-12-07T08:15:11.500Z"_s);
+    EXPECT_EQ(window.value(u"clock"_s).toString(), u"utc"_s);
 
     // The peak and the route, computed here from the track velmora-cli prints: samples 40 to 114.
     const QJsonArray samples = trackSamples(recording);
@@ -232,7 +245,16 @@ TEST_F(IncidentReportTest, AWindowPastEitherEndIsClippedAndAnAviWithBothCamerasG
     const QString early = folder->filePath(u"early"_s);
     const QJsonObject second = checkReport(
         report(recording, early, {u"--at"_s, u"1"_s, u"--before"_s, u"5"_s, u"--after"_s, u"2"_s}), early, true);
-    EXPECT_EQ(second.value(u"window"_s).toObject(), (QJsonObject{{u"at"_s, 1.0}, {u"from"_s, 0.0}, {u"to"_s, 3.0}}));
+    EXPECT_EQ(playTimes(second.value(u"window"_s).toObject()),
+              (QJsonObject{{u"at"_s, 1.0}, {u"from"_s, 0.0}, {u"to"_s, 3.0}}));
+    EXPECT_EQ(second.value(u"window"_s)[u"startTime"_s].toString(), u"2026-12-07T08:15:15.000Z"_s);
+    EXPECT_EQ(second.value(u"window"_s)[u"endTime"_s].toString(), u"2026-12-07T08:15:18.000Z"_s);
+    QFile csv(QDir(early).filePath(u"track.csv"_s));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = csv.readAll().split('\n');
+    ASSERT_GE(rows.size(), 3);
+    EXPECT_TRUE(rows.at(1).startsWith("0,0.0,")) << rows.at(1).constData();
+    EXPECT_TRUE(rows.at(1).contains(",2026-12-07T08:15:15.000Z,")) << rows.at(1).constData();
 
     // Without --at the report centres on the strongest jolt of the recording.
     const QString strongest = folder->filePath(u"strongest"_s);
@@ -261,6 +283,9 @@ TEST_F(IncidentReportTest, ARecordingWithoutAFixSaysSoAndOneWithoutSensorDataGiv
     EXPECT_FALSE(json.value(u"peakG"_s).isNull());
     EXPECT_TRUE(json.value(u"topSpeed"_s).isNull());
     EXPECT_TRUE(json.value(u"start"_s).isNull());
+    // No fix, no card beside it: the file name's start on the camera's own clock, without an offset.
+    EXPECT_EQ(json.value(u"window"_s)[u"clock"_s].toString(), u"local"_s);
+    EXPECT_EQ(json.value(u"window"_s)[u"startTime"_s].toString(), u"2026-12-07T09:00:00.000"_s);
     EXPECT_TRUE(QFileInfo::exists(QDir(dir).filePath(u"track.csv"_s)));
     EXPECT_FALSE(QFileInfo::exists(QDir(dir).filePath(u"track.gpx"_s))) << "a route of no points is no route";
     const IncidentTexts english = IncidentTexts::forLanguage(u"en"_s);
@@ -277,6 +302,8 @@ TEST_F(IncidentReportTest, ARecordingWithoutAFixSaysSoAndOneWithoutSensorDataGiv
     }
     EXPECT_DOUBLE_EQ(bare.value(u"window"_s)[u"at"_s].toDouble(), bare.value(u"duration"_s).toDouble() / 2.0)
         << "without sensor data the report centres on the middle";
+    EXPECT_TRUE(bare.value(u"window"_s)[u"startTime"_s].isNull()) << "neither a fix nor a date in the name";
+    EXPECT_EQ(bare.value(u"window"_s)[u"clock"_s].toString(), u"none"_s);
     EXPECT_FALSE(QFileInfo::exists(QDir(timeOnly).filePath(u"track.csv"_s)));
     const QString bareText = pdfText(QDir(timeOnly).filePath(u"report.pdf"_s));
     EXPECT_TRUE(bareText.contains(english.noSensorData)) << bareText.toStdString();

@@ -729,5 +729,13 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Le rapport d'incident n'a pas pu être créé.</translation>
     </message>
+    <message>
+        <source>손상된 녹화 파일</source>
+        <translation>Enregistrement endommagé</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
+        <translation>L'enregistrement est endommagé à partir de ce point et ne peut pas être lu.</translation>
+    </message>
 </context>
 </TS>

@@ -729,5 +729,13 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>事故レポートを作成できませんでした。</translation>
     </message>
+    <message>
+        <source>손상된 녹화 파일</source>
+        <translation>破損した録画ファイル</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
+        <translation>録画ファイルはこの位置から破損しているため再生できません。</translation>
+    </message>
 </context>
 </TS>

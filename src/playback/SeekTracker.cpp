@@ -14,6 +14,7 @@ double microseconds(double seconds)
 void SeekTracker::reset()
 {
     m_heard.reset();
+    m_lastTarget.reset();
     m_sent.reset();
     m_taken = false;
     m_waiting.reset();
@@ -30,6 +31,7 @@ std::optional<SeekTracker::Seek> SeekTracker::send(double target)
     }
     m_sent = Seek{++m_lastId, target};
     m_taken = false;
+    m_lastTarget = target;
     return m_sent;
 }
 
@@ -99,6 +101,12 @@ std::optional<SeekTracker::Seek> SeekTracker::restarted()
 bool SeekTracker::heard(double seconds)
 {
     if (isSeeking()) {
+        return false;
+    }
+    // A player that has not drawn the seek's frame yet still reports the target, which for a step
+    // lies half a frame before the frame: the frame's own time stays until the player reports it.
+    if (m_expected && m_lastTarget && std::abs(seconds - *m_lastTarget) < 1e-6 &&
+        std::abs(*m_expected - *m_lastTarget) > 1e-6) {
         return false;
     }
     m_heard = seconds;

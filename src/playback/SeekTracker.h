@@ -60,6 +60,8 @@ private:
     // The newest seek sent, until it restarted; whether the player has taken it.
     std::optional<Seek> m_sent;
     bool m_taken = false;
+    // The target of the newest seek sent: a report of it is the seek, not the frame it shows.
+    std::optional<double> m_lastTarget;
     // The coalesced target waiting for the seek under way.
     std::optional<double> m_waiting;
     // The frame the newest seek will show, shown until a report follows its restart.

@@ -37,6 +37,8 @@ TEST(SeekTrackerTest, AStepShowsTheFrameItLandsOnNotTheTimeSent)
     EXPECT_NEAR(player.tracker.position(), 10.0 + Frame, 1e-6);
     player.restart();
     EXPECT_NEAR(player.tracker.position(), 10.0 + Frame, 1e-6) << "kept until a report follows the restart";
+    EXPECT_FALSE(player.tracker.heard(10.0 + Frame / 2.0)) << "the target again: the frame is not drawn yet";
+    EXPECT_NEAR(player.tracker.position(), 10.0 + Frame, 1e-6);
     EXPECT_TRUE(player.tracker.heard(10.033333));
     EXPECT_DOUBLE_EQ(player.tracker.position(), 10.033333);
 

@@ -211,7 +211,9 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
         if (m_ui.volumeSliderView->isMuted()) {
             m_ui.volumeSliderView->setEnabled(false);
         }
-        if (!m_smallMovieView->hasMovie() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
+        // Without a rear camera the front starts alone; a rear that failed keeps the pair from
+        // starting (its status is Error, never Prepared).
+        if (m_smallVideoFilePath.isEmpty() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
             onMovieReady();
         }
     } else if (view == m_smallMovieView) {

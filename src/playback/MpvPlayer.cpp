@@ -480,10 +480,15 @@ void MpvPlayer::drainEvents()
             // Only the newest seek's restart counts; a seek coalesced behind it goes now.
             if (m_seeks.isSeeking()) {
                 const std::optional<SeekTracker::Seek> next = m_seeks.restarted();
-                if (!m_seeks.isSeeking()) {
-                    Q_EMIT playbackRestarted();
-                }
                 sendSeek(next);
+                if (!m_seeks.isSeeking()) {
+                    // Said at once: mpv reports the position again only if it differs from what
+                    // it reported while seeking, which may already have been the target.
+                    Q_EMIT timePosChanged(m_seeks.position());
+                    if (alive) {
+                        Q_EMIT playbackRestarted();
+                    }
+                }
             }
             break;
         case MPV_EVENT_PROPERTY_CHANGE: {

@@ -13,8 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-VexoAVView::VexoAVView(QWidget *parent)
-    : QWidget(parent), m_playerFactory([] { return std::make_unique<MpvPlayer>(); })
+VexoAVView::VexoAVView(QWidget *parent) : QWidget(parent), m_playerFactory([] { return std::make_unique<MpvPlayer>(); })
 {
     qRegisterMetaType<VexoAVViewStatus>();
     setAttribute(Qt::WA_OpaquePaintEvent);

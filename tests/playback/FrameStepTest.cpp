@@ -2,7 +2,6 @@
 // keyframe every second and with one keyframe for the whole clip (a camera's long spacing: every
 // step decodes from far back, so presses pile up while the previous step is still seeking).
 #include "playback/MpvPlayer.h"
-
 #include "support/QtPrinters.h"
 
 #include <QProcess>
@@ -32,20 +31,37 @@ constexpr int BoxPixels = 96;
 // least significant first), so the frame shown is read from the picture itself.
 bool makeClip(const QString &path, int keyframeSpacing)
 {
-    QString filters = u"testsrc2=size=1920x1080:rate=30:duration=3,drawbox=x=0:y=0:w=%1:h=%2:color=black:t=fill"_s.arg(
-        7 * BoxPixels)
-                          .arg(BoxPixels);
+    QString filters =
+        u"testsrc2=size=1920x1080:rate=30:duration=3,drawbox=x=0:y=0:w=%1:h=%2:color=black:t=fill"_s.arg(7 * BoxPixels)
+            .arg(BoxPixels);
     for (int bit = 0; bit < 7; ++bit) {
-        filters += u",drawbox=x=%1:y=0:w=%2:h=%2:color=white:t=fill:enable='gte(mod(n\\,%3)\\,%4)'"_s.arg(bit * BoxPixels)
-                       .arg(BoxPixels)
-                       .arg(2 << bit)
-                       .arg(1 << bit);
+        filters +=
+            u",drawbox=x=%1:y=0:w=%2:h=%2:color=white:t=fill:enable='gte(mod(n\\,%3)\\,%4)'"_s.arg(bit * BoxPixels)
+                .arg(BoxPixels)
+                .arg(2 << bit)
+                .arg(1 << bit);
     }
     QProcess ffmpeg;
-    ffmpeg.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, filters, u"-c:v"_s,
-                               u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-g"_s, QString::number(keyframeSpacing),
-                               u"-keyint_min"_s, QString::number(keyframeSpacing), u"-sc_threshold"_s, u"0"_s,
-                               u"-pix_fmt"_s, u"yuv420p"_s, path});
+    ffmpeg.start(u"ffmpeg"_s, {u"-v"_s,
+                               u"error"_s,
+                               u"-y"_s,
+                               u"-f"_s,
+                               u"lavfi"_s,
+                               u"-i"_s,
+                               filters,
+                               u"-c:v"_s,
+                               u"libx264"_s,
+                               u"-preset"_s,
+                               u"ultrafast"_s,
+                               u"-g"_s,
+                               QString::number(keyframeSpacing),
+                               u"-keyint_min"_s,
+                               QString::number(keyframeSpacing),
+                               u"-sc_threshold"_s,
+                               u"0"_s,
+                               u"-pix_fmt"_s,
+                               u"yuv420p"_s,
+                               path});
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0;
 }
 

@@ -9,9 +9,9 @@
 #include <QBuffer>
 #include <QtEndian>
 
-#include <atomic>
-
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 using namespace Qt::StringLiterals;
 

@@ -246,8 +246,8 @@ void PlaybackController::onMovieReady()
 void PlaybackController::setRecordingControlsEnabled(bool enabled)
 {
     for (QWidget *control : {static_cast<QWidget *>(m_ui.rewindButton), static_cast<QWidget *>(m_ui.fastForwardButton),
-                             static_cast<QWidget *>(m_ui.seekTimeSldierView), static_cast<QWidget *>(m_ui.snapShotButton),
-                             static_cast<QWidget *>(m_ui.printButton)}) {
+                             static_cast<QWidget *>(m_ui.seekTimeSldierView),
+                             static_cast<QWidget *>(m_ui.snapShotButton), static_cast<QWidget *>(m_ui.printButton)}) {
         control->setEnabled(enabled);
     }
     m_ui.switchVideoButton->setEnabled(enabled && !m_smallVideoFilePath.isEmpty());
@@ -527,11 +527,12 @@ void PlaybackController::showDamagedRecordingAlert(double seconds)
 {
     const int whole = int(std::max(0.0, std::floor(seconds)));
     const QString at = u"%1:%2"_s.arg(whole / 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'));
-    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"손상된 녹화 파일"_s), localized(u"손상된 녹화 파일"_s),
-                                  QMessageBox::Ok, m_window->mainWindow());
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"손상된 녹화 파일"_s),
+                                  localized(u"손상된 녹화 파일"_s), QMessageBox::Ok, m_window->mainWindow());
     alert->setObjectName(u"damagedRecordingAlert"_s);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(localized(u"녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다."_s) + u" ("_s + at + u")"_s);
+    alert->setInformativeText(localized(u"녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다."_s) + u" ("_s + at +
+                              u")"_s);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();

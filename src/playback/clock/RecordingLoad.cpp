@@ -1,6 +1,8 @@
 #include "RecordingLoad.h"
 
-RecordingLoad::RecordingLoad() : m_trackCancel(std::make_shared<std::atomic_bool>(false)) {}
+RecordingLoad::RecordingLoad() : m_trackCancel(std::make_shared<std::atomic_bool>(false))
+{
+}
 
 quint64 RecordingLoad::begin()
 {

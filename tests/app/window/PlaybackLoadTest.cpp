@@ -36,7 +36,8 @@ protected:
             [&] {
                 return bigPlayers.count() > bigBefore && bigPlayers.latest() != nullptr &&
                        !bigPlayers.latest()->loadedPath.isEmpty() &&
-                       (!withRear || (smallPlayers.latest() != nullptr && !smallPlayers.latest()->loadedPath.isEmpty()));
+                       (!withRear ||
+                        (smallPlayers.latest() != nullptr && !smallPlayers.latest()->loadedPath.isEmpty()));
             },
             60000);
     }

@@ -1,5 +1,6 @@
 // The rules of a recording being loaded, and the play timer's rhythm, without widgets or timers.
 #include "playback/clock/RecordingLoad.h"
+
 #include "playback/clock/TickSchedule.h"
 
 #include <QList>

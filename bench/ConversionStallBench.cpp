@@ -3,7 +3,9 @@
 // the sound, double-clicked in the real main window. A timer on the GUI thread ticks every 5 ms;
 // the longest gap between two ticks, from the double-click until playback has started, is the
 // stall (goal: at most 100 ms). The same timer over an idle event loop for as long is the
-// comparator. Run from the release build (see bench/README.md).
+// comparator. The second benchmark holds keys on that recording while it plays (held arrows, mixed
+// transport keys) and reports the longest gap the same way. Run from the release build (see
+// bench/README.md).
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 

@@ -3,10 +3,13 @@
 // the sound, double-clicked in the real main window. A timer on the GUI thread ticks every 5 ms;
 // the longest gap between two ticks, from the double-click until playback has started, is the
 // stall (goal: at most 100 ms). The same timer over an idle event loop for as long is the
-// comparator. Run from the release build (see bench/README.md).
+// comparator. The second benchmark holds keys on that recording while it plays (held arrows, mixed
+// transport keys) and reports the longest gap the same way. Run from the release build (see
+// bench/README.md).
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "app/window/PlaybackController.h"
 #include "export/FfmpegRunner.h"
@@ -21,6 +24,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -255,6 +259,82 @@ void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
     state.counters["to_playback_ms"] = toPlayback / double(state.iterations());
 }
 BENCHMARK(BM_StallFromDoubleClickToPlayback)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Presses KEYS one after the other, PERIODMS apart, as key events to the main window (the way a
+// held key repeats), from inside the probe's event loop.
+struct KeyPresses
+{
+    QList<Qt::Key> keys;
+    int periodMs = 33;
+    qsizetype next = 0;
+    QElapsedTimer sinceLast;
+
+    // Sends the next key when its time has come; true once all were sent.
+    bool pressDue(QWidget *window)
+    {
+        if (next < keys.size() && (next == 0 || sinceLast.elapsed() >= periodMs)) {
+            QKeyEvent press(QEvent::KeyPress, keys.at(next), Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &press);
+            QKeyEvent release(QEvent::KeyRelease, keys.at(next), Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &release);
+            ++next;
+            sinceLast.restart();
+        }
+        return next >= keys.size();
+    }
+};
+
+// The longest block of the event loop while keys are held on a playing one-minute 1080p pair:
+// the Right arrow held for 90 repeats 33 ms apart, then 200 mixed presses of Space, Left, Right,
+// Enter and Escape (goal: at most 100 ms). The comparator is the same timer over an idle loop.
+void BM_StallWhileKeysAreHeld(benchmark::State &state)
+{
+    MainWindowController &controller = *window();
+    PlaybackController &playback = *controller.playback();
+    const int row = recordingRow();
+    if (row < 0) {
+        state.SkipWithError("the recording is not listed");
+        return;
+    }
+    const QList<Qt::Key> mixedKeys{Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape};
+    double held = 0.0;
+    double mixed = 0.0;
+    double idle = 0.0;
+    for (auto _ : state) {
+        StallProbe start;
+        start.run(
+            [&] {
+                controller.ui().fileListTableView->selectRow(row);
+                controller.videoFileListDoubleClicked();
+            },
+            [&] { return !playback.isVideoPaused() && playback.isPlayTimerRunning(); }, 120000);
+        if (!start.held) {
+            state.SkipWithError("playback did not start");
+            return;
+        }
+        KeyPresses right;
+        right.keys = QList<Qt::Key>(90, Qt::Key_Right);
+        StallProbe rightHeld;
+        rightHeld.run([] {}, [&] { return right.pressDue(controller.mainWindow()); }, 60000);
+        KeyPresses any;
+        for (int press = 0; press < 200; ++press) {
+            any.keys.append(mixedKeys.at(press % mixedKeys.size()));
+        }
+        StallProbe mixedHeld;
+        mixedHeld.run([] {}, [&] { return any.pressDue(controller.mainWindow()); }, 60000);
+        playback.stopVideo();
+        StallProbe quiet;
+        quiet.run([] {}, [] { return false; }, int(rightHeld.elapsedMs));
+        held = qMax(held, rightHeld.longestGapMs);
+        mixed = qMax(mixed, mixedHeld.longestGapMs);
+        idle = qMax(idle, quiet.longestGapMs);
+    }
+    state.counters["right_held_max_stall_ms"] = held;
+    state.counters["mixed_keys_max_stall_ms"] = mixed;
+    state.counters["idle_max_gap_ms"] = idle;
+    state.counters["stall_vs_idle"] = idle > 0.0 ? qMax(held, mixed) / idle : 0.0;
+}
+BENCHMARK(BM_StallWhileKeysAreHeld)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 } // namespace
 
 int main(int argc, char **argv)

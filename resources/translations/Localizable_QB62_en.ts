@@ -893,5 +893,13 @@ Please check the memory card.</translation>
         <source>뒤로</source>
         <translation>Back</translation>
     </message>
+    <message>
+        <source>손상된 녹화 파일</source>
+        <translation>Damaged recording</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
+        <translation>The recording is damaged from this point on and cannot be played.</translation>
+    </message>
 </context>
 </TS>

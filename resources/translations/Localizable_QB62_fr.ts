@@ -893,5 +893,13 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>뒤로</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>손상된 녹화 파일</source>
+        <translation>Enregistrement endommagé</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
+        <translation>L'enregistrement est endommagé à partir de ce point et ne peut pas être lu.</translation>
+    </message>
 </context>
 </TS>

@@ -893,5 +893,13 @@ Verifique o cartão de memória.</translation>
         <source>뒤로</source>
         <translation>Voltar</translation>
     </message>
+    <message>
+        <source>손상된 녹화 파일</source>
+        <translation>Gravação danificada</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
+        <translation>A gravação está danificada a partir deste ponto e não pode ser reproduzida.</translation>
+    </message>
 </context>
 </TS>

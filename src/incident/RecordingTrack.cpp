@@ -15,7 +15,8 @@ QString RecordingTrack::subtitlePath(const QString &front)
     return info.path() + u'/' + info.completeBaseName() + u".srt"_s;
 }
 
-void RecordingTrack::load(const QString &recording, const QString &front, VexoClipData &track)
+void RecordingTrack::load(const QString &recording, const QString &front, VexoClipData &track,
+                          const std::atomic_bool *cancelled)
 {
     if (QFileInfo(recording).suffix().toLower() == u"mp4") {
         if (front.isEmpty()) {
@@ -24,8 +25,8 @@ void RecordingTrack::load(const QString &recording, const QString &front, VexoCl
         }
         track.loadVideoFileCilpDataFromFilePath(subtitlePath(front));
     } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(recording);
+        track.loadVideoFileCilpDataFromFilePath_KRV(recording, cancelled);
     } else {
-        track.loadVideoFileCilpDataFromFilePath(recording);
+        track.loadVideoFileCilpDataFromFilePath(recording, cancelled);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 class VexoClipData;
 
 // Loads a recording's sensor track the way the player does once the recording is converted: an
@@ -10,8 +12,11 @@ class VexoClipData;
 class RecordingTrack
 {
 public:
-    // RECORDING is the recording's path, FRONT the front file conversion gave for it.
-    static void load(const QString &recording, const QString &front, VexoClipData &track);
+    // RECORDING is the recording's path, FRONT the front file conversion gave for it. CANCELLED,
+    // when given and raised from another thread, ends a long scan early; the track is then to be
+    // dropped.
+    static void load(const QString &recording, const QString &front, VexoClipData &track,
+                     const std::atomic_bool *cancelled = nullptr);
     // The subtitle file conversion extracts beside the front file FRONT.
     static QString subtitlePath(const QString &front);
 };

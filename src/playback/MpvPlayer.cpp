@@ -18,7 +18,7 @@
 Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
 
 namespace {
-constexpr const char *kObservedDoubles[] = {"time-pos", "duration", "speed"};
+constexpr const char *kObservedDoubles[] = {"time-pos", "duration", "speed", "container-fps", "estimated-vf-fps"};
 constexpr const char *kObservedFlags[] = {"pause", "eof-reached"};
 // The answer to the question whether a loaded file has a picture.
 constexpr quint64 kVideoTrackReply = 1;
@@ -34,7 +34,7 @@ bool isHeard(const char *name)
 }
 } // namespace
 
-MpvPlayer::MpvPlayer(QObject *parent) : QObject(parent)
+MpvPlayer::MpvPlayer(QObject *parent) : MoviePlayer(parent)
 {
     m_handle = mpv_create();
     if (m_handle == nullptr) {
@@ -130,7 +130,7 @@ MpvPlayer::~MpvPlayer()
     }
 }
 
-void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments)
+void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments, quint64 reply)
 {
     if (m_handle == nullptr) {
         return;
@@ -138,20 +138,7 @@ void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments)
     std::vector<const char *> list(arguments);
     list.push_back(nullptr);
     // mpv copies the arguments at once and runs the command in order with every other request.
-    const int error = mpv_command_async(m_handle, 0, list.data());
-    if (error < 0) {
-        qCDebug(lcMpv) << *arguments.begin() << mpv_error_string(error);
-    }
-}
-
-void MpvPlayer::command(std::initializer_list<const char *> arguments)
-{
-    if (m_handle == nullptr) {
-        return;
-    }
-    std::vector<const char *> list(arguments);
-    list.push_back(nullptr);
-    const int error = mpv_command(m_handle, list.data());
+    const int error = mpv_command_async(m_handle, reply, list.data());
     if (error < 0) {
         qCDebug(lcMpv) << *arguments.begin() << mpv_error_string(error);
     }
@@ -160,46 +147,31 @@ void MpvPlayer::command(std::initializer_list<const char *> arguments)
 void MpvPlayer::loadFile(const QString &path)
 {
     m_hasVideo.reset();
+    m_failed = false;
     // A file just loaded is at its start until mpv reports a position.
-    m_heardTime.reset();
-    m_exactTimeUntilRestart = false;
-    m_freshlyLoaded = true;
+    m_seeks.reset();
     // An absolute path is never taken for a protocol or an option by mpv.
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     m_wasAtEnd = false;
-    command({"loadfile", local.constData(), "replace"});
+    queueCommand({"loadfile", local.constData(), "replace"});
 }
 
 void MpvPlayer::stop()
 {
-    m_exactTimeUntilRestart = true;
-    m_freshlyLoaded = false;
-    m_heardTime.reset();
-    command({"stop"});
+    m_seeks.reset();
+    queueCommand({"stop"});
 }
 
 double MpvPlayer::doubleProperty(const char *name, double fallback) const
 {
-    if (const auto heard = m_heard.find(name); heard != m_heard.end()) {
-        return heard->second.value_or(fallback);
-    }
-    double value = fallback;
-    if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_DOUBLE, &value) < 0) {
-        return fallback;
-    }
-    return value;
+    // Never asked of mpv: what it reported, or what was set here.
+    const auto heard = m_heard.find(name);
+    return heard != m_heard.end() ? heard->second.value_or(fallback) : fallback;
 }
 
 bool MpvPlayer::flagProperty(const char *name) const
 {
-    if (const auto heard = m_heard.find(name); heard != m_heard.end()) {
-        return heard->second.value_or(0.0) != 0.0;
-    }
-    int value = 0;
-    if (m_handle == nullptr || mpv_get_property(m_handle, name, MPV_FORMAT_FLAG, &value) < 0) {
-        return false;
-    }
-    return value != 0;
+    return doubleProperty(name) != 0.0;
 }
 
 // Setting a property waits for mpv's playback thread to take the request, which can be hundreds
@@ -240,16 +212,7 @@ double MpvPlayer::speed() const
 
 bool MpvPlayer::isPlayingBackward() const
 {
-    if (m_handle == nullptr) {
-        return false;
-    }
-    if (m_heardBackward) {
-        return *m_heardBackward;
-    }
-    char *direction = mpv_get_property_string(m_handle, "play-dir");
-    const bool backward = direction != nullptr && qstrcmp(direction, "backward") == 0;
-    mpv_free(direction);
-    return backward;
+    return m_handle != nullptr && m_heardBackward;
 }
 
 double MpvPlayer::rate() const
@@ -278,17 +241,9 @@ void MpvPlayer::setRate(double rate)
 
 double MpvPlayer::timePos() const
 {
-    // The position mpv last reported (0 before its first report): asking waits for its playback
-    // thread, which is busy opening and decoding large pictures. After a seek or a frame step it
-    // is asked until the seek has finished, so a step or a seek shows its exact time at once.
-    if (!m_exactTimeUntilRestart && (m_heardTime || m_freshlyLoaded)) {
-        return m_heardTime.value_or(0.0);
-    }
-    // The queued seek must have been taken before the position is asked.
-    if (m_handle != nullptr) {
-        mpv_wait_async_requests(m_handle);
-    }
-    return doubleProperty("time-pos");
+    // Never asked of mpv (that waits for its playback thread, which is busy decoding large
+    // pictures): what it reported, or the frame a seek or step under way will show.
+    return m_seeks.position();
 }
 
 double MpvPlayer::duration() const
@@ -333,53 +288,67 @@ void MpvPlayer::setMute(bool mute)
     setFlagProperty("mute", mute);
 }
 
+void MpvPlayer::leaveEnd()
+{
+    m_wasAtEnd = false;
+    m_heard["eof-reached"] = 0.0; // a seek leaves the end, until mpv says otherwise
+}
+
+void MpvPlayer::sendSeek(const std::optional<SeekTracker::Seek> &seek)
+{
+    if (!seek) {
+        return;
+    }
+    const QByteArray target = QByteArray::number(seek->target, 'f', 6);
+    // Queued, not waited for; its reply and the restart after it tell the tracker it is done.
+    queueCommand({"seek", target.constData(), "absolute+exact"}, seek->id);
+}
+
 void MpvPlayer::seekAbsoluteExact(double seconds)
 {
-    const QByteArray target = QByteArray::number(seconds, 'f', 6);
-    m_wasAtEnd = false;
-    m_exactTimeUntilRestart = true;
-    m_freshlyLoaded = false;
-    m_heardTime.reset();
-    m_heard.erase("eof-reached"); // asked until mpv reports on it after the seek
-    // Queued, not waited for; a read of the position waits for it (timePos).
-    queueCommand({"seek", target.constData(), "absolute+exact"});
+    if (m_handle == nullptr) {
+        return;
+    }
+    leaveEnd();
+    sendSeek(m_seeks.seekTo(seconds, seconds));
 }
 
 double MpvPlayer::frameDuration() const
 {
     double fps = doubleProperty("container-fps");
-    if (!(fps > 0.0)) {
+    if (!(fps > 0.0) || !std::isfinite(fps)) {
         fps = doubleProperty("estimated-vf-fps");
     }
     return fps > 0.0 && std::isfinite(fps) ? 1.0 / fps : 0.0;
 }
 
-void MpvPlayer::stepBy(double frames, const char *fallback)
+void MpvPlayer::stepBy(int frames, const char *fallback)
 {
-    // A step is an exact relative seek: mpv adds it to a seek still waiting to run, so a step
-    // right after a seek lands one frame from the seek's target. (Its own frame-step is dropped
-    // by a seek that is still queued.) Exact seeks show the first frame at or after the target.
-    m_exactTimeUntilRestart = true;
-    m_freshlyLoaded = false;
-    m_heardTime.reset();
-    m_heard.erase("eof-reached");
-    const double frame = frameDuration();
-    if (frame <= 0.0) {
-        command({fallback});
+    if (m_handle == nullptr) {
         return;
     }
-    const QByteArray offset = QByteArray::number(frames * frame, 'f', 6);
-    queueCommand({"seek", offset.constData(), "relative+exact"});
+    const double frame = frameDuration();
+    if (frame <= 0.0) {
+        queueCommand({fallback});
+        return;
+    }
+    // An absolute seek to the counted frame: exact however many steps are still on their way.
+    const double last = duration() > 0.0 ? duration() - frame : 0.0;
+    const std::optional<SeekTracker::Seek> seek = m_seeks.step(frames, frame, last);
+    if (m_seeks.isSeeking()) {
+        leaveEnd();
+    }
+    sendSeek(seek);
 }
 
 void MpvPlayer::frameStep()
 {
-    stepBy(0.5, "frame-step"); // half a frame on: the next frame
+    stepBy(1, "frame-step");
 }
 
 void MpvPlayer::frameBackStep()
 {
-    stepBy(-1.5, "frame-back-step"); // a frame and a half back: the previous frame
+    stepBy(-1, "frame-back-step");
 }
 
 QImage MpvPlayer::screenshot() const
@@ -479,27 +448,48 @@ void MpvPlayer::drainEvents()
             // busy setting up the decoders now. Listeners hear of the file once it has answered.
             if (mpv_get_property_async(m_handle, kVideoTrackReply, "current-tracks/video/id", MPV_FORMAT_STRING) < 0) {
                 m_hasVideo = hasVideoNow();
-                Q_EMIT fileLoaded();
+                if (!m_failed) {
+                    Q_EMIT fileLoaded();
+                }
             }
             break;
         case MPV_EVENT_GET_PROPERTY_REPLY:
             if (event->reply_userdata == kVideoTrackReply) {
                 const auto *property = static_cast<const mpv_event_property *>(event->data);
                 m_hasVideo = event->error >= 0 && property != nullptr && property->format == MPV_FORMAT_STRING;
-                Q_EMIT fileLoaded();
+                // A file that failed while the answer was on its way stays failed.
+                if (!m_failed) {
+                    Q_EMIT fileLoaded();
+                }
             }
             break;
         case MPV_EVENT_END_FILE: {
             const auto *end = static_cast<const mpv_event_end_file *>(event->data);
             if (end != nullptr && end->reason == MPV_END_FILE_REASON_ERROR) {
+                m_failed = true;
                 Q_EMIT loadFailed(QString::fromUtf8(mpv_error_string(end->error)));
             }
             break;
         }
+        case MPV_EVENT_COMMAND_REPLY:
+            if (event->reply_userdata != 0) {
+                sendSeek(m_seeks.replied(event->reply_userdata, event->error < 0));
+            }
+            break;
         case MPV_EVENT_PLAYBACK_RESTART:
-            // Reports from before the seek were ignored; from here on they are the seek's.
-            m_exactTimeUntilRestart = false;
-            Q_EMIT playbackRestarted();
+            // Only the newest seek's restart counts; a seek coalesced behind it goes now.
+            if (m_seeks.isSeeking()) {
+                const std::optional<SeekTracker::Seek> next = m_seeks.restarted();
+                sendSeek(next);
+                if (!m_seeks.isSeeking()) {
+                    // Said at once: mpv reports the position again only if it differs from what
+                    // it reported while seeking, which may already have been the target.
+                    Q_EMIT timePosChanged(m_seeks.position());
+                    if (alive) {
+                        Q_EMIT playbackRestarted();
+                    }
+                }
+            }
             break;
         case MPV_EVENT_PROPERTY_CHANGE: {
             const auto *property = static_cast<const mpv_event_property *>(event->data);
@@ -526,10 +516,11 @@ void MpvPlayer::handlePropertyChange(const char *name, int format, void *data)
         m_heardBackward = qstrcmp(*static_cast<const char **>(data), "backward") == 0;
     }
     if (qstrcmp(name, "time-pos") == 0 && format == MPV_FORMAT_DOUBLE) {
-        if (!m_exactTimeUntilRestart) {
-            m_heardTime = *static_cast<double *>(data);
+        // Reports from before the newest seek's restart are the old position or the seek's
+        // target, not the frame shown.
+        if (m_seeks.heard(*static_cast<double *>(data))) {
+            Q_EMIT timePosChanged(*static_cast<double *>(data));
         }
-        Q_EMIT timePosChanged(*static_cast<double *>(data));
     } else if (qstrcmp(name, "duration") == 0 && format == MPV_FORMAT_DOUBLE) {
         Q_EMIT durationChanged(*static_cast<double *>(data));
     } else if (qstrcmp(name, "eof-reached") == 0 && format == MPV_FORMAT_FLAG) {

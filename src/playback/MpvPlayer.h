@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MoviePlayer.h"
+#include "SeekTracker.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
@@ -15,8 +18,11 @@ struct mpv_render_context;
 // One libmpv player: the only place that talks to the mpv C API. Events are drained on the GUI
 // thread (mpv's wakeup callback only queues a call), property changes become typed signals after
 // their format is checked, and frames are rendered in software into an image the view paints, so
-// it works with or without OpenGL. A listener may destroy the player from any of its signals.
-class MpvPlayer : public QObject
+// it works with or without OpenGL. The GUI thread never waits for mpv here apart from loading
+// (which queues) and the snapshot: properties are read from mpv's own reports, requests are
+// queued, and seeks and frame steps go through a SeekTracker (one under way at a time, the rest
+// coalesced). A listener may destroy the player from any of its signals.
+class MpvPlayer : public MoviePlayer
 {
     Q_OBJECT
 
@@ -24,51 +30,34 @@ public:
     explicit MpvPlayer(QObject *parent = nullptr);
     ~MpvPlayer() override;
 
-    // False when libmpv could not be started; every call is then harmless and returns nothing.
-    bool isValid() const { return m_handle != nullptr; }
+    bool isValid() const override { return m_handle != nullptr; }
 
-    void loadFile(const QString &path);
+    void loadFile(const QString &path) override;
     void stop();
 
-    bool isPaused() const;
-    void setPaused(bool paused);
+    bool isPaused() const override;
+    void setPaused(bool paused) override;
     double speed() const;
     bool isPlayingBackward() const;
-    // Signed play rate: 0 when paused, negative when playing backwards.
-    double rate() const;
-    void setRate(double rate);
+    double rate() const override;
+    void setRate(double rate) override;
 
-    double timePos() const;
-    double duration() const;
-    bool eofReached() const;
-    bool hasVideo() const;
-    // 0 to 100.
-    double volume() const;
-    void setVolume(double volume);
-    void setMute(bool mute);
+    double timePos() const override;
+    double duration() const override;
+    bool eofReached() const override;
+    bool hasVideo() const override;
+    double volume() const override;
+    void setVolume(double volume) override;
+    void setMute(bool mute) override;
 
-    // Lands exactly on SECONDS.
-    void seekAbsoluteExact(double seconds);
-    void frameStep();
-    void frameBackStep();
+    void seekAbsoluteExact(double seconds) override;
+    // Whether a seek or frame step is on its way (its frame not shown yet).
+    bool isSeeking() const { return m_seeks.isSeeking(); }
+    void frameStep() override;
+    void frameBackStep() override;
 
-    // The video frame now shown, at the video's own size, unmirrored; null without a picture.
-    QImage screenshot() const;
-
-    // The last frame rendered for a surface of SIZE device pixels: rendered anew when mpv has a
-    // new frame or the size changed.
-    const QImage &frame(const QSize &size);
-
-Q_SIGNALS:
-    void fileLoaded();
-    void loadFailed(const QString &reason);
-    void timePosChanged(double seconds);
-    void durationChanged(double seconds);
-    void rateChanged(double rate);
-    void endReached();
-    // A seek (or the start of the file) has finished and its frame is on its way to the screen.
-    void playbackRestarted();
-    void frameReady();
+    QImage screenshot() const override;
+    const QImage &frame(const QSize &size) override;
 
 private:
     void drainEvents();
@@ -79,12 +68,15 @@ private:
     void setFlagProperty(const char *name, bool value);
     void setDoubleProperty(const char *name, double value);
     bool hasVideoNow() const;
-    void command(std::initializer_list<const char *> arguments);
-    // The same without waiting for mpv's playback thread to take it (see setFlagProperty).
-    void queueCommand(std::initializer_list<const char *> arguments);
-    // Seconds per frame from the stream's rate; 0 when unknown.
+    // Queues a command without waiting for mpv's playback thread to take it; REPLY, when not 0,
+    // comes back with mpv's answer.
+    void queueCommand(std::initializer_list<const char *> arguments, quint64 reply = 0);
+    // Sends a seek the tracker decided on, if any.
+    void sendSeek(const std::optional<SeekTracker::Seek> &seek);
+    // Seconds per frame from the stream's rate as mpv reported it; 0 when unknown.
     double frameDuration() const;
-    void stepBy(double frames, const char *fallback);
+    void stepBy(int frames, const char *fallback);
+    void leaveEnd();
 
     mpv_handle *m_handle = nullptr;
     mpv_render_context *m_render = nullptr;
@@ -96,13 +88,10 @@ private:
     // while it opens or decodes a large picture. Absent before mpv's first report, empty while the
     // property is unavailable.
     std::map<QByteArray, std::optional<double>> m_heard;
-    std::optional<bool> m_heardBackward;
+    bool m_heardBackward = false;
     // Whether the loaded file has a picture, once mpv has answered.
     std::optional<bool> m_hasVideo;
-    // The play position of mpv's last report, whether a seek or a frame step is still under way
-    // (the position is asked of mpv then, and until its next report), and whether the file was
-    // just loaded (at its start until the first report).
-    std::optional<double> m_heardTime;
-    bool m_exactTimeUntilRestart = false;
-    bool m_freshlyLoaded = false;
+    // The file failed to load: nothing may report it loaded afterwards.
+    bool m_failed = false;
+    SeekTracker m_seeks;
 };

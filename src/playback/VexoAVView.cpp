@@ -1,5 +1,6 @@
 #include "VexoAVView.h"
 
+#include "MoviePlayer.h"
 #include "MpvPlayer.h"
 
 #include "ui/NamedImage.h"
@@ -12,7 +13,7 @@
 
 using namespace Qt::StringLiterals;
 
-VexoAVView::VexoAVView(QWidget *parent) : QWidget(parent)
+VexoAVView::VexoAVView(QWidget *parent) : QWidget(parent), m_playerFactory([] { return std::make_unique<MpvPlayer>(); })
 {
     qRegisterMetaType<VexoAVViewStatus>();
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,9 +57,16 @@ QString VexoAVView::statusName(qint32 status)
 void VexoAVView::setStatus(VexoAVViewStatus status)
 {
     m_status = status;
-    // Listeners hear of the change after the current call returns, with the value of this change.
+    // Listeners hear of the change after the current call returns, with the value of this change,
+    // unless another file was loaded (or the view closed) meanwhile.
     QMetaObject::invokeMethod(
-        this, [this, status] { Q_EMIT vexoAVViewDidUpdateStatus(this, status); }, Qt::QueuedConnection);
+        this,
+        [this, status, load = m_load] {
+            if (load == m_load) {
+                Q_EMIT vexoAVViewDidUpdateStatus(this, status);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 QUrl VexoAVView::fileURL() const
@@ -76,6 +84,7 @@ void VexoAVView::setFileName(const QString &path)
     if (m_player) {
         closePlayer();
     }
+    ++m_load;
     m_fileName = path;
     setStatus(VexoAVViewStatusInit);
     if (path.isEmpty()) {
@@ -90,7 +99,8 @@ void VexoAVView::prepareAsset()
         return;
     }
     m_noVideoView->hide();
-    m_player = std::make_unique<MpvPlayer>();
+    m_loadFailed = false;
+    m_player = m_playerFactory();
     rebuildObservers();
     setStatus(VexoAVViewStatusLoading);
     if (fileURL().isEmpty() || !m_player->isValid()) {
@@ -102,6 +112,9 @@ void VexoAVView::prepareAsset()
 
 void VexoAVView::onFileLoaded()
 {
+    if (m_loadFailed) {
+        return;
+    }
     // A new movie starts unmirrored.
     m_upsideDown = false;
     m_leftsideRight = false;
@@ -123,14 +136,20 @@ void VexoAVView::rebuildObservers()
     if (!m_player) {
         return;
     }
-    MpvPlayer *player = m_player.get();
+    MoviePlayer *player = m_player.get();
     m_observers = {
-        connect(player, &MpvPlayer::fileLoaded, this, &VexoAVView::onFileLoaded),
-        connect(player, &MpvPlayer::loadFailed, this, [this] { setStatus(VexoAVViewStatusError); }),
-        connect(player, &MpvPlayer::timePosChanged, this, &VexoAVView::onTime),
-        connect(player, &MpvPlayer::rateChanged, this, &VexoAVView::onRate),
-        connect(player, &MpvPlayer::endReached, this, [this] { Q_EMIT vexoAVViewDidPlayToEndTime(this); }),
-        connect(player, &MpvPlayer::frameReady, this, qOverload<>(&QWidget::update)),
+        connect(player, &MoviePlayer::fileLoaded, this, &VexoAVView::onFileLoaded),
+        connect(player, &MoviePlayer::loadFailed, this,
+                [this] {
+                    m_loadFailed = true;
+                    setStatus(VexoAVViewStatusError);
+                }),
+        connect(player, &MoviePlayer::timePosChanged, this, &VexoAVView::onTime),
+        connect(player, &MoviePlayer::durationChanged, this,
+                [this](double seconds) { Q_EMIT vexoAVViewDidUpdateDuration(this, seconds); }),
+        connect(player, &MoviePlayer::rateChanged, this, &VexoAVView::onRate),
+        connect(player, &MoviePlayer::endReached, this, &VexoAVView::onEnd),
+        connect(player, &MoviePlayer::frameReady, this, qOverload<>(&QWidget::update)),
     };
     m_lastTimeTick = -1;
 }
@@ -158,7 +177,22 @@ void VexoAVView::closePlayer()
 
 void VexoAVView::close()
 {
+    ++m_load;
     closePlayer();
+}
+
+void VexoAVView::onEnd()
+{
+    // Playing backwards ends at the start; forwards, an end more than a second before the length
+    // is a part the player could not read.
+    const double at = m_player->timePos();
+    const double length = m_player->duration();
+    const bool backwards = m_player->rate() < 0.0 || m_rate < 0.0 || at < 0.5;
+    if (!backwards && length > 0.0 && at < length - 1.0) {
+        Q_EMIT vexoAVViewDidStopAtDamage(this, at);
+        return;
+    }
+    Q_EMIT vexoAVViewDidPlayToEndTime(this);
 }
 
 void VexoAVView::onTime(double seconds)

@@ -7,9 +7,10 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
-class MpvPlayer;
+class MoviePlayer;
 class QLabel;
 
 enum VexoAVViewStatus : qint32
@@ -33,8 +34,13 @@ class VexoAVView : public QWidget
     Q_OBJECT
 
 public:
+    // Makes the player of each file loaded; the libmpv one unless a test puts a stand-in here.
+    using PlayerFactory = std::function<std::unique_ptr<MoviePlayer>()>;
+
     explicit VexoAVView(QWidget *parent = nullptr);
     ~VexoAVView() override;
+
+    void setPlayerFactory(PlayerFactory factory) { m_playerFactory = std::move(factory); }
 
     static QString statusName(qint32 status);
 
@@ -89,6 +95,11 @@ Q_SIGNALS:
     void vexoAVViewDidUpdateTime(VexoAVView *view, double seconds);
     void vexoAVViewDidUpdateRate(VexoAVView *view, double rate);
     void vexoAVViewDidPlayToEndTime(VexoAVView *view);
+    // The movie's length as the player reports it, whenever it changes (it may come after Prepared).
+    void vexoAVViewDidUpdateDuration(VexoAVView *view, double seconds);
+    // Play stopped more than a second before the movie's end, at SECONDS: the file is damaged
+    // there (the player found nothing it could read from that point on).
+    void vexoAVViewDidStopAtDamage(VexoAVView *view, double seconds);
     void vexoAVViewDidRequestFullscreen(VexoAVView *view);
 
 protected:
@@ -105,8 +116,15 @@ private:
     void onFileLoaded();
     void onTime(double seconds);
     void onRate(double rate);
+    void onEnd();
 
-    std::unique_ptr<MpvPlayer> m_player;
+    PlayerFactory m_playerFactory;
+    std::unique_ptr<MoviePlayer> m_player;
+    // Each file loaded (and each close) is a new load; a status still on its way from an earlier
+    // one is dropped, so a listener never hears the last movie's Prepared while the next loads.
+    quint64 m_load = 0;
+    // The file failed to load: a late report that it loaded must not make it Prepared.
+    bool m_loadFailed = false;
     QList<QMetaObject::Connection> m_observers;
     QString m_fileName;
     VexoAVViewStatus m_status = VexoAVViewStatusInit;

@@ -139,16 +139,17 @@ private:
 };
 } // namespace
 
-int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family family)
+int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family family,
+                              const std::atomic_bool *cancelled)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
         return 0;
     }
-    return read(file, track, family);
+    return read(file, track, family, cancelled);
 }
 
-int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family)
+int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family, const std::atomic_bool *cancelled)
 {
     char header[8];
     if (device.read(header, 8) != 8 || QByteArrayView(header, 4) != "RIFF") {
@@ -160,7 +161,7 @@ int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family)
     AviRecords records(track, family);
     QByteArray data;
     // Every pass consumes at least a header, so the walk ends at the end of the file.
-    while (!records.isFull() && device.read(header, 8) == 8) {
+    while (!records.isFull() && (cancelled == nullptr || !cancelled->load()) && device.read(header, 8) == 8) {
         const QByteArrayView code(header, 4);
         const qint64 size = readLe32(header + 4);
         const qint64 pad = size & 1;

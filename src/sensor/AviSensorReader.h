@@ -3,6 +3,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <atomic>
+
 class VexoClipData;
 
 // The older cameras' AVI recordings: sensor records in the text-stream chunks "02tx" and "03tx"
@@ -27,7 +29,10 @@ public:
     // How many acceleration records may wait for the next position sentence.
     static constexpr int kPendingLimit = 60;
 
-    static int readFile(const QString &path, VexoClipData &track, Family family);
+    // CANCELLED, when given, is checked at every chunk: once raised (from any thread) the walk
+    // stops where it is; the caller drops what was read.
+    static int readFile(const QString &path, VexoClipData &track, Family family,
+                        const std::atomic_bool *cancelled = nullptr);
     // DEVICE must be open; it is read sequentially and must be able to seek forward.
-    static int read(QIODevice &device, VexoClipData &track, Family family);
+    static int read(QIODevice &device, VexoClipData &track, Family family, const std::atomic_bool *cancelled = nullptr);
 };

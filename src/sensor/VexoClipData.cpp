@@ -29,7 +29,7 @@ void VexoClipData::clear()
     m_fixTime.fill(NmeaTime::kNoTime);
 }
 
-void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path)
+void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const std::atomic_bool *cancelled)
 {
     clear();
     int count = 0;
@@ -42,16 +42,16 @@ void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path)
             count = getAllDataFromFileTail(path);
         }
         if (count == 0) {
-            count = getAllDataFromFile(path.toUtf8().constData());
+            count = AviSensorReader::readFile(path, *this, AviSensorReader::Family::Standard, cancelled);
         }
     }
     m_clipDataCount = quint32(count);
 }
 
-void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path)
+void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path, const std::atomic_bool *cancelled)
 {
     clear();
-    m_clipDataCount = quint32(getAllDataFromFile_KRV(path.toUtf8().constData()));
+    m_clipDataCount = quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelled));
 }
 
 bool VexoClipData::isValidIndex(int index) const

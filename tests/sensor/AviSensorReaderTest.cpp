@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -238,3 +240,55 @@ TEST(AviSensorReaderTest, ReadsFilesByPath)
     EXPECT_EQ(AviSensorReader::readFile(files.path(QString()), track, Family::KRV), 0);
 }
 } // namespace
+
+// A buffer that raises a flag once its reader has gone past a given offset, as another thread
+// would when the recording is no longer wanted.
+class CancellingBuffer : public QBuffer
+{
+public:
+    CancellingBuffer(QByteArray *bytes, qint64 cancelAfter, std::atomic_bool &flag)
+        : QBuffer(bytes), m_cancelAfter(cancelAfter), m_flag(flag)
+    {
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (pos() > m_cancelAfter) {
+            m_flag.store(true);
+        }
+        return QBuffer::readData(data, maxSize);
+    }
+
+private:
+    qint64 m_cancelAfter;
+    std::atomic_bool &m_flag;
+};
+
+TEST(AviSensorReaderTest, ACancelledWalkStopsAtTheNextChunk)
+{
+    AviWriter avi = recording();
+    for (int second = 0; second < 20; ++second) {
+        avi.textChunk(2, AviWriter::accelerationRecord(128, 0, 255)).textChunk(3, kFix);
+        avi.chunk("00dc", QByteArray(40000, '\x55'));
+    }
+    QByteArray bytes = avi.bytes();
+    VexoClipData whole;
+    ASSERT_EQ(readAvi(bytes, whole), 200) << "twenty seconds of ten samples";
+
+    std::atomic_bool cancelled{true};
+    QBuffer before(&bytes);
+    before.open(QIODevice::ReadOnly);
+    VexoClipData none;
+    EXPECT_EQ(AviSensorReader::read(before, none, Family::Standard, &cancelled), 0);
+    EXPECT_LT(before.pos(), bytes.size() / 8) << "raised before the walk: the file is not walked";
+
+    cancelled.store(false);
+    CancellingBuffer midway(&bytes, bytes.size() / 4, cancelled);
+    midway.open(QIODevice::ReadOnly);
+    VexoClipData part;
+    const int count = AviSensorReader::read(midway, part, Family::Standard, &cancelled);
+    EXPECT_TRUE(cancelled.load());
+    EXPECT_LT(count, 200);
+    EXPECT_LT(midway.pos(), bytes.size() / 2) << "the walk stopped soon after the flag went up";
+}

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 using namespace Qt::StringLiterals;
@@ -98,8 +99,11 @@ bool IncidentController::start(double at, double before, double after, const QSt
     request.before = before;
     request.after = after;
     request.output = QDir(folder).absolutePath();
-    // The conversion the player made is reused.
-    request.workingFolder = Utils::GetWorkingDirectoryPath();
+    // Converted apart from the player, whose one-at-a-time conversions (and their clean-up of
+    // half-made files) in "temp_video" would otherwise meet the report's.
+    m_conversionFolder =
+        std::make_unique<QTemporaryDir>(QDir(Utils::GetWorkingDirectoryPath()).filePath(u"incident-XXXXXX"_s));
+    request.workingFolder = m_conversionFolder->isValid() ? m_conversionFolder->path() : QString();
     request.texts = IncidentTexts::forLanguage(Preferences::language());
     request.producer = u"Velmora "_s + QCoreApplication::applicationVersion();
     m_cancel = std::make_shared<std::atomic_bool>(false);
@@ -143,6 +147,8 @@ void IncidentController::cancelAndWait()
     if (m_thread != nullptr) {
         m_thread->wait();
     }
+    // Gone before the working folder is removed on quitting.
+    m_conversionFolder.reset();
 }
 
 void IncidentController::finish(const IncidentReport::Result &result)
@@ -151,6 +157,7 @@ void IncidentController::finish(const IncidentReport::Result &result)
         m_progress->disconnect(this);
         m_progress->close();
     }
+    m_conversionFolder.reset();
     updateEnabled();
     const bool cancelled = m_cancel && m_cancel->load();
     if (result.ok) {

@@ -15,6 +15,7 @@ class MainWindowController;
 class PlaybackController;
 class QAction;
 class QProgressDialog;
+class QTemporaryDir;
 class QThread;
 class VexoAVView;
 
@@ -69,5 +70,8 @@ private:
     QThread *m_thread = nullptr;
     QPointer<QProgressDialog> m_progress;
     std::shared_ptr<std::atomic_bool> m_cancel;
+    // The running report's own conversion folder inside the working folder, removed when it ends:
+    // its conversions never meet the player's, which run one at a time in "temp_video".
+    std::unique_ptr<QTemporaryDir> m_conversionFolder;
     Opener m_opener;
 };

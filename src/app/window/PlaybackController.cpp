@@ -17,9 +17,12 @@
 #include "playback/VolumeSliderView.h"
 #include "ui/ImageButton.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -39,14 +42,24 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
                                        QObject *parent)
     : QObject(parent), m_window(window), m_ui(ui), m_bigMovieView(bigMovieView), m_smallMovieView(ui.smallMovieView)
 {
+    // Qt timers count whole milliseconds: each tick is armed for its own due time (TickSchedule),
+    // so the timer runs 33 times a second, not 33.3.
     m_videoPlayTimer = new QTimer(this);
     m_videoPlayTimer->setTimerType(Qt::PreciseTimer);
-    // Qt timers count whole milliseconds: 30 ms is the nearest to a 33rd of a second.
-    m_videoPlayTimer->setInterval(int(PlayTimerInterval * 1000.0));
-    connect(m_videoPlayTimer, &QTimer::timeout, this, &PlaybackController::playVideoTimerCallback);
+    m_videoPlayTimer->setSingleShot(true);
+    connect(m_videoPlayTimer, &QTimer::timeout, this, &PlaybackController::tickOnSchedule);
     for (VexoAVView *player : {bigMovieView, m_smallMovieView.data()}) {
         connect(player, &VexoAVView::vexoAVViewDidUpdateStatus, this, &PlaybackController::vexoAVViewDidUpdateStatus);
         connect(player, &VexoAVView::vexoAVViewDidPlayToEndTime, this, &PlaybackController::vexoAVViewDidPlayToEndTime);
+        connect(player, &VexoAVView::vexoAVViewDidUpdateDuration, this,
+                &PlaybackController::vexoAVViewDidUpdateDuration);
+        connect(player, &VexoAVView::vexoAVViewDidStopAtDamage, this, &PlaybackController::vexoAVViewDidStopAtDamage);
+    }
+    // A sensor track still being read when the program quits is not wanted: its scan stops at once
+    // instead of keeping the process alive after the window has gone.
+    if (QCoreApplication::instance() != nullptr) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                [this] { m_load.cancelTrackRead(); });
     }
     m_ticker.setTrack(&m_clipData, nullptr);
     connect(this, &PlaybackController::ticked, this, &PlaybackController::applyTick);
@@ -59,7 +72,11 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
     new ConversionProgressView(m_conversionProgress, m_ui.bigMovieViewScrollView); // owned by the main view
 }
 
-PlaybackController::~PlaybackController() = default;
+PlaybackController::~PlaybackController()
+{
+    m_load.cancelTrackRead();
+    m_trackReader.clear();
+}
 
 void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 {
@@ -73,6 +90,11 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     // Each recording starts with its front camera large, whatever its kind: a flag left from the
     // last one would make saving and snapshots take the wrong camera.
     m_isVideoSwitched = false;
+    // A new number: the conversion and track read of the recording before are no longer wanted
+    // (its scan is cancelled), and nothing acts on players that hold no movie yet.
+    const quint64 generation = m_load.begin();
+    m_trackReader.clear();
+    setRecordingControlsEnabled(false);
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
     m_subtitleData.reset();
@@ -84,13 +106,12 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     // newest request is acted on when it returns.
     // The indicator starts anew for this recording; the one before it was cancelled with its
     // conversion.
-    const quint64 generation = ++m_loadGeneration;
     m_conversionProgress->begin(url.fileName());
     m_window->checkAndConvertVideo(
         url,
         [this, url, generation](const std::optional<QList<QUrl>> &files) { conversionDone(url, files, generation); },
         [this, generation](double share) {
-            if (generation == m_loadGeneration) {
+            if (m_load.isCurrent(generation)) {
                 m_conversionProgress->setShare(share);
             }
         });
@@ -98,7 +119,7 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 
 void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation)
 {
-    if (generation != m_loadGeneration) {
+    if (!m_load.isCurrent(generation)) {
         return;
     }
     if (!files || files->isEmpty()) {
@@ -113,12 +134,21 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
     // otherwise stand still while a long recording is scanned.
     const QList<QUrl> playable = *files;
     const QString front = playable.constFirst().toLocalFile();
-    m_trackReader.start([this, url, playable, front, generation] {
-        std::shared_ptr<SensorTrack> track = readSensorTrack(url, front);
+    // Only the newest read runs: one still waiting is dropped, a running one was cancelled when
+    // this recording was chosen.
+    m_trackReader.clear();
+    m_trackReader.start([this, url, playable, front, generation, cancelled = m_load.trackCancel()] {
+        if (cancelled->load()) {
+            return;
+        }
+        std::shared_ptr<SensorTrack> track = readSensorTrack(url, front, cancelled.get());
+        if (cancelled->load()) {
+            return;
+        }
         QMetaObject::invokeMethod(
             this,
             [this, url, playable, track, generation] {
-                if (generation == m_loadGeneration) {
+                if (m_load.isCurrent(generation)) {
                     continuePrepare(url, playable, *track);
                 }
             },
@@ -130,15 +160,15 @@ void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &fil
 {
     m_currentVideoUrl = url;
     m_window->enableVideoControls(true);
+    setRecordingControlsEnabled(false);
+    // The players are put in place now: a swap pressed meanwhile did nothing to them.
+    m_isVideoSwitched = false;
     m_bigVideoFilePath = files.at(0).toLocalFile();
     m_bigMovieView->setFileName(m_bigVideoFilePath);
     if (files.size() > 1) {
         m_smallVideoFilePath = files.at(1).toLocalFile();
         m_smallMovieView->setFileName(m_smallVideoFilePath);
         m_smallMovieView->setVolume(0.0f); // the small player is always silent
-        m_ui.switchVideoButton->setEnabled(true);
-    } else {
-        m_ui.switchVideoButton->setEnabled(false);
     }
     m_clipData = track.clipData;
     m_subtitleData = std::move(track.subtitleData);
@@ -152,11 +182,11 @@ void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &fil
     m_window->updateMovieViewCoverScrren();
 }
 
-std::shared_ptr<PlaybackController::SensorTrack> PlaybackController::readSensorTrack(const QUrl &url,
-                                                                                     const QString &frontFile)
+std::shared_ptr<PlaybackController::SensorTrack>
+PlaybackController::readSensorTrack(const QUrl &url, const QString &frontFile, const std::atomic_bool *cancelled)
 {
     auto track = std::make_shared<SensorTrack>();
-    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData);
+    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData, cancelled);
     if (isMp4(url)) {
         track->subtitleData = SubtitleData::fromPath(RecordingTrack::subtitlePath(frontFile));
     }
@@ -175,12 +205,15 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     }
     // Both players start together, whichever reports last.
     if (view == m_bigMovieView) {
+        // The length known now; a later report of it follows (vexoAVViewDidUpdateDuration).
         m_ui.seekTimeSldierView->setMaxSliderValue(m_bigMovieView->duration());
         m_bigMovieView->setVolume(m_ui.volumeSliderView->volume());
         if (m_ui.volumeSliderView->isMuted()) {
             m_ui.volumeSliderView->setEnabled(false);
         }
-        if (!m_smallMovieView->hasMovie() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
+        // Without a rear camera the front starts alone; a rear that failed keeps the pair from
+        // starting (its status is Error, never Prepared).
+        if (m_smallVideoFilePath.isEmpty() || m_smallMovieView->status() == VexoAVViewStatusPrepared) {
             onMovieReady();
         }
     } else if (view == m_smallMovieView) {
@@ -191,11 +224,33 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     }
 }
 
+void PlaybackController::vexoAVViewDidUpdateDuration(VexoAVView *view, double seconds)
+{
+    if (view == m_bigMovieView && std::isfinite(seconds) && seconds > 0.0) {
+        m_ui.seekTimeSldierView->setMaxSliderValue(seconds);
+    }
+}
+
 void PlaybackController::onMovieReady()
 {
     m_conversionProgress->end();
+    setRecordingControlsEnabled(true);
+    // Stop pressed while the recording loaded holds: it waits at its start.
+    if (!m_load.becomeReady()) {
+        return;
+    }
     playVideo();
     m_window->startPlayAnimation();
+}
+
+void PlaybackController::setRecordingControlsEnabled(bool enabled)
+{
+    for (QWidget *control : {static_cast<QWidget *>(m_ui.rewindButton), static_cast<QWidget *>(m_ui.fastForwardButton),
+                             static_cast<QWidget *>(m_ui.seekTimeSldierView),
+                             static_cast<QWidget *>(m_ui.snapShotButton), static_cast<QWidget *>(m_ui.printButton)}) {
+        control->setEnabled(enabled);
+    }
+    m_ui.switchVideoButton->setEnabled(enabled && !m_smallVideoFilePath.isEmpty());
 }
 
 void PlaybackController::setPlayPauseImages(const QString &name)
@@ -253,6 +308,7 @@ void PlaybackController::setCurrentVideoTime(double seconds)
 
 void PlaybackController::playPauseButtonTouched()
 {
+    m_load.playPressed();
     if (m_isVideoPaused) {
         playVideo();
     } else {
@@ -262,6 +318,7 @@ void PlaybackController::playPauseButtonTouched()
 
 void PlaybackController::stopButtonTouched()
 {
+    m_load.stopPressed();
     stopVideo();
 }
 
@@ -303,6 +360,10 @@ void PlaybackController::playNextFileButtonTouched()
 
 void PlaybackController::toggleVideoSwithButtonTouched()
 {
+    // Nothing to swap until both players hold the recording's movies.
+    if (!m_load.isReady() || !m_smallMovieView->hasMovie()) {
+        return;
+    }
     pauseVideo();
     m_isVideoSwitched = !m_isVideoSwitched;
     m_bigMovieView->swapPlayerItemWith(m_smallMovieView);
@@ -319,7 +380,15 @@ void PlaybackController::seekTimeSliderTouchedUp(double seconds)
 void PlaybackController::startVideoPlayTimer()
 {
     m_videoPlayTimer->stop();
-    m_videoPlayTimer->start();
+    m_tickClock.start();
+    m_videoPlayTimer->start(m_tickSchedule.start(0));
+}
+
+void PlaybackController::tickOnSchedule()
+{
+    // Armed again before the tick runs: a listener may stop the timer from it.
+    m_videoPlayTimer->start(m_tickSchedule.next(m_tickClock.elapsed()));
+    playVideoTimerCallback();
 }
 
 void PlaybackController::stopVideoPlayTimer()
@@ -424,6 +493,17 @@ void PlaybackController::vexoAVViewDidPlayToEndTime(VexoAVView *view)
     }
 }
 
+void PlaybackController::vexoAVViewDidStopAtDamage(VexoAVView *view, double seconds)
+{
+    if (view != m_bigMovieView) {
+        return; // the large player's movie sets the recording's course
+    }
+    // Moving on to the next recording would hide the damage: say where it is and stay.
+    pauseVideo();
+    playVideoTimerCallback();
+    showDamagedRecordingAlert(seconds);
+}
+
 void PlaybackController::movieDidEnd()
 {
     stopVideoPlayTimer();
@@ -438,6 +518,21 @@ void PlaybackController::showUnsupportedFileAlert()
     alert->setObjectName(u"unsupportedFileAlert"_s);
     alert->setTextFormat(Qt::PlainText);
     alert->setInformativeText(localized(u"지원하지 않는 형식으로 인코딩된 동영상입니다."_s));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void PlaybackController::showDamagedRecordingAlert(double seconds)
+{
+    const int whole = int(std::max(0.0, std::floor(seconds)));
+    const QString at = u"%1:%2"_s.arg(whole / 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'));
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"손상된 녹화 파일"_s),
+                                  localized(u"손상된 녹화 파일"_s), QMessageBox::Ok, m_window->mainWindow());
+    alert->setObjectName(u"damagedRecordingAlert"_s);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setInformativeText(localized(u"녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다."_s) + u" ("_s + at +
+                              u")"_s);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();

@@ -2,9 +2,12 @@
 
 #include "playback/VexoAVView.h"
 #include "playback/clock/PlaybackTicker.h"
+#include "playback/clock/RecordingLoad.h"
+#include "playback/clock/TickSchedule.h"
 #include "sensor/SubtitleData.h"
 #include "sensor/VexoClipData.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -67,6 +70,11 @@ public:
 
     void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
     void vexoAVViewDidPlayToEndTime(VexoAVView *view);
+    void vexoAVViewDidUpdateDuration(VexoAVView *view, double seconds);
+    // Play stopped in a damaged part of the large player's movie: said, and the recording stays.
+    void vexoAVViewDidStopAtDamage(VexoAVView *view, double seconds);
+    // Whether the chosen recording's players are ready (its recording controls work only then).
+    bool isRecordingReady() const { return m_load.isReady(); }
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     QString bigVideoFilePath() const { return m_bigVideoFilePath; }
@@ -99,13 +107,20 @@ private:
     };
     // Reads the track of the recording at URL whose front camera plays from FRONTFILE (for an MP4,
     // its subtitle file lies beside it). Reads files only, so it runs on any thread.
-    static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile);
+    // CANCELLED stops a long scan when the track is no longer wanted.
+    static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile,
+                                                        const std::atomic_bool *cancelled);
     void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation);
     void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
     void applyTick(const PlaybackTicker::Tick &tick);
     void setVolumeByStep(double step);
+    // The controls that act on the loaded players (swap, frame steps, seeking, snapshot, print):
+    // off from the choice of a recording until its players are ready.
+    void setRecordingControlsEnabled(bool enabled);
+    void showDamagedRecordingAlert(double seconds);
+    void tickOnSchedule();
 
     MainWindowController *m_window;
     const Ui::MainWindow &m_ui;
@@ -121,8 +136,11 @@ private:
     QString m_smallVideoFilePath;
     bool m_isVideoPaused = true;
     bool m_isVideoSwitched = false;
-    // Each load has a number; a conversion that finishes after a newer load began is dropped.
-    quint64 m_loadGeneration = 0;
+    // Which answers belong to the recording now chosen, and whether it starts by itself.
+    RecordingLoad m_load;
+    // The play timer's rhythm: 33 ticks a second on a millisecond timer.
+    TickSchedule m_tickSchedule{33};
+    QElapsedTimer m_tickClock;
     // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
     // Last, so it is waited for while everything else is still there.
     QThreadPool m_trackReader;

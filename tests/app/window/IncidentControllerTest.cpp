@@ -6,6 +6,7 @@
 #include "core/VexoLanguages.h"
 
 #include "app/window/IncidentDialog.h"
+#include "export/Utils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,5 +127,30 @@ TEST_F(IncidentControllerTest, ACancelledReportLeavesNothingAndSaysNothing)
     EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"incidentFailedAlert"_s), nullptr);
     EXPECT_TRUE(QDir(output.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty())
         << "neither the report nor its unfinished folder";
+}
+} // namespace
+
+namespace {
+TEST_F(IncidentControllerTest, TheReportConvertsApartFromThePlayersOwnConversions)
+{
+    playFrontAndRear();
+    playback().pauseVideo();
+    // A conversion of the player's, half-made in the recording's conversion folder.
+    const QDir playerFolder = QFileInfo(playback().bigVideoFilePath()).dir();
+    const QString halfMade = playerFolder.filePath(u".partial-in-progress_f.mov"_s);
+    {
+        QFile file(halfMade);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("being written by the player's conversion");
+    }
+    const QDir working(Utils::GetWorkingDirectoryPath());
+    QSignalSpy finished(&incidents(), &IncidentController::reportFinished);
+    ASSERT_TRUE(incidents().start(5.0, 2.0, 2.0, output.filePath(u"apart"_s)));
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_TRUE(finished.at(0).at(0).toBool()) << finished.at(0).at(1).toString().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(halfMade)) << "the report never touches the player's folder";
+    EXPECT_TRUE(working.entryList({u"incident-*"_s}, QDir::AllEntries | QDir::Hidden).isEmpty())
+        << "the report's own folder goes with it";
+    QFile::remove(halfMade);
 }
 } // namespace

@@ -32,7 +32,7 @@ struct Command
 constexpr Command kCommands[] = {
     {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
-    {u"track", &TrackCommand::run, u"track [--krv] PATH   the sensor track of a recording or subtitle file"},
+    {u"track", &TrackCommand::run, u"track [--krv] [--quick] PATH   the sensor track of a recording or subtitle file"},
     {u"subtitle", &SubtitleCommand::run,
      u"subtitle PATH [--sensor I]... [--gps I]...   the subtitle track and its lookups at sample I"},
     {u"export", &ExportCommand::run,

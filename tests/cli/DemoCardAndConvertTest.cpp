@@ -11,10 +11,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -187,3 +189,106 @@ TEST(ConvertCommandTest, BadInputIsExplained)
     EXPECT_EQ(run({u"convert"_s, movie}).json().value(u"files"_s).toArray(), (QJsonArray{movie}));
 }
 } // namespace
+
+namespace {
+// The track as the viewer reads it today (the whole file, or an MP4's extracted subtitle file)
+// against the quick reader on the recording itself.
+struct TrackPair
+{
+    QJsonObject full;
+    QJsonObject quick;
+};
+
+TrackPair bothReads(const QString &path, const QString &fullPath)
+{
+    QStringList arguments{u"track"_s};
+    if (QFileInfo(path).fileName().startsWith(u"Rec_"_s)) {
+        arguments << u"--krv"_s;
+    }
+    return {run(arguments + QStringList{fullPath}).json(), run(arguments + QStringList{u"--quick"_s, path}).json()};
+}
+
+void expectSameTrack(const TrackPair &pair)
+{
+    EXPECT_EQ(pair.quick.value(u"clipDataCount"_s), pair.full.value(u"clipDataCount"_s));
+    EXPECT_EQ(pair.quick.value(u"gpsDataCount"_s), pair.full.value(u"gpsDataCount"_s));
+    EXPECT_EQ(pair.quick.value(u"samples"_s), pair.full.value(u"samples"_s));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+TEST_F(DemoCardTest, TheQuickReaderGivesEveryRecordingsTrackExactly)
+{
+    QTemporaryDir working;
+    for (const auto &value : recordings()) {
+        const QString path = onCard(value.toObject().value(u"path"_s).toString());
+        SCOPED_TRACE(path.toStdString());
+        QString fullPath = path;
+        if (path.endsWith(u".mp4"_s)) {
+            const CliRun converted = run({u"convert"_s, path, u"--working-folder"_s, working.path()});
+            ASSERT_EQ(converted.status, 0) << converted.err.toStdString();
+            fullPath = Utils::replaceFileExtensionFromFilePath(
+                converted.json().value(u"files"_s).toArray().at(0).toString(), u"srt"_s);
+        }
+        const TrackPair pair = bothReads(path, fullPath);
+        EXPECT_GT(pair.full.value(u"clipDataCount"_s).toInt(), 100);
+        expectSameTrack(pair);
+        // Every demo recording has a layout the quick routes can use.
+        EXPECT_NE(pair.quick.value(u"route"_s).toString(), u"full-scan"_s);
+        EXPECT_NE(pair.quick.value(u"route"_s).toString(), u"none"_s);
+        EXPECT_GT(pair.quick.value(u"durationMs"_s).toInteger(), 14000);
+    }
+}
+
+TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
+{
+    QTemporaryDir damaged;
+    for (const QString &relative : {u"evt_rec/20261207_081600_EVT.avi"_s, u"motion_rec/20261207_081400_MOT.avi"_s,
+                                   u"cont_rec/Rec_20261207_081900.avi"_s}) {
+        const QByteArray bytes = fileBytes(onCard(relative));
+        ASSERT_FALSE(bytes.isEmpty());
+        const QString name = QFileInfo(relative).fileName();
+        const qsizetype index = bytes.lastIndexOf("idx1");
+        ASSERT_GT(index, 0) << relative.toStdString();
+        QByteArray pastTheEnd = bytes;
+        // The last entry's offset moved far beyond the file.
+        const quint32 indexSize = qFromLittleEndian<quint32>(bytes.constData() + index + 4);
+        qToLittleEndian<quint32>(0x7ffffff0u, pastTheEnd.data() + index + 8 + indexSize - 16 + 8);
+        QByteArray zeroTail = bytes;
+        zeroTail.append(QByteArray(4 * 1024 * 1024, '\0'));
+        const struct
+        {
+            const char *what;
+            QByteArray bytes;
+            const char *route;
+        } cases[] = {
+            {"cut-short", bytes.first(bytes.size() * 3 / 4), "walk"},
+            {"cut-in-sensor-chunks", bytes.first(index - 1000), "walk"},
+            {"no-index", bytes.first(index), "walk"},
+            {"index-past-the-end", pastTheEnd, "walk"},
+            {"zero-tail", zeroTail, "index"},
+        };
+        for (const auto &damage : cases) {
+            SCOPED_TRACE(damage.what);
+            const QString path = QDir(damaged.path()).filePath(QString::fromLatin1(damage.what) + u'_' + name);
+            ASSERT_TRUE(writeBytes(path, damage.bytes));
+            const TrackPair pair = bothReads(path, path);
+            expectSameTrack(pair);
+            EXPECT_EQ(pair.quick.value(u"route"_s).toString(), QString::fromLatin1(damage.route));
+            if (std::string_view(damage.what) != "cut-short") {
+                EXPECT_GT(pair.full.value(u"clipDataCount"_s).toInt(), 0);
+            }
+        }
+    }
+}

@@ -237,4 +237,60 @@ TEST(AviSensorReaderTest, ReadsFilesByPath)
     EXPECT_EQ(AviSensorReader::readFile(files.path(u"missing.avi"_s), track, Family::Standard), 0);
     EXPECT_EQ(AviSensorReader::readFile(files.path(QString()), track, Family::KRV), 0);
 }
+
+// A device that counts what is read from it.
+class CountingBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    qint64 bytesRead = 0;
+    qint64 reads = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 got = QBuffer::readData(data, maxSize);
+        bytesRead += qMax<qint64>(got, 0);
+        ++reads;
+        return got;
+    }
+};
+
+TEST(AviSensorReaderTest, AZeroFilledTailEndsTheWalkWithoutBeingRead)
+{
+    AviWriter avi = recording();
+    avi.textChunk(2, AviWriter::accelerationRecord(127, 127, 127)).textChunk(2, kFix).endList();
+    QByteArray bytes = avi.bytes();
+    const qsizetype recorded = bytes.size();
+    // What a preallocated recording cut off by a power loss looks like: 16 MB of zeros.
+    bytes += QByteArray(16 * 1024 * 1024, '\0');
+    CountingBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    VexoClipData track;
+    EXPECT_EQ(AviSensorReader::read(device, track, Family::Standard), 10);
+    EXPECT_LT(device.bytesRead, recorded + 4096);
+}
+
+TEST(AviSensorReaderTest, ManySmallChunksAreReadInFewReadsAndTheWalkCanBeCancelled)
+{
+    AviWriter avi = recording();
+    // 100,000 empty chunks between the records: a walk of 8-byte reads would make as many reads.
+    const QByteArray empties = AviWriter::chunkBytes("JUNK", {}).repeated(100000);
+    avi.textChunk(2, AviWriter::accelerationRecord(127, 127, 127)).raw(empties).textChunk(2, kFix);
+    QByteArray bytes = avi.bytes();
+    CountingBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    VexoClipData track;
+    EXPECT_EQ(AviSensorReader::read(device, track, Family::Standard), 10);
+    EXPECT_LT(device.reads, 1000);
+    EXPECT_LT(device.bytesRead, 2 * bytes.size());
+
+    int asked = 0;
+    VexoClipData cancelled;
+    CountingBuffer again(&bytes);
+    again.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    EXPECT_EQ(AviSensorReader::read(again, cancelled, Family::Standard, [&asked] { return ++asked >= 2; }), 0);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(cancelled.gpsDataCount(), 0u);
+}
 } // namespace

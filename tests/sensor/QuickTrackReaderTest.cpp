@@ -5,6 +5,7 @@
 #include "sensor/AviSensorChunks.h"
 #include "sensor/AviWriter.h"
 #include "sensor/Mp4SubtitleSamples.h"
+#include "sensor/Mp4SubtitleWriter.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
 
@@ -303,60 +304,6 @@ TEST(QuickTrackReaderTest, TheIndexRouteReadsOnlyTheSensorChunksAndTheIndex)
     }
 }
 
-// A minimal MP4: "moov" with one subtitle track whose samples (two-byte length, text) lie in
-// "mdat" in chunks of SAMPLES_PER_CHUNK, each chunk after a stretch of picture bytes.
-class Mp4Builder
-{
-public:
-    static QByteArray box(QByteArrayView type, const QByteArray &body)
-    {
-        QByteArray bytes(4, '\0');
-        qToBigEndian<quint32>(quint32(body.size() + 8), bytes.data());
-        return bytes + type.toByteArray() + body;
-    }
-    static QByteArray be32(quint32 value)
-    {
-        QByteArray bytes(4, '\0');
-        qToBigEndian(value, bytes.data());
-        return bytes;
-    }
-
-    static QByteArray file(const QList<QByteArray> &texts, int samplesPerChunk, bool wideOffsets = false)
-    {
-        QByteArray mdat;
-        QList<quint32> chunkOffsets;
-        QByteArray sizes;
-        const QByteArray ftyp = box("ftyp", "isom" + be32(512));
-        const qsizetype mdatStart = ftyp.size() + 8;
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            if (i % samplesPerChunk == 0) {
-                mdat += QByteArray(5000, 'v');
-                chunkOffsets.append(quint32(mdatStart + mdat.size()));
-            }
-            QByteArray sample(2, '\0');
-            qToBigEndian<quint16>(quint16(texts[i].size()), sample.data());
-            sample += texts[i];
-            mdat += sample;
-            sizes += be32(quint32(sample.size()));
-        }
-        QByteArray offsets;
-        for (const quint32 offset : chunkOffsets) {
-            offsets += wideOffsets ? be32(0) + be32(offset) : be32(offset);
-        }
-        const QByteArray stbl =
-            box("stsd", be32(0) + be32(1) + box("tx3g", QByteArray(30, '\0'))) +
-            box("stsz", be32(0) + be32(0) + be32(quint32(texts.size())) + sizes) +
-            box("stsc", be32(0) + be32(1) + be32(1) + be32(quint32(samplesPerChunk)) + be32(1)) +
-            box(wideOffsets ? "co64" : "stco", be32(0) + be32(quint32(chunkOffsets.size())) + offsets);
-        const QByteArray mdia = box("mdhd", QByteArray(24, '\0')) +
-                                box("hdlr", be32(0) + be32(0) + "sbtl" + QByteArray(12, '\0')) +
-                                box("minf", box("stbl", stbl));
-        const QByteArray video = box("trak", box("mdia", box("hdlr", be32(0) + be32(0) + "vide" + QByteArray(12, '\0'))));
-        const QByteArray mvhd = be32(0) + be32(0) + be32(0) + be32(1000) + be32(15000) + QByteArray(80, '\0');
-        return ftyp + box("mdat", mdat) + box("moov", box("mvhd", mvhd) + video + box("trak", box("mdia", mdia)));
-    }
-};
-
 Mp4SubtitleSamples::Result readMp4(QByteArray bytes)
 {
     QBuffer buffer(&bytes);
@@ -371,7 +318,7 @@ TEST(QuickTrackReaderTest, SubtitleSamplesComeThroughTheSampleTables)
         texts.append(u"gsensori,1,128,%1,2,3"_s.arg(i).toLatin1());
     }
     for (const bool wide : {false, true}) {
-        const Mp4SubtitleSamples::Result result = readMp4(Mp4Builder::file(texts, 5, wide));
+        const Mp4SubtitleSamples::Result result = readMp4(Mp4SubtitleWriter::file(texts, 5, wide));
         ASSERT_TRUE(result.found) << result.note.toStdString();
         EXPECT_EQ(result.texts, texts);
         EXPECT_EQ(result.durationMs, 15000);
@@ -384,7 +331,7 @@ TEST(QuickTrackReaderTest, SubtitleSamplesComeThroughTheSampleTables)
 TEST(QuickTrackReaderTest, BrokenSampleTablesGiveNoTrackAndSayWhy)
 {
     const QList<QByteArray> texts{"gsensori,1,128,1,2,3", "gsensori,1,128,4,5,6"};
-    const QByteArray good = Mp4Builder::file(texts, 1);
+    const QByteArray good = Mp4SubtitleWriter::file(texts, 1);
     QByteArray pastTheEnd = good;
     // The last chunk offset of "stco" pointing far beyond the file.
     const qsizetype stco = pastTheEnd.lastIndexOf("stco");

@@ -14,6 +14,7 @@
 #include "SnapshotCommand.h"
 #include "SubtitleCommand.h"
 #include "TrackCommand.h"
+#include "TripsCommand.h"
 #include "VolumesCommand.h"
 
 #include <QJsonObject>
@@ -57,6 +58,8 @@ constexpr Command kCommands[] = {
     {u"democard", &DemoCardCommand::run,
      u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
+    {u"trips", &TripsCommand::run,
+     u"trips ROOT [--gap SECONDS] [--no-cache]   the drives on a card: recordings joined into trips"},
 };
 } // namespace
 

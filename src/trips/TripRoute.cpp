@@ -1,0 +1,47 @@
+#include "TripRoute.h"
+
+#include <cmath>
+#include <numbers>
+
+double TripRoute::greatCircleMeters(Point a, Point b)
+{
+    const double toRadians = std::numbers::pi / 180.0;
+    const double dLat = (b.lat - a.lat) * toRadians;
+    const double dLng = (b.lng - a.lng) * toRadians;
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                     std::cos(a.lat * toRadians) * std::cos(b.lat * toRadians) * std::sin(dLng / 2) * std::sin(dLng / 2);
+    return 2 * kEarthRadiusMeters * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+void TripRoute::take(const QDateTime &time, Point point, quint32 speedKmh)
+{
+    m_anchor = point;
+    m_anchorTime = time;
+    m_points.append(point);
+    m_topSpeed = std::max(m_topSpeed, speedKmh);
+    m_rejectedInARow = 0;
+}
+
+void TripRoute::addFix(const QDateTime &time, Point point, quint32 speedKmh)
+{
+    if (!m_anchor) {
+        take(time, point, speedKmh);
+        return;
+    }
+    const double meters = greatCircleMeters(*m_anchor, point);
+    if (meters == 0.0) {
+        // The same position again (ten samples share a second's fix): nothing moved.
+        return;
+    }
+    const double seconds = double(m_anchorTime.msecsTo(time)) / 1000.0;
+    const double kmh = seconds > 0 ? meters / seconds * 3.6 : INFINITY;
+    if (kmh <= kMaxKmh) {
+        m_meters += meters;
+        take(time, point, speedKmh);
+        return;
+    }
+    ++m_glitches;
+    if (++m_rejectedInARow >= kReanchorFixes) {
+        take(time, point, speedKmh);
+    }
+}

@@ -17,9 +17,11 @@ namespace {
 // A small AVI with an "idx1" index of its pictures and records: the quick reader's own route.
 QByteArray indexedAvi()
 {
-    const QList<std::pair<QByteArray, QByteArray>> chunks = {
-        {"00dc", QByteArray(41, 'p')}, {"02tx", "gsensor,1,2,3"}, {"01wb", QByteArray(6, 's')},
-        {"02tx", "GNRMC,1,A,3723.4567,N,12658.1234,E,10.0"}, {"03tx", "M\x01\x02\x03"}};
+    const QList<std::pair<QByteArray, QByteArray>> chunks = {{"00dc", QByteArray(41, 'p')},
+                                                             {"02tx", "gsensor,1,2,3"},
+                                                             {"01wb", QByteArray(6, 's')},
+                                                             {"02tx", "GNRMC,1,A,3723.4567,N,12658.1234,E,10.0"},
+                                                             {"03tx", "M\x01\x02\x03"}};
     QByteArray movi = "movi";
     QByteArray index;
     for (const auto &[code, data] : chunks) {
@@ -86,14 +88,13 @@ int main(int argc, char **argv)
         {2100, 2200, u"CAR,1,2,3"_s},
         {3100, 3200, u"dummy"_s},
         {3601000, 3601100, QString::fromLatin1(fix)}};
-    const bool ok = write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"qb62-edges.avi"_s, edges.bytes()) &&
-                    write(dir, u"legacy.avi"_s, legacy.bytes()) &&
-                    write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
-                    write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) &&
-                    write(dir, u"indexed.avi"_s, indexedAvi()) &&
-                    write(dir, u"subtitles.mp4"_s,
-                          Mp4SubtitleWriter::file({"gsensori,1,128,1,2,3", "", "GPRMC,1,V,0,N,0,E,0"}, 2, false)) &&
-                    write(dir, u"subtitles64.mp4"_s, Mp4SubtitleWriter::file({"gsensor,1,2,3"}, 1, true)) &&
-                    write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
+    const bool ok =
+        write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"qb62-edges.avi"_s, edges.bytes()) &&
+        write(dir, u"legacy.avi"_s, legacy.bytes()) && write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
+        write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) && write(dir, u"indexed.avi"_s, indexedAvi()) &&
+        write(dir, u"subtitles.mp4"_s,
+              Mp4SubtitleWriter::file({"gsensori,1,128,1,2,3", "", "GPRMC,1,V,0,N,0,E,0"}, 2, false)) &&
+        write(dir, u"subtitles64.mp4"_s, Mp4SubtitleWriter::file({"gsensor,1,2,3"}, 1, true)) &&
+        write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
     return ok ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #include "TripsCommand.h"
 
 #include "CliOutput.h"
-
 #include "trips/CardTrips.h"
 #include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"

@@ -141,8 +141,8 @@ private:
         qint64 pos = 12;
         for (int count = 0; count < kMaxTopLevelChunks; ++count) {
             const QByteArrayView header = m_reader.bytesAt(pos, 12);
-            if (header.size() < 8 || AviSensorReader::isZeroHeader(header.first(8)) ||
-                !isChunkCode(header.first(4)) || header.first(4) == "RIFF") {
+            if (header.size() < 8 || AviSensorReader::isZeroHeader(header.first(8)) || !isChunkCode(header.first(4)) ||
+                header.first(4) == "RIFF") {
                 return;
             }
             const qint64 size = qFromLittleEndian<quint32>(header.data() + 4);

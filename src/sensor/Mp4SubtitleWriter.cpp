@@ -41,8 +41,8 @@ QByteArray Mp4SubtitleWriter::file(const QList<QByteArray> &texts, int samplesPe
                             box("stsc", be32(0) + be32(1) + be32(1) + be32(quint32(samplesPerChunk)) + be32(1)) +
                             box(wideOffsets ? "co64" : "stco", be32(0) + be32(chunks) + offsets);
     const QByteArray handler = be32(0) + be32(0);
-    const QByteArray subtitles = box("mdhd", QByteArray(24, '\0')) + box("hdlr", handler + "sbtl" + QByteArray(12, '\0')) +
-                                 box("minf", box("stbl", stbl));
+    const QByteArray subtitles = box("mdhd", QByteArray(24, '\0')) +
+                                 box("hdlr", handler + "sbtl" + QByteArray(12, '\0')) + box("minf", box("stbl", stbl));
     const QByteArray video = box("trak", box("mdia", box("hdlr", handler + "vide" + QByteArray(12, '\0'))));
     const QByteArray mvhd = be32(0) + be32(0) + be32(0) + be32(1000) + be32(durationMs) + QByteArray(80, '\0');
     return ftyp + box("mdat", mdat) + box("moov", box("mvhd", mvhd) + video + box("trak", box("mdia", subtitles)));

@@ -2,7 +2,6 @@
 
 #include "TrackLoader.h"
 #include "TripBuilder.h"
-
 #include "incident/RecordingTime.h"
 #include "library/RecordingLibrary.h"
 
@@ -25,7 +24,10 @@ TripRecording CardTrips::recording(const QString &path, const TrackCache *cache,
     recording.path = path;
     recording.start = RecordingTime::fromFileName(path).value_or(QDateTime());
     recording.kind = TripRecording::kindOf(path);
-    recording.track = TrackLoader::load(path, cache, cancelled);
+    // A parking recording only ends the trip before it: its track is never needed.
+    if (recording.kind != TripRecording::Kind::Parking) {
+        recording.track = TrackLoader::load(path, cache, cancelled);
+    }
     recording.durationMs = TripRecording::lengthMs(recording.track);
     return recording;
 }

@@ -19,9 +19,8 @@ QList<HardEvents::Event> HardEvents::events() const
 {
     QList<Event> strongest = m_candidates;
     // Strongest first; among equals the earlier one.
-    std::stable_sort(strongest.begin(), strongest.end(), [](const Event &a, const Event &b) {
-        return a.g > b.g || (a.g == b.g && a.time < b.time);
-    });
+    std::stable_sort(strongest.begin(), strongest.end(),
+                     [](const Event &a, const Event &b) { return a.g > b.g || (a.g == b.g && a.time < b.time); });
     QList<Event> kept;
     for (const Event &candidate : std::as_const(strongest)) {
         const bool near = std::any_of(kept.cbegin(), kept.cend(), [&](const Event &event) {

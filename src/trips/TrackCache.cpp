@@ -23,7 +23,9 @@ QByteArray checksum(QByteArrayView bytes)
 }
 } // namespace
 
-TrackCache::TrackCache(const QString &folder) : m_folder(folder) {}
+TrackCache::TrackCache(const QString &folder) : m_folder(folder)
+{
+}
 
 QString TrackCache::defaultFolder()
 {
@@ -44,8 +46,8 @@ QByteArray TrackCache::key(const QString &recording)
 
 QString TrackCache::entryPath(const QByteArray &key) const
 {
-    return m_folder + u'/' +
-           QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + u".track"_s;
+    return m_folder + u'/' + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) +
+           u".track"_s;
 }
 
 QByteArray TrackCache::encode(const QByteArray &key, const RecordingSamples &samples)
@@ -54,8 +56,8 @@ QByteArray TrackCache::encode(const QByteArray &key, const RecordingSamples &sam
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    out << kMagic << key << quint32(samples.samples.size()) << samples.gpsCount << samples.durationMs
-        << samples.route << samples.note;
+    out << kMagic << key << quint32(samples.samples.size()) << samples.gpsCount << samples.durationMs << samples.route
+        << samples.note;
     for (const RecordingSamples::Sample &sample : samples.samples) {
         out << sample.gx << sample.gy << sample.gz << sample.lat << sample.lng << sample.speed;
     }

@@ -1,8 +1,8 @@
 #include "TrackLoader.h"
 
 #include "TrackCache.h"
-
 #include "library/RecordingLibrary.h"
+
 #include "sensor/QuickTrackReader.h"
 #include "sensor/VexoClipData.h"
 

@@ -8,8 +8,9 @@ double TripRoute::greatCircleMeters(Point a, Point b)
     const double toRadians = std::numbers::pi / 180.0;
     const double dLat = (b.lat - a.lat) * toRadians;
     const double dLng = (b.lng - a.lng) * toRadians;
-    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(a.lat * toRadians) * std::cos(b.lat * toRadians) * std::sin(dLng / 2) * std::sin(dLng / 2);
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) + std::cos(a.lat * toRadians) *
+                                                                   std::cos(b.lat * toRadians) * std::sin(dLng / 2) *
+                                                                   std::sin(dLng / 2);
     return 2 * kEarthRadiusMeters * std::asin(std::min(1.0, std::sqrt(h)));
 }
 

@@ -255,7 +255,7 @@ TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
 {
     QTemporaryDir damaged;
     for (const QString &relative : {u"evt_rec/20261207_081600_EVT.avi"_s, u"motion_rec/20261207_081400_MOT.avi"_s,
-                                   u"cont_rec/Rec_20261207_081900.avi"_s}) {
+                                    u"cont_rec/Rec_20261207_081900.avi"_s}) {
         const QByteArray bytes = fileBytes(onCard(relative));
         ASSERT_FALSE(bytes.isEmpty());
         const QString name = QFileInfo(relative).fileName();
@@ -291,4 +291,45 @@ TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
             }
         }
     }
+}
+
+TEST_F(DemoCardTest, TheCardsRecordingsMakeOneTripWithoutTheParkedOne)
+{
+    const CliRun trips = run({u"trips"_s, card()});
+    ASSERT_EQ(trips.status, 0) << trips.err.toStdString();
+    const QJsonArray list = trips.json().value(u"trips"_s).toArray();
+    ASSERT_EQ(list.size(), 1);
+    const QJsonObject trip = list.at(0).toObject();
+    // 08:15:00 to 08:19:15, the front file of the pair once, no saved copy, no parked recording.
+    EXPECT_EQ(trip.value(u"index"_s).toInt(), 1);
+    EXPECT_EQ(trip.value(u"start"_s).toString(), u"2026-12-07T08:15:00"_s);
+    EXPECT_EQ(trip.value(u"end"_s).toString().left(17), u"2026-12-07T08:19:"_s);
+    QStringList kinds;
+    for (const auto &recording : trip.value(u"recordings"_s).toArray()) {
+        kinds.append(QFileInfo(recording.toObject().value(u"path"_s).toString()).fileName() + u' ' +
+                     recording.toObject().value(u"kind"_s).toString());
+    }
+    EXPECT_EQ(kinds, (QStringList{u"20261207_081500_F.mp4 normal"_s, u"20261207_081600_EVT.avi event"_s,
+                                  u"20261207_081700_SOS.mp4 event"_s, u"20261207_081800_MAN.avi manual"_s,
+                                  u"Rec_20261207_081900.avi normal"_s}));
+    // The drive moves through the city at city speeds; the impact recording's braking is a jolt.
+    EXPECT_GT(trip.value(u"meters"_s).toDouble(), 300);
+    EXPECT_LT(trip.value(u"meters"_s).toDouble(), 5000);
+    EXPECT_GT(trip.value(u"topSpeed"_s).toInt(), 20);
+    EXPECT_LT(trip.value(u"topSpeed"_s).toInt(), 120);
+    bool impact = false;
+    for (const auto &event : trip.value(u"events"_s).toArray()) {
+        impact = impact || event.toObject().value(u"recording"_s).toString().endsWith(u"_EVT.avi"_s);
+    }
+    EXPECT_TRUE(impact);
+    const QJsonArray bbox = trip.value(u"bbox"_s).toArray();
+    ASSERT_EQ(bbox.size(), 4);
+    EXPECT_NEAR(bbox.at(0).toDouble(), 37.57, 0.02);
+
+    // A second run takes the tracks from the cache and gives the same trips; no gap splits them.
+    EXPECT_EQ(run({u"trips"_s, card()}).out, trips.out);
+    EXPECT_EQ(run({u"trips"_s, card(), u"--gap"_s, u"0"_s, u"--no-cache"_s}).json().value(u"trips"_s).toArray().size(),
+              5);
+    EXPECT_EQ(run({u"trips"_s, card(), u"--gap"_s, u"-1"_s}).status, 2);
+    EXPECT_EQ(run({u"trips"_s, onCard(u"missing"_s)}).status, 1);
 }

@@ -37,16 +37,16 @@ class AviBuilder
 public:
     enum class Records
     {
-        QB62,   // "gsensor" and "GNRMC" records
-        Older,  // "M" and "$GPRMC" records
-        KRV     // "M" records with validity bytes and "$GPRMC"
+        QB62,  // "gsensor" and "GNRMC" records
+        Older, // "M" and "$GPRMC" records
+        KRV    // "M" records with validity bytes and "$GPRMC"
     };
 
     explicit AviBuilder(Records records) : m_records(records)
     {
         m_bytes = "RIFF" + le32(0) + "AVI ";
         QByteArray avih(56, '\0');
-        qToLittleEndian<quint32>(33333, avih.data());     // microseconds a frame
+        qToLittleEndian<quint32>(33333, avih.data());    // microseconds a frame
         qToLittleEndian<quint32>(300, avih.data() + 16); // frames
         const QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("avih", avih);
         m_bytes += "LIST" + le32(quint32(hdrl.size())) + hdrl;

@@ -1,4 +1,5 @@
 #include "trips/TrackCache.h"
+
 #include "trips/TrackLoader.h"
 
 #include "sensor/AviWriter.h"
@@ -36,10 +37,7 @@ QByteArray recording(int x)
 class TrackCacheTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(writeFile(m_recording, recording(5)));
-    }
+    void SetUp() override { ASSERT_TRUE(writeFile(m_recording, recording(5))); }
 
     QStringList entries() const { return QDir(m_cacheFolder).entryList(QDir::Files); }
 
@@ -67,8 +65,9 @@ TEST_F(TrackCacheTest, AnUnchangedRecordingIsTakenFromTheCacheAndAChangedOneRead
     const RecordingSamples changed = TrackLoader::load(m_recording, &m_cache);
     EXPECT_EQ(changed.samples[0].gx, -7);
     EXPECT_EQ(entries().size(), 2);
-    EXPECT_EQ(TrackCache::decode(TrackCache::key(m_recording), TrackCache::encode(TrackCache::key(m_recording), changed)),
-              changed);
+    EXPECT_EQ(
+        TrackCache::decode(TrackCache::key(m_recording), TrackCache::encode(TrackCache::key(m_recording), changed)),
+        changed);
 }
 
 TEST_F(TrackCacheTest, TornCorruptAndForeignEntriesAreNeverTrusted)

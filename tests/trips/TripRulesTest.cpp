@@ -90,10 +90,10 @@ TEST(HardEventsTest, TheStrongestJoltWithinTenSecondsIsTheEvent)
     const auto add = [&](int tenths, double g) {
         events.addSample({start.addMSecs(tenths * 100), g, 0, tenths});
     };
-    add(0, 0.4);   // not above the threshold
-    add(10, 0.5);  // within 10 s of the stronger one at 5 s
+    add(0, 0.4);  // not above the threshold
+    add(10, 0.5); // within 10 s of the stronger one at 5 s
     add(50, 0.9);
-    add(149, 0.6); // 9.9 s after it: the same event
+    add(149, 0.6);  // 9.9 s after it: the same event
     add(150, 0.45); // 10 s after it: a new one
     add(400, 0.41);
     const QList<HardEvents::Event> kept = events.events();
@@ -176,15 +176,14 @@ TEST(TripBuilderTest, EventsJoinTheirTripMarkedAndOverlapsAreDrivenOnce)
 
 TEST(TripBuilderTest, EachRecordingCountsOnce)
 {
-    const QStringList paths = {
-        u"/c/cont_rec/20261207_080000_F.mp4"_s, u"/c/cont_rec/20261207_080000_R.mp4"_s,
-        // A rear file without its front file is the only file of its recording.
-        u"/c/cont_rec/20261207_080100_R.mp4"_s,
-        u"/c/evt_rec/20261207_080020_EVT.avi"_s, u"/c/Saved_Videos/20261207_080020_EVT.avi"_s,
-        // A saved copy whose original is gone is kept.
-        u"/c/Saved_Videos/20261207_070000_EVT.avi"_s,
-        // No start time in the name.
-        u"/c/cont_rec/clip.avi"_s};
+    const QStringList paths = {u"/c/cont_rec/20261207_080000_F.mp4"_s, u"/c/cont_rec/20261207_080000_R.mp4"_s,
+                               // A rear file without its front file is the only file of its recording.
+                               u"/c/cont_rec/20261207_080100_R.mp4"_s, u"/c/evt_rec/20261207_080020_EVT.avi"_s,
+                               u"/c/Saved_Videos/20261207_080020_EVT.avi"_s,
+                               // A saved copy whose original is gone is kept.
+                               u"/c/Saved_Videos/20261207_070000_EVT.avi"_s,
+                               // No start time in the name.
+                               u"/c/cont_rec/clip.avi"_s};
     EXPECT_EQ(TripBuilder::distinctRecordings(paths),
               (QStringList{u"/c/cont_rec/20261207_080000_F.mp4"_s, u"/c/cont_rec/20261207_080100_R.mp4"_s,
                            u"/c/evt_rec/20261207_080020_EVT.avi"_s, u"/c/Saved_Videos/20261207_070000_EVT.avi"_s}));

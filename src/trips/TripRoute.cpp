@@ -29,11 +29,11 @@ void TripRoute::addFix(const QDateTime &time, Point point, quint32 speedKmh)
         take(time, point, speedKmh);
         return;
     }
-    const double meters = greatCircleMeters(*m_anchor, point);
-    if (meters == 0.0) {
+    if (point.lat == m_anchor->lat && point.lng == m_anchor->lng) {
         // The same position again (ten samples share a second's fix): nothing moved.
         return;
     }
+    const double meters = greatCircleMeters(*m_anchor, point);
     const double seconds = double(m_anchorTime.msecsTo(time)) / 1000.0;
     const double kmh = seconds > 0 ? meters / seconds * 3.6 : INFINITY;
     if (kmh <= kMaxKmh) {

@@ -42,17 +42,44 @@ public:
         KRV    // "M" records with validity bytes and "$GPRMC"
     };
 
-    explicit AviBuilder(Records records) : m_records(records)
+    // OPEN_DML: each stream's header list holds an "indx" super index, and every part's "movi"
+    // ends with an "ix##" index of each stream's chunks in it.
+    explicit AviBuilder(Records records, bool openDml = false) : m_records(records), m_openDml(openDml)
     {
         m_bytes = "RIFF" + le32(0) + "AVI ";
         QByteArray avih(56, '\0');
         qToLittleEndian<quint32>(33333, avih.data());    // microseconds a frame
         qToLittleEndian<quint32>(300, avih.data() + 16); // frames
-        const QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("avih", avih);
+        QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("avih", avih);
+        const qsizetype hdrlStart = m_bytes.size() + 8;
+        for (int stream = 0; openDml && stream < kStreams; ++stream) {
+            // Room for four parts' indexes, filled in when the file closes.
+            const QByteArray strl = "strl" + AviWriter::chunkBytes("indx", QByteArray(24 + 4 * 16, '\0'));
+            m_superIndex[stream] = hdrlStart + hdrl.size() + 12 + 8;
+            hdrl += "LIST" + le32(quint32(strl.size())) + strl;
+        }
         m_bytes += "LIST" + le32(quint32(hdrl.size())) + hdrl;
         m_bytes += AviWriter::chunkBytes("JUNK", QByteArray(300, '\0'));
         m_movi = m_bytes.size();
+        m_firstMovi = m_movi;
         m_bytes += "LIST" + le32(0) + "movi";
+    }
+
+    // Closes this part (with its "idx1" when it is the first and INDEX is set) and opens a further
+    // "RIFF" part.
+    AviBuilder &extensionPart(bool index = true)
+    {
+        closeMovi();
+        if (m_riff == 0 && index) {
+            writeIdx1(false);
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_riff - 8), m_bytes.data() + m_riff + 4);
+        m_riff = m_bytes.size();
+        m_bytes += "RIFF" + le32(0) + "AVIX";
+        m_movi = m_bytes.size();
+        m_bytes += "LIST" + le32(0) + "movi";
+        m_firstPart = false;
+        return *this;
     }
 
     // SECONDS of recording: per second three pictures of PICTURE_BYTES, a sound chunk, ten
@@ -94,26 +121,41 @@ public:
         return *this;
     }
 
-    // Closes "movi" and the RIFF part; writes the index unless told not to; INDEX_BASE 0 writes
+    // Closes "movi" and the RIFF part; writes the index unless told not to; FROM_FILE_START writes
     // offsets from the start of the file instead of from the "movi" type.
     QByteArray finish(bool withIndex = true, bool fromFileStart = false)
     {
-        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_movi - 8), m_bytes.data() + m_movi + 4);
-        if (withIndex) {
-            QByteArray index;
-            for (const Entry &entry : std::as_const(m_index)) {
-                index += entry.code + le32(0x10) +
-                         le32(quint32(fromFileStart ? entry.offset : entry.offset - (m_movi + 8))) + le32(entry.size);
-            }
-            m_bytes += "idx1" + le32(quint32(index.size())) + index;
+        closeMovi();
+        if (withIndex && m_firstPart) {
+            writeIdx1(fromFileStart);
         }
-        qToLittleEndian<quint32>(quint32(m_bytes.size() - 8), m_bytes.data() + 4);
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_riff - 8), m_bytes.data() + m_riff + 4);
+        for (int stream = 0; m_openDml && stream < kStreams; ++stream) {
+            char *indx = m_bytes.data() + m_superIndex[stream];
+            qToLittleEndian<quint16>(4, indx);
+            qToLittleEndian<quint32>(quint32(m_partIndexes[stream].size()), indx + 4);
+            std::memcpy(indx + 8, kCodes[stream], 4);
+            for (qsizetype i = 0; i < m_partIndexes[stream].size(); ++i) {
+                qToLittleEndian<quint64>(quint64(m_partIndexes[stream][i].first), indx + 24 + i * 16);
+                qToLittleEndian<quint32>(quint32(m_partIndexes[stream][i].second), indx + 24 + i * 16 + 8);
+            }
+        }
         return m_bytes;
+    }
+
+    // Moves the data offset of entry ENTRY of stream STREAM's index in the first part by DELTA.
+    void shiftOpenDmlEntry(QByteArray &bytes, int stream, int entry, int delta) const
+    {
+        char *at = bytes.data() + m_partIndexes[stream].front().first + 8 + 24 + entry * 8;
+        qToLittleEndian<quint32>(quint32(qint64(qFromLittleEndian<quint32>(at)) + delta), at);
     }
 
     qsizetype moviOffset() const { return m_movi; }
 
 private:
+    static constexpr int kStreams = 4;
+    static constexpr const char *kCodes[kStreams] = {"00dc", "01wb", "02tx", "03tx"};
+
     struct Entry
     {
         QByteArray code;
@@ -124,9 +166,45 @@ private:
     void add(const QByteArray &code, const QByteArray &data, bool indexed)
     {
         if (indexed) {
-            m_index.append({code, m_bytes.size(), quint32(data.size())});
+            if (m_firstPart) {
+                m_index.append({code, m_bytes.size(), quint32(data.size())});
+            }
+            m_partChunks[code[1] - '0'].append({code, m_bytes.size(), quint32(data.size())});
         }
         m_bytes += AviWriter::chunkBytes(code, data);
+    }
+
+    void writeIdx1(bool fromFileStart)
+    {
+        QByteArray index;
+        const qint64 base = fromFileStart ? 0 : m_firstMovi + 8;
+        for (const Entry &entry : std::as_const(m_index)) {
+            index += entry.code + le32(0x10) + le32(quint32(entry.offset - base)) + le32(entry.size);
+        }
+        m_bytes += "idx1" + le32(quint32(index.size())) + index;
+    }
+
+    // Ends the part's "movi" with an "ix##" chunk per stream, base the list's start.
+    void closeMovi()
+    {
+        for (int stream = 0; m_openDml && stream < kStreams; ++stream) {
+            if (m_partChunks[stream].isEmpty()) {
+                continue;
+            }
+            QByteArray body(24, '\0');
+            qToLittleEndian<quint16>(2, body.data());
+            body[3] = 1;
+            qToLittleEndian<quint32>(quint32(m_partChunks[stream].size()), body.data() + 4);
+            std::memcpy(body.data() + 8, kCodes[stream], 4);
+            qToLittleEndian<quint64>(quint64(m_movi), body.data() + 12);
+            for (const Entry &entry : std::as_const(m_partChunks[stream])) {
+                body += le32(quint32(entry.offset + 8 - m_movi)) + le32(entry.size);
+            }
+            m_partIndexes[stream].append({m_bytes.size(), body.size() + 8});
+            m_bytes += u"ix0%1"_s.arg(stream).toLatin1() + le32(quint32(body.size())) + body;
+            m_partChunks[stream].clear();
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_movi - 8), m_bytes.data() + m_movi + 4);
     }
 
     QByteArray acceleration(int n) const
@@ -156,10 +234,17 @@ private:
     }
 
     Records m_records;
+    bool m_openDml;
     QByteArray m_bytes;
+    qsizetype m_riff = 0;
     qsizetype m_movi = 0;
+    qsizetype m_firstMovi = 0;
+    bool m_firstPart = true;
     int m_second = 0;
     QList<Entry> m_index;
+    QList<Entry> m_partChunks[kStreams];
+    QList<std::pair<qsizetype, qsizetype>> m_partIndexes[kStreams];
+    qsizetype m_superIndex[kStreams] = {};
 };
 
 struct Reads
@@ -242,6 +327,43 @@ TEST(QuickTrackReaderTest, LayoutsBeyondTheIndexReadAlike)
     const Reads olderReads = readBoth(files, olderAvi);
     EXPECT_EQ(olderReads.full->clipDataCount(), 40u);
     expectSame(olderReads);
+}
+
+TEST(QuickTrackReaderTest, OpenDmlIndexesLeadThroughEveryPart)
+{
+    SensorTestFiles files;
+    for (const auto records : {AviBuilder::Records::QB62, AviBuilder::Records::Older}) {
+        for (const bool indexSensor : {true, false}) {
+            SCOPED_TRACE(testing::Message() << int(records) << indexSensor);
+            // Two parts, no "idx1" at all: only the OpenDML indexes.
+            AviBuilder builder(records, true);
+            builder.seconds(8, 5001, indexSensor).extensionPart(false).seconds(8, 5001, indexSensor);
+            const QByteArray avi = builder.finish(false);
+            const Reads reads = readBoth(files, avi);
+            // The record scan reads both parts, the older cameras' chunk walk the first alone.
+            EXPECT_EQ(reads.full->clipDataCount(), records == AviBuilder::Records::QB62 ? 160u : 80u);
+            expectSame(reads);
+            EXPECT_EQ(reads.result.route, Route::Index) << reads.result.note.toStdString();
+
+            QByteArray bytes = avi;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            const AviSensorChunks::Result chunks = AviSensorChunks::locate(buffer);
+            ASSERT_EQ(chunks.spans.size(), 2 * 8 * 11);
+            EXPECT_FALSE(chunks.spans.front().extension);
+            EXPECT_TRUE(chunks.spans.back().extension);
+        }
+    }
+    // An index entry moved off its chunk: the walk takes over, with the same samples.
+    AviBuilder shifted(AviBuilder::Records::QB62, true);
+    shifted.seconds(6, 3001, true);
+    QByteArray avi = shifted.finish(false);
+    shifted.shiftOpenDmlEntry(avi, 2, 5, 2);
+    const Reads reads = readBoth(files, avi);
+    expectSame(reads);
+    EXPECT_EQ(reads.full->clipDataCount(), 60u);
+    EXPECT_EQ(reads.result.route, Route::Walk);
+    EXPECT_FALSE(reads.result.note.isEmpty());
 }
 
 TEST(QuickTrackReaderTest, DamagedRecordingsReadAlikeAndSayWhichRouteWasTaken)

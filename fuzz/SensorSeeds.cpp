@@ -36,6 +36,39 @@ QByteArray indexedAvi()
     return avi.bytes();
 }
 
+// The same records found through an OpenDML super index ("indx" in the stream's header list) and
+// its "ix02" chunk at the end of "movi".
+QByteArray openDmlAvi()
+{
+    const QList<QByteArray> records = {"gsensor,1,2,3", "GNRMC,1,A,3723.4567,N,12658.1234,E,10.0"};
+    const auto le = [](quint32 value, int bytes) {
+        QByteArray out(bytes, '\0');
+        for (int i = 0; i < bytes; ++i) {
+            out[i] = char((quint64(value) >> (8 * i)) & 0xff);
+        }
+        return out;
+    };
+    // RIFF header, "LIST" header of hdrl, "hdrl", "LIST" header of strl, "strl", "indx" header.
+    constexpr int superIndexBytes = 24 + 16;
+    constexpr int moviStart = 12 + 12 + 12 + 8 + superIndexBytes;
+    QByteArray movi = "movi";
+    QByteArray entries;
+    for (const QByteArray &record : records) {
+        entries += le(quint32(moviStart + 8 + movi.size() + 8 - moviStart), 4) + le(quint32(record.size()), 4);
+        movi += AviWriter::chunkBytes("02tx", record);
+    }
+    const QByteArray ix = QByteArray("\x02\x00\x00\x01", 4) + le(quint32(records.size()), 4) + "02tx" +
+                          le(quint32(moviStart), 4) + le(0, 4) + le(0, 4) + entries;
+    const qint64 ixOffset = moviStart + 8 + movi.size();
+    movi += AviWriter::chunkBytes("ix02", ix);
+    const QByteArray superIndex = QByteArray("\x04\x00\x00\x00", 4) + le(1, 4) + "02tx" + QByteArray(12, '\0') +
+                                  le(quint32(ixOffset), 4) + le(0, 4) + le(quint32(ix.size() + 8), 4) + le(0, 4);
+    AviWriter avi;
+    avi.chunk("LIST", "hdrl" + AviWriter::chunkBytes("LIST", "strl" + AviWriter::chunkBytes("indx", superIndex)))
+        .chunk("LIST", movi);
+    return avi.bytes();
+}
+
 bool write(const QDir &dir, const QString &name, const QByteArray &bytes)
 {
     QFile file(dir.filePath(name));
@@ -88,13 +121,14 @@ int main(int argc, char **argv)
         {2100, 2200, u"CAR,1,2,3"_s},
         {3100, 3200, u"dummy"_s},
         {3601000, 3601100, QString::fromLatin1(fix)}};
-    const bool ok =
-        write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"qb62-edges.avi"_s, edges.bytes()) &&
-        write(dir, u"legacy.avi"_s, legacy.bytes()) && write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
-        write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) && write(dir, u"indexed.avi"_s, indexedAvi()) &&
-        write(dir, u"subtitles.mp4"_s,
-              Mp4SubtitleWriter::file({"gsensori,1,128,1,2,3", "", "GPRMC,1,V,0,N,0,E,0"}, 2, false)) &&
-        write(dir, u"subtitles64.mp4"_s, Mp4SubtitleWriter::file({"gsensor,1,2,3"}, 1, true)) &&
-        write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
+    const bool ok = write(dir, u"qb62.avi"_s, qb62.bytes()) && write(dir, u"qb62-edges.avi"_s, edges.bytes()) &&
+                    write(dir, u"legacy.avi"_s, legacy.bytes()) &&
+                    write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
+                    write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) &&
+                    write(dir, u"indexed.avi"_s, indexedAvi()) && write(dir, u"opendml.avi"_s, openDmlAvi()) &&
+                    write(dir, u"subtitles.mp4"_s,
+                          Mp4SubtitleWriter::file({"gsensori,1,128,1,2,3", "", "GPRMC,1,V,0,N,0,E,0"}, 2, false)) &&
+                    write(dir, u"subtitles64.mp4"_s, Mp4SubtitleWriter::file({"gsensor,1,2,3"}, 1, true)) &&
+                    write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
     return ok ? 0 : 1;
 }

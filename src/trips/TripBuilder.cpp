@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 using namespace Qt::StringLiterals;
@@ -75,20 +76,24 @@ void TripBuilder::measure(Trip &trip, const QList<TripRecording> &recordings, co
 {
     TripRoute route;
     HardEvents jolts(options.thresholdG);
-    QDateTime latest;
+    qint64 latestMs = std::numeric_limits<qint64>::min();
     for (const qsizetype r : std::as_const(trip.recordings)) {
         const TripRecording &recording = recordings[r];
         const QList<RecordingSamples::Sample> &samples = recording.track.samples;
+        const qint64 startMs = recording.start.toMSecsSinceEpoch();
         for (qsizetype s = 0; s < samples.size(); ++s) {
             const RecordingSamples::Sample &sample = samples[s];
-            const QDateTime time = recording.sampleTime(s);
-            jolts.addSample({time, HardEvents::magnitudeG(sample.gx, sample.gy, sample.gz), r, s});
-            if (latest.isValid() && time <= latest) {
+            const qint64 timeMs = startMs + s * 100;
+            const double g = HardEvents::magnitudeG(sample.gx, sample.gy, sample.gz);
+            if (g > options.thresholdG) {
+                jolts.addSample({recording.sampleTime(s), g, r, s});
+            }
+            if (timeMs <= latestMs) {
                 continue;
             }
-            latest = time;
+            latestMs = timeMs;
             if (sample.hasFix()) {
-                route.addFix(time, {sample.lat, sample.lng}, sample.speed);
+                route.addFix(timeMs, {sample.lat, sample.lng}, sample.speed);
             }
         }
     }

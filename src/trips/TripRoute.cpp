@@ -14,19 +14,19 @@ double TripRoute::greatCircleMeters(Point a, Point b)
     return 2 * kEarthRadiusMeters * std::asin(std::min(1.0, std::sqrt(h)));
 }
 
-void TripRoute::take(const QDateTime &time, Point point, quint32 speedKmh)
+void TripRoute::take(qint64 timeMs, Point point, quint32 speedKmh)
 {
     m_anchor = point;
-    m_anchorTime = time;
+    m_anchorTimeMs = timeMs;
     m_points.append(point);
     m_topSpeed = std::max(m_topSpeed, speedKmh);
     m_rejectedInARow = 0;
 }
 
-void TripRoute::addFix(const QDateTime &time, Point point, quint32 speedKmh)
+void TripRoute::addFix(qint64 timeMs, Point point, quint32 speedKmh)
 {
     if (!m_anchor) {
-        take(time, point, speedKmh);
+        take(timeMs, point, speedKmh);
         return;
     }
     if (point.lat == m_anchor->lat && point.lng == m_anchor->lng) {
@@ -34,15 +34,15 @@ void TripRoute::addFix(const QDateTime &time, Point point, quint32 speedKmh)
         return;
     }
     const double meters = greatCircleMeters(*m_anchor, point);
-    const double seconds = double(m_anchorTime.msecsTo(time)) / 1000.0;
+    const double seconds = double(timeMs - m_anchorTimeMs) / 1000.0;
     const double kmh = seconds > 0 ? meters / seconds * 3.6 : INFINITY;
     if (kmh <= kMaxKmh) {
         m_meters += meters;
-        take(time, point, speedKmh);
+        take(timeMs, point, speedKmh);
         return;
     }
     ++m_glitches;
     if (++m_rejectedInARow >= kReanchorFixes) {
-        take(time, point, speedKmh);
+        take(timeMs, point, speedKmh);
     }
 }

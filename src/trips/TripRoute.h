@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QList>
 
 #include <optional>
@@ -26,8 +25,9 @@ public:
     // Metres along the great circle between A and B (haversine, mean earth radius).
     static double greatCircleMeters(Point a, Point b);
 
-    // One fix at TIME, with the speed the receiver gave (km/h). Fixes come in time order.
-    void addFix(const QDateTime &time, Point point, quint32 speedKmh);
+    // One fix at TIME_MS (milliseconds on any one clock), with the speed the receiver gave (km/h).
+    // Fixes come in time order.
+    void addFix(qint64 timeMs, Point point, quint32 speedKmh);
 
     double meters() const { return m_meters; }
     // The highest speed among the fixes taken; 0 without any.
@@ -38,11 +38,11 @@ public:
     int glitches() const { return m_glitches; }
 
 private:
-    void take(const QDateTime &time, Point point, quint32 speedKmh);
+    void take(qint64 timeMs, Point point, quint32 speedKmh);
 
     QList<Point> m_points;
     std::optional<Point> m_anchor;
-    QDateTime m_anchorTime;
+    qint64 m_anchorTimeMs = 0;
     double m_meters = 0;
     quint32 m_topSpeed = 0;
     int m_glitches = 0;

@@ -12,6 +12,11 @@ namespace {
 // One thousandth of a degree of latitude on the mean earth sphere: pi / 180 x 6371008.8 / 1000.
 constexpr double kMilliDegreeMeters = 111.19508;
 
+qint64 ms(const QDateTime &time)
+{
+    return time.toMSecsSinceEpoch();
+}
+
 QDateTime at(int hour, int minute, int second, int day = 7)
 {
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second), Qt::UTC);
@@ -57,12 +62,12 @@ TEST(TripRouteTest, GreatCircleStepsAddUpAndJumpsOfTheReceiverAreLeftOut)
 
     TripRoute route;
     const QDateTime start = at(8, 0, 0);
-    route.addFix(start, {37.0, 127.0}, 40);
+    route.addFix(ms(start), {37.0, 127.0}, 40);
     // 111 m in 2 s is 200 km/h: driven.
-    route.addFix(start.addSecs(2), {37.001, 127.0}, 45);
+    route.addFix(ms(start.addSecs(2)), {37.001, 127.0}, 45);
     // 111 m in 0.1 s is 4000 km/h: a jump, left out with its speed.
-    route.addFix(start.addMSecs(2100), {37.002, 127.0}, 250);
-    route.addFix(start.addSecs(4), {37.002, 127.0}, 50);
+    route.addFix(ms(start.addMSecs(2100)), {37.002, 127.0}, 250);
+    route.addFix(ms(start.addSecs(4)), {37.002, 127.0}, 50);
     EXPECT_NEAR(route.meters(), 2 * kMilliDegreeMeters, 0.01);
     EXPECT_EQ(route.topSpeedKmh(), 50u);
     EXPECT_EQ(route.glitches(), 1);
@@ -74,9 +79,9 @@ TEST(TripRouteTest, AReceiverThatKeepsDisagreeingIsBelievedAgain)
     TripRoute route;
     const QDateTime start = at(8, 0, 0);
     // A wrong first fix far at sea, then a car driving slowly on land.
-    route.addFix(start, {0.0, 0.0}, 0);
+    route.addFix(ms(start), {0.0, 0.0}, 0);
     for (int i = 1; i <= 20; ++i) {
-        route.addFix(start.addSecs(i), {37.0 + i * 0.0001, 127.0}, 30);
+        route.addFix(ms(start.addSecs(i)), {37.0 + i * 0.0001, 127.0}, 30);
     }
     EXPECT_EQ(route.glitches(), TripRoute::kReanchorFixes);
     // The jump itself is never counted: only the ten steps after the route started again.

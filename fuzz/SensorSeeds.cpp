@@ -63,9 +63,10 @@ QByteArray openDmlAvi()
     movi += AviWriter::chunkBytes("ix02", ix);
     const QByteArray superIndex = QByteArray("\x04\x00\x00\x00", 4) + le(1, 4) + "02tx" + QByteArray(12, '\0') +
                                   le(quint32(ixOffset), 4) + le(0, 4) + le(quint32(ix.size() + 8), 4) + le(0, 4);
+    const QByteArray strl = "strl" + AviWriter::chunkBytes("indx", superIndex);
+    const QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("LIST", strl);
     AviWriter avi;
-    avi.chunk("LIST", "hdrl" + AviWriter::chunkBytes("LIST", "strl" + AviWriter::chunkBytes("indx", superIndex)))
-        .chunk("LIST", movi);
+    avi.chunk("LIST", hdrl).chunk("LIST", movi);
     return avi.bytes();
 }
 

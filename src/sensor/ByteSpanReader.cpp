@@ -25,8 +25,9 @@ QByteArrayView ByteSpanReader::bytesAt(qint64 pos, qsizetype count)
 bool ByteSpanReader::refill(qint64 pos, qsizetype count)
 {
     const qint64 windowEnd = m_base + m_window.size();
-    // Spans that keep landing right after the window mean small chunks: read more at once.
-    const bool dense = pos >= windowEnd && pos - windowEnd < m_refillBytes;
+    // Spans that keep landing at the end of the window or right after it mean small chunks: read
+    // more at once.
+    const bool dense = pos >= m_base && pos < windowEnd + m_refillBytes;
     m_refillBytes = dense ? qMin(m_refillBytes * 2, kMaxRefillBytes) : kMinRefillBytes;
     qint64 wanted = qMax<qint64>(count, m_refillBytes);
     if (m_sequential) {

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -292,5 +294,50 @@ TEST(AviSensorReaderTest, ManySmallChunksAreReadInFewReadsAndTheWalkCanBeCancell
     EXPECT_EQ(AviSensorReader::read(again, cancelled, Family::Standard, [&asked] { return ++asked >= 2; }), 0);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(cancelled.gpsDataCount(), 0u);
+}
+
+// A device read front to back only, as a pipe would be.
+class ForwardOnlyDevice : public QIODevice
+{
+public:
+    explicit ForwardOnlyDevice(const QByteArray &bytes) : m_bytes(bytes) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_at + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = qMin(maxSize, m_bytes.size() - m_at);
+        std::memcpy(data, m_bytes.constData() + m_at, std::size_t(count));
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
+};
+
+TEST(AviSensorReaderTest, AForwardOnlyDeviceReadsAlike)
+{
+    AviWriter avi = recording();
+    avi.textChunk(2, AviWriter::accelerationRecord(120, 130, 140))
+        .chunk("00dc", QByteArray(70000, 'v'))
+        .textChunk(2, AviWriter::accelerationRecord(110, 131, 141))
+        .chunk("JUNK", QByteArray(3, 'j'))
+        .textChunk(3, kFix);
+    QByteArray bytes = avi.bytes();
+    VexoClipData seekable;
+    ASSERT_EQ(readAvi(bytes, seekable), 10);
+    ForwardOnlyDevice device(bytes);
+    VexoClipData forward;
+    ASSERT_EQ(AviSensorReader::read(device, forward, Family::Standard), 10);
+    forward.setClipDataCount(10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(forward.getGx(i), seekable.getGx(i)) << i;
+        EXPECT_EQ(forward.getGz(i), seekable.getGz(i)) << i;
+    }
+    EXPECT_EQ(forward.gpsDataCount(), 10u);
 }
 } // namespace

@@ -8,18 +8,55 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr quint32 kMagic = 0x56545231; // "VTR1"
-constexpr qsizetype kChecksumBytes = 32;
+constexpr quint32 kMagic = 0x56545232; // "VTR2"
+constexpr qsizetype kChecksumBytes = 20;
+constexpr qsizetype kSampleBytes = 18;
 
+// Torn and corrupt entries are what this guards against, in the user's own cache folder: a fast
+// hash is enough (six times faster here than SHA-256, a third of a warm card's time).
 QByteArray checksum(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// The samples as one block of little-endian values, 18 bytes each.
+QByteArray sampleBlock(const QList<RecordingSamples::Sample> &samples)
+{
+    QByteArray block(samples.size() * kSampleBytes, Qt::Uninitialized);
+    char *at = block.data();
+    for (const RecordingSamples::Sample &sample : samples) {
+        qToLittleEndian(sample.gx, at);
+        qToLittleEndian(sample.gy, at + 2);
+        qToLittleEndian(sample.gz, at + 4);
+        qToLittleEndian(sample.lat, at + 6);
+        qToLittleEndian(sample.lng, at + 10);
+        qToLittleEndian(sample.speed, at + 14);
+        at += kSampleBytes;
+    }
+    return block;
+}
+
+QList<RecordingSamples::Sample> samplesFromBlock(QByteArrayView block)
+{
+    QList<RecordingSamples::Sample> samples(block.size() / kSampleBytes);
+    const char *at = block.data();
+    for (RecordingSamples::Sample &sample : samples) {
+        sample.gx = qFromLittleEndian<qint16>(at);
+        sample.gy = qFromLittleEndian<qint16>(at + 2);
+        sample.gz = qFromLittleEndian<qint16>(at + 4);
+        sample.lat = qFromLittleEndian<float>(at + 6);
+        sample.lng = qFromLittleEndian<float>(at + 10);
+        sample.speed = qFromLittleEndian<quint32>(at + 14);
+        at += kSampleBytes;
+    }
+    return samples;
 }
 } // namespace
 
@@ -55,12 +92,9 @@ QByteArray TrackCache::encode(const QByteArray &key, const RecordingSamples &sam
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
-    out.setFloatingPointPrecision(QDataStream::SinglePrecision);
     out << kMagic << key << quint32(samples.samples.size()) << samples.gpsCount << samples.durationMs << samples.route
         << samples.note;
-    for (const RecordingSamples::Sample &sample : samples.samples) {
-        out << sample.gx << sample.gy << sample.gz << sample.lat << sample.lng << sample.speed;
-    }
+    bytes += sampleBlock(samples.samples);
     return bytes + checksum(bytes);
 }
 
@@ -76,24 +110,17 @@ std::optional<RecordingSamples> TrackCache::decode(const QByteArray &key, const 
     QByteArray body = content.toByteArray();
     QDataStream in(&body, QIODevice::ReadOnly);
     in.setVersion(QDataStream::Qt_6_0);
-    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
     quint32 magic = 0;
     QByteArray storedKey;
     quint32 count = 0;
     RecordingSamples samples;
     in >> magic >> storedKey >> count >> samples.gpsCount >> samples.durationMs >> samples.route >> samples.note;
-    // Each sample takes 18 bytes: a count beyond what is left cannot be right.
+    // What follows the header must be exactly the samples it announces.
     if (in.status() != QDataStream::Ok || magic != kMagic || storedKey != key ||
-        qint64(count) * 18 != body.size() - in.device()->pos()) {
+        qint64(count) * kSampleBytes != body.size() - in.device()->pos()) {
         return std::nullopt;
     }
-    samples.samples.resize(count);
-    for (RecordingSamples::Sample &sample : samples.samples) {
-        in >> sample.gx >> sample.gy >> sample.gz >> sample.lat >> sample.lng >> sample.speed;
-    }
-    if (in.status() != QDataStream::Ok || !in.atEnd()) {
-        return std::nullopt;
-    }
+    samples.samples = samplesFromBlock(QByteArrayView(body).sliced(in.device()->pos()));
     return samples;
 }
 

@@ -10,8 +10,8 @@
 // The recordings' tracks kept between runs, so that an unchanged recording is never read twice:
 // one file per recording in the cache folder, written whole through a temporary file and named
 // after a hash of the recording's key (its path, device and inode, size and modification time).
-// An entry holds its key and a checksum of its content: an entry of another file, a changed
-// recording, a torn or corrupt file are all misses, never trusted. A cache folder that cannot be
+// An entry holds its key and a checksum (SHA-1) of its content: an entry of another file, a
+// changed recording, a torn or corrupt file are all misses, never trusted. A cache folder that cannot be
 // written only means no entries are kept.
 class TrackCache
 {

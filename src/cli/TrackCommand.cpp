@@ -7,6 +7,7 @@
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -34,6 +35,9 @@ int TrackCommand::run(const QStringList &arguments, CliOutput &io)
     }
     const auto track = std::make_unique<VexoClipData>();
     QJsonObject quick;
+    if (parser.isSet(quickOption) && QFileInfo(path).suffix() == u"srt"_s) {
+        return io.usageError(u"--quick reads recordings, not subtitle files"_s);
+    }
     if (parser.isSet(quickOption)) {
         const bool mp4 = path.endsWith(u".mp4"_s, Qt::CaseInsensitive);
         const QuickTrackReader::Result result = mp4 ? QuickTrackReader::readMp4(path, *track)

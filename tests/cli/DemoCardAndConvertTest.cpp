@@ -243,6 +243,10 @@ TEST_F(DemoCardTest, TheQuickReaderGivesEveryRecordingsTrackExactly)
         }
         const TrackPair pair = bothReads(path, fullPath);
         EXPECT_GT(pair.full.value(u"clipDataCount"_s).toInt(), 100);
+        if (fullPath != path) {
+            // The quick route is for recordings: a subtitle file is refused, not scanned as one.
+            EXPECT_EQ(run({u"track"_s, u"--quick"_s, fullPath}).status, 2);
+        }
         expectSameTrack(pair);
         // Every demo recording has a layout the quick routes can use.
         EXPECT_NE(pair.quick.value(u"route"_s).toString(), u"full-scan"_s);

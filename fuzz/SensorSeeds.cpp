@@ -1,17 +1,75 @@
 // Writes seed inputs for the sensor readers' fuzz targets into a folder given on the command line
 // (kept out of the repository): small, valid examples of every format, for the fuzzer to mutate.
 #include "sensor/AviWriter.h"
+#include "sensor/Mp4SubtitleWriter.h"
 #include "sensor/SubtitleFileWriter.h"
 #include "sensor/TailBlockWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+// A small AVI with an "idx1" index of its pictures and records: the quick reader's own route.
+QByteArray indexedAvi()
+{
+    const QList<std::pair<QByteArray, QByteArray>> chunks = {{"00dc", QByteArray(41, 'p')},
+                                                             {"02tx", "gsensor,1,2,3"},
+                                                             {"01wb", QByteArray(6, 's')},
+                                                             {"02tx", "GNRMC,1,A,3723.4567,N,12658.1234,E,10.0"},
+                                                             {"03tx", "M\x01\x02\x03"}};
+    QByteArray movi = "movi";
+    QByteArray index;
+    for (const auto &[code, data] : chunks) {
+        QByteArray entry = code + QByteArray(12, '\0');
+        qToLittleEndian<quint32>(quint32(movi.size()), entry.data() + 8);
+        qToLittleEndian<quint32>(quint32(data.size()), entry.data() + 12);
+        index += entry;
+        movi += AviWriter::chunkBytes(code, data);
+    }
+    AviWriter avi;
+    avi.chunk("LIST", movi).chunk("idx1", index);
+    return avi.bytes();
+}
+
+// The same records found through an OpenDML super index ("indx" in the stream's header list) and
+// its "ix02" chunk at the end of "movi".
+QByteArray openDmlAvi()
+{
+    const QList<QByteArray> records = {"gsensor,1,2,3", "GNRMC,1,A,3723.4567,N,12658.1234,E,10.0"};
+    const auto le = [](quint32 value, int bytes) {
+        QByteArray out(bytes, '\0');
+        for (int i = 0; i < bytes; ++i) {
+            out[i] = char((quint64(value) >> (8 * i)) & 0xff);
+        }
+        return out;
+    };
+    // RIFF header, "LIST" header of hdrl, "hdrl", "LIST" header of strl, "strl", "indx" header.
+    constexpr int superIndexBytes = 24 + 16;
+    constexpr int moviStart = 12 + 12 + 12 + 8 + superIndexBytes;
+    QByteArray movi = "movi";
+    QByteArray entries;
+    for (const QByteArray &record : records) {
+        entries += le(quint32(moviStart + 8 + movi.size() + 8 - moviStart), 4) + le(quint32(record.size()), 4);
+        movi += AviWriter::chunkBytes("02tx", record);
+    }
+    const QByteArray ix = QByteArray("\x02\x00\x00\x01", 4) + le(quint32(records.size()), 4) + "02tx" +
+                          le(quint32(moviStart), 4) + le(0, 4) + le(0, 4) + entries;
+    const qint64 ixOffset = moviStart + 8 + movi.size();
+    movi += AviWriter::chunkBytes("ix02", ix);
+    const QByteArray superIndex = QByteArray("\x04\x00\x00\x00", 4) + le(1, 4) + "02tx" + QByteArray(12, '\0') +
+                                  le(quint32(ixOffset), 4) + le(0, 4) + le(quint32(ix.size() + 8), 4) + le(0, 4);
+    const QByteArray strl = "strl" + AviWriter::chunkBytes("indx", superIndex);
+    const QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("LIST", strl);
+    AviWriter avi;
+    avi.chunk("LIST", hdrl).chunk("LIST", movi);
+    return avi.bytes();
+}
+
 bool write(const QDir &dir, const QString &name, const QByteArray &bytes)
 {
     QFile file(dir.filePath(name));
@@ -68,6 +126,10 @@ int main(int argc, char **argv)
                     write(dir, u"legacy.avi"_s, legacy.bytes()) &&
                     write(dir, u"tail.bin"_s, QByteArray(64, 'v') + tail) &&
                     write(dir, u"lf.srt"_s, SubtitleFileWriter::file(entries)) &&
+                    write(dir, u"indexed.avi"_s, indexedAvi()) && write(dir, u"opendml.avi"_s, openDmlAvi()) &&
+                    write(dir, u"subtitles.mp4"_s,
+                          Mp4SubtitleWriter::file({"gsensori,1,128,1,2,3", "", "GPRMC,1,V,0,N,0,E,0"}, 2, false)) &&
+                    write(dir, u"subtitles64.mp4"_s, Mp4SubtitleWriter::file({"gsensor,1,2,3"}, 1, true)) &&
                     write(dir, u"crlf.srt"_s, SubtitleFileWriter::file(entries, u"\r\n"_s, false));
     return ok ? 0 : 1;
 }

@@ -14,6 +14,7 @@
 #include "SnapshotCommand.h"
 #include "SubtitleCommand.h"
 #include "TrackCommand.h"
+#include "TripsCommand.h"
 #include "VolumesCommand.h"
 
 #include <QJsonObject>
@@ -32,7 +33,7 @@ struct Command
 constexpr Command kCommands[] = {
     {u"library", &LibraryCommand::run, u"library ROOT [--filter 0-4]   the recordings the list shows"},
     {u"localize", &LocalizeCommand::run, u"localize KEY [--lang CODE]   the text shown for a Korean key"},
-    {u"track", &TrackCommand::run, u"track [--krv] PATH   the sensor track of a recording or subtitle file"},
+    {u"track", &TrackCommand::run, u"track [--krv] [--quick] PATH   the sensor track of a recording or subtitle file"},
     {u"subtitle", &SubtitleCommand::run,
      u"subtitle PATH [--sensor I]... [--gps I]...   the subtitle track and its lookups at sample I"},
     {u"export", &ExportCommand::run,
@@ -57,6 +58,8 @@ constexpr Command kCommands[] = {
     {u"democard", &DemoCardCommand::run,
      u"democard DIR [--camera QB62|QF27|QR28]   write a camera card with short recordings of every kind"},
     {u"volumes", &VolumesCommand::run, u"volumes   the mounted volumes, with their local and removable flags"},
+    {u"trips", &TripsCommand::run,
+     u"trips ROOT [--gap SECONDS] [--no-cache]   the drives on a card: recordings joined into trips"},
 };
 } // namespace
 

@@ -3,9 +3,11 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 
+#include "sensor/QuickTrackReader.h"
 #include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -18,6 +20,8 @@ int TrackCommand::run(const QStringList &arguments, CliOutput &io)
     QCommandLineParser parser;
     const QCommandLineOption krvOption(u"krv"_s, u"read with the KRV cameras' reader"_s);
     parser.addOption(krvOption);
+    const QCommandLineOption quickOption(u"quick"_s, u"read only the sensor data, not the pictures and sound"_s);
+    parser.addOption(quickOption);
     parser.addPositionalArgument(u"PATH"_s, u"recording or subtitle file"_s);
     if (!parser.parse(QStringList{u"track"_s} + arguments)) {
         return io.usageError(parser.errorText());
@@ -30,12 +34,29 @@ int TrackCommand::run(const QStringList &arguments, CliOutput &io)
         return io.inputError(problem);
     }
     const auto track = std::make_unique<VexoClipData>();
-    SensorOutput::loadTrack(path, parser.isSet(krvOption), *track);
+    QJsonObject quick;
+    if (parser.isSet(quickOption) && QFileInfo(path).suffix() == u"srt"_s) {
+        return io.usageError(u"--quick reads recordings, not subtitle files"_s);
+    }
+    if (parser.isSet(quickOption)) {
+        const bool mp4 = path.endsWith(u".mp4"_s, Qt::CaseInsensitive);
+        const QuickTrackReader::Result result = mp4 ? QuickTrackReader::readMp4(path, *track)
+                                                    : QuickTrackReader::readAvi(path, *track, parser.isSet(krvOption));
+        quick = {{u"route"_s, QuickTrackReader::routeName(result.route)},
+                 {u"note"_s, result.note},
+                 {u"durationMs"_s, result.durationMs}};
+    } else {
+        SensorOutput::loadTrack(path, parser.isSet(krvOption), *track);
+    }
     QJsonArray samples;
     for (int i = 0; i < int(track->clipDataCount()); ++i) {
         samples.append(SensorOutput::sampleJson(*track, i));
     }
-    return io.printJson(QJsonObject{{u"clipDataCount"_s, qint64(track->clipDataCount())},
-                                    {u"gpsDataCount"_s, qint64(track->gpsDataCount())},
-                                    {u"samples"_s, samples}});
+    QJsonObject output{{u"clipDataCount"_s, qint64(track->clipDataCount())},
+                       {u"gpsDataCount"_s, qint64(track->gpsDataCount())},
+                       {u"samples"_s, samples}};
+    for (auto it = quick.begin(); it != quick.end(); ++it) {
+        output.insert(it.key(), it.value());
+    }
+    return io.printJson(output);
 }

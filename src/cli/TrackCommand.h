@@ -4,7 +4,7 @@
 
 class CliOutput;
 
-// velmora-cli track [--krv] PATH
+// velmora-cli track [--krv] [--quick] PATH
 // Prints {"clipDataCount", "gpsDataCount", "samples": [{"gx", "gy", "gz", "lat", "lng", "speed"}]}:
 // the sensor track the viewer shows for the recording (or subtitle file) at PATH.
 class TrackCommand

@@ -1,5 +1,6 @@
 #include "AviSensorReader.h"
 
+#include "ByteSpanReader.h"
 #include "SensorBatcher.h"
 #include "SensorFile.h"
 #include "SensorText.h"
@@ -8,28 +9,14 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 quint32 readLe32(const char *bytes)
 {
     return qFromLittleEndian<quint32>(bytes);
-}
-
-// Moves DEVICE forward by COUNT bytes; false when that runs past its end.
-bool skipForward(QIODevice &device, qint64 count)
-{
-    if (count <= 0) {
-        return true;
-    }
-    if (!device.isSequential()) {
-        const qint64 target = device.pos() + count;
-        if (target > device.size()) {
-            return false;
-        }
-        return device.seek(target);
-    }
-    return device.skip(count) == count;
 }
 
 class AviRecords
@@ -139,8 +126,7 @@ private:
 };
 } // namespace
 
-int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family family,
-                              const std::atomic_bool *cancelled)
+int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family family, const CancelCheck &cancelled)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
@@ -149,45 +135,57 @@ int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family f
     return read(file, track, family, cancelled);
 }
 
-int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family, const std::atomic_bool *cancelled)
+bool AviSensorReader::isZeroHeader(QByteArrayView header)
 {
-    char header[8];
-    if (device.read(header, 8) != 8 || QByteArrayView(header, 4) != "RIFF") {
-        return 0;
-    }
-    if (device.read(header, 4) != 4 || QByteArrayView(header, 4) != "AVI ") {
+    return header.size() == 8 && std::all_of(header.begin(), header.end(), [](char c) { return c == '\0'; });
+}
+
+int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family, const CancelCheck &cancelled)
+{
+    ByteSpanReader reader(device);
+    const QByteArrayView start = reader.bytesAt(0, 12);
+    if (start.size() != 12 || start.first(4) != "RIFF" || start.sliced(8, 4) != "AVI ") {
         return 0;
     }
     AviRecords records(track, family);
-    QByteArray data;
-    // Every pass consumes at least a header, so the walk ends at the end of the file.
-    while (!records.isFull() && (cancelled == nullptr || !cancelled->load()) && device.read(header, 8) == 8) {
-        const QByteArrayView code(header, 4);
-        const qint64 size = readLe32(header + 4);
+    qint64 pos = 12;
+    // Every pass moves at least a header forward, so the walk ends at the end of the file.
+    while (!records.isFull()) {
+        // Asked at every chunk: a header costs more than the question, and a recording no
+        // longer wanted stops at once.
+        if (cancelled && cancelled()) {
+            return 0;
+        }
+        const QByteArrayView header = reader.bytesAt(pos, 8);
+        // A zero-filled tail (a preallocated or interrupted recording) holds no more chunks.
+        if (header.size() != 8 || isZeroHeader(header)) {
+            break;
+        }
+        const QByteArrayView code = header.first(4);
+        const qint64 size = readLe32(header.data() + 4);
         const qint64 pad = size & 1;
         if (code == "LIST") {
             // Enter the list: its type, then its sub-chunks as the next headers.
-            if (device.read(header, 4) != 4) {
+            if (reader.bytesAt(pos + 8, 4).size() != 4) {
                 break;
             }
+            pos += 12;
             continue;
         }
+        const qint64 next = pos + 8 + size + pad;
         if (code == "02tx" || code == "03tx") {
             const qint64 kept = qMin(size, kMaxTextChunkBytes);
-            data.resize(kept);
-            if (device.read(data.data(), kept) != kept) {
+            const QByteArrayView data = reader.bytesAt(pos + 8, qsizetype(kept));
+            if (data.size() != kept) {
                 // A text chunk cut off by the end of the file: its record is incomplete.
                 break;
             }
             records.handle(data, kept == size);
-            if (!skipForward(device, size - kept + pad)) {
-                break;
-            }
-            continue;
         }
-        if (!skipForward(device, size + pad)) {
+        if (!reader.isSequential() && next > reader.size()) {
             break;
         }
+        pos = next;
     }
     return records.finish();
 }

@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QString>
 
-#include <atomic>
+#include <functional>
 
 class VexoClipData;
 
@@ -11,7 +11,10 @@ class VexoClipData;
 // ("M" acceleration bytes, "T" a second without position, "$GPRMC"/"G$GPRMC" NMEA sentences).
 // The chunk list is walked in file order, entering every "LIST" and skipping every other chunk
 // with a seek, so only the small text chunks are ever read and memory stays bounded whatever the
-// recording's size. A further top-level "RIFF" part is skipped whole.
+// recording's size. A further top-level "RIFF" part is skipped whole. The walk ends at a header of
+// eight zero bytes, which no chunk has: what follows is the zero-filled tail of a preallocated or
+// interrupted recording, and walking it eight bytes at a time would take minutes. Headers are read
+// through a window of the file, so even a file of tiny chunks costs about a buffered read of it.
 class AviSensorReader
 {
 public:
@@ -29,10 +32,13 @@ public:
     // How many acceleration records may wait for the next position sentence.
     static constexpr int kPendingLimit = 60;
 
-    // CANCELLED, when given, is checked at every chunk: once raised (from any thread) the walk
-    // stops where it is; the caller drops what was read.
-    static int readFile(const QString &path, VexoClipData &track, Family family,
-                        const std::atomic_bool *cancelled = nullptr);
-    // DEVICE must be open; it is read sequentially and must be able to seek forward.
-    static int read(QIODevice &device, VexoClipData &track, Family family, const std::atomic_bool *cancelled = nullptr);
+    // Asked at every chunk of the walk, from the reading thread; true abandons it (the result is
+    // then 0, no track).
+    using CancelCheck = std::function<bool()>;
+
+    static int readFile(const QString &path, VexoClipData &track, Family family, const CancelCheck &cancelled = {});
+    // DEVICE must be open; it is read front to back and must be able to seek forward.
+    static int read(QIODevice &device, VexoClipData &track, Family family, const CancelCheck &cancelled = {});
+    // Eight zero bytes where a chunk header should be: no chunk, the start of a zero-filled tail.
+    static bool isZeroHeader(QByteArrayView header);
 };

@@ -29,6 +29,17 @@ void VexoClipData::clear()
     m_fixTime.fill(NmeaTime::kNoTime);
 }
 
+namespace {
+// The player raises a flag from the GUI thread; the reader asks a question at every chunk.
+AviSensorReader::CancelCheck cancelCheck(const std::atomic_bool *cancelled)
+{
+    if (cancelled == nullptr) {
+        return {};
+    }
+    return [cancelled] { return cancelled->load(); };
+}
+} // namespace
+
 void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const std::atomic_bool *cancelled)
 {
     clear();
@@ -42,7 +53,7 @@ void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const 
             count = getAllDataFromFileTail(path);
         }
         if (count == 0) {
-            count = AviSensorReader::readFile(path, *this, AviSensorReader::Family::Standard, cancelled);
+            count = AviSensorReader::readFile(path, *this, AviSensorReader::Family::Standard, cancelCheck(cancelled));
         }
     }
     m_clipDataCount = quint32(count);
@@ -51,7 +62,7 @@ void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const 
 void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path, const std::atomic_bool *cancelled)
 {
     clear();
-    m_clipDataCount = quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelled));
+    m_clipDataCount = quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelCheck(cancelled)));
 }
 
 bool VexoClipData::isValidIndex(int index) const

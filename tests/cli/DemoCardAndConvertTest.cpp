@@ -11,10 +11,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -187,3 +189,151 @@ TEST(ConvertCommandTest, BadInputIsExplained)
     EXPECT_EQ(run({u"convert"_s, movie}).json().value(u"files"_s).toArray(), (QJsonArray{movie}));
 }
 } // namespace
+
+namespace {
+// The track as the viewer reads it today (the whole file, or an MP4's extracted subtitle file)
+// against the quick reader on the recording itself.
+struct TrackPair
+{
+    QJsonObject full;
+    QJsonObject quick;
+};
+
+TrackPair bothReads(const QString &path, const QString &fullPath)
+{
+    QStringList arguments{u"track"_s};
+    if (QFileInfo(path).fileName().startsWith(u"Rec_"_s)) {
+        arguments << u"--krv"_s;
+    }
+    return {run(arguments + QStringList{fullPath}).json(), run(arguments + QStringList{u"--quick"_s, path}).json()};
+}
+
+void expectSameTrack(const TrackPair &pair)
+{
+    EXPECT_EQ(pair.quick.value(u"clipDataCount"_s), pair.full.value(u"clipDataCount"_s));
+    EXPECT_EQ(pair.quick.value(u"gpsDataCount"_s), pair.full.value(u"gpsDataCount"_s));
+    EXPECT_EQ(pair.quick.value(u"samples"_s), pair.full.value(u"samples"_s));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+TEST_F(DemoCardTest, TheQuickReaderGivesEveryRecordingsTrackExactly)
+{
+    QTemporaryDir working;
+    for (const auto &value : recordings()) {
+        const QString path = onCard(value.toObject().value(u"path"_s).toString());
+        SCOPED_TRACE(path.toStdString());
+        QString fullPath = path;
+        if (path.endsWith(u".mp4"_s)) {
+            const CliRun converted = run({u"convert"_s, path, u"--working-folder"_s, working.path()});
+            ASSERT_EQ(converted.status, 0) << converted.err.toStdString();
+            fullPath = Utils::replaceFileExtensionFromFilePath(
+                converted.json().value(u"files"_s).toArray().at(0).toString(), u"srt"_s);
+        }
+        const TrackPair pair = bothReads(path, fullPath);
+        EXPECT_GT(pair.full.value(u"clipDataCount"_s).toInt(), 100);
+        if (fullPath != path) {
+            // The quick route is for recordings: a subtitle file is refused, not scanned as one.
+            EXPECT_EQ(run({u"track"_s, u"--quick"_s, fullPath}).status, 2);
+        }
+        expectSameTrack(pair);
+        // Every demo recording has a layout the quick routes can use.
+        EXPECT_NE(pair.quick.value(u"route"_s).toString(), u"full-scan"_s);
+        EXPECT_NE(pair.quick.value(u"route"_s).toString(), u"none"_s);
+        EXPECT_GT(pair.quick.value(u"durationMs"_s).toInteger(), 14000);
+    }
+}
+
+TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
+{
+    QTemporaryDir damaged;
+    for (const QString &relative : {u"evt_rec/20261207_081600_EVT.avi"_s, u"motion_rec/20261207_081400_MOT.avi"_s,
+                                    u"cont_rec/Rec_20261207_081900.avi"_s}) {
+        const QByteArray bytes = fileBytes(onCard(relative));
+        ASSERT_FALSE(bytes.isEmpty());
+        const QString name = QFileInfo(relative).fileName();
+        const qsizetype index = bytes.lastIndexOf("idx1");
+        ASSERT_GT(index, 0) << relative.toStdString();
+        QByteArray pastTheEnd = bytes;
+        // The last entry's offset moved far beyond the file.
+        const quint32 indexSize = qFromLittleEndian<quint32>(bytes.constData() + index + 4);
+        qToLittleEndian<quint32>(0x7ffffff0u, pastTheEnd.data() + index + 8 + indexSize - 16 + 8);
+        QByteArray zeroTail = bytes;
+        zeroTail.append(QByteArray(4 * 1024 * 1024, '\0'));
+        const struct
+        {
+            const char *what;
+            QByteArray bytes;
+            const char *route;
+        } cases[] = {
+            {"cut-short", bytes.first(bytes.size() * 3 / 4), "walk"},
+            {"cut-in-sensor-chunks", bytes.first(index - 1000), "walk"},
+            {"no-index", bytes.first(index), "walk"},
+            {"index-past-the-end", pastTheEnd, "walk"},
+            {"zero-tail", zeroTail, "index"},
+        };
+        for (const auto &damage : cases) {
+            SCOPED_TRACE(damage.what);
+            const QString path = QDir(damaged.path()).filePath(QString::fromLatin1(damage.what) + u'_' + name);
+            ASSERT_TRUE(writeBytes(path, damage.bytes));
+            const TrackPair pair = bothReads(path, path);
+            expectSameTrack(pair);
+            EXPECT_EQ(pair.quick.value(u"route"_s).toString(), QString::fromLatin1(damage.route));
+            if (std::string_view(damage.what) != "cut-short") {
+                EXPECT_GT(pair.full.value(u"clipDataCount"_s).toInt(), 0);
+            }
+        }
+    }
+}
+
+TEST_F(DemoCardTest, TheCardsRecordingsMakeOneTripWithoutTheParkedOne)
+{
+    const CliRun trips = run({u"trips"_s, card()});
+    ASSERT_EQ(trips.status, 0) << trips.err.toStdString();
+    const QJsonArray list = trips.json().value(u"trips"_s).toArray();
+    ASSERT_EQ(list.size(), 1);
+    const QJsonObject trip = list.at(0).toObject();
+    // 08:15:00 to 08:19:15, the front file of the pair once, no saved copy, no parked recording.
+    EXPECT_EQ(trip.value(u"index"_s).toInt(), 1);
+    EXPECT_EQ(trip.value(u"start"_s).toString(), u"2026-12-07T08:15:00"_s);
+    EXPECT_EQ(trip.value(u"end"_s).toString().left(17), u"2026-12-07T08:19:"_s);
+    QStringList kinds;
+    for (const auto &recording : trip.value(u"recordings"_s).toArray()) {
+        kinds.append(QFileInfo(recording.toObject().value(u"path"_s).toString()).fileName() + u' ' +
+                     recording.toObject().value(u"kind"_s).toString());
+    }
+    EXPECT_EQ(kinds, (QStringList{u"20261207_081500_F.mp4 normal"_s, u"20261207_081600_EVT.avi event"_s,
+                                  u"20261207_081700_SOS.mp4 event"_s, u"20261207_081800_MAN.avi manual"_s,
+                                  u"Rec_20261207_081900.avi normal"_s}));
+    // The drive moves through the city at city speeds; the impact recording's braking is a jolt.
+    EXPECT_GT(trip.value(u"meters"_s).toDouble(), 300);
+    EXPECT_LT(trip.value(u"meters"_s).toDouble(), 5000);
+    EXPECT_GT(trip.value(u"topSpeed"_s).toInt(), 20);
+    EXPECT_LT(trip.value(u"topSpeed"_s).toInt(), 120);
+    bool impact = false;
+    for (const auto &event : trip.value(u"events"_s).toArray()) {
+        impact = impact || event.toObject().value(u"recording"_s).toString().endsWith(u"_EVT.avi"_s);
+    }
+    EXPECT_TRUE(impact);
+    const QJsonArray bbox = trip.value(u"bbox"_s).toArray();
+    ASSERT_EQ(bbox.size(), 4);
+    EXPECT_NEAR(bbox.at(0).toDouble(), 37.57, 0.02);
+
+    // A second run takes the tracks from the cache and gives the same trips; no gap splits them.
+    EXPECT_EQ(run({u"trips"_s, card()}).out, trips.out);
+    EXPECT_EQ(run({u"trips"_s, card(), u"--gap"_s, u"0"_s, u"--no-cache"_s}).json().value(u"trips"_s).toArray().size(),
+              5);
+    EXPECT_EQ(run({u"trips"_s, card(), u"--gap"_s, u"-1"_s}).status, 2);
+    EXPECT_EQ(run({u"trips"_s, onCard(u"missing"_s)}).status, 1);
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -239,6 +240,107 @@ TEST(AviSensorReaderTest, ReadsFilesByPath)
     EXPECT_EQ(AviSensorReader::readFile(files.path(u"missing.avi"_s), track, Family::Standard), 0);
     EXPECT_EQ(AviSensorReader::readFile(files.path(QString()), track, Family::KRV), 0);
 }
+
+// A device that counts what is read from it.
+class CountingBuffer : public QBuffer
+{
+public:
+    using QBuffer::QBuffer;
+    qint64 bytesRead = 0;
+    qint64 reads = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 got = QBuffer::readData(data, maxSize);
+        bytesRead += qMax<qint64>(got, 0);
+        ++reads;
+        return got;
+    }
+};
+
+TEST(AviSensorReaderTest, AZeroFilledTailEndsTheWalkWithoutBeingRead)
+{
+    AviWriter avi = recording();
+    avi.textChunk(2, AviWriter::accelerationRecord(127, 127, 127)).textChunk(2, kFix).endList();
+    QByteArray bytes = avi.bytes();
+    const qsizetype recorded = bytes.size();
+    // What a preallocated recording cut off by a power loss looks like: 16 MB of zeros.
+    bytes += QByteArray(16 * 1024 * 1024, '\0');
+    CountingBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    VexoClipData track;
+    EXPECT_EQ(AviSensorReader::read(device, track, Family::Standard), 10);
+    EXPECT_LT(device.bytesRead, recorded + 4096);
+}
+
+TEST(AviSensorReaderTest, ManySmallChunksAreReadInFewReadsAndTheWalkCanBeCancelled)
+{
+    AviWriter avi = recording();
+    // 100,000 empty chunks between the records: a walk of 8-byte reads would make as many reads.
+    const QByteArray empties = AviWriter::chunkBytes("JUNK", {}).repeated(100000);
+    avi.textChunk(2, AviWriter::accelerationRecord(127, 127, 127)).raw(empties).textChunk(2, kFix);
+    QByteArray bytes = avi.bytes();
+    CountingBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    VexoClipData track;
+    EXPECT_EQ(AviSensorReader::read(device, track, Family::Standard), 10);
+    EXPECT_LT(device.reads, 1000);
+    EXPECT_LT(device.bytesRead, 2 * bytes.size());
+
+    int asked = 0;
+    VexoClipData cancelled;
+    CountingBuffer again(&bytes);
+    again.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    EXPECT_EQ(AviSensorReader::read(again, cancelled, Family::Standard, [&asked] { return ++asked >= 2; }), 0);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(cancelled.gpsDataCount(), 0u);
+}
+
+// A device read front to back only, as a pipe would be.
+class ForwardOnlyDevice : public QIODevice
+{
+public:
+    explicit ForwardOnlyDevice(const QByteArray &bytes) : m_bytes(bytes) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_at + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = qMin(maxSize, m_bytes.size() - m_at);
+        std::memcpy(data, m_bytes.constData() + m_at, std::size_t(count));
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
+};
+
+TEST(AviSensorReaderTest, AForwardOnlyDeviceReadsAlike)
+{
+    AviWriter avi = recording();
+    avi.textChunk(2, AviWriter::accelerationRecord(120, 130, 140))
+        .chunk("00dc", QByteArray(70000, 'v'))
+        .textChunk(2, AviWriter::accelerationRecord(110, 131, 141))
+        .chunk("JUNK", QByteArray(3, 'j'))
+        .textChunk(3, kFix);
+    QByteArray bytes = avi.bytes();
+    VexoClipData seekable;
+    ASSERT_EQ(readAvi(bytes, seekable), 10);
+    ForwardOnlyDevice device(bytes);
+    VexoClipData forward;
+    ASSERT_EQ(AviSensorReader::read(device, forward, Family::Standard), 10);
+    forward.setClipDataCount(10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(forward.getGx(i), seekable.getGx(i)) << i;
+        EXPECT_EQ(forward.getGz(i), seekable.getGz(i)) << i;
+    }
+    EXPECT_EQ(forward.gpsDataCount(), 10u);
+}
 } // namespace
 
 // A buffer that raises a flag once its reader has gone past a given offset, as another thread
@@ -280,14 +382,14 @@ TEST(AviSensorReaderTest, ACancelledWalkStopsAtTheNextChunk)
     QBuffer before(&bytes);
     before.open(QIODevice::ReadOnly);
     VexoClipData none;
-    EXPECT_EQ(AviSensorReader::read(before, none, Family::Standard, &cancelled), 0);
+    EXPECT_EQ(AviSensorReader::read(before, none, Family::Standard, [&cancelled] { return cancelled.load(); }), 0);
     EXPECT_LT(before.pos(), bytes.size() / 8) << "raised before the walk: the file is not walked";
 
     cancelled.store(false);
     CancellingBuffer midway(&bytes, bytes.size() / 4, cancelled);
     midway.open(QIODevice::ReadOnly);
     VexoClipData part;
-    const int count = AviSensorReader::read(midway, part, Family::Standard, &cancelled);
+    const int count = AviSensorReader::read(midway, part, Family::Standard, [&cancelled] { return cancelled.load(); });
     EXPECT_TRUE(cancelled.load());
     EXPECT_LT(count, 200);
     EXPECT_LT(midway.pos(), bytes.size() / 2) << "the walk stopped soon after the flag went up";

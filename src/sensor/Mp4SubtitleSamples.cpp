@@ -1,0 +1,308 @@
+#include "Mp4SubtitleSamples.h"
+
+#include <QtEndian>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Box
+{
+    QByteArrayView type;
+    QByteArrayView body;
+};
+
+quint32 be32(QByteArrayView bytes, qsizetype at)
+{
+    return qFromBigEndian<quint32>(bytes.data() + at);
+}
+
+quint64 be64(QByteArrayView bytes, qsizetype at)
+{
+    return qFromBigEndian<quint64>(bytes.data() + at);
+}
+
+// The boxes inside BODY, in order; a box whose size does not fit ends the list.
+QList<Box> children(QByteArrayView body)
+{
+    QList<Box> boxes;
+    qsizetype at = 0;
+    while (body.size() - at >= 8) {
+        quint64 size = be32(body, at);
+        qsizetype header = 8;
+        if (size == 1) {
+            if (body.size() - at < 16) {
+                break;
+            }
+            size = be64(body, at + 8);
+            header = 16;
+        } else if (size == 0) {
+            size = quint64(body.size() - at);
+        }
+        if (size < quint64(header) || size > quint64(body.size() - at)) {
+            break;
+        }
+        boxes.append({body.sliced(at + 4, 4), body.sliced(at + header, qsizetype(size) - header)});
+        at += qsizetype(size);
+    }
+    return boxes;
+}
+
+std::optional<QByteArrayView> child(QByteArrayView body, QByteArrayView type)
+{
+    for (const Box &box : children(body)) {
+        if (box.type == type) {
+            return box.body;
+        }
+    }
+    return std::nullopt;
+}
+
+// A path of nested boxes below BODY ("mdia", "minf", "stbl").
+std::optional<QByteArrayView> descend(QByteArrayView body, std::initializer_list<QByteArrayView> path)
+{
+    std::optional<QByteArrayView> at = body;
+    for (const QByteArrayView type : path) {
+        if (!at) {
+            break;
+        }
+        at = child(*at, type);
+    }
+    return at;
+}
+
+// The duration in a "mvhd" body, in milliseconds.
+qint64 movieDurationMs(QByteArrayView mvhd)
+{
+    if (mvhd.isEmpty()) {
+        return -1;
+    }
+    const bool wide = mvhd[0] == 1;
+    const qsizetype timescaleAt = wide ? 20 : 12;
+    if (mvhd.size() < timescaleAt + (wide ? 12 : 8)) {
+        return -1;
+    }
+    const quint32 timescale = be32(mvhd, timescaleAt);
+    const quint64 duration = wide ? be64(mvhd, timescaleAt + 4) : be32(mvhd, timescaleAt + 4);
+    if (timescale == 0 || duration > quint64(1) << 52) {
+        return -1;
+    }
+    return qint64(duration * 1000 / timescale);
+}
+
+bool isSubtitleTrack(QByteArrayView trak)
+{
+    const auto hdlr = descend(trak, {"mdia", "hdlr"});
+    const auto stsd = descend(trak, {"mdia", "minf", "stbl", "stsd"});
+    if (!hdlr || hdlr->size() < 12 || !stsd || stsd->size() < 16) {
+        return false;
+    }
+    const QByteArrayView handler = hdlr->sliced(8, 4);
+    // The first sample description's format: timed text.
+    return (handler == "sbtl" || handler == "text" || handler == "subt") && stsd->sliced(12, 4) == "tx3g";
+}
+
+struct Location
+{
+    qint64 offset;
+    qint64 size;
+};
+
+class SampleTables
+{
+public:
+    bool load(QByteArrayView stbl, QString &why)
+    {
+        const auto stsz = child(stbl, "stsz");
+        const auto stsc = child(stbl, "stsc");
+        auto offsets = child(stbl, "stco");
+        m_wideOffsets = false;
+        if (!offsets) {
+            offsets = child(stbl, "co64");
+            m_wideOffsets = true;
+        }
+        if (!stsz || !stsc || !offsets || stsz->size() < 12 || stsc->size() < 8 || offsets->size() < 8) {
+            why = u"the subtitle track has no sample tables"_s;
+            return false;
+        }
+        m_stsz = *stsz;
+        m_stsc = *stsc;
+        m_offsets = *offsets;
+        m_uniformSize = be32(m_stsz, 4);
+        m_sampleCount = be32(m_stsz, 8);
+        m_chunkCount = be32(m_offsets, 4);
+        m_stscCount = be32(m_stsc, 4);
+        const qint64 offsetWidth = m_wideOffsets ? 8 : 4;
+        if ((m_uniformSize == 0 && (m_stsz.size() - 12) / 4 < m_sampleCount) ||
+            (m_offsets.size() - 8) / offsetWidth < m_chunkCount || (m_stsc.size() - 8) / 12 < m_stscCount) {
+            why = u"the subtitle track's sample tables are cut short"_s;
+            return false;
+        }
+        return true;
+    }
+
+    // Every sample's place in the file, chunk by chunk; false when they add up to too much.
+    bool locate(QList<Location> &samples, QString &why) const
+    {
+        qint64 sample = 0;
+        qint64 total = 0;
+        qint64 run = 0;
+        for (qint64 chunk = 1; chunk <= m_chunkCount && sample < m_sampleCount; ++chunk) {
+            // The run of "stsc" that covers this chunk: the last one starting at or before it.
+            while (run + 1 < m_stscCount && be32(m_stsc, 8 + (run + 1) * 12) <= chunk) {
+                ++run;
+            }
+            const qint64 perChunk = m_stscCount > 0 ? be32(m_stsc, 8 + run * 12 + 4) : 0;
+            qint64 offset = m_wideOffsets ? qint64(be64(m_offsets, 8 + (chunk - 1) * 8) & 0x7fffffffffffffff)
+                                          : qint64(be32(m_offsets, 8 + (chunk - 1) * 4));
+            for (qint64 k = 0; k < perChunk && sample < m_sampleCount; ++k, ++sample) {
+                const qint64 size = m_uniformSize != 0 ? m_uniformSize : be32(m_stsz, 12 + sample * 4);
+                total += size;
+                if (total > Mp4SubtitleSamples::kMaxSampleBytes || sample >= Mp4SubtitleSamples::kMaxSamples) {
+                    why = u"the subtitle samples are larger than any camera writes"_s;
+                    return false;
+                }
+                samples.append({offset, size});
+                offset += size;
+            }
+        }
+        return true;
+    }
+
+private:
+    QByteArrayView m_stsz;
+    QByteArrayView m_stsc;
+    QByteArrayView m_offsets;
+    bool m_wideOffsets = false;
+    qint64 m_uniformSize = 0;
+    qint64 m_sampleCount = 0;
+    qint64 m_chunkCount = 0;
+    qint64 m_stscCount = 0;
+};
+
+// The top-level "moov" box's body; empty with WHY when there is none that can be read.
+QByteArray readMoov(QIODevice &device, QString &why)
+{
+    const qint64 size = device.size();
+    qint64 at = 0;
+    for (int count = 0; count < Mp4SubtitleSamples::kMaxTopLevelBoxes && size - at >= 8; ++count) {
+        if (!device.seek(at)) {
+            break;
+        }
+        const QByteArray header = device.read(16);
+        if (header.size() < 8) {
+            break;
+        }
+        quint64 boxSize = be32(header, 0);
+        qint64 headerSize = 8;
+        if (boxSize == 1) {
+            if (header.size() < 16) {
+                break;
+            }
+            boxSize = be64(header, 8);
+            headerSize = 16;
+        } else if (boxSize == 0) {
+            boxSize = quint64(size - at);
+        }
+        if (boxSize < quint64(headerSize) || boxSize > quint64(size - at)) {
+            why = u"a box at byte %1 runs past the end of the file"_s.arg(at);
+            return {};
+        }
+        if (QByteArrayView(header).sliced(4, 4) == "moov") {
+            if (qint64(boxSize) - headerSize > Mp4SubtitleSamples::kMaxMoovBytes) {
+                why = u"the moov box is larger than any recording's"_s;
+                return {};
+            }
+            device.seek(at + headerSize);
+            QByteArray body = device.read(qint64(boxSize) - headerSize);
+            if (body.size() != qint64(boxSize) - headerSize) {
+                why = u"the moov box cannot be read"_s;
+                return {};
+            }
+            return body;
+        }
+        at += qint64(boxSize);
+    }
+    why = u"no moov box"_s;
+    return {};
+}
+
+// Reads the samples at LOCATIONS, one read per run of neighbouring samples.
+bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByteArray> &texts, QString &why)
+{
+    const qint64 size = device.size();
+    for (qsizetype i = 0; i < locations.size();) {
+        qsizetype j = i + 1;
+        while (j < locations.size() && locations[j].offset == locations[j - 1].offset + locations[j - 1].size) {
+            ++j;
+        }
+        const qint64 start = locations[i].offset;
+        const qint64 length = locations[j - 1].offset + locations[j - 1].size - start;
+        if (start + length > size || !device.seek(start)) {
+            why = u"the sample tables point past the end of the file"_s;
+            return false;
+        }
+        const QByteArray run = device.read(length);
+        if (run.size() != length) {
+            why = u"the subtitle samples cannot be read"_s;
+            return false;
+        }
+        for (qsizetype k = i; k < j; ++k) {
+            const QByteArrayView sample = QByteArrayView(run).sliced(locations[k].offset - start, locations[k].size);
+            // A timed-text sample: the text's length, the text, then style boxes the track ignores.
+            const qsizetype length16 = sample.size() >= 2 ? qFromBigEndian<quint16>(sample.data()) : 0;
+            texts.append(sample.sliced(qMin<qsizetype>(2, sample.size()))
+                             .first(qMin(length16, qMax<qsizetype>(0, sample.size() - 2)))
+                             .toByteArray());
+        }
+        i = j;
+    }
+    return true;
+}
+} // namespace
+
+Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
+{
+    Result result;
+    if (device.isSequential()) {
+        result.note = u"not a random-access file"_s;
+        return result;
+    }
+    const QByteArray moov = readMoov(device, result.note);
+    if (moov.isEmpty()) {
+        return result;
+    }
+    if (const auto mvhd = child(moov, "mvhd")) {
+        result.durationMs = movieDurationMs(*mvhd);
+    }
+    for (const Box &box : children(moov)) {
+        if (box.type != "trak" || !isSubtitleTrack(box.body)) {
+            continue;
+        }
+        SampleTables tables;
+        QList<Location> locations;
+        if (!tables.load(*descend(box.body, {"mdia", "minf", "stbl"}), result.note) ||
+            !tables.locate(locations, result.note) || !readSamples(device, locations, result.texts, result.note)) {
+            result.texts.clear();
+            return result;
+        }
+        result.found = true;
+        return result;
+    }
+    result.note = u"no subtitle track"_s;
+    return result;
+}
+
+QByteArray Mp4SubtitleSamples::subtitleFile(const QList<QByteArray> &texts)
+{
+    QByteArray file;
+    int number = 0;
+    for (const QByteArray &text : texts) {
+        if (text.isEmpty()) {
+            continue;
+        }
+        file += QByteArray::number(++number) + "\n00:00:00,000 --> 00:00:00,000\n" + text + "\n\n";
+    }
+    return file;
+}

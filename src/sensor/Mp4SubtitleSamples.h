@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QList>
+#include <QString>
+
+// The subtitle track's samples of an MP4 recording (the QB62 cameras write their sensor records
+// there), read through the track's sample tables ("stsz", "stsc", "stco"/"co64") without reading
+// the pictures or the sound: the "moov" box, then only the subtitle samples. The box reader is our
+// own and small: every size is checked against its parent and the file, and the amounts read are
+// bounded whatever the file says.
+class Mp4SubtitleSamples
+{
+public:
+    struct Result
+    {
+        // False when the file has no usable subtitle track (NOTE says why).
+        bool found = false;
+        // Each sample's text, in track order.
+        QList<QByteArray> texts;
+        // The movie's duration from its header, in milliseconds; -1 when unknown.
+        qint64 durationMs = -1;
+        QString note;
+    };
+
+    // The largest "moov" box read (a recording's tables take a few hundred kilobytes per hour).
+    static constexpr qint64 kMaxMoovBytes = 64 * 1024 * 1024;
+    // The most sample bytes read, as for a subtitle file.
+    static constexpr qint64 kMaxSampleBytes = 32 * 1024 * 1024;
+    // The most samples taken (over a day of a track at ten samples a second).
+    static constexpr qint64 kMaxSamples = 1000000;
+    // The most top-level boxes looked at before giving up on finding "moov".
+    static constexpr int kMaxTopLevelBoxes = 1024;
+
+    // DEVICE must be open and random-access.
+    static Result read(QIODevice &device);
+    // The texts as the subtitle file conversion writes them: numbered entries with a timing line,
+    // each text followed by an empty line; empty texts make no entry.
+    static QByteArray subtitleFile(const QList<QByteArray> &texts);
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RecordingSamples.h"
+
+#include <QString>
+
+#include <functional>
+
+class TrackCache;
+
+// A recording's whole track for the trips: from the track cache when the recording is unchanged,
+// otherwise read with the quick reader (an MP4's subtitle samples, the KRV cameras' records with
+// their own reader, any other AVI with the readers tried in turn) and kept in the cache.
+class TrackLoader
+{
+public:
+    using CancelCheck = std::function<bool()>;
+
+    // CACHE may be null (no cache). A cancelled read gives an empty track that is not cached.
+    static RecordingSamples load(const QString &recording, const TrackCache *cache, const CancelCheck &cancelled = {});
+    // The same without any cache.
+    static RecordingSamples read(const QString &recording, const CancelCheck &cancelled = {});
+};

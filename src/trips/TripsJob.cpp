@@ -1,0 +1,90 @@
+#include "TripsJob.h"
+
+#include "CardTrips.h"
+#include "TrackCache.h"
+
+#include <QPointer>
+#include <QThread>
+
+TripsJob::TripsJob(QObject *parent) : QObject(parent)
+{
+}
+
+TripsJob::~TripsJob()
+{
+    stopThread();
+}
+
+bool TripsJob::isRunning() const
+{
+    return m_busy;
+}
+
+void TripsJob::stopThread()
+{
+    if (m_cancel) {
+        m_cancel->store(true);
+    }
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+        m_thread = nullptr;
+    }
+}
+
+void TripsJob::cancel()
+{
+    if (!m_thread) {
+        return;
+    }
+    ++m_generation;
+    stopThread();
+    if (m_busy) {
+        m_busy = false;
+        emit cancelled();
+    }
+}
+
+void TripsJob::start(const QString &root, const QString &cacheFolder, const TripBuilder::Options &options)
+{
+    if (m_thread) {
+        cancel();
+    }
+    stopThread();
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_busy = true;
+    const quint64 generation = ++m_generation;
+    const std::shared_ptr<std::atomic<bool>> flag = m_cancel;
+    const QPointer<TripsJob> self(this);
+    m_thread = QThread::create([=] {
+        const TrackCache cache(cacheFolder);
+        const auto cancelled = [flag] {
+            return flag->load();
+        };
+        const auto progress = [=](qsizetype done, qsizetype total) {
+            QMetaObject::invokeMethod(
+                self,
+                [=] {
+                    if (self && self->m_generation == generation) {
+                        emit self->progress(done, total);
+                    }
+                },
+                Qt::QueuedConnection);
+        };
+        const QList<TripRecording> recordings = CardTrips::load(root, &cache, progress, cancelled);
+        if (flag->load()) {
+            return;
+        }
+        const QList<Trip> trips = TripBuilder::build(recordings, options);
+        QMetaObject::invokeMethod(
+            self,
+            [=] {
+                if (self && self->m_generation == generation) {
+                    self->m_busy = false;
+                    emit self->finished(trips, recordings);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    m_thread->start();
+}

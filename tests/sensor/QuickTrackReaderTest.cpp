@@ -1,0 +1,472 @@
+#include "sensor/QuickTrackReader.h"
+
+#include "SensorTestFiles.h"
+
+#include "sensor/AviSensorChunks.h"
+#include "sensor/AviWriter.h"
+#include "sensor/Mp4SubtitleSamples.h"
+#include "sensor/Mp4SubtitleWriter.h"
+#include "sensor/VexoClipData.h"
+#include "support/QtPrinters.h"
+
+#include <QBuffer>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+using Route = QuickTrackReader::Route;
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// An AVI laid out as the cameras lay theirs: a header list, then "movi" with pictures, sound and
+// sensor chunks interleaved second by second, then an "idx1" index of the chunks it is told to
+// index. Sizes are patched as the file closes.
+class AviBuilder
+{
+public:
+    enum class Records
+    {
+        QB62,  // "gsensor" and "GNRMC" records
+        Older, // "M" and "$GPRMC" records
+        KRV    // "M" records with validity bytes and "$GPRMC"
+    };
+
+    // OPEN_DML: each stream's header list holds an "indx" super index, and every part's "movi"
+    // ends with an "ix##" index of each stream's chunks in it.
+    explicit AviBuilder(Records records, bool openDml = false) : m_records(records), m_openDml(openDml)
+    {
+        m_bytes = "RIFF" + le32(0) + "AVI ";
+        QByteArray avih(56, '\0');
+        qToLittleEndian<quint32>(33333, avih.data());    // microseconds a frame
+        qToLittleEndian<quint32>(300, avih.data() + 16); // frames
+        QByteArray hdrl = "hdrl" + AviWriter::chunkBytes("avih", avih);
+        const qsizetype hdrlStart = m_bytes.size() + 8;
+        for (int stream = 0; openDml && stream < kStreams; ++stream) {
+            // Room for four parts' indexes, filled in when the file closes.
+            const QByteArray strl = "strl" + AviWriter::chunkBytes("indx", QByteArray(24 + 4 * 16, '\0'));
+            m_superIndex[stream] = hdrlStart + hdrl.size() + 12 + 8;
+            hdrl += "LIST" + le32(quint32(strl.size())) + strl;
+        }
+        m_bytes += "LIST" + le32(quint32(hdrl.size())) + hdrl;
+        m_bytes += AviWriter::chunkBytes("JUNK", QByteArray(300, '\0'));
+        m_movi = m_bytes.size();
+        m_firstMovi = m_movi;
+        m_bytes += "LIST" + le32(0) + "movi";
+    }
+
+    // Closes this part (with its "idx1" when it is the first and INDEX is set) and opens a further
+    // "RIFF" part.
+    AviBuilder &extensionPart(bool index = true)
+    {
+        closeMovi();
+        if (m_riff == 0 && index) {
+            writeIdx1(false);
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_riff - 8), m_bytes.data() + m_riff + 4);
+        m_riff = m_bytes.size();
+        m_bytes += "RIFF" + le32(0) + "AVIX";
+        m_movi = m_bytes.size();
+        m_bytes += "LIST" + le32(0) + "movi";
+        m_firstPart = false;
+        return *this;
+    }
+
+    // SECONDS of recording: per second three pictures of PICTURE_BYTES, a sound chunk, ten
+    // acceleration records and a position record.
+    AviBuilder &seconds(int count, int pictureBytes, bool indexSensor)
+    {
+        for (int second = 0; second < count; ++second, ++m_second) {
+            for (int tenth = 0; tenth < 10; ++tenth) {
+                if (tenth % 3 == 0) {
+                    add("00dc", QByteArray(pictureBytes + tenth, char('a' + tenth)), true);
+                }
+                if (tenth == 5) {
+                    add("01wb", QByteArray(1023, '\x7f'), true);
+                }
+                add("02tx", acceleration(m_second * 10 + tenth), indexSensor);
+            }
+            add(m_second % 2 ? "03tx" : "02tx", position(m_second), indexSensor);
+        }
+        return *this;
+    }
+
+    // Chunks in a "rec " list, indexed one by one as writers of grouped chunks do.
+    AviBuilder &recordList(int count)
+    {
+        const qsizetype list = m_bytes.size();
+        m_bytes += "LIST" + le32(0) + "rec ";
+        for (int i = 0; i < count; ++i, ++m_second) {
+            add("00dc", QByteArray(999, 'r'), true);
+            add("02tx", acceleration(m_second * 10), true);
+            add("02tx", position(m_second), true);
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - list - 8), m_bytes.data() + list + 4);
+        return *this;
+    }
+
+    AviBuilder &junk(qsizetype bytes)
+    {
+        m_bytes += AviWriter::chunkBytes("JUNK", QByteArray(bytes, '\0'));
+        return *this;
+    }
+
+    // Closes "movi" and the RIFF part; writes the index unless told not to; FROM_FILE_START writes
+    // offsets from the start of the file instead of from the "movi" type.
+    QByteArray finish(bool withIndex = true, bool fromFileStart = false)
+    {
+        closeMovi();
+        if (withIndex && m_firstPart) {
+            writeIdx1(fromFileStart);
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_riff - 8), m_bytes.data() + m_riff + 4);
+        for (int stream = 0; m_openDml && stream < kStreams; ++stream) {
+            char *indx = m_bytes.data() + m_superIndex[stream];
+            qToLittleEndian<quint16>(4, indx);
+            qToLittleEndian<quint32>(quint32(m_partIndexes[stream].size()), indx + 4);
+            std::memcpy(indx + 8, kCodes[stream], 4);
+            for (qsizetype i = 0; i < m_partIndexes[stream].size(); ++i) {
+                qToLittleEndian<quint64>(quint64(m_partIndexes[stream][i].first), indx + 24 + i * 16);
+                qToLittleEndian<quint32>(quint32(m_partIndexes[stream][i].second), indx + 24 + i * 16 + 8);
+            }
+        }
+        return m_bytes;
+    }
+
+    // Moves the data offset of entry ENTRY of stream STREAM's index in the first part by DELTA.
+    void shiftOpenDmlEntry(QByteArray &bytes, int stream, int entry, int delta) const
+    {
+        char *at = bytes.data() + m_partIndexes[stream].front().first + 8 + 24 + entry * 8;
+        qToLittleEndian<quint32>(quint32(qint64(qFromLittleEndian<quint32>(at)) + delta), at);
+    }
+
+    qsizetype moviOffset() const { return m_movi; }
+
+private:
+    static constexpr int kStreams = 4;
+    static constexpr const char *kCodes[kStreams] = {"00dc", "01wb", "02tx", "03tx"};
+
+    struct Entry
+    {
+        QByteArray code;
+        qint64 offset;
+        quint32 size;
+    };
+
+    void add(const QByteArray &code, const QByteArray &data, bool indexed)
+    {
+        if (indexed) {
+            if (m_firstPart) {
+                m_index.append({code, m_bytes.size(), quint32(data.size())});
+            }
+            m_partChunks[code[1] - '0'].append({code, m_bytes.size(), quint32(data.size())});
+        }
+        m_bytes += AviWriter::chunkBytes(code, data);
+    }
+
+    void writeIdx1(bool fromFileStart)
+    {
+        QByteArray index;
+        const qint64 base = fromFileStart ? 0 : m_firstMovi + 8;
+        for (const Entry &entry : std::as_const(m_index)) {
+            index += entry.code + le32(0x10) + le32(quint32(entry.offset - base)) + le32(entry.size);
+        }
+        m_bytes += "idx1" + le32(quint32(index.size())) + index;
+    }
+
+    // Ends the part's "movi" with an "ix##" chunk per stream, base the list's start.
+    void closeMovi()
+    {
+        for (int stream = 0; m_openDml && stream < kStreams; ++stream) {
+            if (m_partChunks[stream].isEmpty()) {
+                continue;
+            }
+            QByteArray body(24, '\0');
+            qToLittleEndian<quint16>(2, body.data());
+            body[3] = 1;
+            qToLittleEndian<quint32>(quint32(m_partChunks[stream].size()), body.data() + 4);
+            std::memcpy(body.data() + 8, kCodes[stream], 4);
+            qToLittleEndian<quint64>(quint64(m_movi), body.data() + 12);
+            for (const Entry &entry : std::as_const(m_partChunks[stream])) {
+                body += le32(quint32(entry.offset + 8 - m_movi)) + le32(entry.size);
+            }
+            m_partIndexes[stream].append({m_bytes.size(), body.size() + 8});
+            m_bytes += u"ix0%1"_s.arg(stream).toLatin1() + le32(quint32(body.size())) + body;
+            m_partChunks[stream].clear();
+        }
+        qToLittleEndian<quint32>(quint32(m_bytes.size() - m_movi - 8), m_bytes.data() + m_movi + 4);
+    }
+
+    QByteArray acceleration(int n) const
+    {
+        const int x = (n * 7) % 60 - 30;
+        const int y = (n * 13) % 40 - 20;
+        const int z = (n * 3) % 20 - 10;
+        switch (m_records) {
+        case Records::QB62:
+            return u"gsensor,%1,%2,%3"_s.arg(x).arg(y).arg(z).toLatin1();
+        case Records::Older:
+            return AviWriter::accelerationRecord(quint8(128 - x), quint8(128 - y), quint8(128 - z));
+        case Records::KRV:
+            return AviWriter::krvAccelerationRecord(quint8(128 + x), quint8(128 + y), quint8(128 + z));
+        }
+        return {};
+    }
+
+    QByteArray position(int second) const
+    {
+        const QByteArray fields = u"%1.00,A,3734.%2,N,12658.%3,E,%4.0,90.0,071226,,,A"_s.arg(81400 + second)
+                                      .arg(1000 + second * 7, 4, 10, QChar(u'0'))
+                                      .arg(2000 + second * 11, 4, 10, QChar(u'0'))
+                                      .arg(10 + second % 20)
+                                      .toLatin1();
+        return (m_records == Records::QB62 ? "GNRMC," : "$GPRMC,") + fields;
+    }
+
+    Records m_records;
+    bool m_openDml;
+    QByteArray m_bytes;
+    qsizetype m_riff = 0;
+    qsizetype m_movi = 0;
+    qsizetype m_firstMovi = 0;
+    bool m_firstPart = true;
+    int m_second = 0;
+    QList<Entry> m_index;
+    QList<Entry> m_partChunks[kStreams];
+    QList<std::pair<qsizetype, qsizetype>> m_partIndexes[kStreams];
+    qsizetype m_superIndex[kStreams] = {};
+};
+
+struct Reads
+{
+    std::unique_ptr<VexoClipData> full = std::make_unique<VexoClipData>();
+    std::unique_ptr<VexoClipData> quick = std::make_unique<VexoClipData>();
+    QuickTrackReader::Result result;
+};
+
+// Today's reader over the whole file, and the quick one, on the same file.
+Reads readBoth(SensorTestFiles &files, const QByteArray &bytes, bool krv = false)
+{
+    Reads reads;
+    const QString path = files.write(krv ? u"Rec_20261207_081900.avi"_s : u"20261207_081600_EVT.avi"_s, bytes);
+    if (krv) {
+        reads.full->loadVideoFileCilpDataFromFilePath_KRV(path);
+    } else {
+        reads.full->loadVideoFileCilpDataFromFilePath(path);
+    }
+    reads.result = QuickTrackReader::readAvi(path, *reads.quick, krv);
+    return reads;
+}
+
+void expectSame(const Reads &reads)
+{
+    ASSERT_EQ(reads.quick->clipDataCount(), reads.full->clipDataCount());
+    EXPECT_EQ(reads.quick->gpsDataCount(), reads.full->gpsDataCount());
+    EXPECT_EQ(reads.result.samples, int(reads.full->clipDataCount()));
+    for (int i = 0; i < int(reads.full->clipDataCount()); ++i) {
+        int a[3], b[3];
+        float alat, alng, blat, blng;
+        quint32 as, bs;
+        reads.full->getClipDataWithIndex(i, &a[0], &a[1], &a[2], &alat, &alng, &as);
+        reads.quick->getClipDataWithIndex(i, &b[0], &b[1], &b[2], &blat, &blng, &bs);
+        ASSERT_TRUE(std::memcmp(a, b, sizeof a) == 0 && alat == blat && alng == blng && as == bs) << "sample " << i;
+    }
+}
+
+TEST(QuickTrackReaderTest, IndexedRecordingsOfEveryRecordFamilyReadAlikeThroughTheIndex)
+{
+    SensorTestFiles files;
+    for (const auto records : {AviBuilder::Records::QB62, AviBuilder::Records::Older, AviBuilder::Records::KRV}) {
+        SCOPED_TRACE(int(records));
+        for (const bool indexSensor : {true, false}) {
+            const QByteArray avi = AviBuilder(records).seconds(30, 4001, indexSensor).finish();
+            const Reads reads = readBoth(files, avi, records == AviBuilder::Records::KRV);
+            EXPECT_EQ(reads.full->clipDataCount(), 300u);
+            expectSame(reads);
+            EXPECT_EQ(reads.result.route, Route::Index) << reads.result.note.toStdString();
+            EXPECT_EQ(reads.result.durationMs, 9999);
+        }
+    }
+}
+
+TEST(QuickTrackReaderTest, LayoutsBeyondTheIndexReadAlike)
+{
+    SensorTestFiles files;
+    // More than the track holds (65 s), lists of grouped chunks, padding, offsets from the file's
+    // start, and a further RIFF part the chunk walk never enters but the record scan reads.
+    AviBuilder grouped(AviBuilder::Records::QB62);
+    grouped.seconds(3, 500, true).recordList(4).junk(77).seconds(70, 333, false);
+    const Reads many = readBoth(files, grouped.finish(true, true));
+    EXPECT_EQ(many.full->clipDataCount(), 650u);
+    expectSame(many);
+    EXPECT_EQ(many.result.route, Route::Index);
+
+    AviBuilder extended(AviBuilder::Records::QB62);
+    QByteArray avi = extended.seconds(5, 2000, true).finish();
+    const QByteArray part = AviBuilder(AviBuilder::Records::QB62).seconds(5, 2000, false).finish(false);
+    avi += "RIFF" + part.sliced(4, 4) + "AVIX" + part.sliced(12);
+    const Reads twoParts = readBoth(files, avi);
+    EXPECT_EQ(twoParts.full->clipDataCount(), 100u);
+    expectSame(twoParts);
+
+    // The older cameras' chunk walk stops at the further part: only its first part counts.
+    AviBuilder older(AviBuilder::Records::Older);
+    QByteArray olderAvi = older.seconds(4, 2000, true).finish();
+    const QByteArray olderPart = AviBuilder(AviBuilder::Records::Older).seconds(4, 2000, false).finish(false);
+    olderAvi += "RIFF" + olderPart.sliced(4, 4) + "AVIX" + olderPart.sliced(12);
+    const Reads olderReads = readBoth(files, olderAvi);
+    EXPECT_EQ(olderReads.full->clipDataCount(), 40u);
+    expectSame(olderReads);
+}
+
+TEST(QuickTrackReaderTest, OpenDmlIndexesLeadThroughEveryPart)
+{
+    SensorTestFiles files;
+    for (const auto records : {AviBuilder::Records::QB62, AviBuilder::Records::Older}) {
+        for (const bool indexSensor : {true, false}) {
+            SCOPED_TRACE(testing::Message() << int(records) << indexSensor);
+            // Two parts, no "idx1" at all: only the OpenDML indexes.
+            AviBuilder builder(records, true);
+            builder.seconds(8, 5001, indexSensor).extensionPart(false).seconds(8, 5001, indexSensor);
+            const QByteArray avi = builder.finish(false);
+            const Reads reads = readBoth(files, avi);
+            // The record scan reads both parts, the older cameras' chunk walk the first alone.
+            EXPECT_EQ(reads.full->clipDataCount(), records == AviBuilder::Records::QB62 ? 160u : 80u);
+            expectSame(reads);
+            EXPECT_EQ(reads.result.route, Route::Index) << reads.result.note.toStdString();
+
+            QByteArray bytes = avi;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            const AviSensorChunks::Result chunks = AviSensorChunks::locate(buffer);
+            ASSERT_EQ(chunks.spans.size(), 2 * 8 * 11);
+            EXPECT_FALSE(chunks.spans.front().extension);
+            EXPECT_TRUE(chunks.spans.back().extension);
+        }
+    }
+    // An index entry moved off its chunk: the walk takes over, with the same samples.
+    AviBuilder shifted(AviBuilder::Records::QB62, true);
+    shifted.seconds(6, 3001, true);
+    QByteArray avi = shifted.finish(false);
+    shifted.shiftOpenDmlEntry(avi, 2, 5, 2);
+    const Reads reads = readBoth(files, avi);
+    expectSame(reads);
+    EXPECT_EQ(reads.full->clipDataCount(), 60u);
+    EXPECT_EQ(reads.result.route, Route::Walk);
+    EXPECT_FALSE(reads.result.note.isEmpty());
+}
+
+TEST(QuickTrackReaderTest, DamagedRecordingsReadAlikeAndSayWhichRouteWasTaken)
+{
+    SensorTestFiles files;
+    AviBuilder builder(AviBuilder::Records::QB62);
+    const QByteArray whole = builder.seconds(20, 3001, false).finish();
+    const qsizetype index = whole.lastIndexOf("idx1");
+    const auto withIndexEntry = [&](qsizetype entry, qsizetype field, quint32 value) {
+        QByteArray bytes = whole;
+        qToLittleEndian(value, bytes.data() + index + 8 + entry * 16 + field);
+        return bytes;
+    };
+    QByteArray garbage = whole;
+    // Bytes that are no chunk header in the middle of "movi": the layout cannot be trusted.
+    std::memset(garbage.data() + builder.moviOffset() + 12, '\x01', 8);
+    QByteArray zeroTail = whole;
+    zeroTail += QByteArray(1024 * 1024, '\0');
+    const struct
+    {
+        const char *what;
+        QByteArray bytes;
+        Route route;
+        int samples;
+    } cases[] = {
+        {"no index", whole.first(index), Route::Walk, 200},
+        // The records of a second cut short still make its ten samples, at the last position.
+        {"cut inside the last second", whole.first(index - 100), Route::Walk, 200},
+        {"cut inside a picture", whole.first(index / 2), Route::Walk, 100},
+        {"an entry past the end", withIndexEntry(40, 8, 0x7fff0000u), Route::Walk, 200},
+        {"an entry with the wrong size", withIndexEntry(40, 12, 17), Route::Walk, 200},
+        {"entries out of order", withIndexEntry(1, 8, 4), Route::Walk, 200},
+        {"zero-filled tail", zeroTail, Route::Index, 200},
+        {"no chunk header", garbage, Route::FullScan, 200},
+    };
+    for (const auto &damage : cases) {
+        SCOPED_TRACE(damage.what);
+        const Reads reads = readBoth(files, damage.bytes);
+        expectSame(reads);
+        EXPECT_EQ(reads.result.route, damage.route);
+        EXPECT_EQ(reads.result.samples, damage.samples);
+        if (damage.route != Route::Index) {
+            EXPECT_FALSE(reads.result.note.isEmpty());
+        }
+    }
+}
+
+TEST(QuickTrackReaderTest, TheIndexRouteReadsOnlyTheSensorChunksAndTheIndex)
+{
+    QByteArray avi = AviBuilder(AviBuilder::Records::QB62).seconds(60, 40000, false).finish();
+    QBuffer buffer(&avi);
+    buffer.open(QIODevice::ReadOnly);
+    const AviSensorChunks::Result chunks = AviSensorChunks::locate(buffer);
+    ASSERT_EQ(chunks.route, AviSensorChunks::Route::Index);
+    ASSERT_EQ(chunks.spans.size(), 660);
+    // Each span is a sensor chunk's own bytes.
+    for (const AviSensorChunks::Span &span : chunks.spans) {
+        const QByteArrayView code = QByteArrayView(avi).sliced(span.offset, 4);
+        ASSERT_TRUE(code == "02tx" || code == "03tx") << span.offset;
+    }
+}
+
+Mp4SubtitleSamples::Result readMp4(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return Mp4SubtitleSamples::read(buffer);
+}
+
+TEST(QuickTrackReaderTest, SubtitleSamplesComeThroughTheSampleTables)
+{
+    QList<QByteArray> texts;
+    for (int i = 0; i < 37; ++i) {
+        texts.append(u"gsensori,1,128,%1,2,3"_s.arg(i).toLatin1());
+    }
+    for (const bool wide : {false, true}) {
+        const Mp4SubtitleSamples::Result result = readMp4(Mp4SubtitleWriter::file(texts, 5, wide));
+        ASSERT_TRUE(result.found) << result.note.toStdString();
+        EXPECT_EQ(result.texts, texts);
+        EXPECT_EQ(result.durationMs, 15000);
+    }
+    // The subtitle file the conversion would extract: numbered entries, empty texts left out.
+    EXPECT_EQ(Mp4SubtitleSamples::subtitleFile({"a", "", "b;c"}),
+              QByteArray("1\n00:00:00,000 --> 00:00:00,000\na\n\n2\n00:00:00,000 --> 00:00:00,000\nb;c\n\n"));
+}
+
+TEST(QuickTrackReaderTest, BrokenSampleTablesGiveNoTrackAndSayWhy)
+{
+    const QList<QByteArray> texts{"gsensori,1,128,1,2,3", "gsensori,1,128,4,5,6"};
+    const QByteArray good = Mp4SubtitleWriter::file(texts, 1);
+    QByteArray pastTheEnd = good;
+    // The last chunk offset of "stco" pointing far beyond the file.
+    const qsizetype stco = pastTheEnd.lastIndexOf("stco");
+    qToBigEndian<quint32>(0x7fff0000u, pastTheEnd.data() + stco + 4 + 8 + 4);
+    QByteArray noTrack = good;
+    noTrack.replace("sbtl", "soun");
+    QByteArray cutMoov = good;
+    cutMoov.chop(40);
+    for (const QByteArray &bytes : {pastTheEnd, noTrack, cutMoov, QByteArray("not an mp4 file at all")}) {
+        const Mp4SubtitleSamples::Result result = readMp4(bytes);
+        EXPECT_FALSE(result.found);
+        EXPECT_TRUE(result.texts.isEmpty());
+        EXPECT_FALSE(result.note.isEmpty());
+    }
+}
+} // namespace

@@ -1,4 +1,5 @@
 #include "SensorOutput.h"
+#include "core/LocalPath.h"
 
 #include "sensor/FloatText.h"
 #include "sensor/VexoClipData.h"
@@ -19,7 +20,8 @@ QJsonValue SensorOutput::floatJson(float value)
 
 QString SensorOutput::inputProblem(const QString &path)
 {
-    const QFileInfo info(path);
+    // A name that is not UTF-8 is looked at through its stand-in.
+    const QFileInfo info(LocalPath::openable(path));
     if (!info.exists()) {
         return u"no such file: "_s + path;
     }

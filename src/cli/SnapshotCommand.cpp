@@ -1,4 +1,5 @@
 #include "SnapshotCommand.h"
+#include "core/LocalPath.h"
 
 #include "CliOutput.h"
 #include "SensorOutput.h"
@@ -54,7 +55,8 @@ QString namedRecording(const QString &path, bool rear)
         return path;
     }
     const QUrl partner(RecordingLibrary::partnerString(QUrl::fromLocalFile(path).toString()));
-    return partner.isLocalFile() && QFileInfo::exists(partner.toLocalFile()) ? partner.toLocalFile() : path;
+    return partner.isLocalFile() && QFileInfo::exists(LocalPath::openable(partner.toLocalFile())) ? partner.toLocalFile()
+                                                                                                 : path;
 }
 } // namespace
 

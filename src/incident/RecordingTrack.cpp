@@ -1,4 +1,5 @@
 #include "RecordingTrack.h"
+#include "core/LocalPath.h"
 
 #include "library/RecordingLibrary.h"
 
@@ -24,8 +25,8 @@ void RecordingTrack::load(const QString &recording, const QString &front, VexoCl
         }
         track.loadVideoFileCilpDataFromFilePath(subtitlePath(front));
     } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(recording);
+        track.loadVideoFileCilpDataFromFilePath_KRV(LocalPath::openable(recording));
     } else {
-        track.loadVideoFileCilpDataFromFilePath(recording);
+        track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(recording));
     }
 }

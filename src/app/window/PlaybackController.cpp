@@ -10,6 +10,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/ConversionProgress.h"
+#include "export/ConversionFailure.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/SeekTimeSliderView.h"
@@ -88,7 +89,9 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_conversionProgress->begin(url.fileName());
     m_window->checkAndConvertVideo(
         url,
-        [this, url, generation](const std::optional<QList<QUrl>> &files) { conversionDone(url, files, generation); },
+        [this, url, generation](const std::optional<QList<QUrl>> &files, const QString &messageKey) {
+            conversionDone(url, files, messageKey, generation);
+        },
         [this, generation](double share) {
             if (generation == m_loadGeneration) {
                 m_conversionProgress->setShare(share);
@@ -96,7 +99,8 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
         });
 }
 
-void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation)
+void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files,
+                                        const QString &messageKey, quint64 generation)
 {
     if (generation != m_loadGeneration) {
         return;
@@ -104,7 +108,7 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
     if (!files || files->isEmpty()) {
         m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
-        showUnsupportedFileAlert();
+        showPlaybackFailedAlert(messageKey);
         return;
     }
     m_conversionProgress->complete();
@@ -129,6 +133,7 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
 void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track)
 {
     m_currentVideoUrl = url;
+    m_awaitingPlayers = true;
     m_window->enableVideoControls(true);
     m_bigVideoFilePath = files.at(0).toLocalFile();
     m_bigMovieView->setFileName(m_bigVideoFilePath);
@@ -168,6 +173,9 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     if (status == VexoAVViewStatusError) {
         // That recording will not start: nothing is on its way any more.
         m_conversionProgress->end();
+        if (std::exchange(m_awaitingPlayers, false)) {
+            showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Damaged));
+        }
         return;
     }
     if (status != VexoAVViewStatusPrepared) {
@@ -193,6 +201,7 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
 
 void PlaybackController::onMovieReady()
 {
+    m_awaitingPlayers = false;
     m_conversionProgress->end();
     playVideo();
     m_window->startPlayAnimation();
@@ -433,11 +442,17 @@ void PlaybackController::movieDidEnd()
 
 void PlaybackController::showUnsupportedFileAlert()
 {
+    showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported));
+}
+
+void PlaybackController::showPlaybackFailedAlert(const QString &messageKey)
+{
     auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"메모리카드 오류"_s),
                                   localized(u"메모리카드 오류"_s), QMessageBox::Ok, m_window->mainWindow());
     alert->setObjectName(u"unsupportedFileAlert"_s);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(localized(u"지원하지 않는 형식으로 인코딩된 동영상입니다."_s));
+    alert->setInformativeText(localized(
+        messageKey.isEmpty() ? ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported) : messageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();

@@ -64,6 +64,9 @@ public:
     void onMovieReady();
     void movieDidEnd();
     void showUnsupportedFileAlert();
+    // The alert for a recording that gives nothing to play, saying why (MESSAGEKEY, a key of
+    // ConversionFailure's messages).
+    void showPlaybackFailedAlert(const QString &messageKey);
 
     void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
     void vexoAVViewDidPlayToEndTime(VexoAVView *view);
@@ -100,7 +103,8 @@ private:
     // Reads the track of the recording at URL whose front camera plays from FRONTFILE (for an MP4,
     // its subtitle file lies beside it). Reads files only, so it runs on any thread.
     static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile);
-    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation);
+    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, const QString &messageKey,
+                        quint64 generation);
     void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
@@ -121,6 +125,9 @@ private:
     QString m_smallVideoFilePath;
     bool m_isVideoPaused = true;
     bool m_isVideoSwitched = false;
+    // Between handing files to the players and their readiness: a player error then means the
+    // converted file does not play, which is said, not ignored.
+    bool m_awaitingPlayers = false;
     // Each load has a number; a conversion that finishes after a newer load began is dropped.
     quint64 m_loadGeneration = 0;
     // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.

@@ -1,4 +1,5 @@
 #include "IncidentReport.h"
+#include "core/LocalPath.h"
 
 #include "IncidentPdf.h"
 #include "core/AtomicFileWriter.h"
@@ -58,7 +59,7 @@ QString IncidentReport::frontRecording(const QString &path)
     }
     for (const auto &[rear, front] : {std::pair{u"R."_s, u"F."_s}, std::pair{u"R_BC."_s, u"F_BC."_s}}) {
         const QString other = PartnerName::replaceInFileName(path, rear, front);
-        if (!other.isNull() && QFileInfo(other).isFile()) {
+        if (!other.isNull() && QFileInfo(LocalPath::openable(other)).isFile()) {
             return other;
         }
     }
@@ -78,7 +79,8 @@ IncidentReport::Result IncidentReport::make(const Request &request)
         return request.cancel && request.cancel->load();
     };
     const QString recording = frontRecording(QFileInfo(request.recording).absoluteFilePath());
-    if (!QFileInfo(recording).isFile() || !QFileInfo(recording).isReadable()) {
+    const QFileInfo recordingFile(LocalPath::openable(recording)); // its name need not be UTF-8
+    if (!recordingFile.isFile() || !recordingFile.isReadable()) {
         return fail(u"cannot read the recording "_s + QDir::toNativeSeparators(recording));
     }
     if (Utils::GetFFMPEGPath().isEmpty()) {
@@ -195,7 +197,7 @@ IncidentReport::Result IncidentReport::make(const Request &request)
         return true;
     };
     const TrackExport::Range range{figures.firstSample(), figures.endSample()};
-    const QString recordingName = QFileInfo(recording).fileName();
+    const QString recordingName = LocalPath::displayText(QFileInfo(recording).fileName());
     if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range))) {
         return fail(error);
     }

@@ -37,9 +37,9 @@ QString SensorOutput::inputProblem(const QString &path)
 void SensorOutput::loadTrack(const QString &path, bool krv, VexoClipData &track)
 {
     if (krv) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(path);
+        track.loadVideoFileCilpDataFromFilePath_KRV(LocalPath::openable(path));
     } else {
-        track.loadVideoFileCilpDataFromFilePath(path);
+        track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(path));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "SensorOutput.h"
+
 #include "core/LocalPath.h"
 
 #include "sensor/FloatText.h"

@@ -1,8 +1,8 @@
 #include "SnapshotCommand.h"
-#include "core/LocalPath.h"
 
 #include "CliOutput.h"
 #include "SensorOutput.h"
+#include "core/LocalPath.h"
 #include "library/RecordingLibrary.h"
 
 #include "export/SnapshotName.h"
@@ -55,8 +55,9 @@ QString namedRecording(const QString &path, bool rear)
         return path;
     }
     const QUrl partner(RecordingLibrary::partnerString(QUrl::fromLocalFile(path).toString()));
-    return partner.isLocalFile() && QFileInfo::exists(LocalPath::openable(partner.toLocalFile())) ? partner.toLocalFile()
-                                                                                                 : path;
+    return partner.isLocalFile() && QFileInfo::exists(LocalPath::openable(partner.toLocalFile()))
+               ? partner.toLocalFile()
+               : path;
 }
 } // namespace
 

@@ -1,5 +1,6 @@
-#include "cli/CliTool.h"
 #include "core/LocalPath.h"
+
+#include "cli/CliTool.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

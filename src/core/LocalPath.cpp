@@ -24,7 +24,9 @@ bool isEscape(char16_t c)
 // (overlong forms, surrogates and code points past U+10FFFF are not valid).
 qsizetype utf8SequenceLength(QByteArrayView bytes)
 {
-    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const auto byte = [&](qsizetype i) {
+        return static_cast<unsigned char>(bytes[i]);
+    };
     const unsigned char lead = byte(0);
     if (lead < 0x80) {
         return 1;
@@ -76,8 +78,8 @@ public:
         const QString folder = m_folder->filePath(QString::number(m_links.size()));
         const qsizetype slash = path.lastIndexOf(u'/');
         const QString link = folder + u'/' + LocalPath::sanitizedName(QStringView(path).sliced(slash + 1));
-        if (!QDir().mkpath(folder) || ::symlink(LocalPath::encode(path).constData(),
-                                                QFile::encodeName(link).constData()) != 0) {
+        if (!QDir().mkpath(folder) ||
+            ::symlink(LocalPath::encode(path).constData(), QFile::encodeName(link).constData()) != 0) {
             return {};
         }
         m_links.insert(path, link);

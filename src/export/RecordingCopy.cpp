@@ -1,7 +1,7 @@
 #include "RecordingCopy.h"
-#include "core/LocalPath.h"
 
 #include "core/AtomicFileWriter.h"
+#include "core/LocalPath.h"
 
 #include <QFile>
 #include <QFileInfo>

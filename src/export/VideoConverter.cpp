@@ -335,27 +335,33 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
             const int type = Utils::GetAviType(source);
             // The report read for the stream count lists the sound streams as well.
             const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
-            need(front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, false, o); },
-                 source, frontKey, false);
-            need(rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, true, o); },
-                 source, frontKey, false);
+            need(
+                front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, false, o); },
+                source, frontKey, false);
+            need(
+                rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, true, o); }, source,
+                frontKey, false);
         }
     } else {
         const int type = Utils::GetAviType(source);
-        need(front, [=](const QString &o) { return oneStreamArguments(type, source, o); }, source, frontKey, false);
+        need(
+            front, [=](const QString &o) { return oneStreamArguments(type, source, o); }, source, frontKey, false);
         if (extension == u"mp4") {
-            need(Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
-                 [=](const QString &o) { return subtitleArguments(source, o); }, source, frontKey, true);
+            need(
+                Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
+                [=](const QString &o) { return subtitleArguments(source, o); }, source, frontKey, true);
             const QUrl other = otherCameraUrl(url);
             const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
             const QString otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
             if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile()) {
                 hasRear = true;
                 const QByteArray rearKey = ConversionCheck::sourceKey(otherSource);
-                need(rear, [=](const QString &o) { return oneStreamArguments(type, otherSource, o); }, otherSource,
-                     rearKey, false);
-                need(Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
-                     [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, rearKey, true);
+                need(
+                    rear, [=](const QString &o) { return oneStreamArguments(type, otherSource, o); }, otherSource,
+                    rearKey, false);
+                need(
+                    Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
+                    [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, rearKey, true);
             } else {
                 // The partner may be gone since it was converted: what was made of it still plays.
                 hasRear = exists(rear);

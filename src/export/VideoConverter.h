@@ -4,7 +4,6 @@
 #include "export/FfmpegRunner.h"
 
 #include <QHash>
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -117,8 +116,8 @@ private:
     {
         QString output;
         std::function<QStringList(const QString &temporary)> arguments;
-        QString source;     // the recording, as Qt and ffmpeg open it
-        QByteArray key;     // the recording's source key before the run
+        QString source; // the recording, as Qt and ffmpeg open it
+        QByteArray key; // the recording's source key before the run
         bool subtitles = false;
         bool required = true; // its failure leaves the recording without something it has
     };

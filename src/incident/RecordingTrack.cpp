@@ -1,6 +1,6 @@
 #include "RecordingTrack.h"
-#include "core/LocalPath.h"
 
+#include "core/LocalPath.h"
 #include "library/RecordingLibrary.h"
 
 #include "sensor/VexoClipData.h"

@@ -1,8 +1,7 @@
 #include "RecordingLibrary.h"
 
-#include "core/LocalPath.h"
-
 #include "RecordingScan.h"
+#include "core/LocalPath.h"
 #include "core/PartnerName.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // A recording whose name is not UTF-8 (a card written by another system) is named by the file
 // system's own bytes all the way: the tool's arguments, the snapshot and the incident report.
 #include "CliRun.h"
+#include "core/LocalPath.h"
 #include "demo/DemoCard.h"
 
-#include "core/LocalPath.h"
 #include "support/TestSettings.h"
 
 #include <QDir>

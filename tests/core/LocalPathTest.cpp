@@ -27,11 +27,13 @@ bool writeRaw(const QTemporaryDir &folder, const QByteArray &name, const QByteAr
 TEST(LocalPath, NamesThatAreNotUtf8ComeBackByteForByteAndStayApart)
 {
     const QList<QByteArray> names = {
-        "REC_\x80_F.mp4", "REC_\xef\xbf\xbd_F.mp4", // a stray byte, and the character Qt puts in its place
-        "\xff\xfe.avi", "\xc0\xaf.mp4",             // bytes UTF-8 never has; an overlong "/"
-        "\xed\xa0\x80.mp4",                         // a surrogate written as UTF-8
-        "caf\xc3\xa9 \xf0\x9f\x9a\x97.mp4",         // valid: é and a car
-        "cut\xe2\x82",                              // a sequence cut short at the end
+        "REC_\x80_F.mp4",
+        "REC_\xef\xbf\xbd_F.mp4", // a stray byte, and the character Qt puts in its place
+        "\xff\xfe.avi",
+        "\xc0\xaf.mp4",                     // bytes UTF-8 never has; an overlong "/"
+        "\xed\xa0\x80.mp4",                 // a surrogate written as UTF-8
+        "caf\xc3\xa9 \xf0\x9f\x9a\x97.mp4", // valid: é and a car
+        "cut\xe2\x82",                      // a sequence cut short at the end
     };
     QList<QString> decoded;
     for (const QByteArray &name : names) {

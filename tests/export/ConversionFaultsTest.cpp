@@ -1,13 +1,12 @@
 // What a conversion may be trusted with: outputs checked against their sources, the reuse key,
 // working names, the working folder each viewer owns, and the reason given when nothing plays.
-#include "export/ConversionCheck.h"
-#include "export/ConversionFailure.h"
-#include "export/VideoConverter.h"
-#include "export/WorkingFolderClaim.h"
-
 #include "TestRecordings.h"
 
+#include "export/ConversionCheck.h"
+#include "export/ConversionFailure.h"
 #include "export/Utils.h"
+#include "export/VideoConverter.h"
+#include "export/WorkingFolderClaim.h"
 #include "sensor/SubtitleFileWriter.h"
 #include "support/ScopedEnvironment.h"
 #include "support/SmallFileSystem.h"
@@ -84,8 +83,11 @@ QString shorteningFfmpeg(const QTemporaryDir &bin)
     const QString real = QStandardPaths::findExecutable(u"ffmpeg"_s);
     TestRecordings::writeFile(path, "#!/bin/bash\nlast=\"${@: -1}\"\n"
                                     "if [ $# -gt 2 ] && [[ \"$last\" == *.mov ]]; then\n"
-                                    "  exec '" + real.toUtf8() + "' \"${@:1:$#-1}\" -t 0.5 \"$last\"\nfi\n"
-                                    "exec '" + real.toUtf8() + "' \"$@\"\n");
+                                    "  exec '" +
+                                        real.toUtf8() +
+                                        "' \"${@:1:$#-1}\" -t 0.5 \"$last\"\nfi\n"
+                                        "exec '" +
+                                        real.toUtf8() + "' \"$@\"\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
@@ -119,7 +121,8 @@ protected:
     void makePair(const QString &front, const QString &rear)
     {
         const QString subtitles = card(u"track.srt"_s);
-        ASSERT_TRUE(TestRecordings::writeFile(subtitles, SubtitleFileWriter::file({{0, 100, u"gsensori,1,128,1,2,3"_s}})));
+        ASSERT_TRUE(
+            TestRecordings::writeFile(subtitles, SubtitleFileWriter::file({{0, 100, u"gsensori,1,128,1,2,3"_s}})));
         ASSERT_TRUE(TestRecordings::mp4(front, TestRecordings::FrontSize, subtitles));
         if (!rear.isEmpty()) {
             ASSERT_TRUE(TestRecordings::mp4(rear, TestRecordings::RearSize, subtitles));
@@ -196,7 +199,8 @@ TEST_F(ConversionFaultsTest, AnUnreadableFrontNeverPutsTheRearInItsPlace)
 TEST_F(ConversionFaultsTest, LongNamesConvertUnderShortWorkingNamesThatStayApart)
 {
     // Two names of the longest length a file system allows (255 bytes), alike but for the end.
-    const QString stem = QString(200, u'a') + u"가나다라마바사아자차카"_s; // 200 + 33 bytes, then 16 digits and "_F.mp4"
+    const QString stem =
+        QString(200, u'a') + u"가나다라마바사아자차카"_s; // 200 + 33 bytes, then 16 digits and "_F.mp4"
     const QString one = card(stem + QString(16, u'1') + u"_F.mp4"_s);
     const QString two = card(stem + QString(16, u'2') + u"_F.mp4"_s);
     ASSERT_EQ(QFileInfo(one).fileName().toUtf8().size(), 255);

@@ -1,9 +1,8 @@
 // The list follows its folder: rows that name files by their own bytes, the playing recording kept
 // selected when the list is rebuilt, and a folder that goes away empties the list.
+#include "core/LocalPath.h"
 #include "library/ListedFolderWatch.h"
 #include "library/RecordingLibrary.h"
-
-#include "core/LocalPath.h"
 
 #include <QDir>
 #include <QFile>

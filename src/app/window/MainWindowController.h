@@ -151,10 +151,10 @@ public:
     // later, from the event loop, unless a newer request came first (it cancels this one); do not mix
     // the two forms for one recording. PROGRESS hears the share done before that, the same way.
     // MESSAGEKEY says why nothing plays when FILES is absent or empty (ConversionFailure).
-    void checkAndConvertVideo(
-        const QUrl &url,
-        std::function<void(const std::optional<QList<QUrl>> &files, const QString &messageKey)> done,
-        std::function<void(double share)> progress = {});
+    void
+    checkAndConvertVideo(const QUrl &url,
+                         std::function<void(const std::optional<QList<QUrl>> &files, const QString &messageKey)> done,
+                         std::function<void(double share)> progress = {});
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
     // An incident report being made is cancelled too, and waited for: used when quitting.
     void cancelConversions();

@@ -1,8 +1,8 @@
 #include "IncidentReport.h"
-#include "core/LocalPath.h"
 
 #include "IncidentPdf.h"
 #include "core/AtomicFileWriter.h"
+#include "core/LocalPath.h"
 #include "core/PartnerName.h"
 #include "incident/IncidentClips.h"
 #include "incident/IncidentFigures.h"

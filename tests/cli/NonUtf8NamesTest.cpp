@@ -32,14 +32,16 @@ protected:
         const QByteArray cont = QFile::encodeName(folder->filePath(u"card/cont_rec"_s));
         for (const char *camera : {"F", "R"}) {
             const QByteArray from = cont + "/20261207_081500_" + camera + ".mp4";
-            ::rename(from.constData(), (cont + "/20261207_081500\x80_" + camera + ".mp4").constData());
+            const QByteArray to = cont + "/20261207_081500\x80_" + camera + ".mp4";
+            ::rename(from.constData(), to.constData());
         }
     }
     static void TearDownTestSuite()
     {
         const QByteArray cont = QFile::encodeName(folder->filePath(u"card/cont_rec"_s));
         for (const char *camera : {"F", "R"}) {
-            ::unlink((cont + "/20261207_081500\x80_" + camera + ".mp4").constData());
+            const QByteArray odd = cont + "/20261207_081500\x80_" + camera + ".mp4";
+            ::unlink(odd.constData());
         }
         folder.reset();
     }

@@ -60,14 +60,14 @@ int main(int argc, char *argv[])
             continue;
         }
         const QFileInfo folder(parser.value(*option));
-        const QFileInfo target(LocalPath::openable(folder.absoluteFilePath()));
+        const QFileInfo onDisk(LocalPath::openable(folder.absoluteFilePath()));
         // A recording opened from the file manager arrives as --folder FILE (the desktop entry).
-        if (option == &folderOption && target.isFile()) {
+        if (option == &folderOption && onDisk.isFile()) {
             options.folderPath = folder.absolutePath();
             options.recordingPath = folder.absoluteFilePath();
             continue;
         }
-        if (!target.isDir()) {
+        if (!onDisk.isDir()) {
             return usageError(u"no such folder: "_s + parser.value(*option));
         }
         *target = folder.absoluteFilePath();

@@ -21,14 +21,16 @@ bool isEscape(char16_t c)
 }
 
 // The length of the valid UTF-8 sequence at the start of BYTES, or 0 when it does not start one
-// (overlong forms, surrogates and code points past U+10FFFF are not valid).
-qsizetype utf8SequenceLength(QByteArrayView bytes)
+// (overlong forms, surrogates and code points past U+10FFFF are not valid); VALUE receives its code
+// point.
+qsizetype utf8SequenceLength(QByteArrayView bytes, char32_t &codePoint)
 {
     const auto byte = [&](qsizetype i) {
         return static_cast<unsigned char>(bytes[i]);
     };
     const unsigned char lead = byte(0);
     if (lead < 0x80) {
+        codePoint = lead;
         return 1;
     }
     qsizetype length = 0;
@@ -55,6 +57,7 @@ qsizetype utf8SequenceLength(QByteArrayView bytes)
     if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
         return 0;
     }
+    codePoint = value;
     return length;
 }
 
@@ -105,13 +108,15 @@ QString LocalPath::decode(QByteArrayView bytes)
     path.reserve(bytes.size());
     qsizetype i = 0;
     while (i < bytes.size()) {
-        const qsizetype length = utf8SequenceLength(bytes.sliced(i));
+        char32_t codePoint = 0;
+        const qsizetype length = utf8SequenceLength(bytes.sliced(i), codePoint);
         if (length == 0) {
             path.append(QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i]))));
             ++i;
             continue;
         }
-        path.append(QString::fromUtf8(bytes.sliced(i, length)));
+        // Each character as it is: a byte order mark in a name is part of the name.
+        path.append(QStringView(QChar::fromUcs4(codePoint)));
         i += length;
     }
     return path;

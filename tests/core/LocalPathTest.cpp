@@ -34,7 +34,8 @@ TEST(LocalPath, NamesThatAreNotUtf8ComeBackByteForByteAndStayApart)
         "\xed\xa0\x80.mp4",                 // a surrogate written as UTF-8
         "caf\xc3\xa9 \xf0\x9f\x9a\x97.mp4", // valid: é and a car
         "cut\xe2\x82",                      // a sequence cut short at the end
-        "\xef\xbb\xbf" "bom.mp4",              // a byte order mark is part of a name too
+        "\xef\xbb\xbf"
+        "bom.mp4", // a byte order mark is part of a name too
     };
     QList<QString> decoded;
     for (const QByteArray &name : names) {

@@ -14,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (LocalPath::encode(path) != bytes) {
         __builtin_trap();
     }
-    // Qt's own decoder, keeping a leading byte order mark, tells whether the bytes are UTF-8.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // Qt's own decoder, keeping a leading byte order mark and taking a sequence cut short at the end
+    // as an error, tells whether the bytes are UTF-8.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     const QString checked = decoder(bytes);
     Q_UNUSED(checked)
     const bool utf8 = !decoder.hasError();

@@ -730,8 +730,8 @@ Please check the memory card.</translation>
         <translation>The incident report could not be made.</translation>
     </message>
     <message>
-        <source>녹화 파일이 손상되어 끝까지 변환할 수 없습니다.</source>
-        <translation>The recording is damaged: it cannot be converted to its end.</translation>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>The recording is damaged and cannot be played.</translation>
     </message>
     <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>

@@ -730,8 +730,8 @@ Veuillez vérifier la carte mémoire.</translation>
         <translation>Le rapport d'incident n'a pas pu être créé.</translation>
     </message>
     <message>
-        <source>녹화 파일이 손상되어 끝까지 변환할 수 없습니다.</source>
-        <translation>L’enregistrement est endommagé : il ne peut pas être converti jusqu’au bout.</translation>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>L’enregistrement est endommagé et ne peut pas être lu.</translation>
     </message>
     <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>

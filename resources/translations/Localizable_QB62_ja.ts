@@ -730,8 +730,8 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <translation>事故レポートを作成できませんでした。</translation>
     </message>
     <message>
-        <source>녹화 파일이 손상되어 끝까지 변환할 수 없습니다.</source>
-        <translation>録画ファイルが破損しているため、最後まで変換できません。</translation>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>録画ファイルが破損しているため再生できません。</translation>
     </message>
     <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>

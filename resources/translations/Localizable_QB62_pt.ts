@@ -730,8 +730,8 @@ Verifique o cartão de memória.</translation>
         <translation>Não foi possível criar o relatório de incidente.</translation>
     </message>
     <message>
-        <source>녹화 파일이 손상되어 끝까지 변환할 수 없습니다.</source>
-        <translation>A gravação está danificada: não pode ser convertida até o fim.</translation>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>A gravação está danificada e não pode ser reproduzida.</translation>
     </message>
     <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>

@@ -15,9 +15,12 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr char16_t kEscapeBase = 0xDC00;
 
-bool isEscape(char16_t c)
+// Whether the character at I of PATH stands for a byte that is not UTF-8: a low surrogate in the
+// range, alone (the second half of a pair, a character past U+FFFF, may fall in that range too).
+bool isEscapeAt(QStringView path, qsizetype i)
 {
-    return c >= 0xDC80 && c <= 0xDCFF;
+    const char16_t c = path[i].unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && (i == 0 || !path[i - 1].isHighSurrogate());
 }
 
 // The length of the valid UTF-8 sequence at the start of BYTES, or 0 when it does not start one
@@ -128,12 +131,11 @@ QByteArray LocalPath::encode(QStringView path)
     bytes.reserve(path.size());
     qsizetype start = 0;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i].unicode();
-        if (!isEscape(c)) {
+        if (!isEscapeAt(path, i)) {
             continue;
         }
         bytes.append(path.sliced(start, i - start).toUtf8());
-        bytes.append(char(c - kEscapeBase));
+        bytes.append(char(path[i].unicode() - kEscapeBase));
         start = i + 1;
     }
     bytes.append(path.sliced(start).toUtf8());
@@ -142,8 +144,8 @@ QByteArray LocalPath::encode(QStringView path)
 
 bool LocalPath::isLossless(QStringView path)
 {
-    for (const QChar c : path) {
-        if (isEscape(c.unicode())) {
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscapeAt(path, i)) {
             return false;
         }
     }
@@ -153,9 +155,9 @@ bool LocalPath::isLossless(QStringView path)
 QString LocalPath::displayText(QStringView path)
 {
     QString text = path.toString();
-    for (QChar &c : text) {
-        if (isEscape(c.unicode())) {
-            c = QChar::ReplacementCharacter;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isEscapeAt(path, i)) {
+            text[i] = QChar::ReplacementCharacter;
         }
     }
     return text;
@@ -164,9 +166,9 @@ QString LocalPath::displayText(QStringView path)
 QString LocalPath::sanitizedName(QStringView name)
 {
     QString text = name.toString();
-    for (QChar &c : text) {
-        if (isEscape(c.unicode())) {
-            c = u'_';
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isEscapeAt(name, i)) {
+            text[i] = u'_';
         }
     }
     return text;

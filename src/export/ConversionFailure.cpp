@@ -106,7 +106,7 @@ QString ConversionFailure::messageKey(Reason reason)
 {
     switch (reason) {
     case Reason::Damaged:
-        return u"녹화 파일이 손상되어 끝까지 변환할 수 없습니다."_s;
+        return u"녹화 파일이 손상되어 재생할 수 없습니다."_s;
     case Reason::FrontUnreadable:
         return u"앞 카메라 파일을 읽을 수 없습니다."_s;
     case Reason::SourceChanged:

@@ -36,6 +36,8 @@ TEST(LocalPath, NamesThatAreNotUtf8ComeBackByteForByteAndStayApart)
         "cut\xe2\x82",                      // a sequence cut short at the end
         "\xef\xbb\xbf"
         "bom.mp4", // a byte order mark is part of a name too
+        // A character past U+FFFF whose second half lies where stray bytes are kept, beside one.
+        "\xe3\xf4\x89\x92\x89\xeb$v",
     };
     QList<QString> decoded;
     for (const QByteArray &name : names) {

@@ -173,9 +173,15 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     if (status == VexoAVViewStatusError) {
         // That recording will not start: nothing is on its way any more.
         m_conversionProgress->end();
-        if (std::exchange(m_awaitingPlayers, false)) {
-            showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Damaged));
-        }
+        // A file with sound only reports an error and then readiness at once: only an error that
+        // stays means the file does not play.
+        const quint64 generation = m_loadGeneration;
+        QTimer::singleShot(0, this, [this, view, generation] {
+            if (generation == m_loadGeneration && view->status() == VexoAVViewStatusError &&
+                std::exchange(m_awaitingPlayers, false)) {
+                showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Damaged));
+            }
+        });
         return;
     }
     if (status != VexoAVViewStatusPrepared) {

@@ -324,4 +324,30 @@ TEST_F(PlaybackControllerTest, ARecordingGoneSinceItWasListedSaysSo)
               VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 더 이상 메모리카드에 없습니다."_s));
     alert->close();
 }
+// A file the player cannot load (a ".mov" is played as it is) says so instead of sitting silent.
+TEST_F(PlaybackControllerTest, AFileThePlayerCannotLoadSaysItIsDamaged)
+{
+    const QString broken = cardFolder().filePath(u"card/cont_rec/zz_broken.mov"_s);
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(8192, '\x42'));
+    }
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_broken.mov"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+            return alert != nullptr;
+        },
+        20000));
+    EXPECT_EQ(alert->informativeText(),
+              VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 손상되어 재생할 수 없습니다."_s));
+    alert->close();
+    QFile::remove(broken);
+}
 } // namespace

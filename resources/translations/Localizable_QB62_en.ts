@@ -901,5 +901,37 @@ Please check the memory card.</translation>
         <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
         <translation>The recording is damaged from this point on and cannot be played.</translation>
     </message>
+    <message>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>The recording is damaged and cannot be played.</translation>
+    </message>
+    <message>
+        <source>앞 카메라 파일을 읽을 수 없습니다.</source>
+        <translation>The front camera file cannot be read.</translation>
+    </message>
+    <message>
+        <source>변환하는 동안 녹화 파일이 바뀌었습니다.</source>
+        <translation>The recording changed while it was being converted.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 남은 공간이 없습니다.</source>
+        <translation>The working folder is full: there is no room for the converted copy.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 쓸 수 없습니다.</source>
+        <translation>The working folder cannot be written to: it is read-only, not a folder, or not yours.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 더 이상 메모리카드에 없습니다.</source>
+        <translation>The recording is no longer on the card.</translation>
+    </message>
+    <message>
+        <source>메모리카드 폴더가 제거되었거나 연결이 해제되었습니다.</source>
+        <translation>The card's folder was removed or unmounted.</translation>
+    </message>
+    <message>
+        <source>녹화 파일을 읽을 권한이 없습니다.</source>
+        <translation>You do not have permission to read this recording.</translation>
+    </message>
 </context>
 </TS>

@@ -901,5 +901,37 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
         <translation>L'enregistrement est endommagé à partir de ce point et ne peut pas être lu.</translation>
     </message>
+    <message>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>L’enregistrement est endommagé et ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>앞 카메라 파일을 읽을 수 없습니다.</source>
+        <translation>Le fichier de la caméra avant ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>변환하는 동안 녹화 파일이 바뀌었습니다.</source>
+        <translation>L’enregistrement a changé pendant sa conversion.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 남은 공간이 없습니다.</source>
+        <translation>Le dossier de travail est plein : il n’y a pas de place pour la copie convertie.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 쓸 수 없습니다.</source>
+        <translation>Impossible d’écrire dans le dossier de travail : il est en lecture seule, n’est pas un dossier ou ne vous appartient pas.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 더 이상 메모리카드에 없습니다.</source>
+        <translation>L’enregistrement n’est plus sur la carte.</translation>
+    </message>
+    <message>
+        <source>메모리카드 폴더가 제거되었거나 연결이 해제되었습니다.</source>
+        <translation>Le dossier de la carte a été supprimé ou démonté.</translation>
+    </message>
+    <message>
+        <source>녹화 파일을 읽을 권한이 없습니다.</source>
+        <translation>Vous n’avez pas l’autorisation de lire cet enregistrement.</translation>
+    </message>
 </context>
 </TS>

@@ -901,5 +901,37 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
         <translation>録画ファイルはこの位置から破損しているため再生できません。</translation>
     </message>
+    <message>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>録画ファイルが破損しているため再生できません。</translation>
+    </message>
+    <message>
+        <source>앞 카메라 파일을 읽을 수 없습니다.</source>
+        <translation>フロントカメラのファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>변환하는 동안 녹화 파일이 바뀌었습니다.</source>
+        <translation>変換中に録画ファイルが変更されました。</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 남은 공간이 없습니다.</source>
+        <translation>作業フォルダーに空き容量がありません。</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 쓸 수 없습니다.</source>
+        <translation>作業フォルダーに書き込めません。読み取り専用か、フォルダーではないか、アクセス権がありません。</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 더 이상 메모리카드에 없습니다.</source>
+        <translation>録画ファイルはもうメモリーカードにありません。</translation>
+    </message>
+    <message>
+        <source>메모리카드 폴더가 제거되었거나 연결이 해제되었습니다.</source>
+        <translation>メモリーカードのフォルダーが削除されたか、取り外されました。</translation>
+    </message>
+    <message>
+        <source>녹화 파일을 읽을 권한이 없습니다.</source>
+        <translation>この録画ファイルを読み込む権限がありません。</translation>
+    </message>
 </context>
 </TS>

@@ -901,5 +901,37 @@ Verifique o cartão de memória.</translation>
         <source>녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다.</source>
         <translation>A gravação está danificada a partir deste ponto e não pode ser reproduzida.</translation>
     </message>
+    <message>
+        <source>녹화 파일이 손상되어 재생할 수 없습니다.</source>
+        <translation>A gravação está danificada e não pode ser reproduzida.</translation>
+    </message>
+    <message>
+        <source>앞 카메라 파일을 읽을 수 없습니다.</source>
+        <translation>O arquivo da câmera dianteira não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>변환하는 동안 녹화 파일이 바뀌었습니다.</source>
+        <translation>A gravação mudou enquanto era convertida.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 남은 공간이 없습니다.</source>
+        <translation>A pasta de trabalho está cheia: não há espaço para a cópia convertida.</translation>
+    </message>
+    <message>
+        <source>작업 폴더에 쓸 수 없습니다.</source>
+        <translation>Não é possível gravar na pasta de trabalho: ela é somente leitura, não é uma pasta ou não é sua.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 더 이상 메모리카드에 없습니다.</source>
+        <translation>A gravação não está mais no cartão.</translation>
+    </message>
+    <message>
+        <source>메모리카드 폴더가 제거되었거나 연결이 해제되었습니다.</source>
+        <translation>A pasta do cartão foi removida ou desmontada.</translation>
+    </message>
+    <message>
+        <source>녹화 파일을 읽을 권한이 없습니다.</source>
+        <translation>Você não tem permissão para ler esta gravação.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "SensorOutput.h"
 
+#include "core/LocalPath.h"
+
 #include "sensor/FloatText.h"
 #include "sensor/VexoClipData.h"
 
@@ -19,7 +21,8 @@ QJsonValue SensorOutput::floatJson(float value)
 
 QString SensorOutput::inputProblem(const QString &path)
 {
-    const QFileInfo info(path);
+    // A name that is not UTF-8 is looked at through its stand-in.
+    const QFileInfo info(LocalPath::openable(path));
     if (!info.exists()) {
         return u"no such file: "_s + path;
     }
@@ -35,9 +38,9 @@ QString SensorOutput::inputProblem(const QString &path)
 void SensorOutput::loadTrack(const QString &path, bool krv, VexoClipData &track)
 {
     if (krv) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(path);
+        track.loadVideoFileCilpDataFromFilePath_KRV(LocalPath::openable(path));
     } else {
-        track.loadVideoFileCilpDataFromFilePath(path);
+        track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(path));
     }
 }
 

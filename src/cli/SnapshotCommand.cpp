@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 #include "SensorOutput.h"
+#include "core/LocalPath.h"
 #include "library/RecordingLibrary.h"
 
 #include "export/SnapshotName.h"
@@ -54,7 +55,9 @@ QString namedRecording(const QString &path, bool rear)
         return path;
     }
     const QUrl partner(RecordingLibrary::partnerString(QUrl::fromLocalFile(path).toString()));
-    return partner.isLocalFile() && QFileInfo::exists(partner.toLocalFile()) ? partner.toLocalFile() : path;
+    return partner.isLocalFile() && QFileInfo::exists(LocalPath::openable(partner.toLocalFile()))
+               ? partner.toLocalFile()
+               : path;
 }
 } // namespace
 

@@ -1,3 +1,5 @@
+#include "core/LocalPath.h"
+
 #include "cli/CliTool.h"
 
 #include <QCoreApplication>
@@ -11,7 +13,8 @@ int main(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        // The file system's own bytes: a recording's name need not be UTF-8.
+        arguments.append(LocalPath::decode(argv[i]));
     }
     std::unique_ptr<QCoreApplication> app;
     if (CliTool::needsGraphics(arguments)) {
@@ -29,5 +32,10 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return CliTool::run(QCoreApplication::arguments().mid(1), out, err);
+    // Read again: the application took out the options that were its own.
+    arguments.clear();
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(LocalPath::decode(argv[i]));
+    }
+    return CliTool::run(arguments, out, err);
 }

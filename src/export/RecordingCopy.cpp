@@ -1,6 +1,7 @@
 #include "RecordingCopy.h"
 
 #include "core/AtomicFileWriter.h"
+#include "core/LocalPath.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +20,9 @@ bool fail(QString *error, const QString &message)
 
 bool RecordingCopy::save(const QString &source, const QString &destination, QString *error)
 {
-    QFile in(source);
-    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) {
+    // A name that is not UTF-8 is read through its stand-in.
+    QFile in(LocalPath::openable(source));
+    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly)) {
         return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
     }
     AtomicFileWriter out(destination);

@@ -1,6 +1,7 @@
 #include "Utils.h"
 
 #include "FfmpegRunner.h"
+#include "WorkingFolderClaim.h"
 #include "core/TextNumbers.h"
 
 #include "platform/SystemVolumes.h"
@@ -151,15 +152,14 @@ int Utils::GetAviType(const QString &path)
 
 QString Utils::GetWorkingDirectoryPath()
 {
-    const QString path = WorkingDirectoryLocation();
-    return QDir().mkpath(path) ? path : QString();
+    WorkingFolderClaim &claim = WorkingFolderClaim::SharedWorkingFolderClaim();
+    claim.relocate(WorkingDirectoryLocation());
+    return claim.path();
 }
 
 void Utils::RemoveWorkingDirectory()
 {
-    const QString path = WorkingDirectoryLocation();
-    QDir(path + u"/temp_video"_s).removeRecursively();
-    QDir().rmdir(path); // only succeeds when nothing else is in it
+    WorkingFolderClaim::SharedWorkingFolderClaim().remove();
 }
 
 bool Utils::RemoveDirectory(const QString &path)

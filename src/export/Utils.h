@@ -54,13 +54,14 @@ public:
     // it cannot be read.
     static int GetAviType(const QString &path);
 
-    // The private working folder for converted copies: "Velmora" in the user's documents folder,
+    // This program's own part of the private working folder for converted copies ("Velmora" in
+    // the user's documents folder): a subfolder no other running viewer uses (WorkingFolderClaim),
     // created when missing. Empty when it cannot be created.
     static QString GetWorkingDirectoryPath();
     // Where the working folder is, without creating it.
     static QString WorkingDirectoryLocation();
-    // Removes what the program put into the working folder ("temp_video") and then the folder
-    // itself if that left it empty. Anything else found there is the user's and stays.
+    // Removes this program's subfolder of the working folder and then the folder itself if that
+    // left it empty. What other viewers use, and anything else found there, stays.
     static void RemoveWorkingDirectory();
     // Removes the folder (with everything in it) or the file at PATH; whether it succeeded.
     static bool RemoveDirectory(const QString &path);

@@ -1,5 +1,7 @@
 #include "VideoConversionQueue.h"
 
+#include "ConversionFailure.h"
+
 VideoConversionQueue::VideoConversionQueue(QObject *parent) : QObject(parent)
 {
     m_pool.setMaxThreadCount(1);
@@ -23,6 +25,13 @@ void VideoConversionQueue::cancelRequests()
 }
 
 void VideoConversionQueue::convert(const QUrl &url, Done done, Progress progress)
+{
+    convert(
+        url, [done = std::move(done)](const VideoConverter::Playable &files, const QString &) { done(files); },
+        std::move(progress));
+}
+
+void VideoConversionQueue::convert(const QUrl &url, DoneWithReason done, Progress progress)
 {
     cancelRequests();
     const auto cancelled = std::make_shared<std::atomic_bool>(false);
@@ -56,13 +65,18 @@ void VideoConversionQueue::convert(const QUrl &url, Done done, Progress progress
         if (cancelled->load()) {
             return;
         }
+        // The card and the working folder are looked at here, off the GUI thread.
+        const QString messageKey = files && !files->isEmpty()
+                                       ? QString()
+                                       : ConversionFailure::messageKeyFor(converter.failure(), url.toLocalFile(),
+                                                                          converter.usedWorkingDirectory());
         // Posted to this object, which waits for the worker before it goes away. A request
         // superseded after this point is dropped on delivery.
         QMetaObject::invokeMethod(
             this,
-            [done, files, cancelled] {
+            [done, files, messageKey, cancelled] {
                 if (!cancelled->load()) {
-                    done(files);
+                    done(files, messageKey);
                 }
             },
             Qt::QueuedConnection);

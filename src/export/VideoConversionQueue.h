@@ -25,6 +25,9 @@ class VideoConversionQueue : public QObject
 
 public:
     using Done = std::function<void(const VideoConverter::Playable &files)>;
+    // The same, with the key of the message that says why nothing plays (ConversionFailure) when
+    // FILES is absent or empty; empty otherwise.
+    using DoneWithReason = std::function<void(const VideoConverter::Playable &files, const QString &messageKey)>;
     // The share of the conversion done so far (0 to 1, rising); see VideoConverter::Progress.
     using Progress = std::function<void(double share)>;
 
@@ -41,6 +44,7 @@ public:
     // same way: on this object's thread, in order, before DONE, and never once the request has
     // been superseded or cancelled.
     void convert(const QUrl &url, Done done, Progress progress = {});
+    void convert(const QUrl &url, DoneWithReason done, Progress progress = {});
     // Cancels every request made so far (none of them answers) and returns once the worker has
     // stopped: a running ffmpeg is killed, so this takes a moment, not a conversion's time.
     void cancelAll();

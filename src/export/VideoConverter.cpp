@@ -2,8 +2,10 @@
 
 #include "FfmpegProgress.h"
 #include "Utils.h"
+#include "core/LocalPath.h"
 #include "core/PartnerName.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,14 +31,45 @@ QStringList vtag(int aviType)
 }
 } // namespace
 
+QString VideoConverter::workingBaseName(const QString &path)
+{
+    const QString name = QFileInfo(path).completeBaseName();
+    if (LocalPath::isLossless(name) && name.toUtf8().size() <= MaxWorkingNameBytes) {
+        return name;
+    }
+    // The first letters, whole characters only, within three quarters of the limit; the hash
+    // keeps two names that start alike (or differ only in bytes that are not UTF-8) apart.
+    const QString readable = LocalPath::sanitizedName(name);
+    QString kept;
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < readable.size();) {
+        const qsizetype length = readable.at(i).isHighSurrogate() && i + 1 < readable.size() ? 2 : 1;
+        const qsizetype size = readable.sliced(i, length).toUtf8().size();
+        if (bytes + size > MaxWorkingNameBytes * 3 / 4) {
+            break;
+        }
+        kept += readable.sliced(i, length);
+        bytes += size;
+        i += length;
+    }
+    const QByteArray hash = QCryptographicHash::hash(LocalPath::encode(name), QCryptographicHash::Sha1).toHex();
+    return kept + u'~' + QString::fromLatin1(hash.first(16));
+}
+
 QString VideoConverter::conversionFolder(const QString &workingDirectory, const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
+    const QFileInfo info(LocalPath::openable(path));
+    if (info.filePath().isEmpty() || !info.isFile()) {
         return {};
     }
-    return workingDirectory + u'/' + TempVideoFolder + u'/' + info.completeBaseName() + u'_' +
+    return workingDirectory + u'/' + TempVideoFolder + u'/' + workingBaseName(path) + u'_' +
            QString::number(info.size());
+}
+
+QString VideoConverter::keyPath(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(u'.' + info.fileName() + u".source"_s);
 }
 
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
@@ -101,32 +134,72 @@ bool VideoConverter::exists(const QString &path) const
     return !m_planOnly && QFileInfo(path).isFile();
 }
 
-template <typename Arguments> void VideoConverter::runInto(const QString &output, Arguments arguments)
+bool VideoConverter::isMade(const QString &output, const QByteArray &key) const
 {
-    const QString temporary = temporaryPath(output);
-    if (m_planOnly) {
-        m_runner.note(arguments(temporary));
-        return;
+    if (!exists(output) || key.isEmpty()) {
+        return false;
     }
-    // A leftover of an interrupted run would make ffmpeg ask whether to overwrite it.
-    QFile::remove(temporary);
-    const FfmpegRunner::Result result = m_runner.run(arguments(temporary));
-    if (result.succeeded() && QFileInfo(temporary).isFile()) {
-        QFile::remove(output);
-        if (QFile::rename(temporary, output)) {
-            return;
-        }
-    }
-    QFile::remove(temporary);
+    QFile stamp(keyPath(output));
+    return stamp.open(QIODevice::ReadOnly) && stamp.read(key.size() + 1) == key;
 }
 
-void VideoConverter::runAllInto(const QList<Job> &jobs)
+ConversionCheck::Report VideoConverter::sourceReport(const QString &source)
+{
+    if (const auto found = m_reports.constFind(source); found != m_reports.cend()) {
+        return *found;
+    }
+    // Measures only: not noted among the conversions.
+    const ConversionCheck::Report report = ConversionCheck::read(
+        FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, source}, m_runner.timeoutMs(), m_runner.cancelFlag())
+            .output);
+    m_reports.insert(source, report);
+    return report;
+}
+
+bool VideoConverter::finish(const Job &job, const FfmpegRunner::Result &result)
+{
+    const QString temporary = temporaryPath(job.output);
+    const auto fail = [&](Failure failure) {
+        QFile::remove(temporary);
+        if (job.required && m_failure == Failure::None) {
+            m_failure = failure;
+        }
+        return false;
+    };
+    if (!result.succeeded() || !QFileInfo(temporary).isFile()) {
+        return fail(Failure::ConversionFailed);
+    }
+    if (ConversionCheck::sourceKey(job.source) != job.key) {
+        return fail(Failure::SourceChanged);
+    }
+    const ConversionCheck::Report made = ConversionCheck::read(
+        FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, temporary}, m_runner.timeoutMs(), m_runner.cancelFlag())
+            .output);
+    const ConversionCheck::Report source = sourceReport(job.source);
+    const bool complete = job.subtitles ? ConversionCheck::subtitlesAreComplete(source, made)
+                                        : ConversionCheck::movieIsComplete(source, made);
+    if (!complete || ConversionCheck::showsWriteError(result.output) || QFileInfo(temporary).size() == 0) {
+        return fail(Failure::Incomplete);
+    }
+    QFile::remove(job.output);
+    QFile::remove(keyPath(job.output));
+    if (!QFile::rename(temporary, job.output)) {
+        return fail(Failure::Incomplete);
+    }
+    // Without its key the output is made again next time: never reused on trust.
+    QFile stamp(keyPath(job.output));
+    if (!stamp.open(QIODevice::WriteOnly) || stamp.write(job.key) != job.key.size() || !stamp.flush()) {
+        stamp.close();
+        QFile::remove(keyPath(job.output));
+    }
+    return true;
+}
+
+void VideoConverter::runAllInto(QList<Job> &jobs)
 {
     QList<QStringList> argumentLists;
-    QStringList temporaries;
-    for (const Job &job : jobs) {
-        temporaries.append(temporaryPath(job.output));
-        argumentLists.append(job.arguments(temporaries.constLast()));
+    for (const Job &job : std::as_const(jobs)) {
+        argumentLists.append(job.arguments(temporaryPath(job.output)));
     }
     if (m_planOnly) {
         for (const QStringList &arguments : std::as_const(argumentLists)) {
@@ -134,19 +207,18 @@ void VideoConverter::runAllInto(const QList<Job> &jobs)
         }
         return;
     }
-    for (const QString &temporary : std::as_const(temporaries)) {
-        QFile::remove(temporary); // a leftover would make ffmpeg ask whether to overwrite it
+    for (const Job &job : std::as_const(jobs)) {
+        QFile::remove(temporaryPath(job.output)); // a leftover would make ffmpeg ask whether to overwrite it
     }
-    const QList<FfmpegRunner::Result> results = m_runner.runAll(argumentLists);
+    const QList<FfmpegRunner::Result> results =
+        jobs.size() == 1 ? QList<FfmpegRunner::Result>{m_runner.run(argumentLists.constFirst())}
+                         : m_runner.runAll(argumentLists);
     for (qsizetype i = 0; i < jobs.size(); ++i) {
-        const QString &temporary = temporaries.at(i);
-        if (results.at(i).succeeded() && QFileInfo(temporary).isFile()) {
-            QFile::remove(jobs.at(i).output);
-            if (QFile::rename(temporary, jobs.at(i).output)) {
-                continue;
-            }
+        if (m_runner.isCancelled()) {
+            QFile::remove(temporaryPath(jobs.at(i).output));
+            continue;
         }
-        QFile::remove(temporary);
+        finish(jobs.at(i), results.at(i));
     }
 }
 
@@ -188,33 +260,43 @@ void VideoConverter::followProgress(qsizetype jobCount, qint64 durationUs)
 
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
+    m_failure = Failure::None;
+    m_reports.clear();
     if (url.isEmpty()) {
         return std::nullopt;
     }
     const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
     const QString extension = QFileInfo(path).suffix().toLower();
     if (extension != u"avi" && extension != u"mp4") {
-        return QList<QUrl>{url};
+        // The player opens what Qt can name: a name that is not UTF-8 through its stand-in.
+        const QString openable = url.isLocalFile() ? LocalPath::openable(path) : path;
+        return QList<QUrl>{openable == path || openable.isEmpty() ? url : QUrl::fromLocalFile(openable)};
     }
 
     QString working = m_workingDirectory;
     if (working.isEmpty()) {
         working = m_planOnly ? Utils::WorkingDirectoryLocation() : Utils::GetWorkingDirectoryPath();
     }
+    m_usedWorkingDirectory = working.isEmpty() ? Utils::WorkingDirectoryLocation() : working;
     if (working.isEmpty()) {
+        m_failure = Failure::WorkingFolderUnusable;
         return std::nullopt;
     }
-    const QString folder = conversionFolder(working, path);
+    // Qt and ffmpeg open the recording by this name; the working names come from its own.
+    const QString source = LocalPath::openable(path);
+    const QString folder = source.isEmpty() ? QString() : conversionFolder(working, path);
     if (folder.isEmpty()) {
+        m_failure = Failure::RecordingUnreadable;
         return std::nullopt;
     }
     if (!m_planOnly && !QDir().mkpath(folder)) {
+        m_failure = Failure::WorkingFolderUnusable;
         return std::nullopt;
     }
     if (!m_planOnly) {
         removeStalePartials(folder);
     }
-    const QString baseName = QFileInfo(path).completeBaseName();
+    const QString baseName = workingBaseName(path);
     const QString front = folder + u'/' + baseName + u"_f.mov"_s;
     const QString rear = folder + u'/' + baseName + u"_r.mov"_s;
     bool hasRear = false;
@@ -222,78 +304,114 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     int videoStreams = 1;
     QString info;
     if (extension == u"avi") {
-        info = m_runner.run({u"-i"_s, path}).output;
+        info = m_runner.run({u"-i"_s, source}).output;
         if (m_runner.isCancelled()) {
+            m_failure = Failure::Cancelled;
             return std::nullopt;
         }
+        m_reports.insert(source, ConversionCheck::read(info));
         videoStreams = Utils::GetVideoStreamCountFromVideoInfo(info);
         if (videoStreams == 0) {
+            m_failure = Failure::NoVideoStream;
             return QList<QUrl>{};
         }
     }
 
-    // A recording is converted only when all of its outputs are in place; each missing one is
-    // made again, so a run killed after some of them (the ".mov" but not yet its ".srt") is
-    // completed by the next conversion instead of being reused as it is for good.
+    // A recording is converted only when all of its outputs are in place and made from the files
+    // as they are now; each missing or outdated one is made again, so a run killed after some of
+    // them (the ".mov" but not yet its ".srt") is completed by the next conversion instead of
+    // being reused as it is for good.
+    const QByteArray frontKey = ConversionCheck::sourceKey(source);
     QList<Job> jobs;
-    const auto need = [&](const QString &output, std::function<QStringList(const QString &)> arguments) {
-        if (!exists(output)) {
-            jobs.append({output, std::move(arguments)});
+    const auto need = [&](const QString &output, std::function<QStringList(const QString &)> arguments,
+                          const QString &from, const QByteArray &key, bool subtitles) {
+        if (!isMade(output, key)) {
+            jobs.append({output, std::move(arguments), from, key, subtitles, true});
         }
     };
     if (videoStreams >= 2) {
         hasRear = true;
-        if (!exists(front) || !exists(rear)) {
-            const int type = Utils::GetAviType(path);
+        if (!isMade(front, frontKey) || !isMade(rear, frontKey)) {
+            const int type = Utils::GetAviType(source);
             // The report read for the stream count lists the sound streams as well.
             const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
-            need(front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, path, false, o); });
-            need(rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, path, true, o); });
+            need(
+                front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, false, o); },
+                source, frontKey, false);
+            need(
+                rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, true, o); }, source,
+                frontKey, false);
         }
     } else {
-        const int type = Utils::GetAviType(path);
-        need(front, [=](const QString &o) { return oneStreamArguments(type, path, o); });
+        const int type = Utils::GetAviType(source);
+        need(
+            front, [=](const QString &o) { return oneStreamArguments(type, source, o); }, source, frontKey, false);
         if (extension == u"mp4") {
-            need(Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
-                 [=](const QString &o) { return subtitleArguments(path, o); });
+            need(
+                Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
+                [=](const QString &o) { return subtitleArguments(source, o); }, source, frontKey, true);
             const QUrl other = otherCameraUrl(url);
             const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
-            if (!other.isEmpty() && QFileInfo(otherPath).isFile()) {
+            const QString otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
+            if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile()) {
                 hasRear = true;
-                need(rear, [=](const QString &o) { return oneStreamArguments(type, otherPath, o); });
-                need(Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
-                     [=](const QString &o) { return subtitleArguments(otherPath, o); });
+                const QByteArray rearKey = ConversionCheck::sourceKey(otherSource);
+                need(
+                    rear, [=](const QString &o) { return oneStreamArguments(type, otherSource, o); }, otherSource,
+                    rearKey, false);
+                need(
+                    Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
+                    [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, rearKey, true);
             } else {
                 // The partner may be gone since it was converted: what was made of it still plays.
                 hasRear = exists(rear);
             }
         }
     }
-    if (m_progress && !m_planOnly && !jobs.isEmpty()) {
-        // The stream report of an AVI was read for its stream count; an MP4 is asked for one
-        // (a run not noted among the conversions: it only measures).
-        if (info.isEmpty()) {
-            info = FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, path}, m_runner.timeoutMs(),
-                                            m_runner.cancelFlag())
-                       .output;
-        }
-        followProgress(jobs.size(), FfmpegProgress::durationUs(info));
+    // A rear camera that fails leaves the front playing alone, as a recording without a partner;
+    // subtitles are wanted only from a recording that has a subtitle stream.
+    const QString frontSubtitles = Utils::replaceFileExtensionFromFilePath(front, u"srt"_s);
+    for (Job &job : jobs) {
+        job.required = job.output == front ||
+                       (job.output == frontSubtitles && (m_planOnly || sourceReport(job.source).subtitle > 0));
     }
-    if (jobs.size() == 1) {
-        runInto(jobs.constFirst().output, jobs.constFirst().arguments);
-    } else if (!jobs.isEmpty()) {
+    if (m_progress && !m_planOnly && !jobs.isEmpty()) {
+        // The stream report of an AVI was read for its stream count; an MP4 is asked for one.
+        followProgress(jobs.size(), sourceReport(source).durationUs);
+    }
+    if (!jobs.isEmpty()) {
         runAllInto(jobs);
     }
     m_runner.setProgressHandler({});
     if (m_runner.isCancelled()) {
+        m_failure = Failure::Cancelled;
         return std::nullopt;
     }
-
-    QList<QUrl> files;
-    if (m_planOnly || exists(front)) {
-        files.append(QUrl::fromLocalFile(front));
+    if (m_planOnly) {
+        QList<QUrl> files{QUrl::fromLocalFile(front)};
+        if (hasRear) {
+            files.append(QUrl::fromLocalFile(rear));
+        }
+        return files;
     }
-    if (hasRear && (m_planOnly || exists(rear))) {
+
+    const bool rearMade = hasRear && exists(rear);
+    if (!exists(front)) {
+        // Never the rear camera in the front camera's place.
+        if (rearMade) {
+            m_failure = Failure::FrontUnreadable;
+        } else if (m_failure == Failure::None) {
+            m_failure = Failure::ConversionFailed;
+        }
+        return QList<QUrl>{};
+    }
+    if (m_failure != Failure::None) {
+        // The front subtitles are missing: playing without the sensor data would pass for a
+        // recording that has none.
+        return QList<QUrl>{};
+    }
+    QList<QUrl> files{QUrl::fromLocalFile(front)};
+    if (rearMade) {
         files.append(QUrl::fromLocalFile(rear));
     }
     return files;

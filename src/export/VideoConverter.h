@@ -1,7 +1,9 @@
 #pragma once
 
+#include "export/ConversionCheck.h"
 #include "export/FfmpegRunner.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,14 @@
 // into one ".mov" file per camera in the working folder (front first, rear second), and for MP4
 // recordings also writes the subtitle stream that carries the sensor data as a ".srt" file beside
 // the front file. A recording already converted is reused: its conversion folder is named after
-// the file's name and size, so a changed recording gets a new one.
+// the file's name and size, and each output is reused only while the file it was made from (the
+// front or the rear recording) keeps its name, size and modification time (a hidden key file
+// beside the output says which), so a changed or replaced recording is converted again.
+//
+// An output counts only when ffmpeg's report of it holds the streams and the duration of its
+// source and its log shows no failed write (ConversionCheck); a source that changed while it was
+// converted gives nothing. Working names stay within the file system's name length and apart:
+// a long name, or one that is not UTF-8, is shortened and given a hash of the whole name.
 //
 // Outputs are written under a hidden temporary name in the same folder and renamed only when
 // ffmpeg ends with status 0, so a failed or interrupted run never leaves a half-written file that
@@ -27,6 +36,19 @@ public:
     // What checkAndConvertVideo does when it does not convert: nothing to play (absent), or the
     // list of files to play (possibly empty).
     using Playable = std::optional<QList<QUrl>>;
+    // Why the last checkAndConvertVideo gave nothing (or less) to play.
+    enum class Failure
+    {
+        None,
+        NoVideoStream,         // an AVI without a picture
+        ConversionFailed,      // ffmpeg failed or made nothing
+        Incomplete,            // an output lacks streams or duration, or ffmpeg could not write it
+        SourceChanged,         // the recording changed while it was converted
+        FrontUnreadable,       // the rear camera converted, the front one did not
+        WorkingFolderUnusable, // the conversion folder could not be made
+        RecordingUnreadable,   // the recording's size could not be read (gone, unreadable)
+        Cancelled
+    };
 
     VideoConverter() = default;
 
@@ -52,10 +74,22 @@ public:
     // - URL alone when it is neither an AVI nor an MP4;
     // - empty for an AVI without a video stream, or when ffmpeg produced nothing.
     Playable checkAndConvertVideo(const QUrl &url);
+    // Why the last conversion gave nothing to play (None when it gave something).
+    Failure failure() const { return m_failure; }
+    // The working folder the last conversion used (or tried to use).
+    QString usedWorkingDirectory() const { return m_usedWorkingDirectory; }
 
     // The conversion folder of the recording at PATH under WORKINGDIRECTORY: "temp_video/" and the
-    // file's name without extension, "_", its size in bytes. Null when the size cannot be read.
+    // file's working name (workingBaseName), "_", its size in bytes. Null when the size cannot be
+    // read.
     static QString conversionFolder(const QString &workingDirectory, const QString &path);
+    // The name the files made of the recording at PATH start with: its name without extension,
+    // or, when that is longer than MaxWorkingNameBytes or not UTF-8, its first letters (bytes
+    // that are not UTF-8 as "_") and "~" and a hash of the whole name, so it stays unique.
+    static QString workingBaseName(const QString &path);
+    static constexpr qsizetype MaxWorkingNameBytes = 200;
+    // The hidden file beside OUTPUT holding the source key it was made from.
+    static QString keyPath(const QString &output);
     // The other camera's recording of URL: in its file name (never in the folders above it) every
     // "F." becomes "R.", else every "R." becomes "F.", else "F_BC." and "R_BC." likewise. An empty
     // URL when the file name has none of them.
@@ -76,18 +110,27 @@ public:
     static QString temporaryPath(const QString &output);
 
 private:
-    // Runs ffmpeg with the arguments ARGUMENTS(o) for o the temporary name of OUTPUT, and puts the
-    // result in place when it succeeded. When planning, only notes the run.
-    template <typename Arguments> void runInto(const QString &output, Arguments arguments);
-    // One output file and the ffmpeg arguments that write it (to the given temporary name).
+    // One output file, the ffmpeg arguments that write it (to the given temporary name) and what
+    // it is made from.
     struct Job
     {
         QString output;
         std::function<QStringList(const QString &temporary)> arguments;
+        QString source; // the recording, as Qt and ffmpeg open it
+        QByteArray key; // the recording's source key before the run
+        bool subtitles = false;
+        bool required = true; // its failure leaves the recording without something it has
     };
-    // Runs independent jobs at the same time; each output appears only when its run succeeded.
-    void runAllInto(const QList<Job> &jobs);
+    // Runs independent jobs at the same time; each output appears only when its run succeeded
+    // and what it made is complete. Notes the failure of a required job.
+    void runAllInto(QList<Job> &jobs);
+    // Puts the temporary output of JOB in place when RESULT and the output's report say it is
+    // complete; whether it did.
+    bool finish(const Job &job, const FfmpegRunner::Result &result);
+    // Whether OUTPUT is there and was made from the source whose key is KEY.
+    bool isMade(const QString &output, const QByteArray &key) const;
     bool exists(const QString &path) const;
+    ConversionCheck::Report sourceReport(const QString &source);
     // Removes the hidden files of earlier runs that never finished from FOLDER.
     void removeStalePartials(const QString &folder) const;
     // Makes the runner report the share done of JOBCOUNT runs over a recording of DURATIONUS
@@ -98,4 +141,8 @@ private:
     QString m_workingDirectory;
     bool m_planOnly = false;
     Progress m_progress;
+    Failure m_failure = Failure::None;
+    QString m_usedWorkingDirectory;
+    // Stream reports of the sources, read once per conversion.
+    QHash<QString, ConversionCheck::Report> m_reports;
 };

@@ -1,5 +1,6 @@
 #include "RecordingTrack.h"
 
+#include "core/LocalPath.h"
 #include "library/RecordingLibrary.h"
 
 #include "sensor/VexoClipData.h"
@@ -25,8 +26,8 @@ void RecordingTrack::load(const QString &recording, const QString &front, VexoCl
         }
         track.loadVideoFileCilpDataFromFilePath(subtitlePath(front));
     } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(recording, cancelled);
+        track.loadVideoFileCilpDataFromFilePath_KRV(LocalPath::openable(recording), cancelled);
     } else {
-        track.loadVideoFileCilpDataFromFilePath(recording, cancelled);
+        track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(recording), cancelled);
     }
 }

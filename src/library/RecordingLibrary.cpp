@@ -1,6 +1,7 @@
 #include "RecordingLibrary.h"
 
 #include "RecordingScan.h"
+#include "core/LocalPath.h"
 #include "core/PartnerName.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <unistd.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -185,6 +187,19 @@ void RecordingLibrary::applyVideoFileFilter()
     endResetModel();
 }
 
+int RecordingLibrary::rowOf(const QUrl &file) const
+{
+    return file.isEmpty() ? -1 : int(m_filteredVideoFileList.indexOf(file));
+}
+
+int RecordingLibrary::rowToSelectAfterRefresh(const QUrl &playing) const
+{
+    if (m_filteredVideoFileList.isEmpty()) {
+        return -1;
+    }
+    return std::max(rowOf(playing), 0);
+}
+
 QUrl RecordingLibrary::urlAt(int row) const
 {
     return row >= 0 && row < m_filteredVideoFileList.size() ? m_filteredVideoFileList.at(row) : QUrl();
@@ -273,7 +288,8 @@ int RecordingLibrary::previousRow(int row) const
 bool RecordingLibrary::removeFileAt(int row)
 {
     const QUrl file = urlAt(row);
-    if (file.isEmpty() || !QFile::remove(file.toLocalFile())) {
+    // By the file system's own bytes: a name that is not UTF-8 is deleted too, and only itself.
+    if (file.isEmpty() || ::unlink(LocalPath::encode(file.toLocalFile()).constData()) != 0) {
         return false;
     }
     beginResetModel();
@@ -302,7 +318,8 @@ QVariant RecordingLibrary::data(const QModelIndex &index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole:
-        return file.fileName();
+        // A name that is not UTF-8 shows its odd bytes as U+FFFD; the row keeps the bytes.
+        return LocalPath::displayText(file.fileName());
     case RowColorRole:
         return int(rowColor(file));
     case FileUrlRole:

@@ -70,6 +70,12 @@ public:
     void applyVideoFileFilter();
 
     QUrl urlAt(int row) const;
+    // The row of FILE in the filtered list; -1 when it is not listed.
+    int rowOf(const QUrl &file) const;
+    // The row to select after the list was rebuilt (a card or any volume came or went): the
+    // recording that is playing, PLAYING, when it is still listed, so "next" and the advance at
+    // its end go on from it; else the first row; -1 for an empty list.
+    int rowToSelectAfterRefresh(const QUrl &playing) const;
     // The row of ROW's front/rear partner in the filtered list, or -1.
     int partnerRow(int row) const;
     // The recording the large player shows for ROW: the row itself, or its partner when the

@@ -1,5 +1,7 @@
 #include "RecordingScan.h"
 
+#include "core/LocalPath.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,10 +22,10 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK;
 QString canonicalPath(const QString &path)
 {
     char resolved[PATH_MAX];
-    if (::realpath(QFile::encodeName(path).constData(), resolved) == nullptr) {
+    if (::realpath(LocalPath::encode(path).constData(), resolved) == nullptr) {
         return {};
     }
-    return QFile::decodeName(resolved);
+    return LocalPath::decode(resolved);
 }
 
 bool isAsciiSuffix(QStringView suffix, char16_t a, char16_t b, char16_t c)
@@ -110,7 +112,7 @@ void RecordingScan::walk(int fd, const QString &path, bool recursive, int depth,
         }
         switch (entryType(fd, entry)) {
         case DT_REG: {
-            const QString name = QFile::decodeName(entry->d_name);
+            const QString name = LocalPath::decode(entry->d_name);
             if (isRecordingName(name)) {
                 result.append(QUrl::fromLocalFile(prefix + name));
             }
@@ -120,7 +122,7 @@ void RecordingScan::walk(int fd, const QString &path, bool recursive, int depth,
             if (recursive && depth < kMaxDepth) {
                 const int child = ::openat(fd, entry->d_name, kFolderFlags | O_NOFOLLOW);
                 if (child >= 0 && firstVisit(child)) {
-                    walk(child, prefix + QFile::decodeName(entry->d_name), true, depth + 1, result);
+                    walk(child, prefix + LocalPath::decode(entry->d_name), true, depth + 1, result);
                 } else if (child >= 0) {
                     ::close(child);
                 }
@@ -130,7 +132,7 @@ void RecordingScan::walk(int fd, const QString &path, bool recursive, int depth,
             // Only a link to a folder inside the root is followed; it is listed under the link's
             // own path, as the user sees it.
             if (recursive && depth < kMaxDepth) {
-                const QString linkPath = prefix + QFile::decodeName(entry->d_name);
+                const QString linkPath = prefix + LocalPath::decode(entry->d_name);
                 const int child = openFolder(linkPath);
                 if (child >= 0 && firstVisit(child)) {
                     walk(child, linkPath, true, depth + 1, result);
@@ -148,7 +150,7 @@ void RecordingScan::walk(int fd, const QString &path, bool recursive, int depth,
 
 int RecordingScan::openFolder(const QString &folder) const
 {
-    const QByteArray encoded = QFile::encodeName(folder);
+    const QByteArray encoded = LocalPath::encode(folder);
     const int fd = ::open(encoded.constData(), kFolderFlags | O_NOFOLLOW);
     struct stat status;
     if (fd >= 0 || ::lstat(encoded.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
@@ -159,7 +161,7 @@ int RecordingScan::openFolder(const QString &folder) const
     if (target.isEmpty() || !isInsideRoot(target)) {
         return -1;
     }
-    return ::open(QFile::encodeName(target).constData(), kFolderFlags);
+    return ::open(LocalPath::encode(target).constData(), kFolderFlags);
 }
 
 bool RecordingScan::firstVisit(int fd)

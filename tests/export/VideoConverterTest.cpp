@@ -170,8 +170,10 @@ TEST_F(VideoConverterTest, AnAviOfBothCamerasGivesOneFilePerCameraWithTheSound)
     ASSERT_EQ(rearStreams.size(), 2) << rearStreams.join(u'\n').toStdString();
     EXPECT_TRUE(rearStreams.at(0).contains(u"128x72"_s));
     EXPECT_TRUE(rearStreams.at(1).contains(u"Audio: pcm_s16le"_s));
-    // Only the finished files are left.
-    EXPECT_EQ(workingFiles(), (QStringList{folder + u"/2026 \"evt\" #3 'ü' 駐車_f.mov"_s,
+    // Only the finished files are left, each with the key of the recording it was made from.
+    EXPECT_EQ(workingFiles(), (QStringList{folder + u"/.2026 \"evt\" #3 'ü' 駐車_f.mov.source"_s,
+                                           folder + u"/.2026 \"evt\" #3 'ü' 駐車_r.mov.source"_s,
+                                           folder + u"/2026 \"evt\" #3 'ü' 駐車_f.mov"_s,
                                            folder + u"/2026 \"evt\" #3 'ü' 駐車_r.mov"_s}));
 
     // Played again: ffmpeg only counts the streams.
@@ -369,8 +371,10 @@ TEST_F(VideoConverterTest, AFailedOrStuckRunLeavesNoFileThatLooksFinished)
     ASSERT_TRUE(TestRecordings::mp4(mp4, TestRecordings::FrontSize));
     QTemporaryDir bin;
     {
-        // Writes half a file to its last argument, then fails.
-        const QString fake = failingFfmpeg(bin.path(), u"for last; do :; done; printf half > \"$last\"; exit 1"_s);
+        // Writes half a file to its last argument when that is an output (a stream report, "-i"
+        // FILE, writes nothing), then fails.
+        const QString fake = failingFfmpeg(
+            bin.path(), u"for last; do :; done; if [ $# -gt 2 ]; then printf half > \"$last\"; fi; exit 1"_s);
         ScopedEnvironment broken(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(fake));
         VideoConverter converter;
         converter.setWorkingDirectory(m_work.path());
@@ -441,7 +445,14 @@ TEST_F(VideoConverterTest, ProgressRisesToTheWholeWhileTheNotedRunsStayAsGiven)
     ASSERT_EQ(runs.size(), 3);
     EXPECT_EQ(runs.at(0), (QStringList{u"-i"_s, avi}));
     EXPECT_FALSE(runs.at(1).contains(u"-progress"_s));
-    const QList<SlowFfmpeg::Run> started = paced.runs();
+    // Besides the runs noted, each output made is asked for its stream report (the check that it
+    // is complete), without a progress report.
+    QList<SlowFfmpeg::Run> started = paced.runs();
+    const qsizetype checks = started.removeIf([](const SlowFfmpeg::Run &run) {
+        return run.arguments.size() == 2 && run.arguments.at(0) == u"-i"_s &&
+               QFileInfo(run.arguments.at(1)).fileName().startsWith(u".partial-"_s);
+    });
+    EXPECT_EQ(checks, 2);
     ASSERT_EQ(started.size(), 3);
     EXPECT_EQ(started.at(0).arguments, runs.at(0));
     for (qsizetype i = 1; i < 3; ++i) {

@@ -12,6 +12,7 @@
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
+#include "library/ListedFolderWatch.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
@@ -100,6 +101,12 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_ui->setupUi(m_mainWindow.get());
     m_splash = new SplashWindowController(this);
     m_library = new RecordingLibrary(this);
+    // The listed folder gone (removed, unmounted): the card is looked for again and the list rebuilt.
+    m_folderWatch = new ListedFolderWatch(this);
+    connect(m_folderWatch, &ListedFolderWatch::listedFolderChanged, this, [this] {
+        volumesChanged();
+        refreshVideoFileList();
+    });
     m_removeFileButton = m_ui->removeFileButton;
     m_selectedDirTextField = m_ui->selectedDirTextField;
     m_settingsHost = std::make_unique<MainWindowSettingsHost>(*this);
@@ -461,6 +468,9 @@ void MainWindowController::volumesChanged()
         showModelInfo();
     } else {
         showModelName();
+        if (m_folderWatch->hasChanged()) {
+            refreshVideoFileList(); // a chosen folder whose volume went away
+        }
     }
 }
 
@@ -698,9 +708,12 @@ void MainWindowController::refreshVideoFileList()
     const QUrl root = m_library->selectedVideoDirectoryUrl();
     m_selectedDirTextField->setProperty("text", root.isLocalFile() ? root.toLocalFile() : root.toString());
     m_library->refreshVideoFileList();
+    m_folderWatch->watch(root.isLocalFile() ? root.toLocalFile() : QString());
     reloadTable();
-    if (m_library->rowCount() > 0) {
-        m_ui->fileListTableView->selectRow(0);
+    // The playing recording stays selected, so "next" and the advance at its end go on from it.
+    const int row = m_library->rowToSelectAfterRefresh(m_playback ? m_playback->currentVideoUrl() : QUrl());
+    if (row >= 0) {
+        m_ui->fileListTableView->selectRow(row);
     }
 }
 
@@ -889,14 +902,14 @@ std::optional<QList<QUrl>> MainWindowController::checkAndConvertVideo(const QUrl
     return m_videoConverter->checkAndConvertVideo(url);
 }
 
-void MainWindowController::checkAndConvertVideo(const QUrl &url,
-                                                std::function<void(const std::optional<QList<QUrl>> &files)> done,
-                                                std::function<void(double share)> progress)
+void MainWindowController::checkAndConvertVideo(
+    const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files, const QString &messageKey)> done,
+    std::function<void(double share)> progress)
 {
     if (m_conversionQueue == nullptr) {
         m_conversionQueue = new VideoConversionQueue(this);
     }
-    m_conversionQueue->convert(url, std::move(done), std::move(progress));
+    m_conversionQueue->convert(url, VideoConversionQueue::DoneWithReason(std::move(done)), std::move(progress));
 }
 
 void MainWindowController::cancelConversions()

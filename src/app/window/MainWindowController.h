@@ -16,6 +16,7 @@
 class ControlHelp;
 class Dashboard;
 class ImageButton;
+class ListedFolderWatch;
 class IncidentController;
 class MainWindow;
 class MapController;
@@ -152,8 +153,11 @@ public:
     // The same on a worker thread, so the window keeps responding: DONE receives the same files,
     // later, from the event loop, unless a newer request came first (it cancels this one); do not mix
     // the two forms for one recording. PROGRESS hears the share done before that, the same way.
-    void checkAndConvertVideo(const QUrl &url, std::function<void(const std::optional<QList<QUrl>> &files)> done,
-                              std::function<void(double share)> progress = {});
+    // MESSAGEKEY says why nothing plays when FILES is absent or empty (ConversionFailure).
+    void
+    checkAndConvertVideo(const QUrl &url,
+                         std::function<void(const std::optional<QList<QUrl>> &files, const QString &messageKey)> done,
+                         std::function<void(double share)> progress = {});
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
     // An incident report being made is cancelled too, and waited for: used when quitting.
     void cancelConversions();
@@ -215,6 +219,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
+    ListedFolderWatch *m_folderWatch = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     PlaybackController *m_playback = nullptr;
     ViewingModesController *m_viewingModes = nullptr;

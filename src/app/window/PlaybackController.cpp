@@ -10,6 +10,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/ConversionProgress.h"
+#include "export/ConversionFailure.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/SeekTimeSliderView.h"
@@ -109,7 +110,9 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_conversionProgress->begin(url.fileName());
     m_window->checkAndConvertVideo(
         url,
-        [this, url, generation](const std::optional<QList<QUrl>> &files) { conversionDone(url, files, generation); },
+        [this, url, generation](const std::optional<QList<QUrl>> &files, const QString &messageKey) {
+            conversionDone(url, files, messageKey, generation);
+        },
         [this, generation](double share) {
             if (m_load.isCurrent(generation)) {
                 m_conversionProgress->setShare(share);
@@ -117,7 +120,8 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
         });
 }
 
-void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation)
+void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files,
+                                        const QString &messageKey, quint64 generation)
 {
     if (!m_load.isCurrent(generation)) {
         return;
@@ -125,7 +129,7 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
     if (!files || files->isEmpty()) {
         m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
-        showUnsupportedFileAlert();
+        showPlaybackFailedAlert(messageKey);
         return;
     }
     m_conversionProgress->complete();
@@ -159,6 +163,7 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
 void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track)
 {
     m_currentVideoUrl = url;
+    m_awaitingPlayers = true;
     m_window->enableVideoControls(true);
     setRecordingControlsEnabled(false);
     // The players are put in place now: a swap pressed meanwhile did nothing to them.
@@ -198,6 +203,15 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
     if (status == VexoAVViewStatusError) {
         // That recording will not start: nothing is on its way any more.
         m_conversionProgress->end();
+        // A file with sound only reports an error and then readiness at once: only an error that
+        // stays means the file does not play.
+        const quint64 generation = m_load.current();
+        QTimer::singleShot(0, this, [this, view, generation] {
+            if (m_load.isCurrent(generation) && view->status() == VexoAVViewStatusError &&
+                std::exchange(m_awaitingPlayers, false)) {
+                showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Damaged));
+            }
+        });
         return;
     }
     if (status != VexoAVViewStatusPrepared) {
@@ -233,6 +247,7 @@ void PlaybackController::vexoAVViewDidUpdateDuration(VexoAVView *view, double se
 
 void PlaybackController::onMovieReady()
 {
+    m_awaitingPlayers = false;
     m_conversionProgress->end();
     setRecordingControlsEnabled(true);
     // Stop pressed while the recording loaded holds: it waits at its start.
@@ -513,11 +528,17 @@ void PlaybackController::movieDidEnd()
 
 void PlaybackController::showUnsupportedFileAlert()
 {
+    showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported));
+}
+
+void PlaybackController::showPlaybackFailedAlert(const QString &messageKey)
+{
     auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"메모리카드 오류"_s),
                                   localized(u"메모리카드 오류"_s), QMessageBox::Ok, m_window->mainWindow());
     alert->setObjectName(u"unsupportedFileAlert"_s);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(localized(u"지원하지 않는 형식으로 인코딩된 동영상입니다."_s));
+    alert->setInformativeText(localized(
+        messageKey.isEmpty() ? ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported) : messageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();

@@ -67,6 +67,9 @@ public:
     void onMovieReady();
     void movieDidEnd();
     void showUnsupportedFileAlert();
+    // The alert for a recording that gives nothing to play, saying why (MESSAGEKEY, a key of
+    // ConversionFailure's messages).
+    void showPlaybackFailedAlert(const QString &messageKey);
 
     void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
     void vexoAVViewDidPlayToEndTime(VexoAVView *view);
@@ -110,7 +113,8 @@ private:
     // CANCELLED stops a long scan when the track is no longer wanted.
     static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile,
                                                         const std::atomic_bool *cancelled);
-    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, quint64 generation);
+    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, const QString &messageKey,
+                        quint64 generation);
     void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
@@ -141,6 +145,9 @@ private:
     // The play timer's rhythm: 33 ticks a second on a millisecond timer.
     TickSchedule m_tickSchedule{33};
     QElapsedTimer m_tickClock;
+    // Between handing files to the players and their readiness: a player error then means the
+    // converted file does not play, which is said, not ignored.
+    bool m_awaitingPlayers = false;
     // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
     // Last, so it is waited for while everything else is still there.
     QThreadPool m_trackReader;

@@ -1,6 +1,8 @@
 // velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE] [--settings]
+#include "core/LocalPath.h"
 #include "core/Preferences.h"
 
+#include "app/QuitOnSignals.h"
 #include "app/window/AppDelegate.h"
 #include "app/window/MainWindowController.h"
 #include "map/WebEngineEnvironment.h"
@@ -44,7 +46,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption languageOption(u"lang"_s, u"Interface language: en, fr, ja or pt."_s, u"CODE"_s);
     const QCommandLineOption settingsOption(u"settings"_s, u"Open the card's camera settings at once."_s);
     parser.addOptions({cardOption, folderOption, languageOption, settingsOption});
-    parser.process(app);
+    // The file system's own bytes: a folder or recording name need not be UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(LocalPath::decode(argv[i]));
+    }
+    parser.process(arguments);
 
     MainWindowController::Options options;
     for (const auto &[option, target] :
@@ -53,13 +60,14 @@ int main(int argc, char *argv[])
             continue;
         }
         const QFileInfo folder(parser.value(*option));
+        const QFileInfo onDisk(LocalPath::openable(folder.absoluteFilePath()));
         // A recording opened from the file manager arrives as --folder FILE (the desktop entry).
-        if (option == &folderOption && folder.isFile()) {
+        if (option == &folderOption && onDisk.isFile()) {
             options.folderPath = folder.absolutePath();
             options.recordingPath = folder.absoluteFilePath();
             continue;
         }
-        if (!folder.isDir()) {
+        if (!onDisk.isDir()) {
             return usageError(u"no such folder: "_s + parser.value(*option));
         }
         *target = folder.absoluteFilePath();
@@ -79,5 +87,8 @@ int main(int argc, char *argv[])
         Preferences::changeLanguage(parser.value(languageOption));
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::applicationWillTerminate);
+    // A logout or `kill` ends the viewer as its Quit command does, converted copies removed.
+    QuitOnSignals quitOnSignals;
+    QObject::connect(&quitOnSignals, &QuitOnSignals::quitRequested, &app, &QCoreApplication::quit);
     return app.exec();
 }

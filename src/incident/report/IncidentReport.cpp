@@ -2,6 +2,7 @@
 
 #include "IncidentPdf.h"
 #include "core/AtomicFileWriter.h"
+#include "core/LocalPath.h"
 #include "core/PartnerName.h"
 #include "incident/IncidentClips.h"
 #include "incident/IncidentFigures.h"
@@ -59,7 +60,7 @@ QString IncidentReport::frontRecording(const QString &path)
     }
     for (const auto &[rear, front] : {std::pair{u"R."_s, u"F."_s}, std::pair{u"R_BC."_s, u"F_BC."_s}}) {
         const QString other = PartnerName::replaceInFileName(path, rear, front);
-        if (!other.isNull() && QFileInfo(other).isFile()) {
+        if (!other.isNull() && QFileInfo(LocalPath::openable(other)).isFile()) {
             return other;
         }
     }
@@ -79,7 +80,8 @@ IncidentReport::Result IncidentReport::make(const Request &request)
         return request.cancel && request.cancel->load();
     };
     const QString recording = frontRecording(QFileInfo(request.recording).absoluteFilePath());
-    if (!QFileInfo(recording).isFile() || !QFileInfo(recording).isReadable()) {
+    const QFileInfo recordingFile(LocalPath::openable(recording)); // its name need not be UTF-8
+    if (!recordingFile.isFile() || !recordingFile.isReadable()) {
         return fail(u"cannot read the recording "_s + QDir::toNativeSeparators(recording));
     }
     if (Utils::GetFFMPEGPath().isEmpty()) {
@@ -196,7 +198,7 @@ IncidentReport::Result IncidentReport::make(const Request &request)
         return true;
     };
     const TrackExport::Range range{figures.firstSample(), figures.endSample()};
-    const QString recordingName = QFileInfo(recording).fileName();
+    const QString recordingName = LocalPath::displayText(QFileInfo(recording).fileName());
     const TrackTimes times = SampleClock::times(recording, request.cardRoot, *track);
     if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range, times))) {
         return fail(error);

@@ -19,6 +19,7 @@ public:
 
     // Another recording was chosen: its number.
     quint64 begin();
+    quint64 current() const { return m_load; }
     bool isCurrent(quint64 load) const { return load == m_load; }
     // The flag the current load's track read checks; raised when the load is superseded.
     std::shared_ptr<const std::atomic_bool> trackCancel() const { return m_trackCancel; }

@@ -321,4 +321,25 @@ TEST_F(MainWindowControllerTest, InstrumentsStartAtZeroAndRedrawOnAUnitChange)
     EXPECT_EQ(ui.gyTextField->text(), u"0.000"_s);
     EXPECT_EQ(ui.speedMeterView->speed(), 0);
 }
+// The folder the list shows is watched itself: removed, or unmounted lazily (the path then shows
+// another, empty folder), the list empties without waiting for a mount event.
+TEST_F(MainWindowControllerTest, AListedFolderThatGoesAwayEmptiesTheList)
+{
+    MainWindowController::Options options;
+    options.cardPath = mounts.filePath(u"CARD"_s);
+    auto controller = open(options);
+    ASSERT_EQ(controller->library()->rowCount(), 3);
+    ASSERT_TRUE(QDir(mounts.filePath(u"CARD"_s)).removeRecursively());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->library()->rowCount() == 0; }, 5000));
+
+    QTemporaryDir parent;
+    const QString usb = parent.filePath(u"USB"_s);
+    ASSERT_TRUE(QDir().mkpath(usb + u"/cont_rec"_s));
+    QFile(usb + u"/cont_rec/P.avi"_s).open(QIODevice::WriteOnly);
+    controller->refreshVideoFileListWithURL(QUrl::fromLocalFile(usb)); // as the folder button does
+    ASSERT_EQ(controller->library()->rowCount(), 1);
+    ASSERT_TRUE(QDir(parent.path()).rename(u"USB"_s, u"OLD"_s));
+    ASSERT_TRUE(QDir().mkpath(usb));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller->library()->rowCount() == 0; }, 5000));
+}
 } // namespace

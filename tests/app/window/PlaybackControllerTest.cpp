@@ -2,6 +2,7 @@
 #include "app/window/PlaybackController.h"
 
 #include "core/Preferences.h"
+#include "core/VexoLanguages.h"
 #include "demo/DemoCard.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
@@ -278,5 +279,75 @@ TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert
     EXPECT_TRUE(playback().currentVideoUrl().isEmpty());
     alert->close();
     QFile::remove(junk);
+}
+// A volume mounted or unmounted (even an unrelated one) rebuilds the list: the recording that
+// plays stays selected, so "next" and the advance at its end go on from it.
+TEST_F(PlaybackControllerTest, AVolumeComingOrGoingKeepsThePlayingRecordingSelected)
+{
+    int row = controller->library()->rowCount() - 1;
+    while (row > 0 && !controller->library()->urlAt(row).fileName().endsWith(u"F.mp4"_s)) {
+        --row;
+    }
+    ASSERT_GT(row, 0) << "a recording below the first row";
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    const QUrl playing = playback().currentVideoUrl();
+    ASSERT_EQ(playing, controller->library()->urlAt(row));
+
+    controller->volumeMountHandler();
+    EXPECT_EQ(controller->selectedRow(), row);
+    controller->volumeUnmountHandler();
+    EXPECT_EQ(controller->library()->urlAt(controller->selectedRow()), playing);
+    EXPECT_FALSE(playback().isVideoPaused()) << "playback goes on";
+}
+
+// A recording deleted after it was listed says so, not "unsupported format".
+TEST_F(PlaybackControllerTest, ARecordingGoneSinceItWasListedSaysSo)
+{
+    const QString copy = cardFolder().filePath(u"card/cont_rec/zz_gone.avi"_s);
+    ASSERT_TRUE(QFile::copy(controller->library()->urlAt(0).toLocalFile(), copy));
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_gone.avi"_s);
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(QFile::remove(copy));
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+            return alert != nullptr;
+        },
+        20000));
+    EXPECT_EQ(alert->informativeText(),
+              VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 더 이상 메모리카드에 없습니다."_s));
+    alert->close();
+}
+// A file the player cannot load (a ".mov" is played as it is) says so instead of sitting silent.
+TEST_F(PlaybackControllerTest, AFileThePlayerCannotLoadSaysItIsDamaged)
+{
+    const QString broken = cardFolder().filePath(u"card/cont_rec/zz_broken.mov"_s);
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(8192, '\x42'));
+    }
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_broken.mov"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+            return alert != nullptr;
+        },
+        20000));
+    EXPECT_EQ(alert->informativeText(),
+              VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 손상되어 재생할 수 없습니다."_s));
+    alert->close();
+    QFile::remove(broken);
 }
 } // namespace

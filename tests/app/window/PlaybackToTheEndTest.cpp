@@ -202,11 +202,13 @@ TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGo
     for (int row = 1; row < 4; ++row) {
         play(row);
     }
+    // This viewer's own part of the working folder, where its conversions go.
+    const QString temporary = Utils::GetWorkingDirectoryPath();
+    ASSERT_FALSE(temporary.isEmpty());
     QElapsedTimer clock;
     clock.start();
     delegate.applicationWillTerminate();
     EXPECT_LT(clock.elapsed(), 1500) << "quitting waits a moment, not for the conversions";
-    const QString temporary = Utils::WorkingDirectoryLocation() + u"/temp_video"_s;
     EXPECT_FALSE(QFileInfo::exists(temporary));
     EXPECT_FALSE(slow.anyAlive());
     // Longer than one slow run: nothing comes back to fill the folder again.

@@ -729,5 +729,9 @@ Please check the memory card.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>The incident report could not be made.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>The settings page used too much memory and was stopped.</translation>
+    </message>
 </context>
 </TS>

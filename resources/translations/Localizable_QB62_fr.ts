@@ -729,5 +729,9 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Le rapport d'incident n'a pas pu être créé.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>La page des réglages utilisait trop de mémoire et a été arrêtée.</translation>
+    </message>
 </context>
 </TS>

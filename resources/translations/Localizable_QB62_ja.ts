@@ -729,5 +729,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>事故レポートを作成できませんでした。</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>設定画面がメモリを使いすぎたため停止しました。</translation>
+    </message>
 </context>
 </TS>

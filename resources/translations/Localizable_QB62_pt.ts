@@ -729,5 +729,9 @@ Verifique o cartão de memória.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Não foi possível criar o relatório de incidente.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>A página de configurações usou memória demais e foi interrompida.</translation>
+    </message>
 </context>
 </TS>

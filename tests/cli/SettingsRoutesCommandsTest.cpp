@@ -170,8 +170,8 @@ TEST_F(SettingsRoutesCommandsTest, EditorResetLaysAShortDefaultsFileOverTheRecor
     ASSERT_EQ(CardFolder::int32At(record, 0), 432);
     // Texts no control of the screen shows: the setting path (offset 228) and the
     // micro-controller version (offset 356).
-    record.replace(228, 5, "/card");
-    record.replace(356, 4, "m1.2");
+    record.replace(228, 128, QByteArray("/card").leftJustified(128, '\0'));
+    record.replace(356, 16, QByteArray("m1.2").leftJustified(16, '\0'));
     card.write(u"SETTING/setup.cfg"_s, record);
     // The card's defaults are too short to hold even the first field.
     card.write(u"SETTING/default.cfg"_s, QByteArray::fromHex("0102"));

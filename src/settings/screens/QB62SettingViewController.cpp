@@ -275,7 +275,7 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
     for (QLabel *caption : m_cellCaptions.value(name)) {
         delete caption;
     }
-    for (QLabel *ring : m_cellRings.value(name)) {
+    for (QWidget *ring : m_cellRings.value(name)) {
         delete ring;
     }
     const EditorControl &control = m_editor->control(name);
@@ -288,13 +288,14 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
     }
     QList<RadioButton *> cells;
     QList<QLabel *> captions;
-    QList<QLabel *> rings;
+    QList<QWidget *> rings;
     const int cellWidth = count > 0 ? container->width() / count : container->width();
     for (int i = 0; i < count; ++i) {
         // The skin has no picture for a cell that is not chosen: a drawn ring under every cell shows
         // that it can be chosen.
-        auto *ring = new QLabel(container);
+        auto *ring = new QWidget(container);
         ring->setObjectName(name + u"Ring"_s + QString::number(i));
+        ring->setAttribute(Qt::WA_StyledBackground, true);
         ring->setStyleSheet(u"border: 1px solid #8a96a3; border-radius: 9px; background: white;"_s);
         auto *cell = new RadioButton(container);
         cell->setObjectName(name + u"Cell"_s + QString::number(i));

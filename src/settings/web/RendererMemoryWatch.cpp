@@ -46,13 +46,28 @@ void RendererMemoryWatch::watch(qint64 pid)
     }
 }
 
+void RendererMemoryWatch::follow(std::function<qint64()> source)
+{
+    m_pidSource = std::move(source);
+    m_pid = m_pidSource ? m_pidSource() : 0;
+    if (m_pidSource) {
+        m_timer.start();
+    } else {
+        m_timer.stop();
+    }
+}
+
 void RendererMemoryWatch::stop()
 {
+    m_pidSource = {};
     watch(0);
 }
 
 bool RendererMemoryWatch::check()
 {
+    if (m_pidSource) {
+        m_pid = m_pidSource();
+    }
     const std::optional<qint64> resident = residentBytes(m_pid);
     if (!resident || *resident <= m_limitBytes) {
         return false;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 // Keeps the settings page's renderer process from taking the machine's memory: the page comes
@@ -28,6 +29,8 @@ public:
     qint64 limitBytes() const { return m_limitBytes; }
     // Watches process PID from now on (0 or less: nothing).
     void watch(qint64 pid);
+    // Watches whatever process SOURCE names at each look (a page's renderer may be replaced).
+    void follow(std::function<qint64()> source);
     void stop();
     qint64 watchedPid() const { return m_pid; }
     // One look at the process: kills it and reports when it is past the limit. True when it was.
@@ -38,6 +41,7 @@ Q_SIGNALS:
 
 private:
     QTimer m_timer;
+    std::function<qint64()> m_pidSource;
     qint64 m_pid = 0;
     qint64 m_limitBytes = DefaultLimitBytes;
 };

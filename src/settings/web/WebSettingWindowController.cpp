@@ -187,7 +187,8 @@ void WebSettingWindowController::windowDidLoad()
     connect(m_window, &QDialog::finished, this, &WebSettingWindowController::windowWillClose);
 
     WebSettingPage *page = m_webView->settingPage();
-    connect(page, &QWebEnginePage::renderProcessPidChanged, m_memoryWatch, &RendererMemoryWatch::watch);
+    // The page's renderer as it is at each look: it may start before the page loads, or be replaced.
+    m_memoryWatch->follow([page = QPointer<WebSettingPage>(page)] { return page ? page->renderProcessPid() : 0; });
     connect(m_memoryWatch, &RendererMemoryWatch::limitExceeded, this, &WebSettingWindowController::pageStopped);
     connect(page, &WebSettingPage::bridgeMessage, this,
             [this](const QString &message) { m_session->webDashcam()->deliver(message); });

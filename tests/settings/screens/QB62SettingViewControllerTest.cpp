@@ -368,7 +368,7 @@ TEST_F(QB62SettingViewControllerTest, EveryRadioCellShowsItsRingAndTheTitleStand
         const QList<RadioButton *> cells = screen->radioCells(group);
         ASSERT_FALSE(cells.isEmpty()) << group.toStdString();
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            auto *ring = cells.at(i)->parentWidget()->findChild<QLabel *>(group + u"Ring"_s + QString::number(i));
+            auto *ring = cells.at(i)->parentWidget()->findChild<QWidget *>(group + u"Ring"_s + QString::number(i));
             ASSERT_NE(ring, nullptr) << group.toStdString() << " cell " << i;
             EXPECT_EQ(ring->geometry(), cells.at(i)->geometry());
             EXPECT_FALSE(ring->isHidden());

@@ -80,6 +80,7 @@ protected:
         manager.setLocalID(0);
         manager.loadDefaultValue();
         manager.setValue(Field::partition_type, 1);
+        EXPECT_TRUE(QDir().mkpath(mounts.filePath(name))); // the card's folder: saving never makes it
         manager.setSettingDirPath(mounts.filePath(name));
         EXPECT_TRUE(manager.saveData());
         return readFile(mounts.filePath(name + u"/SETTING/setup.cfg"_s));
@@ -218,9 +219,10 @@ TEST_F(SettingsButtonTest, AQF27FileThatCannotBeReadOpensNoEditor)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(latin1);
     file.close();
+    open();
+    // The window's own presenter would show a modal box; the test reads the alert instead.
     const auto alerts = std::make_shared<Alerts>();
     QB62SettingManager::SharedQB62SettingManager()->setAlertPresenter(alerts);
-    open();
     // Should a settings window open all the same, it is closed with OK, as a user would.
     int windowsOpened = 0;
     QTimer closer;

@@ -134,9 +134,8 @@ TEST_F(SettingsRoutesCommandsTest, IniSaveKeepsEveryLineAndItsOwnEndInAMixedFile
 
     // A lone CR ends a line as well; the last line keeps having no end.
     card.write(IniFile, "[blackbox]\rpark_mode=0\rlanguage=us\r\n[time]\nset=0");
-    const CliRun again =
-        run({u"ini"_s, u"save"_s, card.path(), u"languageRadioGroup=1"_s, u"dateTimeCheckBox=1"_s,
-             u"dateTimeDatePicker=2024-05-07T09:05:03"_s});
+    const CliRun again = run({u"ini"_s, u"save"_s, card.path(), u"languageRadioGroup=1"_s, u"dateTimeCheckBox=1"_s,
+                              u"dateTimeDatePicker=2024-05-07T09:05:03"_s});
     ASSERT_EQ(again.status, CliOutput::Success) << again.err.toStdString();
     EXPECT_EQ(card.read(IniFile), QByteArray("[blackbox]\rpark_mode=0\rlanguage=fr\r\n[time]\nset=1\nyear=2024\n"
                                              "month=5\nday=7\nhour=9\nmin=5\nsec=3"));
@@ -146,8 +145,8 @@ TEST_F(SettingsRoutesCommandsTest, IniSaveSaysWhichKeysTheFileLacksAndWritesNoth
 {
     const QByteArray withoutLed = "[blackbox]\r\npark_mode=0\r\n[time]\r\nset=0\r\n";
     card.write(IniFile, withoutLed);
-    const CliRun result = run({u"ini"_s, u"save"_s, card.path(), u"parkingModeRadioGroup=1"_s,
-                               u"securityLEDRadioGroup=1"_s});
+    const CliRun result =
+        run({u"ini"_s, u"save"_s, card.path(), u"parkingModeRadioGroup=1"_s, u"securityLEDRadioGroup=1"_s});
     EXPECT_EQ(result.status, CliOutput::UnreadableInput);
     EXPECT_TRUE(result.err.contains(u"front_led="_s)) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(u"park_mode="_s)) << result.err.toStdString();

@@ -128,8 +128,8 @@ TEST_F(SnapshotCommandTest, TheLastMomentOfTheRecordingIsTakenAtItsOwnTime)
 {
     // The demo recordings last 15 s: a snapshot at exactly the end is the last frame, and its time
     // lies within the recording.
-    const CliRun end = run({u"snapshot"_s, front(), u"15"_s, u"-o"_s, folder->filePath(u"end.png"_s),
-                            u"--working-folder"_s, working()});
+    const CliRun end = run(
+        {u"snapshot"_s, front(), u"15"_s, u"-o"_s, folder->filePath(u"end.png"_s), u"--working-folder"_s, working()});
     ASSERT_EQ(end.status, 0) << end.err.toStdString();
     const int milliseconds = end.json().value(u"milliseconds"_s).toInt();
     EXPECT_LE(milliseconds, 15000);

@@ -168,7 +168,6 @@ TEST_F(MapPageTest, ThePageHasNoPeerConnectionsInAnyFrame)
     EXPECT_EQ(ask(u"typeof RTCPeerConnection + ',' + typeof webkitRTCPeerConnection"_s).toString(),
               u"undefined,undefined"_s);
     // Assigning it back changes nothing.
-    EXPECT_EQ(ask(u"window.RTCPeerConnection = function () {}; typeof RTCPeerConnection"_s).toString(),
-              u"undefined"_s);
+    EXPECT_EQ(ask(u"window.RTCPeerConnection = function () {}; typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
 }
 } // namespace

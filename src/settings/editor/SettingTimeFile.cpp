@@ -2,6 +2,7 @@
 
 #include "core/AtomicFileWriter.h"
 #include "core/RegularFileReader.h"
+
 #include "settings/record/CardSettingFolders.h"
 
 #include <QDir>

@@ -157,12 +157,14 @@ void SettingsFlow::showSelectModelWindow()
 
 bool SettingsFlow::refusesCardFolders()
 {
-    const QString problem = CardSettingFolders::problem(QB62SettingManager::SharedQB62SettingManager()->settingDirPath());
+    const QString problem =
+        CardSettingFolders::problem(QB62SettingManager::SharedQB62SettingManager()->settingDirPath());
     if (problem.isEmpty()) {
         return false;
     }
     qWarning("velmora: settings not opened: %s", qUtf8Printable(problem));
-    m_alerts->showAlert(localized(u"메모리카드 오류"_s), localized(u"메모리카드를 확인하여 주시기 바랍니다."_s), u"OK"_s);
+    m_alerts->showAlert(localized(u"메모리카드 오류"_s), localized(u"메모리카드를 확인하여 주시기 바랍니다."_s),
+                        u"OK"_s);
     return true;
 }
 

@@ -72,8 +72,8 @@ bool RendererMemoryWatch::check()
     if (!resident || *resident <= m_limitBytes) {
         return false;
     }
-    qCWarning(lcRendererMemory, "the settings page's renderer (%lld) holds %lld MiB, over %lld MiB: stopped",
-              m_pid, *resident >> 20, m_limitBytes >> 20);
+    qCWarning(lcRendererMemory, "the settings page's renderer (%lld) holds %lld MiB, over %lld MiB: stopped", m_pid,
+              *resident >> 20, m_limitBytes >> 20);
     ::kill(pid_t(m_pid), SIGKILL);
     stop();
     Q_EMIT limitExceeded(*resident);

@@ -5,6 +5,7 @@
 #include "core/AtomicFileWriter.h"
 #include "core/RegularFileReader.h"
 #include "core/TextNumbers.h"
+
 #include "settings/record/CardSettingFolders.h"
 
 #include <QDir>

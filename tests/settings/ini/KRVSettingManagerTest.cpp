@@ -1,9 +1,9 @@
-#include "settings/ini/KRVSettingEditorModel.h"
 #include "settings/ini/KRVSettingManager.h"
 
 #include "core/AppResources.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/ini/KRVSettingEditorModel.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 #include "support/CardFolder.h"

@@ -82,7 +82,6 @@ TEST(KRVSettingTextTest, AFileWithLineFeedsOnlyIsReadLineByLineAndKeepsItsLineEn
     EXPECT_EQ(text.lines(), (QStringList{u"[blackbox]"_s, u"front_led=1"_s, u"language=us"_s, QString()}));
     EXPECT_TRUE(text.setValueForKey(u"language=", u"fr"_s));
     EXPECT_EQ(text.toBytes(), QByteArray("[blackbox]\nfront_led=1\nlanguage=fr\n"));
-
 }
 
 TEST(KRVSettingTextTest, MixedLineEndsSplitEveryLineAndEachKeepsItsOwnEnd)

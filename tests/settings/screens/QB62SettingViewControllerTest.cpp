@@ -1,9 +1,9 @@
 #include "settings/screens/QB62SettingViewController.h"
 
 #include "ScreenTestSupport.h"
+#include "core/VexoLanguages.h"
 #include "ui_QB62SettingViewController.h"
 
-#include "core/VexoLanguages.h"
 #include "settings/editor/SettingTimeFile.h"
 #include "settings/screens/SettingWindow.h"
 #include "support/QtPrinters.h"
@@ -381,7 +381,9 @@ TEST_F(QB62SettingViewControllerTest, EveryRadioCellShowsItsRingAndTheTitleStand
     const QImage shot = screen->view()->grab().toImage();
     const QRect title = screen->ui().titleTextField->geometry();
     const auto luminance = [](const QColor &color) {
-        const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        const auto channel = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
         return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
     };
     const QColor ground = shot.pixelColor(title.right() - 2, title.bottom() - 1);

@@ -35,9 +35,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <map>
-#include <vector>
-
 #include <sys/stat.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -531,6 +530,34 @@ TEST_F(WebSettingWindowTest, ACardReachingOutsideItselfIsNotOpened)
     alert->close();
 }
 
+// The card changes under an open window: its SETTING folder is swapped for a link to a folder
+// beside it. Save, Reset and the page's adasreset reach nothing there.
+TEST_F(WebSettingWindowTest, ASettingFolderLinkedOutWhileOpenIsNeitherWrittenNorCleared)
+{
+    Card card;
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    QTemporaryDir outside;
+    const QString setting = card.root + u"/SETTING"_s;
+    const QString moved = outside.path() + u"/SETTING"_s;
+    ASSERT_TRUE(QDir().rename(setting, moved));
+    ASSERT_TRUE(QFile::link(moved, setting));
+    const QByteArray record = Card::readFile(moved + u"/setup.cfg"_s);
+    ask(window, u"Dashcam.adasreset(); Dashcam['setdate:use']('1'); getCfgAnswer = '0A0B'; calls = []; 1"_s);
+    EXPECT_EQ(Card::readFile(moved + u"/ADAS_CAL.dat"_s), QByteArray("calibration"));
+    window->resetButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window).size() == 2; }, 20000));
+    EXPECT_EQ(calls(window).value(0), u"set_cfg:0:"_s) << "default.cfg outside the card is not read";
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    EXPECT_EQ(Card::readFile(moved + u"/setup.cfg"_s), record);
+    EXPECT_EQ(Card::readFile(moved + u"/time.dat"_s), QByteArray("2024,05,17,08,30,00,+0900"));
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+}
+
 // A page of the test's own tries every way to open a peer connection (the page's own constructor,
 // the old prefixed one, and a fresh one from a frame it makes) to a STUN server on a UDP port and
 // a TURN server on a TCP port the test listens on. Nothing may arrive at either, while the page
@@ -610,8 +637,8 @@ function run() {
         EXPECT_TRUE(attempts.contains(none)) << attempts.join(u' ').toStdString();
     }
     std::cout << "peer connection attempts: " << attempts.join(u' ').toStdString() << '\n';
-    EXPECT_FALSE(udp.hasPendingDatagrams()) << "a peer connection reached the UDP port; attempts: "
-                                            << attempts.join(u' ').toStdString();
+    EXPECT_FALSE(udp.hasPendingDatagrams())
+        << "a peer connection reached the UDP port; attempts: " << attempts.join(u' ').toStdString();
     EXPECT_FALSE(tcp.hasPendingConnections() || tcp.waitForNewConnection(0))
         << "a peer connection reached the TCP port; attempts: " << attempts.join(u' ').toStdString();
     EXPECT_EQ(ask(window, u"typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
@@ -644,14 +671,14 @@ function hog() {
     window->memoryWatch()->setLimitBytes(384LL * 1024 * 1024);
     const qint64 renderer = window->webView()->page()->renderProcessPid();
     ASSERT_GT(renderer, 0);
-    EXPECT_EQ(window->memoryWatch()->watchedPid(), renderer);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->memoryWatch()->watchedPid() == renderer; }, 20000))
+        << "the watch follows the page's renderer";
     ask(window, u"hog(); 1"_s);
     QMessageBox *alert = nullptr;
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return (alert = window->window()->findChild<QMessageBox *>(u"pageStoppedAlert"_s)) != nullptr; },
-        60000));
-    EXPECT_TRUE(alert->informativeText().contains(
-        localized(u"설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다."_s)));
+        [&] { return (alert = window->window()->findChild<QMessageBox *>(u"pageStoppedAlert"_s)) != nullptr; }, 60000));
+    EXPECT_TRUE(
+        alert->informativeText().contains(localized(u"설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다."_s)));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(u"/proc/%1"_s.arg(renderer)); }, 20000))
         << "the renderer is gone";
     EXPECT_FALSE(window->saveButton()->isEnabled());

@@ -1,8 +1,9 @@
 // Writes seed inputs for the fuzz targets of the card's settings files into a folder given on the
 // command line (kept out of the repository), one sub-folder per kind: "setting_record" (a field
 // count byte, then SETTING/setup.cfg of every factory set), "ver_dat" (SETTING/lang/ver.dat),
-// "ini" (SETTING/blackbox.cfg, from the INI camera's factory file) and "hex_string" (the settings
-// page's hex text).
+// "ini" (SETTING/blackbox.cfg, from the INI camera's factory file), "hex_string" (the settings
+// page's hex text) and "web_setting" (what the settings page's bridge reads from the card and the
+// page).
 #include "settings/record/SettingDefaults.h"
 #include "settings/record/SettingRecord.h"
 #include "settings/record/SettingRecordLayout.h"
@@ -58,5 +59,13 @@ int main(int argc, char **argv)
 
     ok = ok && write(dir, u"hex_string"_s, u"even.txt"_s, "48656c6c6f2C20574F524C44") &&
          write(dir, u"hex_string"_s, u"odd.txt"_s, "0a1") && write(dir, u"hex_string"_s, u"mixed.txt"_s, "zz 12 한");
+
+    // What the settings page's bridge reads: a record holding a language index, a clock file and
+    // one of the page's calls.
+    QByteArray record(432, '\0');
+    record[428] = 2;
+    ok = ok && write(dir, u"web_setting"_s, u"setup.cfg"_s, record) &&
+         write(dir, u"web_setting"_s, u"time.dat"_s, "2024,05,17,08,30,00,+0900") &&
+         write(dir, u"web_setting"_s, u"call.txt"_s, "[\"userNoti\",\"T\\tM\\t7\\tv\\t2\"]");
     return ok ? 0 : 1;
 }

@@ -933,5 +933,9 @@ Please check the memory card.</translation>
         <source>녹화 파일을 읽을 권한이 없습니다.</source>
         <translation>You do not have permission to read this recording.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>The settings page used too much memory and was stopped.</translation>
+    </message>
 </context>
 </TS>

@@ -933,5 +933,9 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>녹화 파일을 읽을 권한이 없습니다.</source>
         <translation>Vous n’avez pas l’autorisation de lire cet enregistrement.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>La page des réglages utilisait trop de mémoire et a été arrêtée.</translation>
+    </message>
 </context>
 </TS>

@@ -933,5 +933,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>녹화 파일을 읽을 권한이 없습니다.</source>
         <translation>この録画ファイルを読み込む権限がありません。</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>設定画面がメモリを使いすぎたため停止しました。</translation>
+    </message>
 </context>
 </TS>

@@ -933,5 +933,9 @@ Verifique o cartão de memória.</translation>
         <source>녹화 파일을 읽을 권한이 없습니다.</source>
         <translation>Você não tem permissão para ler esta gravação.</translation>
     </message>
+    <message>
+        <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
+        <translation>A página de configurações usou memória demais e foi interrompida.</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "settings/editor/EditorLayout.h"
 #include "settings/editor/QB62SettingEditor.h"
 #include "settings/editor/SettingTimeFile.h"
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 
@@ -143,6 +144,12 @@ int apply(QB62SettingEditor &editor, const QString &assignment, CliOutput &io)
     }
     const QString name = assignment.left(equals);
     const QString text = assignment.mid(equals + 1);
+    if (name == u"resetButton") {
+        // As the screen's button does: the card's defaults (or the built-in ones) into the controls;
+        // the value is not read.
+        editor.resetButtonTouched();
+        return CliOutput::Success;
+    }
     if (!editor.hasControl(name)) {
         return io.usageError(u"no control called "_s + name);
     }
@@ -205,6 +212,9 @@ int EditorCommand::run(const QStringList &arguments, CliOutput &io)
     const QString root = positional.at(1);
     if (!QFileInfo(root).isDir()) {
         return io.inputError(u"no such folder: "_s + root);
+    }
+    if (const QString problem = CardSettingFolders::problem(root); !problem.isEmpty()) {
+        return io.inputError(problem);
     }
     auto manager = std::make_shared<QB62SettingManager>();
     const auto alerts = std::make_shared<CollectedAlerts>();

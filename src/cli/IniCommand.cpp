@@ -4,6 +4,7 @@
 
 #include "settings/ini/KRVSettingEditorModel.h"
 #include "settings/ini/KRVSettingManager.h"
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 
@@ -110,6 +111,9 @@ int IniCommand::run(const QStringList &arguments, CliOutput &io)
         positions.append({argument.first(equals), argument.sliced(equals + 1)});
     }
 
+    if (const QString problem = CardSettingFolders::problem(root); !problem.isEmpty()) {
+        return io.inputError(problem);
+    }
     Editor editor;
     if (const QString error = openEditor(root, editor); !error.isEmpty()) {
         return io.inputError(error);
@@ -122,6 +126,11 @@ int IniCommand::run(const QStringList &arguments, CliOutput &io)
         if (const QString error = editor.model->applyPosition(name, value); !error.isEmpty()) {
             return io.usageError(error);
         }
+    }
+    // A change whose key has no line in the file would be lost without a word: nothing is written.
+    if (const QStringList missing = editor.model->missingKeys(); !missing.isEmpty()) {
+        return io.inputError(u"the settings file has no line for "_s + missing.join(u", "_s) +
+                             u": nothing was written"_s);
     }
     bool saved = false;
     editor.model->okButtonTouched(&saved);

@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 
@@ -66,6 +67,9 @@ int load(const QCommandLineParser &parser, const QString &root, CliOutput &io, c
 {
     if (!QFileInfo(root).isDir()) {
         return io.inputError(u"no such folder: "_s + root);
+    }
+    if (const QString problem = CardSettingFolders::problem(root); !problem.isEmpty()) {
+        return io.inputError(problem);
     }
     QB62SettingManager manager;
     const auto alerts = std::make_shared<CollectedAlerts>();

@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -152,7 +153,9 @@ int SnapshotCommand::run(const QStringList &arguments, CliOutput &io)
         return io.inputError(u"no frame at %1 s in %2"_s.arg(seconds).arg(path));
     }
 
-    const double time = player.timePos();
+    // At the very end the player shows the last frame but may report a time past the end (where
+    // the sound stops): the frame's time never lies beyond the recording.
+    const double time = std::clamp(player.timePos(), 0.0, duration);
     const QString output =
         parser.isSet(outputOption)
             ? QFileInfo(parser.value(outputOption)).absoluteFilePath()

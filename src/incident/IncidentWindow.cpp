@@ -33,6 +33,11 @@ std::optional<IncidentWindow> IncidentWindow::clipped(double at, double before, 
     }
     const double from = std::max(0.0, at - before);
     const double to = std::min(duration, at + after);
+    // A moment inside the recording with no time around it is an empty window, not one outside.
+    if (before + after <= Tolerance && at <= duration + Tolerance) {
+        return fail(
+            u"the window at %1 s is empty: the time before or after the moment must be more than 0 s"_s.arg(at));
+    }
     if (to - from <= Tolerance) {
         return fail(u"the window %1 s to %2 s lies outside the recording (0 s to %3 s)"_s.arg(at - before)
                         .arg(at + after)

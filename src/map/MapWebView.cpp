@@ -2,6 +2,7 @@
 
 #include "MapRequestFilter.h"
 #include "MapWebPage.h"
+#include "WebRtcFence.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,6 +16,7 @@ MapWebView::MapWebView(QWidget *parent) : QWebEngineView(parent)
     // Tile servers ask that programs say who they are.
     m_profile->setHttpUserAgent(m_profile->httpUserAgent() + u" Velmora/"_s + QCoreApplication::applicationVersion());
     m_profile->setUrlRequestInterceptor(new MapRequestFilter(m_profile));
+    WebRtcFence::install(m_profile);
     m_page = new MapWebPage(m_profile, this);
     setPage(m_page);
     // The map is looked at and dragged, never typed into: the window's keys stay with the players.

@@ -5,7 +5,8 @@
 #include <unistd.h>
 
 // Settings the web engine reads before the application object exists; the viewer and the test
-// programs call prepare() first thing in main(). Anything the user set already is left alone.
+// programs call prepare() first thing in main(). Anything the user set already is left alone, but
+// for the WebRTC policy, which is added to the user's flags.
 class WebEngineEnvironment
 {
 public:
@@ -24,6 +25,13 @@ public:
         }
         if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS")) {
             qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+        }
+        // Pages may not send UDP of their own (peer connections' STUN and TURN traffic, which no
+        // request filter sees); this one is added to whatever the user set (see WebRtcFence).
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("webrtc-ip-handling-policy")) {
+            flags += " --force-webrtc-ip-handling-policy=disable_non_proxied_udp";
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
         }
     }
 };

@@ -124,6 +124,19 @@ TEST_F(SnapshotCommandTest, TheDefaultNameFollowsTheRecordingAndTheRearCameraCan
     EXPECT_EQ(rear.json().value(u"height"_s).toInt(), 144);
 }
 
+TEST_F(SnapshotCommandTest, TheLastMomentOfTheRecordingIsTakenAtItsOwnTime)
+{
+    // The demo recordings last 15 s: a snapshot at exactly the end is the last frame, and its time
+    // lies within the recording.
+    const CliRun end = run(
+        {u"snapshot"_s, front(), u"15"_s, u"-o"_s, folder->filePath(u"end.png"_s), u"--working-folder"_s, working()});
+    ASSERT_EQ(end.status, 0) << end.err.toStdString();
+    const int milliseconds = end.json().value(u"milliseconds"_s).toInt();
+    EXPECT_LE(milliseconds, 15000);
+    EXPECT_GE(milliseconds, 14000);
+    EXPECT_TRUE(QFileInfo::exists(folder->filePath(u"end.png"_s)));
+}
+
 TEST_F(SnapshotCommandTest, BadInputIsExplained)
 {
     EXPECT_EQ(run({u"snapshot"_s, front()}).status, 2);

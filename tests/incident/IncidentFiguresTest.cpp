@@ -46,6 +46,11 @@ TEST(IncidentWindowTest, AWindowWithNothingInTheRecordingOrBadTimesIsRefusedWith
     EXPECT_FALSE(IncidentWindow::clipped(100.0, 15.0, 15.0, 60.0, &why));
     EXPECT_TRUE(why.contains(u"outside the recording"_s)) << why.toStdString();
     EXPECT_FALSE(IncidentWindow::clipped(10.0, 0.0, 0.0, 60.0, &why)) << "an empty window";
+    // It lies inside the recording: the reason says it is empty, not that it is outside.
+    EXPECT_TRUE(why.contains(u"empty"_s)) << why.toStdString();
+    EXPECT_FALSE(why.contains(u"outside"_s)) << why.toStdString();
+    EXPECT_FALSE(IncidentWindow::clipped(0.0, 0.0, 0.0, 60.0, &why));
+    EXPECT_TRUE(why.contains(u"empty"_s)) << why.toStdString();
     EXPECT_FALSE(IncidentWindow::clipped(10.0, -1.0, 15.0, 60.0, &why));
     EXPECT_FALSE(IncidentWindow::clipped(NAN, 15.0, 15.0, 60.0, &why));
     EXPECT_FALSE(IncidentWindow::clipped(10.0, 15.0, INFINITY, 60.0, &why));

@@ -159,3 +159,15 @@ TEST_F(MapPageTest, ThePageStaysOnTheMapFetchesOnlyTilesAndComesBackAfterACrash)
     EXPECT_EQ(car(), u"37.529999,127.029999"_s);
 }
 } // namespace
+
+namespace {
+TEST_F(MapPageTest, ThePageHasNoPeerConnectionsInAnyFrame)
+{
+    ASSERT_TRUE(firstPageLoadedInTime);
+    EXPECT_EQ(ask(u"typeof L"_s).toString(), u"object"_s) << "the map page itself runs";
+    EXPECT_EQ(ask(u"typeof RTCPeerConnection + ',' + typeof webkitRTCPeerConnection"_s).toString(),
+              u"undefined,undefined"_s);
+    // Assigning it back changes nothing.
+    EXPECT_EQ(ask(u"window.RTCPeerConnection = function () {}; typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
+}
+} // namespace

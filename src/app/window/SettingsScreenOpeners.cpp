@@ -15,7 +15,12 @@ void SettingsScreenOpeners::install(SettingsFlow &flow, std::shared_ptr<const Vo
                                     std::function<void()> refreshVideoFileList)
 {
     flow.setKrvSettingWindowOpener([](SettingsFlow &on) {
-        KRVSettingManager::SharedKRVSettingManager()->loadData();
+        // A file that is there but cannot be read (not UTF-8, too large, a link) is not opened: an
+        // empty editor would write the clock lines alone over it.
+        if (KRVSettingManager::SharedKRVSettingManager()->loadData() == KRVSettingManager::LoadResult::Unreadable) {
+            QB62SettingManager::SharedQB62SettingManager()->showMemoryCardAlert();
+            return;
+        }
         on.host().updateModelInfo();
         KRVSettingViewController screen;
         const int result = on.showModalWindowWithView(screen.view(), &screen, false);

@@ -116,7 +116,7 @@ bool SnapshotController::printSnapshot(QPrinter &target)
         return false;
     }
     m_playback->pauseVideo();
-    SnapshotPrinter::prepare(target);
+    // Landscape was set before the dialog; what the user chose in it stands.
     const QImage frame = m_bigMovieView->snapshot();
     if (SnapshotPrinter::print(frame, target)) {
         return true;

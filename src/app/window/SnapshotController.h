@@ -34,8 +34,9 @@ public:
 
     // Writes IMAGE as a PNG file at PATH; on failure says so in an alert and returns false.
     bool saveSnapshot(const QImage &image, const QString &path);
-    // Prints the current frame on PRINTER as the print button does after its dialog; false (with
-    // an alert) when it cannot, false without one when there is no movie.
+    // Prints the current frame on PRINTER, set up as it is (the print button sets landscape before
+    // its dialog, and keeps what the user chose there), as the print button does after its dialog;
+    // false (with an alert) when it cannot, false without one when there is no movie.
     bool printSnapshot(QPrinter &printer);
     // The printer settings kept between print jobs (landscape once the first job is set up).
     QPrinter &printer();

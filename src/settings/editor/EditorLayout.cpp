@@ -416,10 +416,13 @@ QList<Rule> rulesOf(Column column, const QList<qint64> &types)
     case QY7:
         // These cameras offer the resolution only when set_resolution allows it; shown, it is coded
         // as the QE86 codes it, hidden it is left alone.
-        rules.append(when(position(Field::front_resolution, frontResolution, {{0, 2}, {1, 3}}, 3),
-                          Condition::ResolutionSelectable));
-        rules.append(when(position(Field::rear_resolution, rearResolution, {{0, 2}, {1, 3}}, 3),
-                          Condition::ResolutionSelectable));
+        // A stored code other than 2 or 3 cannot be shown, and stays until the user picks one.
+        for (const auto &[field, control] :
+             {std::pair{Field::front_resolution, frontResolution}, std::pair{Field::rear_resolution, rearResolution}}) {
+            Rule rule = when(position(field, control, {{0, 2}, {1, 3}}, 3), Condition::ResolutionSelectable);
+            rule.keepUnshownValue = true;
+            rules.append(rule);
+        }
         break;
     default:
         break;

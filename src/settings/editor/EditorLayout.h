@@ -65,6 +65,9 @@ struct EditorLayout
         int maximum = std::numeric_limits<int>::max();
         // Stored values are capped at maximum (sensitivities "at most 2").
         bool capOnSave = false;
+        // A stored value the control cannot show stays as it is unless the user moves the control
+        // (otherwise OK would replace it with whatever the control shows as laid out).
+        bool keepUnshownValue = false;
         // Only for these model types; empty means every type of the layout.
         QList<qint64> onlyForTypes;
         Condition when = Condition::Always;

@@ -516,12 +516,16 @@ void QB62SettingEditor::applyLayoutData(const EditorLayout *layout)
         return;
     }
     const QB62SettingManager &manager = *m_manager;
+    m_unshownPositions.clear();
     for (const EditorLayout::FieldRule &rule : layout->rules) {
         if (!rule.loads() || !EditorLayout::appliesTo(rule.onlyForTypes, rule.when, manager)) {
             continue;
         }
         switch (rule.kind) {
         case EditorLayout::FieldRule::Kind::Position:
+            if (rule.keepUnshownValue && !positionFor(rule, manager.value(rule.field))) {
+                m_unshownPositions.insert(rule.control, value(rule.control));
+            }
             if (std::optional<int> position = positionFor(rule, manager.value(rule.field))) {
                 const EditorControl &item = control(rule.control);
                 if (item.kind == Kind::Slider) {
@@ -807,6 +811,10 @@ void QB62SettingEditor::resetButtonTouched()
     auto fresh = std::make_shared<QB62SettingManager>();
     fresh->setSettingDirPath(m_manager->settingDirPath());
     fresh->setModelType(m_manager->modelType());
+    // The card's defaults are laid over the current record: a short or empty default.cfg sets the
+    // fields it holds, and every other field (the length field, the structure version, the paths,
+    // the motion regions) keeps its value instead of becoming 0.
+    fresh->setRecord(m_manager->record());
     if (fresh->loadDefaultDataFromDefaultCfgFile()) {
         fresh->setText(Field::version, m_manager->text(Field::version));
         fresh->setFirmwareVersionInt(m_manager->firmwareVersionInt());
@@ -886,6 +894,9 @@ bool QB62SettingEditor::saveLayoutData(const EditorLayout *layout)
         const int position = value(rule.control);
         switch (rule.kind) {
         case EditorLayout::FieldRule::Kind::Position: {
+            if (m_unshownPositions.contains(rule.control) && m_unshownPositions.value(rule.control) == position) {
+                break; // the stored value could not be shown and the user left the control alone
+            }
             bool store = false;
             const int stored = valueFor(rule, position, manager.value(rule.field), &store);
             if (store) {
@@ -942,7 +953,15 @@ QB62SettingEditor::OkResult QB62SettingEditor::okButtonTouched()
             result.changedFields.append(info.field);
         }
     }
+    // The clock goes to the camera with the record: when the record was not written (the memory
+    // card alert has said so) the clock file stays as it was.
+    if (!result.recordWritten) {
+        return result;
+    }
     result.clockHandled = saveSettingTime();
+    if (!result.clockHandled) {
+        m_manager->showMemoryCardAlert();
+    }
     return result;
 }
 

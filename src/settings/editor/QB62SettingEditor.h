@@ -37,7 +37,9 @@ public:
     struct OkResult
     {
         bool recordWritten = false;
-        bool clockHandled = true; // false when the clock file could not be written or removed
+        // false when the clock file could not be written or removed (the memory card alert is
+        // shown); the clock file is only touched after the record was written
+        bool clockHandled = true;
         QList<int> changedFields; // fields that differ from the record the screen was built from
     };
 
@@ -171,4 +173,6 @@ private:
     std::optional<int> m_pendingParkingRow;
     std::optional<Confirmation> m_pendingConfirmation;
     SettingRecord m_loadedRecord;
+    // Controls whose stored value they could not show, with the position they kept at load.
+    QHash<QString, int> m_unshownPositions;
 };

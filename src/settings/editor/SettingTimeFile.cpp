@@ -1,6 +1,9 @@
 #include "settings/editor/SettingTimeFile.h"
 
 #include "core/AtomicFileWriter.h"
+#include "core/RegularFileReader.h"
+
+#include "settings/record/CardSettingFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +12,24 @@
 #include <QStringDecoder>
 #include <QTimeZone>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+// The clock file is always SETTING/time.dat under the card's root (pathForCard).
+QString cardRootOf(const QString &path)
+{
+    return QFileInfo(QFileInfo(path).absolutePath()).absolutePath();
+}
+
+void setError(QString *error, const QString &why)
+{
+    if (error != nullptr) {
+        *error = why;
+    }
+}
+} // namespace
 
 QString SettingTimeFile::pathForCard(const QString &settingDirPath)
 {
@@ -27,19 +47,17 @@ SettingTimeFile::Reading SettingTimeFile::read(const QString &path)
         return reading;
     }
     reading.state = State::Unreadable;
-    if (!info.isFile() || info.size() > MaxFileSize) {
+    // A regular file of the card only: not through a link, not from a pipe (which would block),
+    // not in a SETTING folder that leads out of the card.
+    if (!CardSettingFolders::isCardFile(path, cardRootOf(path))) {
         return reading;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return reading;
-    }
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize) {
+    const std::optional<QByteArray> bytes = RegularFileReader::readWhole(path, MaxFileSize);
+    if (!bytes) {
         return reading;
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
+    const QString text = decoder.decode(*bytes);
     if (decoder.hasError()) {
         return reading;
     }
@@ -88,11 +106,21 @@ bool SettingTimeFile::write(const QString &path, const QDateTime &moment, QStrin
         }
         return false;
     }
+    // The card's own root is never made: a card taken out would have its clock written to this
+    // computer's disk. Its SETTING folder may be.
+    const QString root = cardRootOf(path);
+    if (!QFileInfo(root).isDir()) {
+        setError(error, u"the card folder %1 is gone"_s.arg(root));
+        return false;
+    }
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        if (error != nullptr) {
-            *error = u"cannot create "_s + folder;
-        }
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.exists() && !folderInfo.isSymLink() && !QDir(root).mkdir(folderInfo.fileName())) {
+        setError(error, u"cannot create "_s + folder);
+        return false;
+    }
+    if (!CardSettingFolders::isCardFile(path, root)) {
+        setError(error, u"%1 lies outside the card: not written"_s.arg(path));
         return false;
     }
     return AtomicFileWriter::writeFile(path, format(moment).toUtf8(), error);
@@ -103,6 +131,10 @@ bool SettingTimeFile::remove(const QString &path, QString *error)
     const QFileInfo info(path);
     if (path.isEmpty() || (!info.exists() && !info.isSymLink())) {
         return true;
+    }
+    if (!CardSettingFolders::isCardFile(path, cardRootOf(path))) {
+        setError(error, u"%1 lies outside the card: not removed"_s.arg(path));
+        return false;
     }
     QFile file(path);
     if (!file.remove()) {

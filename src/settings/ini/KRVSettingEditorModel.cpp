@@ -435,7 +435,19 @@ void KRVSettingEditorModel::refreshMemoryPartitionGraphWithRatio(const QMap<QStr
 
 bool KRVSettingEditorModel::memoryPartitionSetValue(const QString &key, const QString &value)
 {
-    return m_manager->setValueForKey(key, value);
+    return writeLine(key, value);
+}
+
+bool KRVSettingEditorModel::writeLine(QStringView key, const QString &value)
+{
+    if (m_manager->setValueForKey(key, value)) {
+        return true;
+    }
+    // The file has no line for the key: the change is not made, and whoever asked is told.
+    if (!m_missingKeys.contains(key)) {
+        m_missingKeys.append(key.toString());
+    }
+    return false;
 }
 
 void KRVSettingEditorModel::memoryPartitionRadioGroupTouched(int column)
@@ -456,7 +468,7 @@ void KRVSettingEditorModel::parkingModeRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"parkingModeRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     setParkingVoltageEnabled(row == 0);
     Q_EMIT changed();
 }
@@ -464,7 +476,7 @@ void KRVSettingEditorModel::parkingModeRadioGroupTouched(int row)
 void KRVSettingEditorModel::parkingModeVoltageRadioGroupTouched(int column)
 {
     setValue(u"parkingModeVoltageRadioGroup"_s, column);
-    m_manager->setValueForKey(u"power_off_vlt=", voltageValues().value(column, u"12000"_s));
+    writeLine(u"power_off_vlt=", voltageValues().value(column, u"12000"_s));
     Q_EMIT changed();
 }
 
@@ -472,7 +484,7 @@ void KRVSettingEditorModel::languageRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"languageRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     Q_EMIT changed();
 }
 
@@ -480,7 +492,7 @@ void KRVSettingEditorModel::timeZoneComboBoxChanged(int index)
 {
     setValue(u"timeZoneComboBox"_s, index);
     const double offset = timeZoneOffsets().value(index, -8.0);
-    m_manager->setValueForKey(u"local_time=", QString::number(offset, 'f', 6));
+    writeLine(u"local_time=", QString::number(offset, 'f', 6));
     Q_EMIT changed();
 }
 
@@ -488,7 +500,7 @@ void KRVSettingEditorModel::dstRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"dstRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     Q_EMIT changed();
 }
 
@@ -496,7 +508,7 @@ void KRVSettingEditorModel::voiceRecordRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"voiceRecordRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     Q_EMIT changed();
 }
 
@@ -504,7 +516,7 @@ void KRVSettingEditorModel::voiceGuidanceRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"voiceGuidanceRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     setVoiceVolumeEnabled(row == 0);
     Q_EMIT changed();
 }
@@ -513,7 +525,7 @@ void KRVSettingEditorModel::speedUnitRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"speedUnitRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     Q_EMIT changed();
 }
 
@@ -521,7 +533,7 @@ void KRVSettingEditorModel::securityLEDRadioGroupTouched(int row)
 {
     const SwitchGroup &group = *switchGroup(u"securityLEDRadioGroup"_s);
     setValue(group.outlet, row);
-    m_manager->setValueForKey(group.key, group.valueForRow(row));
+    writeLine(group.key, group.valueForRow(row));
     Q_EMIT changed();
 }
 
@@ -569,7 +581,7 @@ void KRVSettingEditorModel::sliderChanged(const QString &outlet, bool fromSlider
     if (entry == nullptr || !fromSlider || m_currentMouseDownSlider != outlet) {
         return;
     }
-    m_manager->setValueForKey(entry->key, QString::number(m_controls.value(outlet).value.toInt()));
+    writeLine(entry->key, QString::number(m_controls.value(outlet).value.toInt()));
 }
 
 void KRVSettingEditorModel::voiceGuidanceSliderChanged(bool fromSlider)
@@ -609,7 +621,7 @@ void KRVSettingEditorModel::hideSlidersGuide()
 void KRVSettingEditorModel::dateTimeCheckBoxTouched(bool on)
 {
     setValue(u"dateTimeCheckBox"_s, on);
-    m_manager->setValueForKey(u"set=", on ? u"1"_s : u"0"_s);
+    writeLine(u"set=", on ? u"1"_s : u"0"_s);
     setEnabled(u"dateTimeDatePicker"_s, on);
     setEnabled(u"dateTimeCurrentTimeButton"_s, on);
     Q_EMIT changed();
@@ -629,7 +641,8 @@ void KRVSettingEditorModel::setDateTimePickerValue(const QDateTime &dateTime)
 
 int KRVSettingEditorModel::okButtonTouched(bool *saved)
 {
-    if (m_controls.value(u"dateTimeCheckBox"_s).value.toBool()) {
+    // Clock lines alone are no settings file: with no lines (an unreadable file) none are added.
+    if (m_controls.value(u"dateTimeCheckBox"_s).value.toBool() && !m_manager->linedSettings().isEmpty()) {
         m_manager->removeTimeDateDelimiters();
         // The picker's date in the user's own calendar and time zone, as the camera shows it.
         const QDateTime when = m_controls.value(u"dateTimeDatePicker"_s).value.toDateTime().toLocalTime();

@@ -118,6 +118,10 @@ public:
     // The factory settings into the lines and controls (QF27 cards only); nothing is written.
     void resetButtonTouched();
 
+    // The keys whose lines a change looked for and did not find since the model was made (the
+    // change was not made).
+    const QStringList &missingKeys() const { return m_missingKeys; }
+
     // Applies "OUTLET=VALUE" through the control's action, as a user would: radio groups and the
     // combo box take an index, sliders a position, the check box 0 or 1, the date picker an ISO
     // date and time, buttons (dateTimeCurrentTimeButton, resetButton) anything. Returns an error
@@ -135,9 +139,12 @@ private:
     void setParkingVoltageEnabled(bool enabled);
     void setVoiceVolumeEnabled(bool enabled);
     void sliderChanged(const QString &outlet, bool fromSlider);
+    // Changes the line of KEY; remembers KEY among missingKeys when there is none.
+    bool writeLine(QStringView key, const QString &value);
 
     std::shared_ptr<KRVSettingManager> m_manager;
     QMap<QString, ControlState> m_controls;
     QString m_currentMouseDownSlider;
     std::function<QDateTime()> m_now;
+    QStringList m_missingKeys;
 };

@@ -2,8 +2,10 @@
 
 #include "core/AppResources.h"
 #include "core/AtomicFileWriter.h"
+#include "core/RegularFileReader.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 
@@ -27,25 +29,12 @@ std::shared_ptr<KRVSettingManager> &sharedManager()
     return shared;
 }
 
-// The settings text in the regular file at PATH; nothing when it is not a regular file, cannot be
-// read whole, is larger than the cap or is not UTF-8.
+// The settings text in the regular file at PATH; nothing when it is not a regular file (a link,
+// a pipe, a device), cannot be read whole, is larger than the cap or is not UTF-8.
 std::optional<KRVSettingText> readSettingText(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    // One byte past the cap tells an oversized file from one exactly at it, whatever size the
-    // file system claims.
-    const QByteArray bytes = file.read(KRVSettingManager::MaxSettingFileSize + 1);
-    if (bytes.size() > KRVSettingManager::MaxSettingFileSize || file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return KRVSettingText::fromBytes(bytes);
+    const std::optional<QByteArray> bytes = RegularFileReader::readWhole(path, KRVSettingManager::MaxSettingFileSize);
+    return bytes ? KRVSettingText::fromBytes(*bytes) : std::nullopt;
 }
 } // namespace
 
@@ -118,7 +107,10 @@ KRVSettingManager::LoadResult KRVSettingManager::loadData()
         loadDefaultData_QF27();
         return LoadResult::Defaults;
     }
-    if (std::optional<KRVSettingText> text = readSettingText(path)) {
+    // Only the card's own file: not one in a settings folder that leads out of the card.
+    std::optional<KRVSettingText> text =
+        CardSettingFolders::isCardFile(path, cardSettings()->settingDirPath()) ? readSettingText(path) : std::nullopt;
+    if (text) {
         m_text = std::move(*text);
         return LoadResult::Card;
     }
@@ -135,8 +127,13 @@ void KRVSettingManager::loadDefaultValue()
 
 bool KRVSettingManager::loadDefaultData_QF27()
 {
+    // Our own resource (which an installation may well reach through a link), not a card file.
     const QString path = AppResources::pathForResource(u"default_QF27"_s, u"cfg"_s);
-    std::optional<KRVSettingText> text = path.isEmpty() ? std::nullopt : readSettingText(path);
+    QFile file(path);
+    std::optional<KRVSettingText> text;
+    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        text = KRVSettingText::fromBytes(file.read(MaxSettingFileSize));
+    }
     if (!text) {
         m_text = KRVSettingText();
         return false;
@@ -149,8 +146,8 @@ bool KRVSettingManager::saveData()
 {
     const QString root = cardSettings()->settingDirPath();
     // Without lines there is nothing that could stand for the card's file: an unreadable file was
-    // loaded, and writing an empty file over it would lose it.
-    if (root.isEmpty() || m_text.lines().isEmpty()) {
+    // loaded, and writing an empty file (or one of clock lines alone) over it would lose it.
+    if (root.isEmpty() || m_text.lines().isEmpty() || m_text.holdsOnlyClockLines()) {
         showMemoryCardAlert();
         return false;
     }
@@ -161,8 +158,13 @@ bool KRVSettingManager::saveData()
         return false;
     }
     const QString path = settingFilePath();
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists() && !folder.isSymLink()) {
+        QDir(root).mkdir(folder.fileName());
+    }
+    // Never through a settings folder that leads out of the card.
     QString error;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || QFileInfo(path).isDir() ||
+    if (!CardSettingFolders::isCardFile(path, root) || QFileInfo(path).isDir() ||
         !AtomicFileWriter::writeFile(path, m_text.toBytes(), &error)) {
         showMemoryCardAlert();
         return false;

@@ -53,8 +53,8 @@ public:
     bool loadDefaultData_QF27();
     // Writes the lines to the card's SETTING/blackbox.cfg atomically, creating SETTING when
     // needed. Shows the memory card alert and returns false when there is no card, the card's
-    // folder is gone, there are no lines to write (an unreadable file was loaded) or the write
-    // fails; the card is unchanged then.
+    // folder is gone, its SETTING folder leads out of it, there are no lines to write but clock
+    // lines (an unreadable file was loaded) or the write fails; the card is unchanged then.
     bool saveData();
 
     void removeTimeDateDelimiters() { m_text.removeTimeDateDelimiters(); }

@@ -187,8 +187,16 @@ bool QB62SettingManager::saveData()
         showMemoryCardAlert();
         return false;
     }
+    // The card's root is never made: a card taken out leaves its path behind, and making it again
+    // would put the settings on this computer's own disk. SETTING inside it may be made.
+    if (!QFileInfo(m_settingDirPath).isDir()) {
+        m_lastError = u"the card folder %1 is gone"_s.arg(m_settingDirPath);
+        showMemoryCardAlert();
+        return false;
+    }
     const QString folder = settingFolderPath();
-    if (!QDir().mkpath(folder)) {
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.isDir() && !QDir(m_settingDirPath).mkdir(folderInfo.fileName())) {
         m_lastError = u"cannot make the folder %1"_s.arg(folder);
         showMemoryCardAlert();
         return false;

@@ -147,8 +147,10 @@ public:
     // Where findSDCardPath looks for cards; the system's mounts when never set.
     void setVolumeSource(std::shared_ptr<const VolumeSource> volumes);
 
-private:
+    // The memory card alert, through the alert presenter (nothing without one).
     void showMemoryCardAlert();
+
+private:
     // The card's settings folder: the one holding the recognised record, else one that exists in
     // either spelling, else SETTING.
     QString settingFolderPath() const;

@@ -143,6 +143,9 @@ QWidget *QB62SettingViewController::createView()
     m_ui->setupUi(root);
     root->setObjectName(u"QB62SettingViewController"_s);
     root->resize(600, 640);
+    // The screen's dark ground (its style sheet) is painted only when asked for; without it the
+    // pale title stood on white.
+    root->setAttribute(Qt::WA_StyledBackground, true);
     m_ui->eventView->setEventHandleDelegate(this);
     for (QWidget *tab :
          {m_ui->commonSettingView, m_ui->alwaysSettingView, m_ui->parkingSettingView, m_ui->etcSettingView}) {
@@ -273,6 +276,9 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
     for (QLabel *caption : m_cellCaptions.value(name)) {
         delete caption;
     }
+    for (QWidget *ring : m_cellRings.value(name)) {
+        delete ring;
+    }
     const EditorControl &control = m_editor->control(name);
     const int count = control.cellCount();
     qint32 groupID = container->property("radioGroupID").toInt();
@@ -283,14 +289,24 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
     }
     QList<RadioButton *> cells;
     QList<QLabel *> captions;
+    QList<QWidget *> rings;
     const int cellWidth = count > 0 ? container->width() / count : container->width();
     for (int i = 0; i < count; ++i) {
+        // The skin has no picture for a cell that is not chosen: a drawn ring under every cell shows
+        // that it can be chosen.
+        auto *ring = new QWidget(container);
+        ring->setObjectName(name + u"Ring"_s + QString::number(i));
+        ring->setAttribute(Qt::WA_StyledBackground, true);
+        ring->setStyleSheet(u"border: 1px solid #8a96a3; border-radius: 9px; background: white;"_s);
         auto *cell = new RadioButton(container);
         cell->setObjectName(name + u"Cell"_s + QString::number(i));
         cell->setRadioGroupID(groupID);
         auto *caption = new QLabel(container);
         const QPoint origin = control.byColumn ? QPoint(i * cellWidth, 3) : QPoint(0, 2 + i * 22);
         cell->setGeometry(QRect(origin, QSize(18, 18)));
+        ring->setGeometry(cell->geometry());
+        ring->show();
+        rings.append(ring);
         caption->setGeometry(origin.x() + 24, origin.y(), (control.byColumn ? cellWidth : container->width()) - 26, 18);
         cell->show();
         caption->show();
@@ -300,6 +316,7 @@ void QB62SettingViewController::buildRadioGroup(const QString &name)
     }
     m_cells.insert(name, cells);
     m_cellCaptions.insert(name, captions);
+    m_cellRings.insert(name, rings);
 }
 
 void QB62SettingViewController::buildGuideLabels(const QString &name)
@@ -354,13 +371,18 @@ void QB62SettingViewController::radioCellTouched(const QString &group, int cell)
 
 void QB62SettingViewController::showConfirmation(const QB62SettingEditor::Confirmation &confirmation)
 {
-    // A sheet on the screen's window; the answer goes back to the editor.
-    auto *alert = new QMessageBox(QMessageBox::Information, localized(confirmation.messageKey),
-                                  localized(confirmation.informativeKey), QMessageBox::NoButton, view()->window());
+    // A sheet on the screen's window; the answer goes back to the editor. The question is the
+    // box's text (a sheet has no title to read), and one role for both buttons keeps them in the
+    // order given, "아니오" first, whatever the desktop's button order.
+    auto *alert = new QMessageBox(QMessageBox::Information, QString(), localized(confirmation.messageKey),
+                                  QMessageBox::NoButton, view()->window());
+    alert->setInformativeText(localized(confirmation.informativeKey));
     alert->setObjectName(u"useParkingModeAlert"_s);
     alert->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton *no = alert->addButton(localized(confirmation.buttonKeys.value(0)), QMessageBox::RejectRole);
-    QPushButton *yes = alert->addButton(localized(confirmation.buttonKeys.value(1)), QMessageBox::AcceptRole);
+    QPushButton *no = alert->addButton(localized(confirmation.buttonKeys.value(0)), QMessageBox::ActionRole);
+    QPushButton *yes = alert->addButton(localized(confirmation.buttonKeys.value(1)), QMessageBox::ActionRole);
+    alert->setEscapeButton(no);
+    alert->setDefaultButton(yes);
     no->setObjectName(u"noButton"_s);
     yes->setObjectName(u"yesButton"_s);
     alert->setWindowModality(Qt::WindowModal);

@@ -92,6 +92,7 @@ private:
     std::unique_ptr<Ui::QB62SettingViewController> m_ui;
     QHash<QString, QList<RadioButton *>> m_cells;
     QHash<QString, QList<QLabel *>> m_cellCaptions;
+    QHash<QString, QList<QWidget *>> m_cellRings;
     QHash<QString, QList<QLabel *>> m_guideLabels;
     QHash<QString, QList<QLabel *>> m_descriptionLabels;
     QList<qint32> m_radioGroupIDs;

@@ -4,6 +4,7 @@
 
 #include "export/Utils.h"
 #include "platform/SystemVolumes.h"
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/screens/MessageBoxAlertPresenter.h"
 #include "settings/screens/QB62SettingViewController.h"
@@ -154,8 +155,24 @@ void SettingsFlow::showSelectModelWindow()
     showSettingWindow();
 }
 
+bool SettingsFlow::refusesCardFolders()
+{
+    const QString problem =
+        CardSettingFolders::problem(QB62SettingManager::SharedQB62SettingManager()->settingDirPath());
+    if (problem.isEmpty()) {
+        return false;
+    }
+    qWarning("velmora: settings not opened: %s", qUtf8Printable(problem));
+    m_alerts->showAlert(localized(u"메모리카드 오류"_s), localized(u"메모리카드를 확인하여 주시기 바랍니다."_s),
+                        u"OK"_s);
+    return true;
+}
+
 void SettingsFlow::showSettingWindow()
 {
+    if (refusesCardFolders()) {
+        return;
+    }
     const auto manager = QB62SettingManager::SharedQB62SettingManager();
     if (isWebSettingsModel(manager->modelType())) {
         showWebSettingWindow();
@@ -174,6 +191,9 @@ void SettingsFlow::showSettingWindow()
 
 void SettingsFlow::showSettingWindow_KRV()
 {
+    if (refusesCardFolders()) {
+        return;
+    }
     if (m_krvOpener) {
         m_krvOpener(*this);
     } else {
@@ -183,6 +203,9 @@ void SettingsFlow::showSettingWindow_KRV()
 
 void SettingsFlow::showWebSettingWindow()
 {
+    if (refusesCardFolders()) {
+        return;
+    }
     if (m_webOpener) {
         m_webOpener(*this);
     } else {

@@ -67,6 +67,9 @@ Q_SIGNALS:
 private:
     void loadVersionInfo();
     void showNotAvailable();
+    // Shows the memory card alert and answers true when a settings folder of the card in use is a
+    // link or leads out of the card: no settings screen opens on such a card.
+    bool refusesCardFolders();
 
     SettingsFlowHost &m_host;
     Options m_options;

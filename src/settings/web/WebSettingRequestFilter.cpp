@@ -26,8 +26,13 @@ bool WebSettingRequestFilter::isAllowed(const QUrl &url, const QString &settingF
     if (root.isEmpty()) {
         return false;
     }
-    // A file that does not exist cannot be read anywhere: only its place is checked.
+    // A file that does not exist cannot be read anywhere: only its place is checked. One that
+    // exists must be a regular file: the engine would wait forever on a pipe, and a device is no
+    // part of a page.
     const QFileInfo file(QDir::cleanPath(url.toLocalFile()));
+    if (file.exists() && !file.isFile()) {
+        return false;
+    }
     const QString path = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
     return path.startsWith(root + u'/');
 }

@@ -14,7 +14,7 @@ public:
     WebSettingRequestFilter(const QString &settingFolder, QObject *parent = nullptr);
 
     // Whether URL lies in SETTINGFOLDER (after resolving "..", and links on the card that lead
-    // elsewhere), or is a data: or blob: URL.
+    // elsewhere) and is no pipe, device or folder, or is a data: or blob: URL.
     static bool isAllowed(const QUrl &url, const QString &settingFolder);
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;

@@ -3,7 +3,10 @@
 #include "WebSettingData.h"
 #include "WebSettingScript.h"
 #include "core/AtomicFileWriter.h"
+#include "core/RegularFileReader.h"
 #include "core/TextNumbers.h"
+
+#include "settings/record/CardSettingFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,18 +22,6 @@ Q_LOGGING_CATEGORY(lcWebSetting, "velmora.settings.web")
 namespace {
 constexpr qint64 MaxTimeFileSize = 4096;
 
-std::optional<QByteArray> readBounded(const QString &path, qint64 limit)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit) {
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit || file.error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return bytes;
-}
 } // namespace
 
 WebSettingSession::WebSettingSession(const QString &folder, const CardLanguageList &languages, QObject *parent)
@@ -78,9 +69,37 @@ QString WebSettingSession::timedateFilename() const
     return cardFile(u"time.dat"_s);
 }
 
+QString WebSettingSession::cardProblem(const QString &folder)
+{
+    if (QString problem = CardSettingFolders::problem(folder); !problem.isEmpty()) {
+        return problem;
+    }
+    const QString page = QDir(folder).filePath(u"SETTING/html/index.html"_s);
+    if (!RegularFileReader::isRegularFile(page)) {
+        return u"%1 is not a regular file of the card"_s.arg(page);
+    }
+    return {};
+}
+
+std::optional<QByteArray> WebSettingSession::readCardFile(const QString &path, qint64 limit) const
+{
+    // Only a regular file of the card itself: never through a link, never a pipe or a device
+    // (which would block the window), never in a settings folder that leads out of the card.
+    if (!CardSettingFolders::isCardFile(path, m_folder)) {
+        qCInfo(lcWebSetting, "%s lies outside the card: not read", qUtf8Printable(path));
+        return std::nullopt;
+    }
+    QString error;
+    std::optional<QByteArray> bytes = RegularFileReader::readWhole(path, limit, &error);
+    if (!bytes && QFileInfo::exists(path)) {
+        qCInfo(lcWebSetting, "%s", qUtf8Printable(error));
+    }
+    return bytes;
+}
+
 QString WebSettingSession::hexOfFile(const QString &path) const
 {
-    const std::optional<QByteArray> bytes = readBounded(path, MaxCfgFileSize);
+    const std::optional<QByteArray> bytes = readCardFile(path, MaxCfgFileSize);
     return bytes ? WebSettingData::cfgStringWithData(*bytes) : QString();
 }
 
@@ -140,7 +159,7 @@ QStringList WebSettingSession::connectionScripts()
         qCInfo(lcWebSetting, "setup.cfg names no language of the card; set_language not sent");
     }
 
-    const std::optional<QByteArray> time = readBounded(timedateFilename(), MaxTimeFileSize);
+    const std::optional<QByteArray> time = readCardFile(timedateFilename(), MaxTimeFileSize);
     const std::optional<WebSettingData::ClockSetting> clock =
         time ? WebSettingData::clockSettingFromTimeFile(*time) : std::nullopt;
     if (!clock) {
@@ -185,6 +204,10 @@ void WebSettingSession::requestBackButton()
 
 void WebSettingSession::removeAdasCalibration()
 {
+    if (!CardSettingFolders::isCardFile(adasFilename(), m_folder)) {
+        qCInfo(lcWebSetting, "%s lies outside the card: not removed", qUtf8Printable(adasFilename()));
+        return;
+    }
     if (QFileInfo::exists(adasFilename()) && !QFile::remove(adasFilename())) {
         qCInfo(lcWebSetting, "could not remove %s", qUtf8Printable(adasFilename()));
     }
@@ -243,6 +266,17 @@ WebSettingSession::SaveResult WebSettingSession::saveConfig(const QVariant &getC
         return SaveResult::NotHexText;
     }
     const QByteArray bytes = WebSettingData::dataFromHexString(hex);
+
+    // The card may have changed since the window opened: nothing is written through a settings
+    // folder that leads out of it.
+    for (const QString &path : {timedateFilename(), cfgFilename()}) {
+        if (!CardSettingFolders::isCardFile(path, m_folder)) {
+            if (error != nullptr) {
+                *error = u"%1 lies outside the card: not written"_s.arg(path);
+            }
+            return SaveResult::WriteFailed;
+        }
+    }
 
     // A clock setting the page never filled in would hand the camera a broken time file.
     if (m_dateTimeUse && !m_date.isEmpty() && !m_hour.isEmpty() && !m_minute.isEmpty()) {

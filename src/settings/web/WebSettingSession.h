@@ -11,13 +11,16 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <optional>
+
 // One opening of the camera's own settings page: what the settings window knows and decides
 // without drawing anything. It names the card's files, builds the connection's script calls from
 // them, keeps what the page reports through the bridge (the clock setting, the page's alert), and
 // writes the card on Save. The window runs the scripts and shows the alerts.
 //
 // Only SETTING/setup.cfg, SETTING/time.dat (both atomically, on Save) and SETTING/ADAS_CAL.dat
-// (removed when the page asks) are ever touched on the card.
+// (removed when the page asks) are ever touched on the card, and only while the SETTING folder is
+// the card's own; every card file is read as a regular file, never through a link or from a pipe.
 class WebSettingSession : public QObject
 {
     Q_OBJECT
@@ -25,6 +28,11 @@ class WebSettingSession : public QObject
 public:
     WebSettingSession(const QString &folder, const CardLanguageList &languages, QObject *parent = nullptr);
     ~WebSettingSession() override;
+
+    // Why the card in FOLDER cannot be opened on its settings page: a settings folder that is a
+    // link or lies outside the card, or a page that is not a regular file of the card (a pipe would
+    // block the web engine). Empty when it can.
+    static QString cardProblem(const QString &folder);
 
     // Whether cards of model type TYPE carry their own settings page (types 16, 17 and 20 to 26).
     static bool isWebSettingModel(qint64 type) { return type == 16 || type == 17 || (type >= 20 && type <= 26); }
@@ -116,6 +124,7 @@ Q_SIGNALS:
 private:
     QString cardFile(const QString &name) const;
     QString hexOfFile(const QString &path) const;
+    std::optional<QByteArray> readCardFile(const QString &path, qint64 limit) const;
 
     QString m_folder;
     CardLanguageList m_languages;

@@ -3,6 +3,7 @@
 #include "WebSettingPage.h"
 #include "WebSettingRequestFilter.h"
 
+#include "map/WebRtcFence.h"
 #include "settings/web/WebDashcam.h"
 #include "settings/web/WebSettingScript.h"
 
@@ -27,6 +28,7 @@ WebSettingWebView::WebSettingWebView(const QString &settingFolder, QWidget *pare
     bridge.setRunsOnSubFrames(false);
     bridge.setSourceCode(WebSettingScript::bridgeScript(WebDashcam::scriptNames()));
     m_profile->scripts()->insert(bridge);
+    WebRtcFence::install(m_profile);
 
     QWebEngineSettings *settings = m_profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);

@@ -1,5 +1,6 @@
 #include "WebSettingWindowController.h"
 
+#include "RendererMemoryWatch.h"
 #include "WebSettingPage.h"
 #include "WebSettingWebView.h"
 #include "core/VexoLanguages.h"
@@ -51,6 +52,12 @@ WebSettingWindowController *WebSettingWindowController::showWebSettingWindow(QWi
     if (s_instance != nullptr) {
         return nullptr;
     }
+    // A card whose settings folder leads elsewhere, or whose page is a pipe, is not opened.
+    if (const QString problem = WebSettingSession::cardProblem(cardRoot); !problem.isEmpty()) {
+        qCWarning(lcWebSettingWindow, "settings page not opened: %s", qUtf8Printable(problem));
+        showMemoryCardAlertOver(mainWindow);
+        return nullptr;
+    }
     auto *controller = new WebSettingWindowController(cardRoot, languages, mainWindow);
     controller->setAskFormat(std::move(askFormat));
     if (mainWindow != nullptr) {
@@ -67,7 +74,8 @@ WebSettingWindowController *WebSettingWindowController::instance()
 
 WebSettingWindowController::WebSettingWindowController(const QString &folder, const CardLanguageList &languages,
                                                        QObject *parent)
-    : QObject(parent), m_session(new WebSettingSession(folder, languages, this))
+    : QObject(parent), m_session(new WebSettingSession(folder, languages, this)),
+      m_memoryWatch(new RendererMemoryWatch(this))
 {
     connect(m_session, &WebSettingSession::connectionRequested, this,
             &WebSettingWindowController::startWebBrowserConnection);
@@ -182,6 +190,9 @@ void WebSettingWindowController::windowDidLoad()
     connect(m_window, &QDialog::finished, this, &WebSettingWindowController::windowWillClose);
 
     WebSettingPage *page = m_webView->settingPage();
+    // The page's renderer as it is at each look: it may start before the page loads, or be replaced.
+    m_memoryWatch->follow([page = QPointer<WebSettingPage>(page)] { return page ? page->renderProcessPid() : 0; });
+    connect(m_memoryWatch, &RendererMemoryWatch::limitExceeded, this, &WebSettingWindowController::pageStopped);
     connect(page, &WebSettingPage::bridgeMessage, this,
             [this](const QString &message) { m_session->webDashcam()->deliver(message); });
     connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
@@ -304,13 +315,13 @@ void WebSettingWindowController::showTabs(bool showTabsNow)
 void WebSettingWindowController::setSaving(bool saving)
 {
     m_saving = saving;
-    m_ui->saveButton->setEnabled(!saving);
-    m_ui->resetButton->setEnabled(!saving);
+    m_ui->saveButton->setEnabled(!saving && !m_pageStopped);
+    m_ui->resetButton->setEnabled(!saving && !m_pageStopped);
 }
 
 void WebSettingWindowController::saveConfig()
 {
-    if (m_saving) {
+    if (m_saving || m_pageStopped) {
         return;
     }
     // A page that never answers keeps Save waiting, not the window: Cancel still closes it.
@@ -330,12 +341,35 @@ void WebSettingWindowController::saveConfig()
     });
 }
 
-void WebSettingWindowController::showMemoryCardAlert()
+QMessageBox *WebSettingWindowController::showMemoryCardAlertOver(QWidget *parent)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::NoButton, m_window);
+    auto *box = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::NoButton, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(u"memoryCardAlert"_s);
     setPlainTexts(box, localized(u"메모리카드 오류"_s), localized(u"메모리카드를 확인하여 주시기 바랍니다."_s));
     box->addButton(u"OK"_s, QMessageBox::AcceptRole);
+    box->setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    box->open();
+    return box;
+}
+
+void WebSettingWindowController::showMemoryCardAlert()
+{
+    showMemoryCardAlertOver(m_window);
+}
+
+void WebSettingWindowController::pageStopped()
+{
+    // The page is gone with its renderer: nothing can be saved from it, Cancel still closes.
+    m_pageStopped = true;
+    m_ui->saveButton->setEnabled(false);
+    m_ui->resetButton->setEnabled(false);
+    auto *box = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::NoButton, m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setObjectName(u"pageStoppedAlert"_s);
+    setPlainTexts(box, localized(u"블랙박스 설정"_s),
+                  localized(u"설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다."_s));
+    box->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
     box->setWindowModality(Qt::WindowModal);
     box->open();
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QDialog;
+class RendererMemoryWatch;
 class QMessageBox;
 class QPushButton;
 class QWidget;
@@ -34,7 +35,9 @@ public:
     using FormatSequence = std::function<void(QWidget *window, const QString &folder)>;
 
     // Opens the settings page of the card at CARDROOT over MAINWINDOW, with the card's LANGUAGES,
-    // unless a settings window is open already (then nothing happens and this returns null).
+    // unless a settings window is open already (then nothing happens and this returns null). A card
+    // whose settings folder is a link or leads out of the card, or whose page is no regular file,
+    // gets the memory-card alert instead (and null).
     // ASKFORMAT, when given, is what the window's format control runs.
     static WebSettingWindowController *showWebSettingWindow(QWidget *mainWindow, const QString &cardRoot,
                                                             const CardLanguageList &languages,
@@ -56,6 +59,11 @@ public:
     QPushButton *formatButton();
     // The page's alert now shown, or null.
     QMessageBox *yesNoAlert() const;
+    // What keeps the page's renderer within its memory; past the limit the page is stopped and an
+    // alert says so.
+    RendererMemoryWatch *memoryWatch() const { return m_memoryWatch; }
+    // The memory-card alert over PARENT, or over the whole application without one.
+    static QMessageBox *showMemoryCardAlertOver(QWidget *parent);
 
     void setAskFormat(FormatSequence askFormat);
 
@@ -93,12 +101,15 @@ private:
     void evaluate(const QString &script, std::function<void(const QVariant &)> done = {});
     void runScripts(QStringList scripts, std::function<void()> done = {});
     void showMemoryCardAlert();
+    void pageStopped();
     void setSaving(bool saving);
 
     std::unique_ptr<Ui::WebSettingWindowController> m_ui;
     QPointer<QDialog> m_window;
     WebSettingWebView *m_webView = nullptr; // owned by the window
     WebSettingSession *m_session = nullptr;
+    RendererMemoryWatch *m_memoryWatch = nullptr;
+    bool m_pageStopped = false;
     QPointer<QMessageBox> m_yesNoAlert;
     FormatSequence m_askFormat;
     bool m_saving = false;

@@ -14,6 +14,7 @@
 #include "ui/ImageButton.h"
 #include "ui/RadioButton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -79,6 +80,7 @@ protected:
         manager.setLocalID(0);
         manager.loadDefaultValue();
         manager.setValue(Field::partition_type, 1);
+        EXPECT_TRUE(QDir().mkpath(mounts.filePath(name))); // the card's folder: saving never makes it
         manager.setSettingDirPath(mounts.filePath(name));
         EXPECT_TRUE(manager.saveData());
         return readFile(mounts.filePath(name + u"/SETTING/setup.cfg"_s));
@@ -196,4 +198,47 @@ TEST_F(SettingsButtonTest, TwoCardsTheSecondPickedIsEdited)
     const QByteArray edited = readFile(mounts.filePath(u"B/SETTING/setup.cfg"_s));
     EXPECT_EQ(edited.at(SettingRecordLayout::offsetOf(Field::partition_type)), 2);
     EXPECT_NE(edited, second);
+}
+
+// The QF27 card's settings file cannot be read (it is not UTF-8): no editor opens on it (an empty
+// one would write the clock lines alone over the file), the memory card alert says why.
+TEST_F(SettingsButtonTest, AQF27FileThatCannotBeReadOpensNoEditor)
+{
+    class Alerts : public SettingAlertPresenter
+    {
+    public:
+        void showAlert(const QString &title, const QString &message, const QString &) override
+        {
+            shown.append(title + u": "_s + message);
+        }
+        QStringList shown;
+    };
+    const QByteArray latin1 = "[blackbox]\r\nmodel=QF27\r\nname=Caf\xe9\r\n[time]\r\nset=0\r\n";
+    QDir().mkpath(mounts.filePath(u"CARD/SETTING"_s));
+    QFile file(mounts.filePath(u"CARD/SETTING/blackbox.cfg"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(latin1);
+    file.close();
+    open();
+    // The window's own presenter would show a modal box; the test reads the alert instead.
+    const auto alerts = std::make_shared<Alerts>();
+    QB62SettingManager::SharedQB62SettingManager()->setAlertPresenter(alerts);
+    // Should a settings window open all the same, it is closed with OK, as a user would.
+    int windowsOpened = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&windowsOpened] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<SettingWindow *>(widget);
+            if (window != nullptr && window->isVisible()) {
+                ++windowsOpened;
+                window->done(1);
+            }
+        }
+    });
+    closer.start(50);
+    pressSettings();
+    closer.stop();
+    EXPECT_EQ(windowsOpened, 0);
+    ASSERT_EQ(alerts->shown.size(), 1) << alerts->shown.join(u'\n').toStdString();
+    EXPECT_EQ(readFile(mounts.filePath(u"CARD/SETTING/blackbox.cfg"_s)), latin1);
 }

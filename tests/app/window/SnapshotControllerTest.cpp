@@ -5,11 +5,13 @@
 #include "core/VexoLanguages.h"
 
 #include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotPrinter.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 
@@ -136,6 +138,7 @@ TEST_F(SnapshotControllerTest, PrintingToAPdfGivesOneLandscapePageWithTheFrame)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString path = output.filePath(u"frame.pdf"_s);
     printer.setOutputFileName(path);
+    SnapshotPrinter::prepare(printer);
     ASSERT_TRUE(snapshots().printSnapshot(printer));
     EXPECT_TRUE(playback().isVideoPaused());
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
@@ -144,5 +147,39 @@ TEST_F(SnapshotControllerTest, PrintingToAPdfGivesOneLandscapePageWithTheFrame)
     const QByteArray bytes = pdf.readAll();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page/"), 1);
     EXPECT_TRUE(bytes.contains("/Width 320") && bytes.contains("/Height 180")) << "the whole frame";
+}
+
+TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortrait)
+{
+    pausedAt(5.0);
+    QPrinter &printer = snapshots().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = output.filePath(u"portrait.pdf"_s);
+    printer.setOutputFileName(path);
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = controller->mainWindow()->findChild<QPrintDialog *>(u"snapshotPrintDialog"_s);
+        ASSERT_NE(dialog, nullptr);
+        dialogShown = true;
+        EXPECT_EQ(dialog->printer()->pageLayout().orientation(), QPageLayout::Landscape) << "offered landscape";
+        // The user's choice, as the dialog hands it to the printer when it is accepted.
+        QObject::connect(dialog, &QDialog::accepted, dialog, [dialog] {
+            dialog->printer()->setPageOrientation(QPageLayout::Portrait);
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        });
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    });
+    snapshots().printButtonTouched();
+    ASSERT_TRUE(dialogShown);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    QFile pdf(printer.outputFileName());
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << printer.outputFileName().toStdString();
+    // The page's MediaBox is taller than wide: "/MediaBox [0 0 W H]".
+    const QByteArray bytes = pdf.readAll();
+    const qsizetype box = bytes.indexOf("/MediaBox [");
+    ASSERT_GE(box, 0);
+    const QList<QByteArray> numbers = bytes.mid(box + 11, 60).split(']').at(0).simplified().split(' ');
+    ASSERT_EQ(numbers.size(), 4);
+    EXPECT_LT(numbers.at(2).toDouble(), numbers.at(3).toDouble()) << bytes.mid(box, 60).toStdString();
 }
 } // namespace

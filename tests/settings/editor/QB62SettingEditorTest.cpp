@@ -333,3 +333,145 @@ TEST(QB62SettingEditorTest, AFailedRecordWriteIsReported)
     EXPECT_FALSE(card.alerts->shown.isEmpty());
     EXPECT_TRUE(QFileInfo(card.path(Record)).isDir());
 }
+
+TEST(QB62SettingEditorTest, TheClockFileIsOnlyTouchedAfterTheRecordWasWritten)
+{
+    EditorTestCard card(2);
+    card.write(Clock, "2024,05,01,13,45,10,+0900");
+    QB62SettingEditor editor(card.manager);
+    editor.loadView();
+    editor.touch(u"commonTimeCheckBox"_s, 0);
+    ASSERT_TRUE(QFile::remove(card.path(Record)));
+    ASSERT_TRUE(QDir().mkpath(card.path(Record)));
+    const QB62SettingEditor::OkResult result = editor.okButtonTouched();
+    EXPECT_FALSE(result.recordWritten);
+    EXPECT_EQ(card.read(Clock), QByteArray("2024,05,01,13,45,10,+0900")) << "switched off, yet kept: OK failed";
+}
+
+TEST(QB62SettingEditorTest, AClockFileThatCannotBeWrittenOrRemovedShowsTheMemoryCardAlert)
+{
+    for (const int checked : {1, 0}) {
+        EditorTestCard card(2);
+        card.write(Clock, "2024,05,01,13,45,10,+0900");
+        QB62SettingEditor editor(card.manager);
+        editor.loadView();
+        editor.touch(u"commonTimeCheckBox"_s, checked);
+        // A folder with something in it where the clock file goes: neither replaced nor removed.
+        ASSERT_TRUE(QFile::remove(card.path(Clock)));
+        card.write(Clock + u"/inside"_s, "x");
+        card.alerts->shown.clear();
+        const QB62SettingEditor::OkResult result = editor.okButtonTouched();
+        EXPECT_TRUE(result.recordWritten);
+        EXPECT_FALSE(result.clockHandled) << "checked " << checked;
+        ASSERT_EQ(card.alerts->shown.size(), 1) << "checked " << checked;
+        EXPECT_TRUE(card.alerts->shown.at(0).startsWith(u"메모리카드 오류"_s) ||
+                    card.alerts->shown.at(0).startsWith(u"Memory Card Error"_s))
+            << card.alerts->shown.at(0).toStdString();
+    }
+}
+
+TEST(QB62SettingEditorTest, OkNeverMakesTheCardFolderAgainOnceItIsGone)
+{
+    EditorTestCard card(2);
+    QB62SettingEditor editor(card.manager);
+    editor.loadView();
+    editor.touch(u"commonTimeCheckBox"_s, 1);
+    editor.setDate(QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5), QTimeZone(0)));
+    const QString root = card.folder.path();
+    ASSERT_TRUE(QDir(root).removeRecursively());
+    const QB62SettingEditor::OkResult result = editor.okButtonTouched();
+    EXPECT_FALSE(result.recordWritten);
+    EXPECT_FALSE(QFileInfo::exists(root)) << "the card was taken out: nothing may appear in its place";
+    EXPECT_FALSE(card.alerts->shown.isEmpty());
+    EXPECT_FALSE(SettingTimeFile::write(SettingTimeFile::pathForCard(root), QDateTime::currentDateTime()));
+    EXPECT_FALSE(QFileInfo::exists(root));
+
+    // A card without a SETTING folder gets one.
+    QDir().mkpath(root);
+    EXPECT_TRUE(editor.okButtonTouched().recordWritten);
+    EXPECT_TRUE(QFileInfo(card.path(Record)).isFile());
+    EXPECT_TRUE(QFileInfo(card.path(Clock)).isFile());
+}
+
+TEST(QB62SettingEditorTest, TheClockFileIsNeverReadWrittenOrRemovedOutsideTheCard)
+{
+    EditorTestCard card(2);
+    QTemporaryDir outside;
+    const QString theirs = QDir(outside.path()).filePath(u"time.dat"_s);
+    QFile file(theirs);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2024,05,01,13,45,10,+0900");
+    file.close();
+
+    // time.dat itself a link out of the card: not read, not replaced, not followed.
+    ASSERT_TRUE(QFile::link(theirs, card.path(Clock)));
+    EXPECT_EQ(SettingTimeFile::read(card.path(Clock)).state, SettingTimeFile::State::Unreadable);
+    QB62SettingEditor editor(card.manager);
+    editor.loadView();
+    EXPECT_EQ(editor.value(u"commonTimeCheckBox"_s), 0);
+
+    // SETTING a link to the outside folder: nothing there is written or removed.
+    ASSERT_TRUE(QFile::remove(card.path(Clock)));
+    const QString setting = card.path(u"SETTING"_s);
+    ASSERT_TRUE(QDir().rename(setting, card.path(u"setting"_s)));
+    ASSERT_TRUE(QFile::link(outside.path(), setting));
+    EXPECT_FALSE(SettingTimeFile::remove(card.path(Clock)));
+    EXPECT_FALSE(SettingTimeFile::write(card.path(Clock), QDateTime::currentDateTime()));
+    EXPECT_EQ(SettingTimeFile::read(card.path(Clock)).state, SettingTimeFile::State::Unreadable);
+    QFile kept(theirs);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("2024,05,01,13,45,10,+0900"));
+}
+
+TEST(QB62SettingEditorTest, ResetWithAShortCardDefaultsFileKeepsTheFieldsItDoesNotHold)
+{
+    EditorTestCard card(1);
+    card.manager->setText(Field::setting_path, u"/mnt/card"_s);
+    card.manager->setValue(Field::parking_front_motion_region, 0x2A);
+    const qint32 length = card.manager->value(Field::checksum);
+    ASSERT_EQ(length, 432);
+    // The first two fields only: a length of 8 and a structure version.
+    QByteArray defaults(8, '\0');
+    defaults[0] = 8;
+    defaults[4] = 3;
+    card.write(u"SETTING/default.cfg"_s, defaults);
+    QB62SettingEditor editor(card.manager);
+    editor.loadView();
+    editor.resetButtonTouched();
+    const std::shared_ptr<QB62SettingManager> reset = editor.manager();
+    EXPECT_EQ(reset->value(Field::checksum), 8);
+    EXPECT_EQ(reset->value(Field::cfg_struct_version), 3);
+    EXPECT_EQ(reset->text(Field::setting_path), u"/mnt/card"_s);
+    EXPECT_EQ(reset->value(Field::parking_front_motion_region), 0x2A);
+    EXPECT_EQ(reset->text(Field::serial_number), card.manager->text(Field::serial_number));
+    EXPECT_EQ(reset->value(Field::partition_type), card.manager->value(Field::partition_type));
+
+    // An empty one changes nothing at all.
+    card.write(u"SETTING/default.cfg"_s, QByteArray());
+    const SettingRecord before = editor.manager()->record();
+    editor.resetButtonTouched();
+    EXPECT_EQ(editor.manager()->record().bytes(SettingRecordLayout::FieldCount),
+              before.bytes(SettingRecordLayout::FieldCount));
+}
+
+TEST(QB62SettingEditorTest, ADrivingResolutionTheScreenCannotShowStaysUnlessTheUserPicksOne)
+{
+    for (const qint64 type : {8, 11}) { // the QH49 and QY7 layouts
+        EditorTestCard card(type);
+        card.manager->setValue(Field::set_resolution, 1);
+        card.manager->setValue(Field::front_resolution, 7);
+        card.manager->setValue(Field::rear_resolution, 3);
+        QB62SettingEditor editor(card.manager);
+        editor.loadView();
+        ASSERT_TRUE(editor.isShown(u"alwaysRadioGroupFrontResolution"_s)) << type;
+        EXPECT_EQ(editor.value(u"alwaysRadioGroupRearResolution"_s), 1);
+        ASSERT_TRUE(editor.okButtonTouched().recordWritten);
+        EXPECT_EQ(card.manager->value(Field::front_resolution), 7) << "model type " << type;
+        EXPECT_EQ(card.manager->value(Field::rear_resolution), 3);
+
+        // Chosen by the user, it is written as shown (column 0: 2, column 1: 3).
+        editor.touch(u"alwaysRadioGroupFrontResolution"_s, 1);
+        ASSERT_TRUE(editor.okButtonTouched().recordWritten);
+        EXPECT_EQ(card.manager->value(Field::front_resolution), 3) << "model type " << type;
+    }
+}

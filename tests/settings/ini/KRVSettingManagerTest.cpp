@@ -3,6 +3,7 @@
 #include "core/AppResources.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/ini/KRVSettingEditorModel.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 #include "support/CardFolder.h"
@@ -102,6 +103,31 @@ TEST_F(KRVSettingManagerTest, AFileThatCannotBeReadIsNeitherChangedNorReplaced)
     EXPECT_FALSE(manager.saveData());
     EXPECT_EQ(alerts->shown.size(), 1);
     EXPECT_EQ(card.read(File), notUtf8);
+
+    // The editor's OK with the clock ticked: clock lines alone never replace the file.
+    KRVSettingEditorModel editor(std::shared_ptr<KRVSettingManager>(&manager, [](KRVSettingManager *) {}));
+    editor.load();
+    editor.dateTimeCheckBoxTouched(true);
+    bool saved = true;
+    editor.okButtonTouched(&saved);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(card.read(File), notUtf8);
+    manager.setLinedSettings({u"year=2024"_s, u"month=5"_s, QString()});
+    EXPECT_FALSE(manager.saveData());
+    EXPECT_EQ(card.read(File), notUtf8);
+}
+
+TEST_F(KRVSettingManagerTest, ASettingsFolderLinkedOutOfTheCardIsNeitherReadNorWritten)
+{
+    CardFolder outside;
+    const QByteArray theirs = "[blackbox]\r\npark_mode=1\r\n";
+    outside.write(u"blackbox.cfg"_s, theirs);
+    ASSERT_TRUE(QFile::link(outside.path(), card.filePath(u"SETTING"_s)));
+    EXPECT_EQ(manager.loadData(), KRVSettingManager::LoadResult::Unreadable);
+    manager.setLinedSettings({u"[blackbox]"_s, u"park_mode=0"_s});
+    EXPECT_FALSE(manager.saveData());
+    EXPECT_EQ(outside.read(u"blackbox.cfg"_s), theirs);
+    EXPECT_FALSE(alerts->shown.isEmpty());
 }
 
 TEST_F(KRVSettingManagerTest, OnlyRegularFilesUpToTheCapAreRead)

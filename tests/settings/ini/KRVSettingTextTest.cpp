@@ -82,11 +82,39 @@ TEST(KRVSettingTextTest, AFileWithLineFeedsOnlyIsReadLineByLineAndKeepsItsLineEn
     EXPECT_EQ(text.lines(), (QStringList{u"[blackbox]"_s, u"front_led=1"_s, u"language=us"_s, QString()}));
     EXPECT_TRUE(text.setValueForKey(u"language=", u"fr"_s));
     EXPECT_EQ(text.toBytes(), QByteArray("[blackbox]\nfront_led=1\nlanguage=fr\n"));
+}
 
-    // Once a file has any CR LF, it is split at CR LF only: a stray LF stays inside its line.
-    const QByteArray mixed = "a=1\r\nb=2\nc=3\r\n";
-    EXPECT_EQ(read(mixed).lines(), (QStringList{u"a=1"_s, u"b=2\nc=3"_s, QString()}));
-    EXPECT_EQ(read(mixed).toBytes(), mixed);
+TEST(KRVSettingTextTest, MixedLineEndsSplitEveryLineAndEachKeepsItsOwnEnd)
+{
+    const QByteArray mixed = "a=1\r\nb=2\nc=3\rd=4\r\n\n";
+    KRVSettingText text = read(mixed);
+    EXPECT_EQ(text.lines(), (QStringList{u"a=1"_s, u"b=2"_s, u"c=3"_s, u"d=4"_s, QString(), QString()}));
+    EXPECT_EQ(text.toBytes(), mixed);
+    EXPECT_TRUE(text.setValueForKey(u"b=", u"20"_s));
+    EXPECT_TRUE(text.setValueForKey(u"c=", u"30"_s));
+    EXPECT_EQ(text.toBytes(), QByteArray("a=1\r\nb=20\nc=30\rd=4\r\n\n"));
+
+    // Clock lines after a "set=" line take its end; removed again, the file is as it was.
+    KRVSettingText clock = read("[time]\nset=1\r\nx=1");
+    clock.addTimeDateDelimiters({u"year=1"_s, u"month=2"_s});
+    EXPECT_EQ(clock.toBytes(), QByteArray("[time]\nset=1\r\nyear=1\r\nmonth=2\r\nx=1"));
+    clock.removeTimeDateDelimiters();
+    EXPECT_EQ(clock.toBytes(), QByteArray("[time]\nset=1\r\nx=1"));
+    // After a last line without an end, they take the end of the line before it, and the file
+    // still ends without one; removing them gives that back too.
+    KRVSettingText last = read("a=1\rset=0");
+    last.addTimeDateDelimiters({u"year=1"_s});
+    EXPECT_EQ(last.toBytes(), QByteArray("a=1\rset=0\ryear=1"));
+    last.removeTimeDateDelimiters();
+    EXPECT_EQ(last.toBytes(), QByteArray("a=1\rset=0"));
+}
+
+TEST(KRVSettingTextTest, ATextOfClockLinesAloneIsToldApart)
+{
+    EXPECT_TRUE(read("year=2024\r\nmonth=5\r\n").holdsOnlyClockLines());
+    EXPECT_TRUE(KRVSettingText(QStringList()).holdsOnlyClockLines());
+    EXPECT_FALSE(read("year=2024\r\nset=1").holdsOnlyClockLines());
+    EXPECT_FALSE(read("[time]").holdsOnlyClockLines());
 }
 
 TEST(KRVSettingTextTest, TextThatIsNotUtf8HasNoLines)

@@ -250,6 +250,10 @@ TEST_F(QB62SettingManagerTest, SavingMakesTheSettingFolderAndLeavesNoTemporaryFi
     manager.setSettingDirPath(card.filePath(u"deep/er"_s));
     manager.setModelType(0);
     manager.loadDefaultValue();
+    // The card's own folder is never made: one that is gone was taken out.
+    EXPECT_FALSE(manager.saveData());
+    EXPECT_FALSE(QFileInfo::exists(card.filePath(u"deep"_s)));
+    ASSERT_TRUE(QDir().mkpath(card.filePath(u"deep/er"_s)));
     ASSERT_TRUE(manager.saveData());
     const QDir folder(card.filePath(u"deep/er/SETTING"_s));
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{u"setup.cfg"_s});

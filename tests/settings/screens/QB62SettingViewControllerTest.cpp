@@ -1,6 +1,7 @@
 #include "settings/screens/QB62SettingViewController.h"
 
 #include "ScreenTestSupport.h"
+#include "core/VexoLanguages.h"
 #include "ui_QB62SettingViewController.h"
 
 #include "settings/editor/SettingTimeFile.h"
@@ -23,6 +24,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using screentest::waitFor;
@@ -334,4 +338,67 @@ TEST_F(QB62SettingViewControllerTest, TheQY7ScreenDropsTheSecurityLightAndCloses
     EXPECT_FALSE(ui.alwaysDrivingGuideSubRadioGroup->isHidden());
     expectStackedWithoutGaps(ui.etcSettingView);
     expectStackedWithoutGaps(ui.alwaysSettingView);
+}
+
+TEST_F(QB62SettingViewControllerTest, TheParkingQuestionIsTheBoxsTextWithNoBeforeYes)
+{
+    open(3, [](QB62SettingManager &m) { m.setValue(Field::parking_mode_set, 1); });
+    click(u"parkingModeRadioGroup"_s, 1);
+    ASSERT_TRUE(waitFor([this] { return screen->useParkingModeAlert() != nullptr; }));
+    QMessageBox *alert = screen->useParkingModeAlert();
+    VexoLanguages &languages = VexoLanguages::SharedVexoLanguages();
+    EXPECT_EQ(alert->text(), languages.localized(u"주차모드"_s));
+    EXPECT_FALSE(alert->informativeText().isEmpty());
+    EXPECT_NE(alert->windowTitle(), languages.localized(u"주차모드"_s));
+    QList<QAbstractButton *> buttons = alert->buttons();
+    ASSERT_EQ(buttons.size(), 2);
+    std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+    EXPECT_EQ(buttons.at(0)->text(), languages.localized(u"아니오"_s));
+    EXPECT_EQ(buttons.at(1)->text(), languages.localized(u"예"_s));
+    QTest::mouseClick(buttons.at(0), Qt::LeftButton);
+    EXPECT_EQ(manager->value(Field::parking_mode_set), 1);
+}
+
+TEST_F(QB62SettingViewControllerTest, EveryRadioCellShowsItsRingAndTheTitleStandsOut)
+{
+    open(3);
+    const QStringList groups{u"commonAudioRecordRadioGroup"_s, u"parkingModeRadioGroup"_s,
+                             u"etcMemoryPartitionRadioGroup"_s};
+    for (const QString &group : groups) {
+        const QList<RadioButton *> cells = screen->radioCells(group);
+        ASSERT_FALSE(cells.isEmpty()) << group.toStdString();
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            auto *ring = cells.at(i)->parentWidget()->findChild<QWidget *>(group + u"Ring"_s + QString::number(i));
+            ASSERT_NE(ring, nullptr) << group.toStdString() << " cell " << i;
+            EXPECT_EQ(ring->geometry(), cells.at(i)->geometry());
+            EXPECT_FALSE(ring->isHidden());
+            EXPECT_TRUE(ring->styleSheet().contains(u"border"_s));
+        }
+    }
+
+    // The title's pale text on the screen's dark ground: a contrast of at least 4.5 to 1.
+    screen->view()->resize(600, 640);
+    const QImage shot = screen->view()->grab().toImage();
+    const QRect title = screen->ui().titleTextField->geometry();
+    const auto luminance = [](const QColor &color) {
+        const auto channel = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+    };
+    const QColor ground = shot.pixelColor(title.right() - 2, title.bottom() - 1);
+    // The text's colour: the pixel of the title that differs most from its ground.
+    QColor text = ground;
+    for (int y = title.top(); y <= title.bottom(); ++y) {
+        for (int x = title.left(); x <= title.right(); ++x) {
+            const QColor pixel = shot.pixelColor(x, y);
+            if (std::abs(luminance(pixel) - luminance(ground)) > std::abs(luminance(text) - luminance(ground))) {
+                text = pixel;
+            }
+        }
+    }
+    const double lighter = std::max(luminance(ground), luminance(text));
+    const double darker = std::min(luminance(ground), luminance(text));
+    EXPECT_GE((lighter + 0.05) / (darker + 0.05), 4.5)
+        << "title " << text.name().toStdString() << " on " << ground.name().toStdString();
 }

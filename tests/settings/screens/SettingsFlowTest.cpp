@@ -217,3 +217,32 @@ TEST_F(SettingsFlowTest, ScreensStillToComeSayTheyAreNotAvailableUntilPluggedIn)
     EXPECT_EQ(web, 1);
     EXPECT_EQ(alerts->shown.size(), 2);
 }
+
+TEST_F(SettingsFlowTest, NoScreenOpensOnACardWhoseSettingsFolderLeadsOutOfIt)
+{
+    // A card in use whose SETTING folder is a link to a folder beside it, holding a record.
+    QTemporaryDir outside;
+    const QByteArray theirs = screentest::writeCard(outside.path(), 1);
+    ASSERT_TRUE(QFile::link(QDir(outside.path()).filePath(u"SETTING"_s), card(u"A/SETTING"_s)));
+    const auto manager = QB62SettingManager::SharedQB62SettingManager();
+    manager->recognizeCardAtPath(card(u"A"_s));
+    int krv = 0;
+    int web = 0;
+    flow->setKrvSettingWindowOpener([&krv](SettingsFlow &) { ++krv; });
+    flow->setWebSettingWindowOpener([&web](SettingsFlow &) { ++web; });
+    alerts->shown.clear();
+    // Were a record editor to open (types 1 and 6 through showSettingWindow), it is cancelled.
+    steps.push_back(pressCancel);
+    steps.push_back(pressCancel);
+    for (const qint64 type : {1, 6, 21}) {
+        manager->setModelType(type);
+        flow->showSettingWindow();
+        flow->showSettingWindow_KRV();
+        flow->showWebSettingWindow();
+    }
+    EXPECT_TRUE(shown.isEmpty()) << shown.join(u' ').toStdString();
+    EXPECT_EQ(krv, 0);
+    EXPECT_EQ(web, 0);
+    ASSERT_EQ(alerts->shown.size(), 9);
+    EXPECT_EQ(screentest::readFile(QDir(outside.path()).filePath(u"SETTING/setup.cfg"_s)), theirs);
+}

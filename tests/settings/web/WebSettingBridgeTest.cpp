@@ -1,5 +1,6 @@
 // The settings page bridge without a web engine: the wire forms of the card's files, the script
 // texts, the calls the page makes on "Dashcam", and what Save writes to a card folder.
+#include "settings/web/RendererMemoryWatch.h"
 #include "settings/web/WebDashcam.h"
 #include "settings/web/WebSettingData.h"
 #include "settings/web/WebSettingScript.h"
@@ -9,10 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -359,4 +364,131 @@ TEST(WebSettingSession, TheCardsFilesAndPageAreNamedWhateverThePathHolds)
     EXPECT_FALSE(WebSettingSession::isWebSettingModel(18));
     EXPECT_FALSE(WebSettingSession::isWebSettingModel(6));
     EXPECT_FALSE(WebSettingSession::isWebSettingModel(-1));
+}
+
+// --- A card made to reach outside itself -----------------------------------------------------------
+
+namespace {
+// A card with the page's four files, and a folder beside it standing for the rest of the computer.
+struct HostileCard
+{
+    HostileCard()
+    {
+        card.write(u"SETTING/setup.cfg"_s, recordWithLanguage(432, 1));
+        card.write(u"SETTING/html/index.html"_s, "<p>page</p>");
+        secret = outside.write(u"passwd"_s, "root:x:0:0:secret\n");
+    }
+
+    QString cardFile(const QString &name) const { return card.filePath(u"SETTING/"_s + name); }
+    // Replaces the card's file NAME by a link to the outside file.
+    void linkOut(const QString &name) const
+    {
+        QFile::remove(cardFile(name));
+        EXPECT_TRUE(QFile::link(secret, cardFile(name)));
+    }
+    // Replaces the card's SETTING folder by a link to the outside folder.
+    void linkSettingFolderOut() const
+    {
+        EXPECT_TRUE(QDir(card.filePath(u"SETTING"_s)).removeRecursively());
+        EXPECT_TRUE(QFile::link(outside.path(), card.filePath(u"SETTING"_s)));
+    }
+
+    CardFolder card;
+    CardFolder outside;
+    QString secret;
+};
+
+const QString SecretHex = WebSettingData::cfgStringWithData("root:x:0:0:secret\n");
+} // namespace
+
+TEST(WebSettingSession, CardFilesThatAreLinksAreNeitherReadNorHandedToThePage)
+{
+    HostileCard hostile;
+    hostile.linkOut(u"default.cfg"_s);
+    hostile.linkOut(u"setup.cfg"_s);
+    hostile.linkOut(u"time.dat"_s);
+    WebSettingSession session(hostile.card.path(), threeLanguages());
+    EXPECT_EQ(session.defaultCfgString(), QString());
+    EXPECT_EQ(session.cfgString(), QString());
+    EXPECT_EQ(session.resetScript(), WebSettingScript::setCfg(QString()));
+    const QStringList scripts = session.connectionScripts();
+    EXPECT_FALSE(scripts.join(u'\n').contains(SecretHex)) << scripts.join(u'\n').toStdString();
+    EXPECT_EQ(scripts.size(), 2) << "no language, no clock from linked files";
+    EXPECT_FALSE(session.websettingDateTimeUse());
+}
+
+TEST(WebSettingSession, PipesOnTheCardAreNeverOpened)
+{
+    // Each would block the window for good if it were opened for reading.
+    HostileCard hostile;
+    for (const QString &name : {u"default.cfg"_s, u"time.dat"_s}) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(hostile.cardFile(name)).constData(), 0600), 0);
+    }
+    QFile::remove(hostile.cardFile(u"setup.cfg"_s));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(hostile.cardFile(u"setup.cfg"_s)).constData(), 0600), 0);
+    WebSettingSession session(hostile.card.path(), threeLanguages());
+    EXPECT_EQ(session.resetScript(), WebSettingScript::setCfg(QString()));
+    EXPECT_EQ(session.connectionScripts().size(), 2);
+    EXPECT_FALSE(session.websettingDateTimeUse());
+
+    // A page that is a pipe is no page: the card is not opened on it.
+    EXPECT_EQ(WebSettingSession::cardProblem(hostile.card.path()), QString());
+    const QString page = hostile.cardFile(u"html/index.html"_s);
+    QFile::remove(page);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+    EXPECT_NE(WebSettingSession::cardProblem(hostile.card.path()), QString());
+}
+
+TEST(WebSettingSession, ASettingFolderLinkedOutOfTheCardIsNeitherReadWrittenNorCleared)
+{
+    HostileCard hostile;
+    hostile.outside.write(u"setup.cfg"_s, recordWithLanguage(432, 1));
+    hostile.outside.write(u"time.dat"_s, "2024,05,17,08,30,00,+0900");
+    hostile.outside.write(u"ADAS_CAL.dat"_s, "calibration");
+    hostile.outside.write(u"html/index.html"_s, "<p>page</p>");
+    WebSettingSession session(hostile.card.path(), threeLanguages());
+    session.setWebsettingDate(u"2025/01/02"_s);
+    session.setWebsettingHour(u"23"_s);
+    session.setWebsettingMin(u"59"_s);
+    session.setWebsettingDateTimeUse(true);
+    // Linked after the window opened: every call looks again.
+    hostile.linkSettingFolderOut();
+    EXPECT_NE(WebSettingSession::cardProblem(hostile.card.path()), QString());
+    EXPECT_EQ(session.cfgString(), QString());
+    session.removeAdasCalibration();
+    QString error;
+    EXPECT_EQ(session.saveConfig(u"0A0B"_s, &error), WebSettingSession::SaveResult::WriteFailed);
+    EXPECT_TRUE(error.contains(u"outside the card"_s)) << error.toStdString();
+    EXPECT_EQ(hostile.outside.read(u"setup.cfg"_s), recordWithLanguage(432, 1));
+    EXPECT_EQ(hostile.outside.read(u"time.dat"_s), QByteArray("2024,05,17,08,30,00,+0900"));
+    EXPECT_EQ(hostile.outside.read(u"ADAS_CAL.dat"_s), QByteArray("calibration"));
+
+    // The html or lang folder alone leading out is refused too.
+    HostileCard other;
+    ASSERT_TRUE(QDir(other.cardFile(u"html"_s)).removeRecursively());
+    ASSERT_TRUE(QFile::link(other.outside.path(), other.cardFile(u"html"_s)));
+    EXPECT_NE(WebSettingSession::cardProblem(other.card.path()), QString());
+}
+
+TEST(RendererMemoryWatch, AProcessPastTheLimitIsStoppedAndReported)
+{
+    EXPECT_GT(RendererMemoryWatch::residentBytes(::getpid()).value_or(0), 1024 * 1024);
+    EXPECT_FALSE(RendererMemoryWatch::residentBytes(0).has_value());
+
+    QProcess child;
+    child.start(u"sleep"_s, {u"600"_s});
+    ASSERT_TRUE(child.waitForStarted());
+    RendererMemoryWatch watch;
+    QSignalSpy exceeded(&watch, &RendererMemoryWatch::limitExceeded);
+    watch.watch(child.processId());
+    // Under the limit nothing happens.
+    EXPECT_FALSE(watch.check());
+    EXPECT_EQ(child.state(), QProcess::Running);
+    // Over it (a limit below what any process holds), the process is killed and the watch ends.
+    watch.setLimitBytes(1);
+    ASSERT_TRUE(exceeded.wait(10000));
+    EXPECT_GT(exceeded.at(0).at(0).toLongLong(), 1);
+    EXPECT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(watch.watchedPid(), 0);
 }

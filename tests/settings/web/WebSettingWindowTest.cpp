@@ -4,6 +4,7 @@
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/web/RendererMemoryWatch.h"
 #include "settings/web/WebSettingPage.h"
 #include "settings/web/WebSettingRequestFilter.h"
 #include "settings/web/WebSettingSession.h"
@@ -15,6 +16,7 @@
 #include "support/TestSettings.h"
 #include "support/TextFit.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
@@ -22,14 +24,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <map>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -128,9 +134,11 @@ struct Card
         file.write(bytes);
     }
 
-    QByteArray read(const QString &relative) const
+    QByteArray read(const QString &relative) const { return readFile(QDir(root).filePath(relative)); }
+
+    static QByteArray readFile(const QString &path)
     {
-        QFile file(QDir(root).filePath(relative));
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -183,6 +191,25 @@ protected:
     }
 
     static QStringList calls(WebSettingWindowController *window) { return ask(window, u"calls"_s).toStringList(); }
+
+    // The memory-card alert shown without a parent window, once it is shown.
+    static QMessageBox *memoryCardAlert()
+    {
+        QMessageBox *found = nullptr;
+        static_cast<void>(QTest::qWaitFor(
+            [&found] {
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    auto *box = qobject_cast<QMessageBox *>(widget);
+                    if (box != nullptr && box->objectName() == u"memoryCardAlert" && box->isVisible()) {
+                        found = box;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            20000));
+        return found;
+    }
 
     // The page's alert once it is shown, or null.
     static QMessageBox *waitForAlert(WebSettingWindowController *window)
@@ -472,6 +499,199 @@ TEST_F(WebSettingWindowTest, FormatRunsTheGivenSequenceOverTheWindow)
     window->window()->reject();
     EXPECT_TRUE(closes(opened));
 }
+
+// A card whose settings folder leads out of it, or whose page is a pipe, is not opened: the
+// memory-card alert says so, and nothing outside the card is read, loaded or written.
+TEST_F(WebSettingWindowTest, ACardReachingOutsideItselfIsNotOpened)
+{
+    Card card;
+    QTemporaryDir outside;
+    // The whole SETTING folder, page and all, moved out of the card and linked back.
+    const QString setting = card.root + u"/SETTING"_s;
+    const QString moved = outside.path() + u"/SETTING"_s;
+    ASSERT_TRUE(QDir().rename(setting, moved));
+    ASSERT_TRUE(QFile::link(moved, setting));
+    const QByteArray record = Card::readFile(moved + u"/setup.cfg"_s);
+    EXPECT_EQ(WebSettingWindowController::showWebSettingWindow(nullptr, card.root, threeLanguages()), nullptr);
+    EXPECT_EQ(WebSettingWindowController::instance(), nullptr);
+    QMessageBox *alert = memoryCardAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->text(), localized(u"메모리카드 오류"_s));
+    alert->close();
+    EXPECT_EQ(Card::readFile(moved + u"/setup.cfg"_s), record);
+
+    // A page that is a pipe: refused at once, never opened by the engine (which would wait for it).
+    Card piped;
+    const QString page = piped.root + u"/SETTING/html/index.html"_s;
+    QFile::remove(page);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+    EXPECT_FALSE(WebSettingRequestFilter::isAllowed(QUrl::fromLocalFile(page), piped.root + u"/SETTING"_s));
+    EXPECT_EQ(WebSettingWindowController::showWebSettingWindow(nullptr, piped.root, threeLanguages()), nullptr);
+    alert = memoryCardAlert();
+    ASSERT_NE(alert, nullptr);
+    alert->close();
+}
+
+// The card changes under an open window: its SETTING folder is swapped for a link to a folder
+// beside it. Save, Reset and the page's adasreset reach nothing there.
+TEST_F(WebSettingWindowTest, ASettingFolderLinkedOutWhileOpenIsNeitherWrittenNorCleared)
+{
+    Card card;
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    QTemporaryDir outside;
+    const QString setting = card.root + u"/SETTING"_s;
+    const QString moved = outside.path() + u"/SETTING"_s;
+    ASSERT_TRUE(QDir().rename(setting, moved));
+    ASSERT_TRUE(QFile::link(moved, setting));
+    const QByteArray record = Card::readFile(moved + u"/setup.cfg"_s);
+    ask(window, u"Dashcam.adasreset(); Dashcam['setdate:use']('1'); getCfgAnswer = '0A0B'; calls = []; 1"_s);
+    EXPECT_EQ(Card::readFile(moved + u"/ADAS_CAL.dat"_s), QByteArray("calibration"));
+    window->resetButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window).size() == 2; }, 20000));
+    EXPECT_EQ(calls(window).value(0), u"set_cfg:0:"_s) << "default.cfg outside the card is not read";
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    EXPECT_EQ(Card::readFile(moved + u"/setup.cfg"_s), record);
+    EXPECT_EQ(Card::readFile(moved + u"/time.dat"_s), QByteArray("2024,05,17,08,30,00,+0900"));
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+}
+
+// A page of the test's own tries every way to open a peer connection (the page's own constructor,
+// the old prefixed one, and a fresh one from a frame it makes) to a STUN server on a UDP port and
+// a TURN server on a TCP port the test listens on. Nothing may arrive at either, while the page
+// shows that it ran and made its attempts.
+TEST_F(WebSettingWindowTest, ThePageCannotSendPacketsThroughPeerConnections)
+{
+    QUdpSocket udp;
+    ASSERT_TRUE(udp.bind(QHostAddress::LocalHost, 0));
+    QTcpServer tcp;
+    ASSERT_TRUE(tcp.listen(QHostAddress::LocalHost, 0));
+    // The listeners work: a datagram of the test's own arrives.
+    {
+        QUdpSocket probe;
+        probe.writeDatagram("probe", QHostAddress::LocalHost, udp.localPort());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return udp.hasPendingDatagrams(); }, 20000));
+        QByteArray datagram(int(udp.pendingDatagramSize()), '\0');
+        udp.readDatagram(datagram.data(), datagram.size());
+        EXPECT_EQ(datagram, QByteArray("probe"));
+    }
+
+    QByteArray page = R"HTML(<!DOCTYPE html>
+<html><head><meta charset="utf-8"><script>
+var model = { name: 'RTC', cfgSize: 432 };
+function set_cfg() {} function setParamLanguage() {} function set_language() {}
+function setTimeDate() {} function setTimeHour() {} function setTimeMin() {} function generateSetting() {}
+var report = { ran: false, attempts: [], errors: [], offers: 0 };
+function attempt(RTC, label) {
+  if (typeof RTC !== 'function') { report.attempts.push(label + ':none'); return; }
+  report.attempts.push(label + ':made');
+  try {
+    var pc = new RTC({ iceServers: [{ urls: 'stun:127.0.0.1:UDPPORT' },
+      { urls: 'turn:127.0.0.1:TCPPORT?transport=tcp', username: 'card-secret', credential: 'x' }] });
+    pc.createDataChannel('leak');
+    pc.createOffer().then(function (offer) { return pc.setLocalDescription(offer); })
+      .then(function () { report.offers += 1; }, function (e) { report.errors.push(label + ':' + e); });
+  } catch (e) { report.errors.push(label + ':' + e); }
+}
+var inner = "<script>try { var pc = new RTCPeerConnection({ iceServers: [{ urls: 'stun:127.0.0.1:UDPPORT' }," +
+  " { urls: 'turn:127.0.0.1:TCPPORT?transport=tcp', username: 'card-secret', credential: 'x' }] });" +
+  " pc.createDataChannel('leak'); pc.createOffer().then(function (o) { return pc.setLocalDescription(o); });" +
+  " parent.postMessage(NAME + ':made', '*'); } catch (e) { parent.postMessage(NAME + ':' + e, '*'); }</scr" + "ipt>";
+window.addEventListener('message', function (event) { report.attempts.push(String(event.data)); });
+function run() {
+  attempt(window.RTCPeerConnection, 'page');
+  attempt(window.webkitRTCPeerConnection, 'prefixed');
+  var frame = document.createElement('iframe');
+  document.body.appendChild(frame);
+  attempt(frame.contentWindow.RTCPeerConnection, 'frame');
+  var other = document.createElement('iframe');
+  document.body.insertAdjacentElement('beforeend', other);
+  attempt(window[1] && window[1].RTCPeerConnection, 'indexed');
+  var srcdoc = document.createElement('iframe');
+  srcdoc.srcdoc = inner.replace(/NAME/g, "'srcdoc'");
+  document.body.appendChild(srcdoc);
+  var data = document.createElement('iframe');
+  data.src = 'data:text/html,' + encodeURIComponent(inner.replace(/NAME/g, "'data'"));
+  document.body.appendChild(data);
+  report.ran = true;
+}
+</script></head><body onload="run()">peer connections</body></html>
+)HTML";
+    page.replace("UDPPORT", QByteArray::number(udp.localPort()));
+    page.replace("TCPPORT", QByteArray::number(tcp.serverPort()));
+    Card card;
+    card.write(u"SETTING/html/index.html"_s, page);
+    WebSettingWindowController *window = open(card);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ask(window, u"report.ran"_s).toBool(); }, 20000));
+    // The two frames with documents of their own report what they could do.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ask(window, u"report.attempts.length"_s).toInt() >= 6; }, 20000));
+    // A generous wait: a STUN request leaves within milliseconds of the local description.
+    QTest::qWait(5000);
+    const QStringList attempts = ask(window, u"report.attempts"_s).toStringList();
+    EXPECT_EQ(attempts.size(), 6) << attempts.join(u' ').toStdString();
+    // The page's own world and every frame it reaches from there have no constructor left.
+    for (const QString &none : {u"page:none"_s, u"prefixed:none"_s, u"frame:none"_s, u"indexed:none"_s}) {
+        EXPECT_TRUE(attempts.contains(none)) << attempts.join(u' ').toStdString();
+    }
+    std::cout << "peer connection attempts: " << attempts.join(u' ').toStdString() << '\n';
+    EXPECT_FALSE(udp.hasPendingDatagrams())
+        << "a peer connection reached the UDP port; attempts: " << attempts.join(u' ').toStdString();
+    EXPECT_FALSE(tcp.hasPendingConnections() || tcp.waitForNewConnection(0))
+        << "a peer connection reached the TCP port; attempts: " << attempts.join(u' ').toStdString();
+    EXPECT_EQ(ask(window, u"typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
+}
+
+// A page that allocates without end is stopped past the renderer's limit: its process ends, the
+// window says why and can only be cancelled.
+TEST_F(WebSettingWindowTest, APageThatTakesTooMuchMemoryIsStoppedAndSaysSo)
+{
+    Card card;
+    card.write(u"SETTING/html/index.html"_s, R"HTML(<!DOCTYPE html><html><head><script>
+var model = { name: 'HOG', cfgSize: 432 };
+function set_cfg() {} function setParamLanguage() {} function set_language() {} function generateSetting() {}
+function get_cfg() { return '01'; }
+var kept = [];
+function hog() {
+  setInterval(function () {
+    for (var i = 0; i < 4; ++i) {
+      var block = new Uint8Array(16 * 1024 * 1024);
+      for (var j = 0; j < block.length; j += 4096) { block[j] = 1; }
+      kept.push(block);
+    }
+  }, 5);
+}
+</script></head><body>hog</body></html>
+)HTML");
+    const auto before = card.snapshot();
+    QPointer<WebSettingWindowController> window = open(card);
+    ASSERT_NE(window.data(), nullptr);
+    window->memoryWatch()->setLimitBytes(384LL * 1024 * 1024);
+    const qint64 renderer = window->webView()->page()->renderProcessPid();
+    ASSERT_GT(renderer, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->memoryWatch()->watchedPid() == renderer; }, 20000))
+        << "the watch follows the page's renderer";
+    ask(window, u"hog(); 1"_s);
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (alert = window->window()->findChild<QMessageBox *>(u"pageStoppedAlert"_s)) != nullptr; }, 60000));
+    EXPECT_TRUE(
+        alert->informativeText().contains(localized(u"설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다."_s)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(u"/proc/%1"_s.arg(renderer)); }, 20000))
+        << "the renderer is gone";
+    EXPECT_FALSE(window->saveButton()->isEnabled());
+    EXPECT_FALSE(window->resetButton()->isEnabled());
+    alert->close();
+    window->saveButton()->click();
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+    EXPECT_EQ(card.snapshot(), before);
+}
+
 // The window's captions in every language the viewer offers, each fitting its button.
 class WebSettingWindowTextTest : public ::testing::TestWithParam<QString>
 {

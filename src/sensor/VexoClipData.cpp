@@ -36,7 +36,9 @@ AviSensorReader::CancelCheck cancelCheck(const std::atomic_bool *cancelled)
     if (cancelled == nullptr) {
         return {};
     }
-    return [cancelled] { return cancelled->load(); };
+    return [cancelled] {
+        return cancelled->load();
+    };
 }
 } // namespace
 
@@ -62,7 +64,8 @@ void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const 
 void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path, const std::atomic_bool *cancelled)
 {
     clear();
-    m_clipDataCount = quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelCheck(cancelled)));
+    m_clipDataCount =
+        quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelCheck(cancelled)));
 }
 
 bool VexoClipData::isValidIndex(int index) const

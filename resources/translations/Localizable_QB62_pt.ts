@@ -729,5 +729,65 @@ Verifique o cartão de memória.</translation>
         <source>사고 보고서를 만들지 못했습니다.</source>
         <translation>Não foi possível criar o relatório de incidente.</translation>
     </message>
+    <message>
+        <source>트립 보기…</source>
+        <translation>Viagens…</translation>
+    </message>
+    <message>
+        <source>트립</source>
+        <translation>Viagens</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>출발</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>도착</source>
+        <translation>Chegada</translation>
+    </message>
+    <message>
+        <source>주행 시간</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>거리</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>급격한 충격</source>
+        <translation>Impactos</translation>
+    </message>
+    <message>
+        <source>다시 읽기</source>
+        <translation>Ler de novo</translation>
+    </message>
+    <message>
+        <source>목록에 표시된 폴더가 없습니다.</source>
+        <translation>Nenhum cartão ou pasta está na lista.</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중… (%1/%2)</source>
+        <translation>Lendo as viagens… (%1/%2)</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중…</source>
+        <translation>Lendo as viagens…</translation>
+    </message>
+    <message>
+        <source>트립 읽기를 취소했습니다.</source>
+        <translation>A leitura das viagens foi cancelada.</translation>
+    </message>
+    <message>
+        <source>이 폴더에는 트립이 없습니다.</source>
+        <translation>Nenhuma viagem nesta pasta.</translation>
+    </message>
+    <message>
+        <source>트립 %1개</source>
+        <translation>%1 viagens</translation>
+    </message>
 </context>
 </TS>

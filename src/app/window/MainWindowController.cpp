@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "IncidentController.h"
+#include "TripsController.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
@@ -275,6 +276,8 @@ void MainWindowController::showMainWindow()
     connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
     m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
+    m_trips = new TripsController(this, m_playback, this);
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_trips->action());
     m_ui->applicationMenu->insertSeparator(m_ui->quitAction);
 
     // 9-10. Captions, the card, then the filter that shows everything.

@@ -29,6 +29,7 @@ class SnapshotController;
 class SettingsFlow;
 class SettingsFlowHost;
 class SplashWindowController;
+class TripsController;
 class VexoAVView;
 class VexoClipData;
 class VolumeMonitor;
@@ -142,6 +143,8 @@ public:
     SnapshotController *snapshots() const { return m_snapshots; }
     // The incident report of the playing recording (a menu item).
     IncidentController *incidents() const { return m_incidents; }
+    // The Trips view (a menu item).
+    TripsController *trips() const { return m_trips; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -217,6 +220,7 @@ private:
     ViewingModesController *m_viewingModes = nullptr;
     SnapshotController *m_snapshots = nullptr;
     IncidentController *m_incidents = nullptr;
+    TripsController *m_trips = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;

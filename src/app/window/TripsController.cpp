@@ -66,7 +66,14 @@ void TripsController::playbackStarted()
     if (!m_pendingSeek || QFileInfo(m_playback->currentVideoUrl().toLocalFile()).absoluteFilePath() != m_pendingPath) {
         return;
     }
-    m_playback->setCurrentVideoTime(*std::exchange(m_pendingSeek, std::nullopt));
+    // Both players to the moment itself: the transport's seeks go to whole seconds, and a jolt
+    // 10.4 s in must not be shown from 10 s.
+    const double seconds = *std::exchange(m_pendingSeek, std::nullopt);
+    for (VexoAVView *player : {m_window->bigMovieView(), m_window->smallMovieView()}) {
+        if (player != nullptr) {
+            player->seekExactly(seconds);
+        }
+    }
 }
 
 void TripsController::ticked()

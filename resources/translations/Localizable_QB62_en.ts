@@ -787,7 +787,7 @@ Please check the memory card.</translation>
     </message>
     <message>
         <source>트립 %1개</source>
-        <translation>%1 trips</translation>
+        <translation>Trips: %1</translation>
     </message>
 </context>
 </TS>

@@ -787,7 +787,7 @@ Veuillez vérifier la carte mémoire.</translation>
     </message>
     <message>
         <source>트립 %1개</source>
-        <translation>%1 trajets</translation>
+        <translation>Trajets : %1</translation>
     </message>
 </context>
 </TS>

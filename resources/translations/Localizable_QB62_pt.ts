@@ -787,7 +787,7 @@ Verifique o cartão de memória.</translation>
     </message>
     <message>
         <source>트립 %1개</source>
-        <translation>%1 viagens</translation>
+        <translation>Viagens: %1</translation>
     </message>
 </context>
 </TS>

@@ -6,9 +6,9 @@
 #include "core/NotificationCenter.h"
 #include "core/VexoLanguages.h"
 #include "library/RecordingLibrary.h"
+#include "trips/view/TripsViewController.h"
 
 #include "playback/VexoAVView.h"
-#include "trips/view/TripsViewController.h"
 
 #include <QAction>
 #include <QFileInfo>

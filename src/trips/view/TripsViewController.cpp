@@ -7,10 +7,11 @@
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
-#include "map/MapController.h"
-#include "map/MapWebView.h"
 #include "trips/TrackCache.h"
 #include "trips/TripsJob.h"
+
+#include "map/MapController.h"
+#include "map/MapWebView.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>

@@ -43,6 +43,8 @@ TripsWindow::TripsWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_ui(st
     m_ui->tripsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
+    // The list's seven columns whole beside the map; the map takes what the window gains.
+    m_ui->splitter->setSizes({580, 520});
     setBusy(false);
 }
 

@@ -3,16 +3,16 @@
 // recording at that moment (front and rear, within one frame), the page's clicks reach the
 // program, and the playing recording shows on the trips' map.
 #include "DemoWindowTest.h"
-
-#include "app/window/TripsController.h"
 #include "demo/DemoDrive.h"
-#include "map/MapController.h"
-#include "support/PageQuery.h"
+#include "trips/TripsJob.h"
 #include "trips/view/TripsMapBridge.h"
 #include "trips/view/TripsViewController.h"
 #include "trips/view/TripsViewModel.h"
-#include "trips/TripsJob.h"
 #include "trips/view/TripsWindow.h"
+
+#include "app/window/TripsController.h"
+#include "map/MapController.h"
+#include "support/PageQuery.h"
 
 #include <QAction>
 #include <QLabel>
@@ -113,14 +113,14 @@ TEST_F(TripsViewTest, ARoutePointPlaysItsRecordingFrontAndRearAtItsMoment)
     EXPECT_TRUE(playback().currentVideoUrl().toLocalFile().endsWith(u"cont_rec/20261207_081500_F.mp4"_s));
     // As a double-click: the list's row is selected, the rear camera plays in the small player.
     EXPECT_EQ(controller->selectedRow(), rowNamed(u"20261207_081500_F.mp4"_s));
-    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"_F_r.mov"_s)) << playback().smallVideoFilePath().toStdString();
+    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"_F_r.mov"_s))
+        << playback().smallVideoFilePath().toStdString();
     EXPECT_NEAR(start.big, 6.0, kFrame);
     EXPECT_NEAR(start.small, 6.0, kFrame);
 
     // The playing recording shows on the trips' map where the player's track has it.
     playback().playVideoTimerCallback();
-    EXPECT_EQ(ask(u"car ? car.getLatLng().lat.toFixed(5) + ',' + car.getLatLng().lng.toFixed(5) : 'none'"_s)
-                  .toString(),
+    EXPECT_EQ(ask(u"car ? car.getLatLng().lat.toFixed(5) + ',' + car.getLatLng().lng.toFixed(5) : 'none'"_s).toString(),
               QString::asprintf("%.5f,%.5f", double(float(fix.lat)), double(float(fix.lng))));
     playback().stopVideo();
     EXPECT_EQ(ask(u"car ? 'shown' : 'none'"_s).toString(), u"none"_s);
@@ -147,7 +147,8 @@ TEST_F(TripsViewTest, ThePagesClicksReachTheProgramAndSelectingFitsTheTrip)
     QSignalSpy play(view, &TripsViewController::playRequested);
     ASSERT_TRUE(QTest::qWaitFor([this] { return ask(u"bridge !== null"_s).toBool(); }, 20000));
     const DemoDrive::Sample fix = DemoDrive::drive(60, DemoCard::Seconds).at(69);
-    ask(u"trips[0].line.fire('click', { latlng: L.latLng(%1, %2) }); true"_s.arg(fix.lat, 0, 'f', 7).arg(fix.lng, 0, 'f', 7));
+    ask(u"trips[0].line.fire('click', { latlng: L.latLng(%1, %2) }); true"_s.arg(fix.lat, 0, 'f', 7)
+            .arg(fix.lng, 0, 'f', 7));
     // The page's call may arrive while the script's answer is awaited.
     ASSERT_TRUE(QTest::qWaitFor([&play] { return play.size() == 1; }, 10000));
     EXPECT_TRUE(play.first().at(0).toString().endsWith(u"20261207_081500_F.mp4"_s));

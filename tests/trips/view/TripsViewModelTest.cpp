@@ -1,9 +1,10 @@
 // The Trips view's decisions without a display: the list's rows, the trips' colours, what a click
 // on a route point or an event marker plays, where a playing recording shows, and the map page's
 // calls.
+#include "trips/view/TripsViewModel.h"
+
 #include "trips/view/TripsMapBridge.h"
 #include "trips/view/TripsMapScript.h"
-#include "trips/view/TripsViewModel.h"
 
 #include "support/QtPrinters.h"
 

@@ -38,13 +38,11 @@ TripsViewController::TripsViewController(QWidget *parentWindow, QObject *parent)
     m_window->setModel(m_model);
     m_job = new TripsJob(this);
     m_bridge = new TripsMapBridge(this);
-    m_mapView = new MapWebView(m_window);
-    m_mapView->setObjectName(u"tripsMapWebView"_s);
-    m_window->setMap(m_mapView);
     m_channel = new QWebChannel(this);
     m_channel->registerObject(u"trips"_s, m_bridge);
-    m_mapView->page()->setWebChannel(m_channel);
-    m_map = new MapController(m_mapView, this);
+    // The web view comes with the first opening (openMap): the main window's start-up does not
+    // pay for a second web profile that may never be shown.
+    m_map = new MapController(nullptr, this);
     m_map->setPageName(u"tripsview"_s);
 
     connect(m_job, &TripsJob::progress, this, &TripsViewController::showBuildProgress);
@@ -84,16 +82,25 @@ void TripsViewController::open(const QString &root)
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    // The web engine's page is loaded the first time the window is asked for, not at start-up.
-    if (!m_mapLoaded) {
-        m_mapLoaded = true;
-        m_map->load();
-    }
+    openMap();
     if (root == m_root && (m_state == State::Building || m_state == State::Shown)) {
         return;
     }
     m_root = root;
     rebuild();
+}
+
+void TripsViewController::openMap()
+{
+    if (m_mapView != nullptr) {
+        return;
+    }
+    m_mapView = new MapWebView(m_window);
+    m_mapView->setObjectName(u"tripsMapWebView"_s);
+    m_window->setMap(m_mapView);
+    m_mapView->page()->setWebChannel(m_channel);
+    m_map->setWebView(m_mapView);
+    m_map->load();
 }
 
 void TripsViewController::rebuild()

@@ -67,6 +67,8 @@ private:
     void buildCancelled();
     void showBuildProgress(qsizetype done, qsizetype total);
     void applySpeedUnit();
+    // The map's web view and page, made and loaded on the first opening.
+    void openMap();
     // Sends the whole picture (trips, selection, car) to a loaded page; used again after a reload.
     void redrawMap();
     void sendPosition(const QString &script);
@@ -93,7 +95,6 @@ private:
     qsizetype m_done = 0;
     qsizetype m_total = 0;
     int m_selected = -1;
-    bool m_mapLoaded = false;
     // The car's call last sent, so a tick that changes nothing sends nothing.
     QString m_positionScript;
 };

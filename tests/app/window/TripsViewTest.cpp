@@ -142,6 +142,21 @@ TEST_F(TripsViewTest, AnEventMarkerPlaysItsJoltToTheTenthOfASecond)
     EXPECT_NEAR(start.big, 10.4, kFrame);
 }
 
+TEST_F(TripsViewTest, ARecordingTheListsFilterHidesStillPlaysAtItsMoment)
+{
+    // The list shows event recordings only: the continuous MP4 pair is not among its rows.
+    controller->videoFileFilterTouched(ui().fileListEventButton_OEM);
+    ASSERT_LT(rowNamed(u"20261207_081500_F.mp4"_s), 0);
+    const int row = tripOf(u"20261207_081500_F.mp4"_s);
+    ASSERT_GE(row, 0);
+    const DemoDrive::Sample fix = DemoDrive::drive(60, DemoCard::Seconds).at(89);
+    view->bridge()->routeClicked(row, fix.lat, fix.lng);
+    const Start start = waitForStart();
+    EXPECT_TRUE(playback().currentVideoUrl().toLocalFile().endsWith(u"cont_rec/20261207_081500_F.mp4"_s));
+    EXPECT_NEAR(start.big, 8.0, kFrame);
+    EXPECT_NEAR(start.small, 8.0, kFrame);
+}
+
 TEST_F(TripsViewTest, ThePagesClicksReachTheProgramAndSelectingFitsTheTrip)
 {
     QSignalSpy play(view, &TripsViewController::playRequested);

@@ -4,21 +4,27 @@
 // the longest gap between two ticks, from the double-click until playback has started, is the
 // stall (goal: at most 100 ms). The same timer over an idle event loop for as long is the
 // comparator. The second benchmark holds keys on that recording while it plays (held arrows, mixed
-// transport keys) and reports the longest gap the same way. Run from the release build (see
-// bench/README.md).
+// transport keys) and reports the longest gap the same way. A third does the first's double-click
+// while the Trips view builds the trips of a card of many recordings on its worker (its figure
+// should be no worse than the first's). Run from the release build (see bench/README.md).
 #include "library/RecordingLibrary.h"
+#include "trips/TripsJob.h"
+#include "trips/view/TripsViewController.h"
 #include "ui_MainWindow.h"
 
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "app/window/PlaybackController.h"
+#include "app/window/TripsController.h"
 #include "export/FfmpegRunner.h"
 #include "export/Utils.h"
+#include "map/MapController.h"
 #include "map/WebEngineEnvironment.h"
 #include "platform/FolderVolumes.h"
 #include "sensor/AviWriter.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -28,10 +34,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWebEngineView>
 
 #include <benchmark/benchmark.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -119,6 +127,46 @@ bool makeRecording()
     }
     out.close();
     return QFile::rename(out.fileName(), recordingPath());
+}
+
+// The card whose trips are built meanwhile: TripsCardRecordings one-minute recordings of sensor
+// records alone ("gsensor" ten times a second, a "GNRMC" fix each second), a minute apart.
+constexpr int TripsCardRecordings = 2000;
+
+QString tripsCard()
+{
+    return CachedCard + u"/trips-card"_s;
+}
+
+bool makeTripsCard()
+{
+    const QString folder = tripsCard() + u"/cont_rec"_s;
+    if (QFileInfo::exists(folder + u"/done"_s)) {
+        return true;
+    }
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    for (int r = 0; r < TripsCardRecordings; ++r) {
+        AviWriter avi;
+        avi.beginList("movi");
+        for (int second = 0; second < Seconds; ++second) {
+            for (int tenth = 0; tenth < 10; ++tenth) {
+                avi.textChunk(2, "gsensor,1,2,3");
+            }
+            const double minutes = double(r * Seconds + second) * 0.001;
+            avi.textChunk(2, u"GNRMC,080000.00,A,37%1,N,12658.0000,E,20.0,0,071226,,,A"_s
+                                 .arg(10.0 + std::fmod(minutes, 40.0), 7, 'f', 4, QChar(u'0'))
+                                 .toLatin1());
+        }
+        const QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(0, 0)).addSecs(qint64(r) * Seconds);
+        QFile file(folder + u'/' + start.toString(u"yyyyMMdd_HHmmss"_s) + u"_F.avi"_s);
+        if (!file.open(QIODevice::WriteOnly) || file.write(avi.bytes()) != avi.bytes().size()) {
+            return false;
+        }
+    }
+    QFile done(folder + u"/done"_s);
+    return done.open(QIODevice::WriteOnly);
 }
 
 // Processor time the calling thread has used so far, and the time it has waited for a processor
@@ -213,7 +261,11 @@ int recordingRow()
     return -1;
 }
 
-void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
+// The stall from a double-click to playback, with MEANWHILE started just before each double-click
+// (nothing, or a trips build); STILL_BUSY says whether that work was still going when playback
+// started.
+void measureStall(benchmark::State &state, const std::function<void()> &meanwhile,
+                  const std::function<bool()> &stillBusy)
 {
     MainWindowController &controller = *window();
     PlaybackController &playback = *controller.playback();
@@ -227,6 +279,7 @@ void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
     double blocked = 0.0;
     double idle = 0.0;
     double toPlayback = 0.0;
+    int overlapped = 0;
     for (auto _ : state) {
         // Nothing converted before is reused: every double-click converts the whole minute.
         playback.stopVideo();
@@ -234,6 +287,7 @@ void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
         StallProbe busy;
         busy.run(
             [&] {
+                meanwhile();
                 controller.ui().fileListTableView->selectRow(row);
                 controller.videoFileListDoubleClicked();
             },
@@ -242,6 +296,7 @@ void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
             state.SkipWithError("playback did not start");
             return;
         }
+        overlapped += stillBusy() ? 1 : 0;
         playback.stopVideo();
         StallProbe quiet;
         quiet.run([] {}, [] { return false; }, int(busy.elapsedMs));
@@ -257,6 +312,14 @@ void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
     state.counters["idle_max_gap_ms"] = idle;
     state.counters["stall_vs_idle"] = idle > 0.0 ? stall / idle : 0.0;
     state.counters["to_playback_ms"] = toPlayback / double(state.iterations());
+    // The share of the runs in which the other work was still going when playback started.
+    state.counters["overlapped"] = double(overlapped) / double(state.iterations());
+}
+
+void BM_StallFromDoubleClickToPlayback(benchmark::State &state)
+{
+    measureStall(
+        state, [] {}, [] { return false; });
 }
 BENCHMARK(BM_StallFromDoubleClickToPlayback)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
@@ -335,6 +398,29 @@ void BM_StallWhileKeysAreHeld(benchmark::State &state)
     state.counters["stall_vs_idle"] = idle > 0.0 ? qMax(held, mixed) / idle : 0.0;
 }
 BENCHMARK(BM_StallWhileKeysAreHeld)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// The same while the Trips view builds the trips of a card of TripsCardRecordings recordings,
+// without a track cache so every run reads every track.
+void BM_StallFromDoubleClickToPlaybackWhileTripsBuild(benchmark::State &state)
+{
+    TripsViewController *trips = window()->trips()->view();
+    trips->setCacheFolder(QString());
+    // The window and its map page are opened (and the card read once) before the runs: starting
+    // the web engine is the cost of opening the view, not of building trips.
+    trips->open(tripsCard());
+    QElapsedTimer opened;
+    opened.start();
+    while ((trips->job()->isRunning() || !trips->map()->isPageReady()) && opened.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    measureStall(
+        state, [trips] { trips->rebuild(); }, [trips] { return trips->job()->isRunning(); });
+    trips->cancel();
+}
+BENCHMARK(BM_StallFromDoubleClickToPlaybackWhileTripsBuild)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 } // namespace
 
 int main(int argc, char **argv)
@@ -354,8 +440,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(u"Velmora"_s);
     QGuiApplication::setApplicationDisplayName(u"Velmora"_s);
     std::setlocale(LC_NUMERIC, "C");
-    if (!makeRecording()) {
-        std::fprintf(stderr, "Could not make the recording\n");
+    if (!makeRecording() || !makeTripsCard()) {
+        std::fprintf(stderr, "Could not make the recording or the trips' card\n");
         return 1;
     }
 

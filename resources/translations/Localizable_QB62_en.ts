@@ -937,5 +937,65 @@ Please check the memory card.</translation>
         <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
         <translation>The settings page used too much memory and was stopped.</translation>
     </message>
+    <message>
+        <source>트립 보기…</source>
+        <translation>Trips…</translation>
+    </message>
+    <message>
+        <source>트립</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>출발</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>도착</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>주행 시간</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>거리</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>급격한 충격</source>
+        <translation>Hard events</translation>
+    </message>
+    <message>
+        <source>다시 읽기</source>
+        <translation>Read again</translation>
+    </message>
+    <message>
+        <source>목록에 표시된 폴더가 없습니다.</source>
+        <translation>No card or folder is listed.</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중… (%1/%2)</source>
+        <translation>Reading the trips… (%1/%2)</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중…</source>
+        <translation>Reading the trips…</translation>
+    </message>
+    <message>
+        <source>트립 읽기를 취소했습니다.</source>
+        <translation>Reading the trips was cancelled.</translation>
+    </message>
+    <message>
+        <source>이 폴더에는 트립이 없습니다.</source>
+        <translation>No trips in this folder.</translation>
+    </message>
+    <message>
+        <source>트립 %1개</source>
+        <translation>Trips: %1</translation>
+    </message>
 </context>
 </TS>

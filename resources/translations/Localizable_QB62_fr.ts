@@ -937,5 +937,65 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
         <translation>La page des réglages utilisait trop de mémoire et a été arrêtée.</translation>
     </message>
+    <message>
+        <source>트립 보기…</source>
+        <translation>Trajets…</translation>
+    </message>
+    <message>
+        <source>트립</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>출발</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>도착</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>주행 시간</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>거리</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>급격한 충격</source>
+        <translation>Chocs</translation>
+    </message>
+    <message>
+        <source>다시 읽기</source>
+        <translation>Relire</translation>
+    </message>
+    <message>
+        <source>목록에 표시된 폴더가 없습니다.</source>
+        <translation>Aucune carte ni aucun dossier n’est affiché.</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중… (%1/%2)</source>
+        <translation>Lecture des trajets… (%1/%2)</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중…</source>
+        <translation>Lecture des trajets…</translation>
+    </message>
+    <message>
+        <source>트립 읽기를 취소했습니다.</source>
+        <translation>Lecture des trajets annulée.</translation>
+    </message>
+    <message>
+        <source>이 폴더에는 트립이 없습니다.</source>
+        <translation>Aucun trajet dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>트립 %1개</source>
+        <translation>Trajets : %1</translation>
+    </message>
 </context>
 </TS>

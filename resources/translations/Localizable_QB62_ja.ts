@@ -937,5 +937,65 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
         <translation>設定画面がメモリを使いすぎたため停止しました。</translation>
     </message>
+    <message>
+        <source>트립 보기…</source>
+        <translation>トリップ…</translation>
+    </message>
+    <message>
+        <source>트립</source>
+        <translation>トリップ</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>출발</source>
+        <translation>出発</translation>
+    </message>
+    <message>
+        <source>도착</source>
+        <translation>到着</translation>
+    </message>
+    <message>
+        <source>주행 시간</source>
+        <translation>走行時間</translation>
+    </message>
+    <message>
+        <source>거리</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <source>급격한 충격</source>
+        <translation>強い衝撃</translation>
+    </message>
+    <message>
+        <source>다시 읽기</source>
+        <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>목록에 표시된 폴더가 없습니다.</source>
+        <translation>一覧に表示されているフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중… (%1/%2)</source>
+        <translation>トリップを読み込み中… (%1/%2)</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중…</source>
+        <translation>トリップを読み込み中…</translation>
+    </message>
+    <message>
+        <source>트립 읽기를 취소했습니다.</source>
+        <translation>トリップの読み込みを取り消しました。</translation>
+    </message>
+    <message>
+        <source>이 폴더에는 트립이 없습니다.</source>
+        <translation>このフォルダーにはトリップがありません。</translation>
+    </message>
+    <message>
+        <source>트립 %1개</source>
+        <translation>トリップ %1 件</translation>
+    </message>
 </context>
 </TS>

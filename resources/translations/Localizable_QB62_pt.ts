@@ -937,5 +937,65 @@ Verifique o cartão de memória.</translation>
         <source>설정 화면이 메모리를 너무 많이 사용하여 중지되었습니다.</source>
         <translation>A página de configurações usou memória demais e foi interrompida.</translation>
     </message>
+    <message>
+        <source>트립 보기…</source>
+        <translation>Viagens…</translation>
+    </message>
+    <message>
+        <source>트립</source>
+        <translation>Viagens</translation>
+    </message>
+    <message>
+        <source>날짜</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>출발</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>도착</source>
+        <translation>Chegada</translation>
+    </message>
+    <message>
+        <source>주행 시간</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>거리</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>급격한 충격</source>
+        <translation>Impactos</translation>
+    </message>
+    <message>
+        <source>다시 읽기</source>
+        <translation>Ler de novo</translation>
+    </message>
+    <message>
+        <source>목록에 표시된 폴더가 없습니다.</source>
+        <translation>Nenhum cartão ou pasta está na lista.</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중… (%1/%2)</source>
+        <translation>Lendo as viagens… (%1/%2)</translation>
+    </message>
+    <message>
+        <source>트립을 읽는 중…</source>
+        <translation>Lendo as viagens…</translation>
+    </message>
+    <message>
+        <source>트립 읽기를 취소했습니다.</source>
+        <translation>A leitura das viagens foi cancelada.</translation>
+    </message>
+    <message>
+        <source>이 폴더에는 트립이 없습니다.</source>
+        <translation>Nenhuma viagem nesta pasta.</translation>
+    </message>
+    <message>
+        <source>트립 %1개</source>
+        <translation>Viagens: %1</translation>
+    </message>
 </context>
 </TS>

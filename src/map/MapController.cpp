@@ -47,7 +47,7 @@ void MapController::load()
     if (m_webView == nullptr) {
         return;
     }
-    const QUrl url = mapPageUrl();
+    const QUrl url = pageUrl();
     m_state = State::Loading;
     m_pending.clear();
     if (url.isEmpty()) {
@@ -68,7 +68,12 @@ void MapController::load()
 
 QUrl MapController::mapPageUrl()
 {
-    const QString path = AppResources::pathForResource(u"mapview"_s, u"html"_s);
+    return pageUrl(u"mapview"_s);
+}
+
+QUrl MapController::pageUrl(const QString &name)
+{
+    const QString path = AppResources::pathForResource(name, u"html"_s);
     if (path.isEmpty()) {
         return {};
     }
@@ -115,7 +120,7 @@ void MapController::addRoute(const VexoClipData &track)
 
 void MapController::pageLoadingChanged(const QWebEngineLoadingInfo &info)
 {
-    if (info.url() != mapPageUrl()) {
+    if (info.url() != pageUrl()) {
         // A navigation elsewhere that the page's policy refused changes nothing here. One that it
         // never saw and that took the view off the map (to about:blank, say) is undone: calls sent
         // to a page without the map's functions would be lost.

@@ -25,7 +25,8 @@ public:
     QWebEngineView *webView() const { return m_webView; }
     void setWebView(QWebEngineView *webView);
 
-    // Opens the map page (the resource "mapview" of type "html") and initialises it.
+    // Opens the map page (the resource "mapview" of type "html", or the one setPageName() chose) and
+    // initialises it.
     void load();
     // Sends SCRIPT to the page; its result and any error are not looked at.
     void run(const QString &script);
@@ -35,6 +36,11 @@ public:
 
     // The map page in the program's resources; empty when the program has none.
     static QUrl mapPageUrl();
+    // Another page of the program's resources (the resource NAME of type "html") in place of the
+    // recording's map, loaded by load() and fenced the same way: the trips' map.
+    void setPageName(const QString &name) { m_pageName = name; }
+    QUrl pageUrl() const { return pageUrl(m_pageName); }
+    static QUrl pageUrl(const QString &name);
 
     // True once the page has finished loading; until then calls wait.
     bool isPageReady() const { return m_state == State::Ready; }
@@ -62,6 +68,7 @@ private:
     // What the map shows, to draw it again after a reload: the route call and the last move.
     QString m_routeScript;
     QString m_moveScript;
+    QString m_pageName = QStringLiteral("mapview");
     static constexpr int MaxCrashReloads = 3;
     int m_crashReloads = 0;
 };

@@ -8,6 +8,7 @@
 #include "SettingsScreenOpeners.h"
 #include "SnapshotController.h"
 #include "SplashWindowController.h"
+#include "TripsController.h"
 #include "ViewingModesController.h"
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
@@ -284,6 +285,8 @@ void MainWindowController::showMainWindow()
     connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
     m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
+    m_trips = new TripsController(this, m_playback, this);
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_trips->action());
     m_controlHelp = new ControlHelp({m_mainWindow.get(), m_fullscreenMovieControlWindow}, m_ui->applicationMenu,
                                     m_ui->quitAction, this);
     m_ui->applicationMenu->insertSeparator(m_ui->quitAction);

@@ -31,6 +31,7 @@ class SnapshotController;
 class SettingsFlow;
 class SettingsFlowHost;
 class SplashWindowController;
+class TripsController;
 class VexoAVView;
 class VexoClipData;
 class VolumeMonitor;
@@ -144,6 +145,8 @@ public:
     SnapshotController *snapshots() const { return m_snapshots; }
     // The incident report of the playing recording (a menu item).
     IncidentController *incidents() const { return m_incidents; }
+    // The Trips view (a menu item).
+    TripsController *trips() const { return m_trips; }
     // Tooltips and screen-reader names, the keys that press buttons, the shortcuts and About windows.
     ControlHelp *controlHelp() const { return m_controlHelp; }
 
@@ -225,6 +228,7 @@ private:
     ViewingModesController *m_viewingModes = nullptr;
     SnapshotController *m_snapshots = nullptr;
     IncidentController *m_incidents = nullptr;
+    TripsController *m_trips = nullptr;
     ControlHelp *m_controlHelp = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;

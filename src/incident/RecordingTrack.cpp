@@ -16,18 +16,43 @@ QString RecordingTrack::subtitlePath(const QString &front)
     return info.path() + u'/' + info.completeBaseName() + u".srt"_s;
 }
 
-void RecordingTrack::load(const QString &recording, const QString &front, VexoClipData &track,
-                          const std::atomic_bool *cancelled)
+namespace {
+// The MP4's track as the player shows it: from the subtitle file its conversion extracted, which
+// is also where the player's subtitle entries come from, so the two always agree.
+QuickTrackReader::Result loadConverted(const QString &front, VexoClipData &track)
+{
+    QuickTrackReader::Result result;
+    if (front.isEmpty()) {
+        track.clear();
+        result.note = u"not converted"_s;
+        return result;
+    }
+    track.loadVideoFileCilpDataFromFilePath(RecordingTrack::subtitlePath(front));
+    result.samples = int(track.clipDataCount());
+    result.route = QuickTrackReader::Route::FullScan;
+    result.note = u"the subtitle file extracted by the conversion"_s;
+    return result;
+}
+} // namespace
+
+QuickTrackReader::Result RecordingTrack::load(const QString &recording, const QString &front, VexoClipData &track,
+                                              const std::atomic_bool *cancelled)
 {
     if (QFileInfo(recording).suffix().toLower() == u"mp4") {
-        if (front.isEmpty()) {
-            track.clear();
-            return;
-        }
-        track.loadVideoFileCilpDataFromFilePath(subtitlePath(front));
-    } else if (RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording))) {
-        track.loadVideoFileCilpDataFromFilePath_KRV(LocalPath::openable(recording), cancelled);
-    } else {
-        track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(recording), cancelled);
+        return loadConverted(front, track);
     }
+    QuickTrackReader::CancelCheck check;
+    if (cancelled != nullptr) {
+        check = [cancelled] { return cancelled->load(); };
+    }
+    const bool krv = RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording));
+    QuickTrackReader::Result result = QuickTrackReader::readAvi(LocalPath::openable(recording), track, krv, check);
+    // Part of a track is never passed on as the whole of it.
+    if (check && check()) {
+        track.clear();
+        result.samples = 0;
+        result.route = QuickTrackReader::Route::None;
+        result.note = u"cancelled"_s;
+    }
+    return result;
 }

@@ -1,0 +1,201 @@
+#include "incident/RecordingTrack.h"
+
+#include "demo/DemoCard.h"
+#include "sensor/AviWriter.h"
+#include "sensor/VexoClipData.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+using Route = QuickTrackReader::Route;
+
+// The track as the player read it before the quick readers: the whole file, through the old entry
+// points. The demo card's KRV recordings are the "Rec_" ones.
+std::unique_ptr<VexoClipData> fullRead(const QString &path)
+{
+    auto track = std::make_unique<VexoClipData>();
+    if (QFileInfo(path).fileName().startsWith(u"Rec_"_s)) {
+        track->loadVideoFileCilpDataFromFilePath_KRV(path);
+    } else {
+        track->loadVideoFileCilpDataFromFilePath(path);
+    }
+    return track;
+}
+
+void expectSameTrack(const VexoClipData &actual, const VexoClipData &expected)
+{
+    ASSERT_EQ(actual.clipDataCount(), expected.clipDataCount());
+    EXPECT_EQ(actual.gpsDataCount(), expected.gpsDataCount());
+    for (int i = 0; i < int(expected.clipDataCount()); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(actual.getGx(i), expected.getGx(i));
+        EXPECT_EQ(actual.getGy(i), expected.getGy(i));
+        EXPECT_EQ(actual.getGz(i), expected.getGz(i));
+        EXPECT_EQ(actual.getGpsLat(i), expected.getGpsLat(i));
+        EXPECT_EQ(actual.getGpsLng(i), expected.getGpsLng(i));
+        EXPECT_EQ(actual.getGpsSpeed(i), expected.getGpsSpeed(i));
+        EXPECT_EQ(actual.getFixTime(i), expected.getFixTime(i));
+    }
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Both demo cards (their recordings are made the same way, by two cameras' settings) for the suite.
+class RecordingTrackTest : public ::testing::TestWithParam<DemoCard::Camera>
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        made[0] = DemoCard::generate(folder->filePath(u"qb62"_s), DemoCard::Camera::QB62);
+        made[1] = DemoCard::generate(folder->filePath(u"qf27"_s), DemoCard::Camera::QF27);
+    }
+    static void TearDownTestSuite() { folder.reset(); }
+
+    void SetUp() override { ASSERT_TRUE(card().ok) << card().error.toStdString(); }
+
+    static int cardIndex() { return GetParam() == DemoCard::Camera::QB62 ? 0 : 1; }
+    static const DemoCard::Result &card() { return made[cardIndex()]; }
+    static QString onCard(const QString &relative)
+    {
+        return QDir(folder->filePath(cardIndex() == 0 ? u"qb62"_s : u"qf27"_s)).filePath(relative);
+    }
+    // The card's recordings the quick readers serve (the MP4s are read from their conversion).
+    static QStringList aviRecordings()
+    {
+        QStringList paths;
+        for (const DemoCard::Recording &recording : card().recordings) {
+            if (!recording.path.endsWith(u".mp4"_s)) {
+                paths << onCard(recording.path);
+            }
+        }
+        return paths;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder;
+    static inline DemoCard::Result made[2];
+};
+
+TEST_P(RecordingTrackTest, EveryRecordingLoadsAsTheWholeFileReadsGiveIt)
+{
+    ASSERT_GE(aviRecordings().size(), 4);
+    for (const DemoCard::Recording &recording : card().recordings) {
+        if (recording.path.endsWith(u".mp4"_s)) {
+            continue;
+        }
+        const QString path = onCard(recording.path);
+        SCOPED_TRACE(path.toStdString());
+        auto track = std::make_unique<VexoClipData>();
+        const QuickTrackReader::Result result = RecordingTrack::load(path, {}, *track);
+        // What the card was written with, and what the old readers read from it.
+        EXPECT_EQ(int(track->clipDataCount()), recording.samples);
+        EXPECT_EQ(int(track->gpsDataCount()), recording.positions);
+        expectSameTrack(*track, *fullRead(path));
+        EXPECT_EQ(result.samples, recording.samples);
+        // Every demo AVI has a layout the quick routes use.
+        EXPECT_TRUE(result.route == Route::Index || result.route == Route::Tail) << result.note.toStdString();
+    }
+}
+
+TEST_P(RecordingTrackTest, DamagedRecordingsLoadAsTheWholeFileReadsGiveThem)
+{
+    QTemporaryDir damaged;
+    for (const QString &path : aviRecordings()) {
+        const QByteArray bytes = fileBytes(path);
+        const qsizetype index = bytes.lastIndexOf("idx1");
+        ASSERT_GT(index, 0) << path.toStdString();
+        const struct
+        {
+            const char *what;
+            QByteArray bytes;
+        } cases[] = {
+            {"no-index", bytes.first(index)},
+            {"truncated", bytes.first(bytes.size() * 3 / 4)},
+            {"cut-in-sensor-chunks", bytes.first(index - 1000)},
+        };
+        for (const auto &damage : cases) {
+            const QString copy =
+                QDir(damaged.path()).filePath(QString::fromLatin1(damage.what) + u'_' + QFileInfo(path).fileName());
+            SCOPED_TRACE(copy.toStdString());
+            ASSERT_TRUE(writeBytes(copy, damage.bytes));
+            auto track = std::make_unique<VexoClipData>();
+            const QuickTrackReader::Result result = RecordingTrack::load(copy, {}, *track);
+            expectSameTrack(*track, *fullRead(copy));
+            EXPECT_NE(result.route, Route::Index);
+            EXPECT_NE(result.route, Route::None);
+        }
+    }
+}
+
+TEST_P(RecordingTrackTest, ACancelledLoadGivesNoTrackAndTheNextLoadIsWhole)
+{
+    QTemporaryDir working;
+    QStringList paths = aviRecordings();
+    // One recording with thousands of chunks the walk must visit (no index; the flag is asked
+    // every few thousand chunks).
+    const QString evt = onCard(u"evt_rec/20261207_081600_EVT.avi"_s);
+    QByteArray junk;
+    for (int i = 0; i < 3 * 4096; ++i) {
+        junk += AviWriter::chunkBytes("JUNK", "pad");
+    }
+    const QByteArray padded = AviWriter::withChunksInMovi(fileBytes(evt), junk);
+    const qsizetype index = padded.lastIndexOf("idx1");
+    ASSERT_GT(index, 0);
+    const QString many = QDir(working.path()).filePath(u"many_20261207_081600_EVT.avi"_s);
+    ASSERT_TRUE(writeBytes(many, padded.first(index)));
+    paths << many;
+
+    for (const QString &path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        auto track = std::make_unique<VexoClipData>();
+        const std::atomic_bool raised{true};
+        const QuickTrackReader::Result cancelled = RecordingTrack::load(path, {}, *track, &raised);
+        EXPECT_EQ(track->clipDataCount(), 0u);
+        EXPECT_EQ(track->gpsDataCount(), 0u);
+        EXPECT_EQ(cancelled.route, Route::None);
+        EXPECT_EQ(cancelled.note, u"cancelled"_s);
+
+        // The same track, loaded again with the flag down, is whole.
+        const std::atomic_bool lowered{false};
+        const QuickTrackReader::Result whole = RecordingTrack::load(path, {}, *track, &lowered);
+        const auto expected = fullRead(path);
+        EXPECT_GT(expected->clipDataCount(), 100u);
+        expectSameTrack(*track, *expected);
+        EXPECT_EQ(whole.samples, int(expected->clipDataCount()));
+    }
+}
+
+TEST_P(RecordingTrackTest, AnMp4WithoutItsConversionHasNoTrack)
+{
+    auto track = std::make_unique<VexoClipData>();
+    RecordingTrack::load(onCard(u"evt_rec/20261207_081600_EVT.avi"_s), {}, *track);
+    ASSERT_GT(track->clipDataCount(), 0u);
+    const QuickTrackReader::Result result = RecordingTrack::load(onCard(u"cont_rec/20261207_081500_F.mp4"_s), {}, *track);
+    EXPECT_EQ(track->clipDataCount(), 0u);
+    EXPECT_EQ(result.route, Route::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothCards, RecordingTrackTest,
+                         ::testing::Values(DemoCard::Camera::QB62, DemoCard::Camera::QF27));
+} // namespace

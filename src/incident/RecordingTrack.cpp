@@ -43,7 +43,9 @@ QuickTrackReader::Result RecordingTrack::load(const QString &recording, const QS
     }
     QuickTrackReader::CancelCheck check;
     if (cancelled != nullptr) {
-        check = [cancelled] { return cancelled->load(); };
+        check = [cancelled] {
+            return cancelled->load();
+        };
     }
     const bool krv = RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording));
     QuickTrackReader::Result result = QuickTrackReader::readAvi(LocalPath::openable(recording), track, krv, check);

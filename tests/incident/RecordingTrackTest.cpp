@@ -1,6 +1,7 @@
 #include "incident/RecordingTrack.h"
 
 #include "demo/DemoCard.h"
+
 #include "sensor/AviWriter.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
@@ -125,14 +126,18 @@ TEST_P(RecordingTrackTest, DamagedRecordingsLoadAsTheWholeFileReadsGiveThem)
         const QByteArray bytes = fileBytes(path);
         const qsizetype index = bytes.lastIndexOf("idx1");
         ASSERT_GT(index, 0) << path.toStdString();
+        QByteArray overwritten = bytes;
+        overwritten.replace(index, 4, "JUNK");
         const struct
         {
             const char *what;
             QByteArray bytes;
+            bool keepsTail;
         } cases[] = {
-            {"no-index", bytes.first(index)},
-            {"truncated", bytes.first(bytes.size() * 3 / 4)},
-            {"cut-in-sensor-chunks", bytes.first(index - 1000)},
+            {"no-index", bytes.first(index), false},
+            {"cut-in-sensor-chunks", bytes.first(index - 1000), false},
+            {"cut-in-the-index", bytes.first(index + 8 + 100), false},
+            {"index-overwritten", overwritten, true},
         };
         for (const auto &damage : cases) {
             const QString copy =
@@ -142,6 +147,10 @@ TEST_P(RecordingTrackTest, DamagedRecordingsLoadAsTheWholeFileReadsGiveThem)
             auto track = std::make_unique<VexoClipData>();
             const QuickTrackReader::Result result = RecordingTrack::load(copy, {}, *track);
             expectSameTrack(*track, *fullRead(copy));
+            // The tail block lies after the index: cutting there loses it.
+            if (damage.keepsTail || !path.endsWith(u"_MAN.avi"_s)) {
+                EXPECT_GT(track->clipDataCount(), 50u);
+            }
             EXPECT_NE(result.route, Route::Index);
             EXPECT_NE(result.route, Route::None);
         }
@@ -191,7 +200,8 @@ TEST_P(RecordingTrackTest, AnMp4WithoutItsConversionHasNoTrack)
     auto track = std::make_unique<VexoClipData>();
     RecordingTrack::load(onCard(u"evt_rec/20261207_081600_EVT.avi"_s), {}, *track);
     ASSERT_GT(track->clipDataCount(), 0u);
-    const QuickTrackReader::Result result = RecordingTrack::load(onCard(u"cont_rec/20261207_081500_F.mp4"_s), {}, *track);
+    const QuickTrackReader::Result result =
+        RecordingTrack::load(onCard(u"cont_rec/20261207_081500_F.mp4"_s), {}, *track);
     EXPECT_EQ(track->clipDataCount(), 0u);
     EXPECT_EQ(result.route, Route::None);
 }

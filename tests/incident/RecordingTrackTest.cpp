@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -207,5 +208,8 @@ TEST_P(RecordingTrackTest, AnMp4WithoutItsConversionHasNoTrack)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothCards, RecordingTrackTest,
-                         ::testing::Values(DemoCard::Camera::QB62, DemoCard::Camera::QF27));
+                         ::testing::Values(DemoCard::Camera::QB62, DemoCard::Camera::QF27),
+                         [](const ::testing::TestParamInfo<DemoCard::Camera> &card) {
+                             return std::string(card.param == DemoCard::Camera::QB62 ? "QB62" : "QF27");
+                         });
 } // namespace

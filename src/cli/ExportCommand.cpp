@@ -4,13 +4,13 @@
 #include "SensorOutput.h"
 #include "core/AtomicFileWriter.h"
 #include "incident/SampleClock.h"
-
-#include "sensor/TrackExport.h"
-#include "sensor/VexoClipData.h"
 #include "trips/CardTrips.h"
 #include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
+
+#include "sensor/TrackExport.h"
+#include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -47,9 +47,8 @@ Export recordingExport(const QString &format, const QString &path, const QString
         result.bytes = TrackExport::geoJson(*track, name, times);
     }
     const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
-    result.summary = {{u"samples"_s, qint64(track->clipDataCount())},
-                      {u"points"_s, points},
-                      {u"clock"_s, times.clockName()}};
+    result.summary = {
+        {u"samples"_s, qint64(track->clipDataCount())}, {u"points"_s, points}, {u"clock"_s, times.clockName()}};
     return result;
 }
 
@@ -64,8 +63,7 @@ std::optional<Export> tripExport(const QString &format, const QString &root, int
         return std::nullopt;
     }
     const Trip &trip = trips[number - 1];
-    const QList<TrackExport::Segment> segments =
-        TripExport::segments(trip, recordings, card);
+    const QList<TrackExport::Segment> segments = TripExport::segments(trip, recordings, card);
     const QString name = TripExport::name(trip);
     Export result;
     if (format == u"gpx") {
@@ -104,8 +102,8 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
                                         u"the camera card the recording came from, for its clock's time zone "
                                         u"(default: looked for in the recording's folder and the two above)"_s,
                                         u"ROOT"_s);
-    const QCommandLineOption tripOption(u"trip"_s, u"export trip N (from 1, as \"trips\" numbers them) of the card in ROOT"_s,
-                                        u"N"_s);
+    const QCommandLineOption tripOption(
+        u"trip"_s, u"export trip N (from 1, as \"trips\" numbers them) of the card in ROOT"_s, u"N"_s);
     const QCommandLineOption noCacheOption(u"no-cache"_s, u"with --trip: read every track, keep none"_s);
     parser.addOptions({outputOption, krvOption, cardOption, tripOption, noCacheOption});
     parser.addPositionalArgument(u"FORMAT"_s, u"csv, gpx, kml or geojson"_s);

@@ -106,8 +106,7 @@ namespace {
 // Whether every point of SEGMENT has a UTC time, which GPX and KML times must be.
 bool hasUtcTimes(const TrackExport::Segment &segment)
 {
-    return segment.times.isUtc() &&
-           std::ranges::all_of(segment.points, [&segment](const TrackExport::Point &point) {
+    return segment.times.isUtc() && std::ranges::all_of(segment.points, [&segment](const TrackExport::Point &point) {
                return segment.times.msecs(point.index) != NmeaTime::kNoTime;
            });
 }

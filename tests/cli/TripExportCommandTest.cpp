@@ -9,9 +9,9 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -158,10 +158,11 @@ TEST_F(TripExportCommandTest, EachRecordingIsASegmentDatedAsItsOwnExportDatesIt)
     }
 
     // And in GeoJSON: a feature per recording with the same times.
-    const QJsonArray features = QJsonDocument::fromJson(run({u"export"_s, u"geojson"_s, u"--trip"_s, u"1"_s, card()}).out.toUtf8())
-                                    .object()
-                                    .value(u"features"_s)
-                                    .toArray();
+    const QJsonArray features =
+        QJsonDocument::fromJson(run({u"export"_s, u"geojson"_s, u"--trip"_s, u"1"_s, card()}).out.toUtf8())
+            .object()
+            .value(u"features"_s)
+            .toArray();
     ASSERT_EQ(features.size(), 5);
     EXPECT_EQ(features.at(2).toObject().value(u"properties"_s).toObject().value(u"times"_s).toArray().at(0).toString(),
               expected.at(2).at(0));

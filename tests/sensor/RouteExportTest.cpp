@@ -153,8 +153,8 @@ TEST_F(RouteExportTest, KmlWritesNoTimeThatIsNotUtc)
 TEST_F(RouteExportTest, ATripsSegmentsKeepTheirOwnRecordingsTimesInEachFormat)
 {
     // Two recordings: the first dated in UTC, the second on the camera's clock alone.
-    const TrackExport::Segment first = TrackExport::segment(track, u"one.avi"_s, TrackExport::WholeTrack,
-                                                            times(TrackTimes::Clock::Utc));
+    const TrackExport::Segment first =
+        TrackExport::segment(track, u"one.avi"_s, TrackExport::WholeTrack, times(TrackTimes::Clock::Utc));
     const TrackExport::Segment second =
         TrackExport::segment(track, u"two.avi"_s, TrackExport::Range{2, 4}, times(TrackTimes::Clock::Local));
     ASSERT_EQ(first.points.size(), 3);

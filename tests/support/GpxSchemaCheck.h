@@ -18,17 +18,20 @@ inline QStringList gpxSchemaProblems(const QByteArray &document)
     static const QString gpxNamespace = QStringLiteral("http://www.topografix.com/GPX/1/1");
     static const QStringList gpxOrder = {QStringLiteral("metadata"), QStringLiteral("wpt"), QStringLiteral("rte"),
                                          QStringLiteral("trk"), QStringLiteral("extensions")};
-    static const QStringList trkOrder = {QStringLiteral("name"),   QStringLiteral("cmt"),        QStringLiteral("desc"),
-                                         QStringLiteral("src"),    QStringLiteral("link"),       QStringLiteral("number"),
-                                         QStringLiteral("type"),   QStringLiteral("extensions"), QStringLiteral("trkseg")};
+    static const QStringList trkOrder = {
+        QStringLiteral("name"), QStringLiteral("cmt"),        QStringLiteral("desc"),
+        QStringLiteral("src"),  QStringLiteral("link"),       QStringLiteral("number"),
+        QStringLiteral("type"), QStringLiteral("extensions"), QStringLiteral("trkseg")};
     static const QStringList repeatable = {QStringLiteral("wpt"), QStringLiteral("rte"), QStringLiteral("trk"),
                                            QStringLiteral("link"), QStringLiteral("trkseg")};
     static const QStringList trkptOrder = {
-        QStringLiteral("ele"),  QStringLiteral("time"), QStringLiteral("magvar"), QStringLiteral("geoidheight"),
-        QStringLiteral("name"), QStringLiteral("cmt"),  QStringLiteral("desc"),   QStringLiteral("src"),
-        QStringLiteral("link"), QStringLiteral("sym"),  QStringLiteral("type"),   QStringLiteral("fix"),
-        QStringLiteral("sat"),  QStringLiteral("hdop"), QStringLiteral("vdop"),   QStringLiteral("pdop"),
-        QStringLiteral("ageofdgpsdata"), QStringLiteral("dgpsid"), QStringLiteral("extensions")};
+        QStringLiteral("ele"),         QStringLiteral("time"),          QStringLiteral("magvar"),
+        QStringLiteral("geoidheight"), QStringLiteral("name"),          QStringLiteral("cmt"),
+        QStringLiteral("desc"),        QStringLiteral("src"),           QStringLiteral("link"),
+        QStringLiteral("sym"),         QStringLiteral("type"),          QStringLiteral("fix"),
+        QStringLiteral("sat"),         QStringLiteral("hdop"),          QStringLiteral("vdop"),
+        QStringLiteral("pdop"),        QStringLiteral("ageofdgpsdata"), QStringLiteral("dgpsid"),
+        QStringLiteral("extensions")};
     static const QRegularExpression decimal(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)$"));
     static const QRegularExpression dateTime(
         QStringLiteral("^-?\\d{4,}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2}(\\.\\d+)?(Z|[+-]\\d{2}:\\d{2})?$"));

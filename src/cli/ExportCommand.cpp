@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -91,6 +92,14 @@ std::optional<Export> tripExport(const QString &format, const QString &root, int
                       {u"clock"_s, clocks.size() == 1 ? clocks.constFirst() : clocks.join(u',')}};
     return result;
 }
+// Whether TARGET is one of the recordings of the card in ROOT.
+bool isRecordingOf(const QString &root, const QFileInfo &target)
+{
+    const QString canonical = target.canonicalFilePath();
+    const QStringList recordings = CardTrips::recordingPaths(QFileInfo(root).absoluteFilePath());
+    return std::ranges::any_of(
+        recordings, [&canonical](const QString &path) { return QFileInfo(path).canonicalFilePath() == canonical; });
+}
 } // namespace
 
 int ExportCommand::run(const QStringList &arguments, CliOutput &io)
@@ -147,6 +156,9 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         const QFileInfo target(output);
         if (target.exists() && target.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
             return io.usageError(u"refusing to write the export over the recording itself: "_s + output);
+        }
+        if (wholeTrip && target.exists() && isRecordingOf(path, target)) {
+            return io.usageError(u"refusing to write the export over a recording of the card: "_s + output);
         }
         if (target.isDir() && !target.isSymLink()) {
             return io.usageError(u"is a folder: "_s + output);

@@ -200,6 +200,13 @@ TEST_F(TripExportCommandTest, ATripTheCardDoesNotHaveIsRefusedAndNothingWritten)
         EXPECT_FALSE(refused.err.isEmpty());
     }
     EXPECT_EQ(run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, output(u"no-such-card"_s)}).status, 1);
+
+    // A recording of the card named as the output stays as it was.
+    const QString recording = tripRecordings().value(1);
+    const QByteArray before = readAll(recording);
+    ASSERT_FALSE(before.isEmpty());
+    EXPECT_EQ(run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, recording}).status, 2);
+    EXPECT_EQ(readAll(recording), before);
 }
 
 TEST_F(TripExportCommandTest, OneRecordingsKmlHasItsGpxTimes)

@@ -4,6 +4,10 @@
 #include "SensorOutput.h"
 #include "core/AtomicFileWriter.h"
 #include "incident/SampleClock.h"
+#include "trips/CardTrips.h"
+#include "trips/TrackCache.h"
+#include "trips/TripBuilder.h"
+#include "trips/TripExport.h"
 
 #include "sensor/TrackExport.h"
 #include "sensor/VexoClipData.h"
@@ -12,9 +16,91 @@
 #include <QFileInfo>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+// What an export writes and what it says about it once written.
+struct Export
+{
+    QByteArray bytes;
+    QJsonObject summary;
+};
+
+// The file of one recording, PATH.
+Export recordingExport(const QString &format, const QString &path, const QString &card, bool krv)
+{
+    const auto track = std::make_unique<VexoClipData>();
+    SensorOutput::loadTrack(path, krv, *track);
+    const QString name = QFileInfo(path).fileName();
+    const TrackTimes times = SampleClock::times(path, card, *track);
+    Export result;
+    if (format == u"csv") {
+        result.bytes = TrackExport::csv(*track, TrackExport::WholeTrack, times);
+    } else if (format == u"gpx") {
+        result.bytes = TrackExport::gpx(*track, name, TrackExport::WholeTrack, times);
+    } else if (format == u"kml") {
+        result.bytes = TrackExport::kml(*track, name, times);
+    } else {
+        result.bytes = TrackExport::geoJson(*track, name, times);
+    }
+    const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
+    result.summary = {
+        {u"samples"_s, qint64(track->clipDataCount())}, {u"points"_s, points}, {u"clock"_s, times.clockName()}};
+    return result;
+}
+
+// The file of trip NUMBER (from 1) of the card in ROOT; nothing when the card has no such trip.
+std::optional<Export> tripExport(const QString &format, const QString &root, int number, const QString &card,
+                                 bool noCache)
+{
+    const TrackCache cache(noCache ? QString() : TrackCache::defaultFolder());
+    const QList<TripRecording> recordings = CardTrips::load(root, &cache);
+    const QList<Trip> trips = TripBuilder::build(recordings, TripBuilder::Options{});
+    if (number < 1 || number > trips.size()) {
+        return std::nullopt;
+    }
+    const Trip &trip = trips[number - 1];
+    const QList<TrackExport::Segment> segments = TripExport::segments(trip, recordings, card);
+    const QString name = TripExport::name(trip);
+    Export result;
+    if (format == u"gpx") {
+        result.bytes = TrackExport::gpx(name, segments);
+    } else if (format == u"kml") {
+        result.bytes = TrackExport::kml(name, segments);
+    } else {
+        result.bytes = TrackExport::geoJson(segments);
+    }
+    qint64 samples = 0;
+    qint64 points = 0;
+    QStringList clocks;
+    for (const TrackExport::Segment &segment : segments) {
+        samples += segment.samples;
+        points += segment.points.size();
+        if (!clocks.contains(segment.times.clockName())) {
+            clocks.append(segment.times.clockName());
+        }
+    }
+    result.summary = {{u"trip"_s, number},
+                      {u"recordings"_s, trip.recordings.size()},
+                      {u"segments"_s, segments.size()},
+                      {u"samples"_s, samples},
+                      {u"points"_s, points},
+                      {u"clock"_s, clocks.size() == 1 ? clocks.constFirst() : clocks.join(u',')}};
+    return result;
+}
+// Whether TARGET is one of the recordings of the card in ROOT.
+bool isRecordingOf(const QString &root, const QFileInfo &target)
+{
+    const QString canonical = target.canonicalFilePath();
+    const QStringList recordings = CardTrips::recordingPaths(QFileInfo(root).absoluteFilePath());
+    return std::ranges::any_of(
+        recordings, [&canonical](const QString &path) { return QFileInfo(path).canonicalFilePath() == canonical; });
+}
+} // namespace
 
 int ExportCommand::run(const QStringList &arguments, CliOutput &io)
 {
@@ -25,21 +111,37 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
                                         u"the camera card the recording came from, for its clock's time zone "
                                         u"(default: looked for in the recording's folder and the two above)"_s,
                                         u"ROOT"_s);
-    parser.addOptions({outputOption, krvOption, cardOption});
-    parser.addPositionalArgument(u"FORMAT"_s, u"csv, gpx or geojson"_s);
-    parser.addPositionalArgument(u"PATH"_s, u"recording or subtitle file"_s);
+    const QCommandLineOption tripOption(
+        u"trip"_s, u"export trip N (from 1, as \"trips\" numbers them) of the card in ROOT"_s, u"N"_s);
+    const QCommandLineOption noCacheOption(u"no-cache"_s, u"with --trip: read every track, keep none"_s);
+    parser.addOptions({outputOption, krvOption, cardOption, tripOption, noCacheOption});
+    parser.addPositionalArgument(u"FORMAT"_s, u"csv, gpx, kml or geojson"_s);
+    parser.addPositionalArgument(u"PATH"_s, u"recording or subtitle file; with --trip the card's folder"_s);
     if (!parser.parse(QStringList{u"export"_s} + arguments)) {
         return io.usageError(parser.errorText());
     }
     if (parser.positionalArguments().size() != 2) {
-        return io.usageError(u"export takes a FORMAT (csv, gpx or geojson) and one PATH"_s);
+        return io.usageError(u"export takes a FORMAT (csv, gpx, kml or geojson) and one PATH"_s);
     }
     const QString format = parser.positionalArguments().at(0);
-    if (format != u"csv" && format != u"gpx" && format != u"geojson") {
-        return io.usageError(u"unknown export format \""_s + format + u"\" (known: csv, gpx, geojson)"_s);
+    if (format != u"csv" && format != u"gpx" && format != u"kml" && format != u"geojson") {
+        return io.usageError(u"unknown export format \""_s + format + u"\" (known: csv, gpx, kml, geojson)"_s);
+    }
+    const bool wholeTrip = parser.isSet(tripOption);
+    bool isNumber = false;
+    const int tripNumber = parser.value(tripOption).toInt(&isNumber);
+    if (wholeTrip && (!isNumber || tripNumber < 1)) {
+        return io.usageError(u"--trip needs a trip's number, from 1: "_s + parser.value(tripOption));
+    }
+    if (wholeTrip && format == u"csv") {
+        return io.usageError(u"a whole trip is exported as gpx, kml or geojson, not csv"_s);
     }
     const QString path = parser.positionalArguments().at(1);
-    if (const QString problem = SensorOutput::inputProblem(path); !problem.isEmpty()) {
+    if (wholeTrip) {
+        if (const QFileInfo root(path); !root.isDir() || !root.isReadable()) {
+            return io.inputError(u"cannot read the folder \""_s + path + u'"');
+        }
+    } else if (const QString problem = SensorOutput::inputProblem(path); !problem.isEmpty()) {
         return io.inputError(problem);
     }
     const QString card = parser.value(cardOption);
@@ -55,6 +157,9 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         if (target.exists() && target.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
             return io.usageError(u"refusing to write the export over the recording itself: "_s + output);
         }
+        if (wholeTrip && target.exists() && isRecordingOf(path, target)) {
+            return io.usageError(u"refusing to write the export over a recording of the card: "_s + output);
+        }
         if (target.isDir() && !target.isSymLink()) {
             return io.usageError(u"is a folder: "_s + output);
         }
@@ -64,18 +169,17 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         }
     }
 
-    const auto track = std::make_unique<VexoClipData>();
-    SensorOutput::loadTrack(path, parser.isSet(krvOption), *track);
-    const QString name = QFileInfo(path).fileName();
-    const TrackTimes times = SampleClock::times(path, card, *track);
-    QByteArray bytes;
-    if (format == u"csv") {
-        bytes = TrackExport::csv(*track, TrackExport::WholeTrack, times);
-    } else if (format == u"gpx") {
-        bytes = TrackExport::gpx(*track, name, TrackExport::WholeTrack, times);
+    std::optional<Export> result;
+    if (wholeTrip) {
+        result = tripExport(format, QFileInfo(path).absoluteFilePath(), tripNumber, card, parser.isSet(noCacheOption));
+        if (!result) {
+            return io.usageError(u"the card in "_s + path + u" has no trip "_s + QString::number(tripNumber) +
+                                 u" (\"velmora-cli trips\" lists its trips)"_s);
+        }
     } else {
-        bytes = TrackExport::geoJson(*track, name, times);
+        result = recordingExport(format, path, card, parser.isSet(krvOption));
     }
+    const QByteArray &bytes = result->bytes;
 
     if (!parser.isSet(outputOption)) {
         io.out() << QString::fromUtf8(bytes);
@@ -85,10 +189,8 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
     if (QString error; !AtomicFileWriter::writeFile(output, bytes, &error)) {
         return io.inputError(u"cannot write "_s + output + u": "_s + error);
     }
-    const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
-    return io.printJson(QJsonObject{{u"format"_s, format},
-                                    {u"output"_s, output},
-                                    {u"samples"_s, qint64(track->clipDataCount())},
-                                    {u"points"_s, points},
-                                    {u"clock"_s, times.clockName()}});
+    QJsonObject summary = result->summary;
+    summary.insert(u"format"_s, format);
+    summary.insert(u"output"_s, output);
+    return io.printJson(summary);
 }

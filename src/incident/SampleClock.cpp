@@ -15,13 +15,13 @@ constexpr int kLevelsAbove = 2;
 
 // Rule 1: the fixes' own times, and the nearest one's moved by the play time where a sample has
 // none. Empty when no sample has a time of its own.
-QList<qint64> gpsTimes(const VexoClipData &track)
+QList<qint64> gpsTimes(const QList<qint64> &fixTimes)
 {
-    const int count = int(track.clipDataCount());
+    const qsizetype count = fixTimes.size();
     QList<qint64> times(count, NmeaTime::kNoTime);
-    int anchor = -1;
-    for (int i = 0; i < count; ++i) {
-        if (const qint64 own = track.getFixTime(i); own != NmeaTime::kNoTime) {
+    qsizetype anchor = -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (const qint64 own = fixTimes[i]; own != NmeaTime::kNoTime) {
             times[i] = own;
             anchor = i;
         } else if (anchor >= 0) {
@@ -32,31 +32,46 @@ QList<qint64> gpsTimes(const VexoClipData &track)
         return {};
     }
     // The samples before the first fix count back from it.
-    int first = 0;
+    qsizetype first = 0;
     while (times[first] == NmeaTime::kNoTime) {
         ++first;
     }
-    for (int i = 0; i < first; ++i) {
+    for (qsizetype i = 0; i < first; ++i) {
         times[i] = times[first] - (first - i) * kSampleMsecs;
     }
     return times;
 }
 
-QList<qint64> playTimes(int count, qint64 start)
+QList<qint64> playTimes(qsizetype count, qint64 start)
 {
     QList<qint64> times(count);
-    for (int i = 0; i < count; ++i) {
+    for (qsizetype i = 0; i < count; ++i) {
         times[i] = start + i * kSampleMsecs;
     }
     return times;
 }
 } // namespace
 
+QList<qint64> SampleClock::fixTimes(const VexoClipData &track)
+{
+    QList<qint64> times(track.clipDataCount());
+    for (qsizetype i = 0; i < times.size(); ++i) {
+        times[i] = track.getFixTime(int(i));
+    }
+    return times;
+}
+
 TrackTimes SampleClock::times(const VexoClipData &track, const std::optional<QDateTime> &fileStart,
                               const std::optional<CardTimeZone> &zone)
 {
-    const int count = int(track.clipDataCount());
-    if (QList<qint64> gps = gpsTimes(track); !gps.isEmpty()) {
+    return times(fixTimes(track), fileStart, zone);
+}
+
+TrackTimes SampleClock::times(const QList<qint64> &fixTimes, const std::optional<QDateTime> &fileStart,
+                              const std::optional<CardTimeZone> &zone)
+{
+    const qsizetype count = fixTimes.size();
+    if (QList<qint64> gps = gpsTimes(fixTimes); !gps.isEmpty()) {
         const qint64 zero = gps.constFirst();
         return TrackTimes(TrackTimes::Clock::Utc, std::move(gps), zero, u"UTC from the GPS fixes of the recording"_s);
     }
@@ -79,8 +94,13 @@ TrackTimes SampleClock::times(const VexoClipData &track, const std::optional<QDa
 
 TrackTimes SampleClock::times(const QString &recording, const QString &cardRoot, const VexoClipData &track)
 {
+    return times(recording, cardRoot, fixTimes(track));
+}
+
+TrackTimes SampleClock::times(const QString &recording, const QString &cardRoot, const QList<qint64> &fixTimes)
+{
     const QString root = cardRoot.isEmpty() ? cardRootFor(recording) : cardRoot;
-    return times(track, RecordingTime::fromFileName(recording), CardTimeZone::read(root));
+    return times(fixTimes, RecordingTime::fromFileName(recording), CardTimeZone::read(root));
 }
 
 QString SampleClock::cardRootFor(const QString &recording)

@@ -16,6 +16,7 @@ RecordingSamples RecordingSamples::fromTrack(const VexoClipData &track)
         sample.gx = qint16(x);
         sample.gy = qint16(y);
         sample.gz = qint16(z);
+        sample.fixTime = track.getFixTime(i);
         result.samples.append(sample);
     }
     result.gpsCount = track.gpsDataCount();

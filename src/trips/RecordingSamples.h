@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sensor/NmeaTime.h"
+
 #include <QList>
 #include <QString>
 
@@ -19,6 +21,9 @@ struct RecordingSamples
         float lat = 0.0f;
         float lng = 0.0f;
         quint32 speed = 0;
+        // The UTC time of the sample's own fix (milliseconds since 1970), NmeaTime::kNoTime when
+        // its record gives none: what the exports date the sample by.
+        qint64 fixTime = NmeaTime::kNoTime;
 
         bool hasFix() const { return !(lat == 0.0f && lng == 0.0f); }
         bool operator==(const Sample &) const = default;

@@ -15,9 +15,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr quint32 kMagic = 0x56545232; // "VTR2"
+constexpr quint32 kMagic = 0x56545233; // "VTR3": samples with their fix times
 constexpr qsizetype kChecksumBytes = 20;
-constexpr qsizetype kSampleBytes = 18;
+constexpr qsizetype kSampleBytes = 26;
 
 // Torn and corrupt entries are what this guards against, in the user's own cache folder: a fast
 // hash is enough (six times faster here than SHA-256, a third of a warm card's time).
@@ -26,7 +26,7 @@ QByteArray checksum(QByteArrayView bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
 }
 
-// The samples as one block of little-endian values, 18 bytes each.
+// The samples as one block of little-endian values, 26 bytes each.
 QByteArray sampleBlock(const QList<RecordingSamples::Sample> &samples)
 {
     QByteArray block(samples.size() * kSampleBytes, Qt::Uninitialized);
@@ -38,6 +38,7 @@ QByteArray sampleBlock(const QList<RecordingSamples::Sample> &samples)
         qToLittleEndian(sample.lat, at + 6);
         qToLittleEndian(sample.lng, at + 10);
         qToLittleEndian(sample.speed, at + 14);
+        qToLittleEndian(sample.fixTime, at + 18);
         at += kSampleBytes;
     }
     return block;
@@ -54,6 +55,7 @@ QList<RecordingSamples::Sample> samplesFromBlock(QByteArrayView block)
         sample.lat = qFromLittleEndian<float>(at + 6);
         sample.lng = qFromLittleEndian<float>(at + 10);
         sample.speed = qFromLittleEndian<quint32>(at + 14);
+        sample.fixTime = qFromLittleEndian<qint64>(at + 18);
         at += kSampleBytes;
     }
     return samples;

@@ -170,7 +170,7 @@ TEST_F(SensorCommandsTest, BadInputIsExplained)
                                {{u"track"_s, dir.path()}, 1},
                                {{u"subtitle"_s, srtPath, u"--gps"_s, u"x"_s}, 2},
                                {{u"subtitle"_s, dir.path()}, 1},
-                               {{u"export"_s, u"kml"_s, srtPath}, 2},
+                               {{u"export"_s, u"shp"_s, srtPath}, 2},
                                {{u"export"_s, u"csv"_s}, 2},
                                {{u"export"_s, u"csv"_s, srtPath, u"-o"_s, srtPath}, 2},
                                {{u"export"_s, u"csv"_s, srtPath, u"-o"_s, dir.path()}, 2},

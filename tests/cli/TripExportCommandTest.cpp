@@ -1,0 +1,222 @@
+// velmora-cli export --trip on the demo card: a segment per recording, each dated as the
+// recording's own export dates it; GPX that keeps the schema's rules and that gpsbabel reads; KML
+// read back; a trip the card does not have refused.
+#include "CliRun.h"
+
+#include "support/GpxSchemaCheck.h"
+#include "support/QtPrinters.h"
+#include "support/TestSettings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The texts of every element named NAME, grouped by the enclosing element named GROUP.
+QList<QStringList> grouped(const QByteArray &document, QStringView group, QStringView name)
+{
+    QList<QStringList> groups;
+    QXmlStreamReader xml(document);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == group) {
+            groups.append(QStringList());
+        } else if (xml.name() == name && !groups.isEmpty()) {
+            groups.last().append(xml.readElementText());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return groups;
+}
+
+class TripExportCommandTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        generated = std::make_unique<CliRun>(run({u"democard"_s, card()}));
+    }
+    static void TearDownTestSuite()
+    {
+        generated.reset();
+        folder.reset();
+    }
+    void SetUp() override
+    {
+        TestSettings::reset();
+        ASSERT_EQ(generated->status, 0) << generated->err.toStdString();
+    }
+
+    static QString card() { return folder->filePath(u"card"_s); }
+    static QString output(const QString &name) { return folder->filePath(name); }
+
+    // The paths of the first trip's recordings, as "trips" lists them.
+    static QStringList tripRecordings()
+    {
+        const CliRun trips = run({u"trips"_s, card()});
+        EXPECT_EQ(trips.status, 0) << trips.err.toStdString();
+        QStringList paths;
+        const QJsonObject trip = trips.json().value(u"trips"_s).toArray().at(0).toObject();
+        for (const auto &recording : trip.value(u"recordings"_s).toArray()) {
+            paths.append(recording.toObject().value(u"path"_s).toString());
+        }
+        return paths;
+    }
+    // What each recording's fixes are dated: an AVI's own GPX export gives it; the single export
+    // reads no track from an MP4, whose drive the demo card writes at ten samples a second from a
+    // fix time given here.
+    static QList<QStringList> ownTimes(const QStringList &recordings)
+    {
+        const QHash<QString, QString> mp4Starts{{u"20261207_081500_F.mp4"_s, u"2026-12-07T08:15:00.000Z"_s},
+                                                {u"20261207_081700_SOS.mp4"_s, u"2026-12-07T08:15:45.000Z"_s}};
+        QList<QStringList> times;
+        for (const QString &path : recordings) {
+            const QString name = QFileInfo(path).fileName();
+            if (mp4Starts.contains(name)) {
+                const QDateTime start = QDateTime::fromString(mp4Starts.value(name), Qt::ISODateWithMs);
+                QStringList mp4;
+                for (int i = 0; i < 150; ++i) {
+                    mp4.append(start.addMSecs(i * 100).toString(u"yyyy-MM-ddTHH:mm:ss.zzzZ"_s));
+                }
+                times.append(mp4);
+                continue;
+            }
+            const CliRun single = run({u"export"_s, u"gpx"_s, path});
+            EXPECT_EQ(single.status, 0) << single.err.toStdString();
+            times.append(grouped(single.out.toUtf8(), u"trkseg", u"time").value(0));
+        }
+        return times;
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder;
+    static inline std::unique_ptr<CliRun> generated;
+};
+} // namespace
+
+TEST_F(TripExportCommandTest, EachRecordingIsASegmentDatedAsItsOwnExportDatesIt)
+{
+    const QStringList recordings = tripRecordings();
+    ASSERT_EQ(recordings.size(), 5);
+    const QList<QStringList> expected = ownTimes(recordings);
+    ASSERT_EQ(expected.size(), 5);
+    QStringList names;
+    for (const QString &path : recordings) {
+        names.append(QFileInfo(path).fileName());
+        EXPECT_EQ(expected.at(names.size() - 1).size(), 150) << path.toStdString();
+    }
+
+    const QString gpx = output(u"trip.gpx"_s);
+    const CliRun written = run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, gpx});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_EQ(written.json().value(u"segments"_s).toInt(), 5);
+    EXPECT_EQ(written.json().value(u"trip"_s).toInt(), 1);
+    const QByteArray document = readAll(gpx);
+    EXPECT_EQ(gpxSchemaProblems(document), QStringList());
+    // One track, named after the trip.
+    EXPECT_EQ(grouped(document, u"trk", u"name"), QList<QStringList>{QStringList{u"Trip 1 (2026-12-07 08:15)"_s}});
+    EXPECT_EQ(grouped(document, u"trkseg", u"time"), expected);
+
+    // The same trip in KML: a placemark per recording, its times and as many coordinates.
+    const QString kml = output(u"trip.kml"_s);
+    ASSERT_EQ(run({u"export"_s, u"kml"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, kml}).status, 0);
+    const QByteArray kmlDocument = readAll(kml);
+    EXPECT_EQ(grouped(kmlDocument, u"Placemark", u"when"), expected);
+    QList<QStringList> placemarkNames = grouped(kmlDocument, u"Placemark", u"name");
+    QStringList kmlNames;
+    for (const QStringList &placemark : placemarkNames) {
+        kmlNames.append(placemark.value(0));
+    }
+    EXPECT_EQ(kmlNames, names);
+    const QList<QStringList> coords = grouped(kmlDocument, u"Placemark", u"coord");
+    ASSERT_EQ(coords.size(), 5);
+    for (qsizetype i = 0; i < coords.size(); ++i) {
+        EXPECT_EQ(coords.at(i).size(), expected.at(i).size()) << i;
+    }
+
+    // And in GeoJSON: a feature per recording with the same times.
+    const QJsonArray features =
+        QJsonDocument::fromJson(run({u"export"_s, u"geojson"_s, u"--trip"_s, u"1"_s, card()}).out.toUtf8())
+            .object()
+            .value(u"features"_s)
+            .toArray();
+    ASSERT_EQ(features.size(), 5);
+    EXPECT_EQ(features.at(2).toObject().value(u"properties"_s).toObject().value(u"times"_s).toArray().at(0).toString(),
+              expected.at(2).at(0));
+}
+
+TEST_F(TripExportCommandTest, GpsbabelReadsEveryPointOfTheTrip)
+{
+    const QString gpsbabel = QStandardPaths::findExecutable(u"gpsbabel"_s);
+    ASSERT_FALSE(gpsbabel.isEmpty()) << "gpsbabel is part of scripts/setup";
+    const QString gpx = output(u"babel.gpx"_s);
+    const CliRun written = run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, gpx});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    const QString csv = gpx + u".csv"_s;
+    QProcess process;
+    process.start(gpsbabel, {u"-t"_s, u"-i"_s, u"gpx"_s, u"-f"_s, gpx, u"-o"_s, u"unicsv,utc=0"_s, u"-F"_s, csv});
+    ASSERT_TRUE(process.waitForFinished(60000)) << "gpsbabel did not finish";
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    const QStringList rows = QString::fromUtf8(readAll(csv)).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(rows.size() - 1, written.json().value(u"points"_s).toInt());
+    EXPECT_GT(rows.size(), 100);
+}
+
+TEST_F(TripExportCommandTest, ATripTheCardDoesNotHaveIsRefusedAndNothingWritten)
+{
+    const QString target = output(u"none.gpx"_s);
+    const CliRun missing = run({u"export"_s, u"gpx"_s, u"--trip"_s, u"2"_s, card(), u"-o"_s, target});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(missing.err.contains(u"has no trip 2"_s)) << missing.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(target));
+    for (const QStringList &arguments :
+         {QStringList{u"gpx"_s, u"--trip"_s, u"0"_s, card()}, QStringList{u"kml"_s, u"--trip"_s, u"one"_s, card()},
+          QStringList{u"csv"_s, u"--trip"_s, u"1"_s, card()}}) {
+        const CliRun refused = run(QStringList{u"export"_s} + arguments);
+        EXPECT_EQ(refused.status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_FALSE(refused.err.isEmpty());
+    }
+    EXPECT_EQ(run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, output(u"no-such-card"_s)}).status, 1);
+
+    // A recording of the card named as the output stays as it was.
+    const QString recording = tripRecordings().value(1);
+    const QByteArray before = readAll(recording);
+    ASSERT_FALSE(before.isEmpty());
+    EXPECT_EQ(run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, recording}).status, 2);
+    EXPECT_EQ(readAll(recording), before);
+}
+
+TEST_F(TripExportCommandTest, OneRecordingsKmlHasItsGpxTimes)
+{
+    const QString recording = tripRecordings().value(1);
+    const CliRun gpx = run({u"export"_s, u"gpx"_s, recording});
+    const CliRun kml = run({u"export"_s, u"kml"_s, recording});
+    ASSERT_EQ(kml.status, 0) << kml.err.toStdString();
+    const QList<QStringList> when = grouped(kml.out.toUtf8(), u"Placemark", u"when");
+    ASSERT_EQ(when.size(), 1);
+    EXPECT_FALSE(when.first().isEmpty());
+    EXPECT_EQ(when, grouped(gpx.out.toUtf8(), u"trkseg", u"time"));
+}

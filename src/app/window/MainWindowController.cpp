@@ -102,12 +102,10 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_ui->setupUi(m_mainWindow.get());
     m_splash = new SplashWindowController(this);
     m_library = new RecordingLibrary(this);
-    // The listed folder gone (removed, unmounted): the card is looked for again and the list rebuilt.
+    // The listed folder gone (removed, unmounted): as after a mount event, the card is looked for
+    // again and the list rebuilt (once: volumesChanged refreshes a chosen folder that changed).
     m_folderWatch = new ListedFolderWatch(this);
-    connect(m_folderWatch, &ListedFolderWatch::listedFolderChanged, this, [this] {
-        volumesChanged();
-        refreshVideoFileList();
-    });
+    connect(m_folderWatch, &ListedFolderWatch::listedFolderChanged, this, &MainWindowController::volumesChanged);
     m_removeFileButton = m_ui->removeFileButton;
     m_selectedDirTextField = m_ui->selectedDirTextField;
     m_settingsHost = std::make_unique<MainWindowSettingsHost>(*this);

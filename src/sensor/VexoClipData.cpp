@@ -29,20 +29,7 @@ void VexoClipData::clear()
     m_fixTime.fill(NmeaTime::kNoTime);
 }
 
-namespace {
-// The player raises a flag from the GUI thread; the reader asks a question at every chunk.
-AviSensorReader::CancelCheck cancelCheck(const std::atomic_bool *cancelled)
-{
-    if (cancelled == nullptr) {
-        return {};
-    }
-    return [cancelled] {
-        return cancelled->load();
-    };
-}
-} // namespace
-
-void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const std::atomic_bool *cancelled)
+void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path)
 {
     clear();
     int count = 0;
@@ -55,17 +42,16 @@ void VexoClipData::loadVideoFileCilpDataFromFilePath(const QString &path, const 
             count = getAllDataFromFileTail(path);
         }
         if (count == 0) {
-            count = AviSensorReader::readFile(path, *this, AviSensorReader::Family::Standard, cancelCheck(cancelled));
+            count = AviSensorReader::readFile(path, *this, AviSensorReader::Family::Standard);
         }
     }
     m_clipDataCount = quint32(count);
 }
 
-void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path, const std::atomic_bool *cancelled)
+void VexoClipData::loadVideoFileCilpDataFromFilePath_KRV(const QString &path)
 {
     clear();
-    m_clipDataCount =
-        quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV, cancelCheck(cancelled)));
+    m_clipDataCount = quint32(AviSensorReader::readFile(path, *this, AviSensorReader::Family::KRV));
 }
 
 bool VexoClipData::isValidIndex(int index) const

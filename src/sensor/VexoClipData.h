@@ -6,7 +6,6 @@
 #include <QStringView>
 
 #include <array>
-#include <atomic>
 
 // The sensor track of the recording being played: at most 650 samples, ten per second, of
 // three-axis acceleration (signed counts, 128 counts = 1 g), position (signed decimal degrees,
@@ -26,11 +25,9 @@ public:
 
     // Loads the track of a recording, or of a companion subtitle file (extension "srt"), with the
     // first reader that recognises it; an unrecognised or unreadable file leaves the track empty.
-    // CANCELLED, when given and raised from another thread, stops a long scan early (the track is
-    // then incomplete and meant to be dropped).
-    void loadVideoFileCilpDataFromFilePath(const QString &path, const std::atomic_bool *cancelled = nullptr);
+    void loadVideoFileCilpDataFromFilePath(const QString &path);
     // Loads the track of a recording of the KRV camera family with that family's reader alone.
-    void loadVideoFileCilpDataFromFilePath_KRV(const QString &path, const std::atomic_bool *cancelled = nullptr);
+    void loadVideoFileCilpDataFromFilePath_KRV(const QString &path);
 
     qint16 getGx(int index) const;
     qint16 getGy(int index) const;

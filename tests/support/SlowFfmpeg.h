@@ -39,7 +39,8 @@ public:
             before += QStringLiteral(" '") + argument + QLatin1Char('\'');
         }
         const QString script = QStringLiteral("#!/bin/bash\n"
-                                              "{ printf '%s' \"$$\"; printf '\\t%s' \"$@\"; printf '\\n'; } >> '%1'\n"
+                                              "line=\"$( printf '%s' \"$$\"; printf '\\t%s' \"$@\" )\"\n"
+                                              "printf '%s\\n' \"$line\" >> '%1'\n"
                                               "read -r -t %2 <> '%3'\n"
                                               "exec '%4'%5 \"$@\"\n")
                                    .arg(log(), QString::number(seconds), fifo, real, before);

@@ -7,7 +7,7 @@
 ConversionProgress::ConversionProgress(QObject *parent) : QObject(parent), m_showTimer(new QTimer(this))
 {
     m_showTimer->setSingleShot(true);
-    connect(m_showTimer, &QTimer::timeout, this, &ConversionProgress::updateVisibility);
+    connect(m_showTimer, &QTimer::timeout, this, &ConversionProgress::showDelayEnded);
 }
 
 void ConversionProgress::begin(const QString &recordingName)
@@ -71,6 +71,18 @@ void ConversionProgress::end()
 int ConversionProgress::percent() const
 {
     return int(std::floor(m_share * 100.0));
+}
+
+void ConversionProgress::showDelayEnded()
+{
+    // A coarse timer may end a little early; wait out the rest rather than stay hidden until the
+    // next report.
+    const qint64 rest = m_showDelayMs - m_sinceBegin.elapsed();
+    if (m_active && rest > 0) {
+        m_showTimer->start(int(rest));
+        return;
+    }
+    updateVisibility();
 }
 
 void ConversionProgress::updateVisibility()

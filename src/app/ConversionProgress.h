@@ -46,6 +46,7 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void showDelayEnded();
     void updateVisibility();
 
     QTimer *m_showTimer = nullptr;

@@ -13,10 +13,10 @@
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
-#include "library/ListedFolderWatch.h"
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
 #include "app/MainWindowLayout.h"
 #include "export/RecordingCopy.h"
@@ -76,7 +76,7 @@ public:
     explicit MainWindowSettingsHost(MainWindowController &controller) : m_controller(controller) {}
     QWidget *settingsParentWindow() const override { return m_controller.mainWindow(); }
     void pauseVideo() override { m_controller.playback()->pauseVideo(); }
-    void updateModelInfo() override { m_controller.updateModelInfo(); }
+    void updateModelInfo() override { m_controller.cardFollower()->updateModelInfo(); }
 
 private:
     MainWindowController &m_controller;
@@ -102,18 +102,19 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     m_ui->setupUi(m_mainWindow.get());
     m_splash = new SplashWindowController(this);
     m_library = new RecordingLibrary(this);
-    // The listed folder gone (removed, unmounted): as after a mount event, the card is looked for
-    // again and the list rebuilt (once: volumesChanged refreshes a chosen folder that changed).
-    m_folderWatch = new ListedFolderWatch(this);
-    connect(m_folderWatch, &ListedFolderWatch::listedFolderChanged, this, &MainWindowController::volumesChanged);
+    m_cardFollower = new CardFollower(m_library, m_options.cardPath, this);
+    m_cardFollower->setPlayingUrl([this] { return m_playback ? m_playback->currentVideoUrl() : QUrl(); });
+    connect(m_cardFollower, &CardFollower::listShown, this, &MainWindowController::showList);
+    connect(m_cardFollower, &CardFollower::modelShown, this, &MainWindowController::showModel);
     m_removeFileButton = m_ui->removeFileButton;
     m_selectedDirTextField = m_ui->selectedDirTextField;
     m_settingsHost = std::make_unique<MainWindowSettingsHost>(*this);
     m_settingsFlow = new SettingsFlow(*m_settingsHost, {m_options.volumes, m_options.cardPath}, this);
     m_settingsFlow->setRecordScreenSetUp([this](QB62SettingViewController &screen) {
-        RecordScreenMaintenance::attach(screen, m_options.volumes, [this] { refreshVideoFileList(); });
+        RecordScreenMaintenance::attach(screen, m_options.volumes, [this] { m_cardFollower->refreshVideoFileList(); });
     });
-    SettingsScreenOpeners::install(*m_settingsFlow, m_options.volumes, [this] { refreshVideoFileList(); });
+    SettingsScreenOpeners::install(*m_settingsFlow, m_options.volumes,
+                                   [this] { m_cardFollower->refreshVideoFileList(); });
     awakeFromNib();
     connect(m_ui->settingsButton, &ImageButton::clicked, this, &MainWindowController::settingButtonTouched);
 }
@@ -210,8 +211,8 @@ void MainWindowController::showMainWindow()
     if (m_options.volumes == SystemVolumes::system()) {
         m_volumeMonitor->watchMountTable();
     }
-    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, this, &MainWindowController::volumeMountHandler);
-    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, this, &MainWindowController::volumeUnmountHandler);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeMounted, m_cardFollower, &CardFollower::volumeMountHandler);
+    connect(m_volumeMonitor, &VolumeMonitor::volumeUnmounted, m_cardFollower, &CardFollower::volumeUnmountHandler);
 
     // 3. Map place, list strip, menus and version, once the window is up.
     queue(this, [this] {
@@ -293,7 +294,7 @@ void MainWindowController::showMainWindow()
     applyLanguageSettings();
     queue(this, [this] { videoFileFilterTouched(m_ui->fileListAllButton_OEM); });
     if (!m_options.folderPath.isEmpty()) {
-        queue(this, [this] { refreshVideoFileListWithURL(QUrl::fromLocalFile(m_options.folderPath)); });
+        queue(this, [this] { m_cardFollower->refreshVideoFileListWithURL(QUrl::fromLocalFile(m_options.folderPath)); });
     }
     if (!m_options.recordingPath.isEmpty()) {
         queue(this, [this] { playRecordingAtPath(m_options.recordingPath); });
@@ -431,7 +432,7 @@ void MainWindowController::applyLanguageSettings()
         }
         ButtonRowFit::fit({buttons.begin(), buttons.end()});
         // A new language must not throw away a folder the user chose either.
-        volumesChanged();
+        m_cardFollower->volumesChanged();
         initializeFileSortingButtons();
         // Once, at start-up: a later change of language does not open the settings again.
         if (std::exchange(m_options.openSettings, false)) {
@@ -445,80 +446,10 @@ void MainWindowController::runSettingsRoute()
     m_settingsFlow->settingButtonTouched();
 }
 
-void MainWindowController::volumeMountHandler()
+void MainWindowController::showModel(const QString &name, bool known)
 {
-    volumesChanged();
-}
-
-void MainWindowController::volumeUnmountHandler()
-{
-    volumesChanged();
-}
-
-void MainWindowController::volumesChanged()
-{
-    // A USB stick coming or going must not throw away a folder the user chose: the list follows
-    // the card only when it shows the card, or when the card itself came, went or changed.
-    const auto manager = QB62SettingManager::SharedQB62SettingManager();
-    const QString cardBefore = manager->settingDirPath();
-    const qint64 typeBefore = manager->modelType();
-    const QUrl listed = m_library->selectedVideoDirectoryUrl();
-    const bool listShowsCard = listed.isEmpty() || listed == manager->sdcard_url();
-    recognizeCard();
-    if (listShowsCard || manager->settingDirPath() != cardBefore || manager->modelType() != typeBefore) {
-        showModelInfo();
-    } else {
-        showModelName();
-        if (m_folderWatch->hasChanged()) {
-            refreshVideoFileList(); // a chosen folder whose volume went away
-        }
-    }
-}
-
-void MainWindowController::recognizeCard()
-{
-    const auto manager = QB62SettingManager::SharedQB62SettingManager();
-    if (!m_options.cardPath.isEmpty()) {
-        // A card copied to disk (or a demo card) stands in for the first camera card found.
-        manager->recognizeCardAtPath(m_options.cardPath);
-        manager->setSdcard_url(QUrl::fromLocalFile(m_options.cardPath));
-    } else {
-        manager->loadVersionInfo();
-    }
-}
-
-void MainWindowController::updateModelInfo()
-{
-    recognizeCard();
-    showModelInfo();
-}
-
-void MainWindowController::showModelInfo()
-{
-    const auto manager = QB62SettingManager::SharedQB62SettingManager();
-    const qint64 type = manager->modelType();
-    if (type == -1) {
-        m_selectedDirTextField->setProperty("text", QString());
-        m_library->clearVideoFileList();
-        reloadTable();
-        showModelName();
-        return;
-    }
-    refreshVideoFileListWithURL(manager->sdcard_url());
-    showModelName();
-}
-
-void MainWindowController::showModelName()
-{
-    const auto manager = QB62SettingManager::SharedQB62SettingManager();
-    const qint64 type = manager->modelType();
-    const bool known = type != -1;
-    if (known && type != 26) {
-        manager->setModelName(manager->modelNameList().value(type));
-    }
     m_ui->settingsButton->setEnabled(known);
-    const QString name = known ? manager->modelName() : QString();
-    m_ui->modelTextField->setText(name.isEmpty() ? localized(u"unknown"_s) : name);
+    m_ui->modelTextField->setText(name);
 }
 
 QList<ImageButton *> MainWindowController::filterButtons() const
@@ -698,21 +629,10 @@ void MainWindowController::markCurrentSpeedUnit()
     markRadio(Preferences::speedUnit() == Preferences::MilesPerHour ? m_unitMphMenuItem : m_unitKmphMenuItem);
 }
 
-void MainWindowController::refreshVideoFileListWithURL(const QUrl &root)
+void MainWindowController::showList(const QString &folderText, int row)
 {
-    m_library->setSelectedVideoDirectoryUrl(root);
-    refreshVideoFileList();
-}
-
-void MainWindowController::refreshVideoFileList()
-{
-    const QUrl root = m_library->selectedVideoDirectoryUrl();
-    m_selectedDirTextField->setProperty("text", root.isLocalFile() ? root.toLocalFile() : root.toString());
-    m_library->refreshVideoFileList();
-    m_folderWatch->watch(root.isLocalFile() ? root.toLocalFile() : QString());
+    m_selectedDirTextField->setProperty("text", folderText);
     reloadTable();
-    // The playing recording stays selected, so "next" and the advance at its end go on from it.
-    const int row = m_library->rowToSelectAfterRefresh(m_playback ? m_playback->currentVideoUrl() : QUrl());
     if (row >= 0) {
         m_ui->fileListTableView->selectRow(row);
     }
@@ -735,7 +655,7 @@ void MainWindowController::selectFolderButtonTouched()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) {
         return;
     }
-    refreshVideoFileListWithURL(dialog.selectedUrls().constLast());
+    m_cardFollower->refreshVideoFileListWithURL(dialog.selectedUrls().constLast());
 }
 
 void MainWindowController::initializeFileSortingButtons()

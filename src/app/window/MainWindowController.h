@@ -13,10 +13,10 @@
 #include <memory>
 #include <optional>
 
+class CardFollower;
 class ControlHelp;
 class Dashboard;
 class ImageButton;
-class ListedFolderWatch;
 class IncidentController;
 class MainWindow;
 class MapController;
@@ -43,9 +43,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// The one controller of the main window: it builds the window from its description, follows card
-// insertion and removal, and wires the recording list, the menus and the keyboard to the
-// collaborators that do the work (RecordingLibrary, Preferences, the settings manager).
+// The one controller of the main window: it builds the window from its description and wires the
+// recording list, the menus and the keyboard to the collaborators that do the work
+// (RecordingLibrary, CardFollower, Preferences, the settings manager).
 class MainWindowController : public QObject
 {
     Q_OBJECT
@@ -95,11 +95,6 @@ public:
     // models that carry one.
     void runSettingsRoute();
     void refreshSpeedUnitHandler();
-    void updateModelInfo();
-    // A volume was mounted or unmounted: the card is recognised again, and the list rebuilt when it
-    // shows the card's root or the card changed (a folder the user chose stays).
-    void volumeMountHandler();
-    void volumeUnmountHandler();
     void enableVideoControls(bool enabled);
     void updateMovieViewCoverScrren();
     void updatePlayTime(double currentSeconds, double durationSeconds);
@@ -123,9 +118,8 @@ public:
     void markCurrentLanguage();
     void markCurrentSpeedUnit();
 
-    // Recording list.
-    void refreshVideoFileListWithURL(const QUrl &root);
-    void refreshVideoFileList();
+    // Recording list. Which folder it shows as cards come and go is the card follower's.
+    CardFollower *cardFollower() const { return m_cardFollower; }
     void selectFolderButtonTouched();
     void initializeFileSortingButtons();
     void setVideoFileFilterWithButton(ImageButton *button);
@@ -208,12 +202,10 @@ private:
     void buildMenus();
     void setUpMap();
     void reloadTable();
-    void volumesChanged();
-    // The two halves of updateModelInfo: find and recognise the card, then show its model and list.
-    void recognizeCard();
-    void showModelInfo();
-    // The model's name (or "unknown") and whether the settings button works; the list stays.
-    void showModelName();
+    // What the card follower announces, shown: the listed folder's name, the row to select (-1 for
+    // none), the model's name and whether the settings button works.
+    void showList(const QString &folderText, int row);
+    void showModel(const QString &name, bool known);
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
 
@@ -222,7 +214,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
-    ListedFolderWatch *m_folderWatch = nullptr;
+    CardFollower *m_cardFollower = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     PlaybackController *m_playback = nullptr;
     ViewingModesController *m_viewingModes = nullptr;

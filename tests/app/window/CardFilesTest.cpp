@@ -5,6 +5,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "platform/FolderVolumes.h"
@@ -240,7 +241,7 @@ TEST_F(CardFilesTest, PipesAndLinksOnTheCardNeitherStopStartUpNorCount)
 
     PipeReleaser releaser({languages});
     auto controller = open();
-    controller->updateModelInfo();
+    controller->cardFollower()->updateModelInfo();
     EXPECT_FALSE(releaser.finish()) << "start-up waited on a pipe";
     EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager()->modelType(), 6);
     EXPECT_EQ(controller->ui().modelTextField->text(), u"QF27"_s);
@@ -251,7 +252,7 @@ TEST_F(CardFilesTest, PipesAndLinksOnTheCardNeitherStopStartUpNorCount)
     const QString record = card.filePath(u"SETTING/setup.cfg"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(record).constData(), 0600), 0);
     PipeReleaser again({record, languages});
-    controller->updateModelInfo();
+    controller->cardFollower()->updateModelInfo();
     EXPECT_FALSE(again.finish()) << "a card refresh waited on a pipe";
     EXPECT_EQ(QB62SettingManager::SharedQB62SettingManager()->modelType(), 6);
 }

@@ -6,6 +6,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
 #include "platform/VolumeMonitor.h"
@@ -106,7 +107,7 @@ TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSetting
     auto controller = open();
     ASSERT_EQ(controller->library()->rowCount(), 3);
     QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
-    controller->updateModelInfo();
+    controller->cardFollower()->updateModelInfo();
     EXPECT_EQ(controller->library()->rowCount(), 0);
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_FALSE(controller->ui().saveFileButton->isEnabled());
@@ -122,7 +123,7 @@ TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)
     ASSERT_TRUE(QDir().mkpath(picked.filePath(u"cont_rec"_s)));
     QFile(picked.filePath(u"cont_rec/P.avi"_s)).open(QIODevice::WriteOnly);
     const QUrl folder = QUrl::fromLocalFile(picked.path());
-    controller->refreshVideoFileListWithURL(folder); // as the folder button does
+    controller->cardFollower()->refreshVideoFileListWithURL(folder); // as the folder button does
     ASSERT_EQ(controller->library()->rowCount(), 1);
 
     // An unrelated USB stick is plugged in and pulled out again.
@@ -149,7 +150,7 @@ TEST_F(MainWindowControllerTest, ANewLanguageKeepsAFolderTheUserChose)
     ASSERT_TRUE(QDir().mkpath(picked.filePath(u"cont_rec"_s)));
     QFile(picked.filePath(u"cont_rec/P.avi"_s)).open(QIODevice::WriteOnly);
     const QUrl folder = QUrl::fromLocalFile(picked.path());
-    controller->refreshVideoFileListWithURL(folder);
+    controller->cardFollower()->refreshVideoFileListWithURL(folder);
     ASSERT_EQ(controller->library()->rowCount(), 1);
 
     Preferences::changeLanguage(u"fr"_s);
@@ -161,8 +162,8 @@ TEST_F(MainWindowControllerTest, ANewLanguageKeepsAFolderTheUserChose)
 
     // With no card the model field's "unknown" follows the language, and the folder still stays.
     QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
-    controller->updateModelInfo();
-    controller->refreshVideoFileListWithURL(folder);
+    controller->cardFollower()->updateModelInfo();
+    controller->cardFollower()->refreshVideoFileListWithURL(folder);
     Preferences::changeLanguage(u"ja"_s);
     drain();
     EXPECT_EQ(controller->library()->rowCount(), 1);
@@ -207,7 +208,7 @@ TEST_F(MainWindowControllerTest, FilterButtonsNarrowTheList)
     EXPECT_TRUE(ui.fileListAllButton_OEM->allowAutoMouseEventImage());
 
     // The filter survives a card refresh.
-    controller->updateModelInfo();
+    controller->cardFollower()->updateModelInfo();
     EXPECT_EQ(controller->library()->rowCount(), 1);
 }
 
@@ -336,7 +337,7 @@ TEST_F(MainWindowControllerTest, AListedFolderThatGoesAwayEmptiesTheList)
     const QString usb = parent.filePath(u"USB"_s);
     ASSERT_TRUE(QDir().mkpath(usb + u"/cont_rec"_s));
     QFile(usb + u"/cont_rec/P.avi"_s).open(QIODevice::WriteOnly);
-    controller->refreshVideoFileListWithURL(QUrl::fromLocalFile(usb)); // as the folder button does
+    controller->cardFollower()->refreshVideoFileListWithURL(QUrl::fromLocalFile(usb)); // as the folder button does
     ASSERT_EQ(controller->library()->rowCount(), 1);
     ASSERT_TRUE(QDir(parent.path()).rename(u"USB"_s, u"OLD"_s));
     ASSERT_TRUE(QDir().mkpath(usb));

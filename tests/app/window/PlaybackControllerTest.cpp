@@ -7,6 +7,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "export/Utils.h"
@@ -263,7 +264,7 @@ TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("not a recording at all");
     }
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     const int row = rowNamed(u"zz_junk.avi"_s);
     ASSERT_GE(row, 0);
     controller->ui().fileListTableView->selectRow(row);
@@ -295,9 +296,9 @@ TEST_F(PlaybackControllerTest, AVolumeComingOrGoingKeepsThePlayingRecordingSelec
     const QUrl playing = playback().currentVideoUrl();
     ASSERT_EQ(playing, controller->library()->urlAt(row));
 
-    controller->volumeMountHandler();
+    controller->cardFollower()->volumeMountHandler();
     EXPECT_EQ(controller->selectedRow(), row);
-    controller->volumeUnmountHandler();
+    controller->cardFollower()->volumeUnmountHandler();
     EXPECT_EQ(controller->library()->urlAt(controller->selectedRow()), playing);
     EXPECT_FALSE(playback().isVideoPaused()) << "playback goes on";
 }
@@ -307,7 +308,7 @@ TEST_F(PlaybackControllerTest, ARecordingGoneSinceItWasListedSaysSo)
 {
     const QString copy = cardFolder().filePath(u"card/cont_rec/zz_gone.avi"_s);
     ASSERT_TRUE(QFile::copy(controller->library()->urlAt(0).toLocalFile(), copy));
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     const int row = rowNamed(u"zz_gone.avi"_s);
     ASSERT_GE(row, 0);
     ASSERT_TRUE(QFile::remove(copy));
@@ -333,7 +334,7 @@ TEST_F(PlaybackControllerTest, AFileThePlayerCannotLoadSaysItIsDamaged)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(8192, '\x42'));
     }
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     const int row = rowNamed(u"zz_broken.mov"_s);
     ASSERT_GE(row, 0);
     controller->ui().fileListTableView->selectRow(row);

@@ -5,9 +5,9 @@
 #include "PlaybackController.h"
 #include "core/NotificationCenter.h"
 #include "core/VexoLanguages.h"
-#include "library/RecordingLibrary.h"
 #include "trips/view/TripsViewController.h"
 
+#include "app/CardFollower.h"
 #include "playback/VexoAVView.h"
 
 #include <QAction>
@@ -30,6 +30,7 @@ TripsController::TripsController(MainWindowController *window, PlaybackControlle
     m_action->setObjectName(u"tripsAction"_s);
     connect(m_action, &QAction::triggered, this, &TripsController::open);
     connect(m_view, &TripsViewController::playRequested, this, &TripsController::play);
+    connect(window->cardFollower(), &CardFollower::followedFolderChanged, m_view, &TripsViewController::followFolder);
     connect(m_playback, &PlaybackController::playbackStarted, this, &TripsController::playbackStarted);
     connect(m_playback, &PlaybackController::ticked, this, &TripsController::ticked);
     connect(m_playback, &PlaybackController::playbackStopped, m_view, &TripsViewController::hidePlaying);
@@ -47,7 +48,7 @@ void TripsController::retranslate()
 
 void TripsController::open()
 {
-    m_view->open(m_window->library()->selectedVideoDirectoryUrl().toLocalFile());
+    m_view->open(m_window->cardFollower()->followedFolder());
 }
 
 void TripsController::play(const QString &path, double seconds)

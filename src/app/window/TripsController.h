@@ -10,9 +10,10 @@ class PlaybackController;
 class QAction;
 class TripsViewController;
 
-// The main window's side of the Trips view: the menu item that opens it on the listed folder, a
-// click on the trips' map played as a double-click on the list plays (front and rear) followed by
-// a seek to the clicked moment, and the playing recording's place passed to the trips' map.
+// The main window's side of the Trips view: the menu item that opens it on the listed folder (an
+// open view follows that folder as cards come and go), a click on the trips' map played as a double-click on the list
+// plays (front and rear) followed by a seek to the clicked moment, and the playing recording's place passed to the
+// trips' map.
 class TripsController : public QObject
 {
     Q_OBJECT

@@ -110,6 +110,7 @@ void TripsViewController::rebuild()
     hidePlaying();
     redrawMap();
     if (m_root.isEmpty()) {
+        m_job->cancel(); // the previous folder's build must not fill the emptied list
         m_state = State::Empty;
         updateStatus();
         return;
@@ -120,6 +121,19 @@ void TripsViewController::rebuild()
     m_window->setBusy(true);
     updateStatus();
     m_job->start(m_root, m_cacheFolder);
+}
+
+void TripsViewController::followFolder(const QString &root)
+{
+    if (m_window->isVisible()) {
+        m_root = root;
+        rebuild();
+        return;
+    }
+    m_job->cancel();
+    m_root.clear();
+    m_model->clear();
+    m_state = State::Empty;
 }
 
 void TripsViewController::cancel()

@@ -43,6 +43,10 @@ public:
     void open(const QString &root);
     // Builds the trips of the current folder again.
     void rebuild();
+    // The folder the recording list follows changed (another card or folder, or the card gone:
+    // ROOT empty). An open view builds for ROOT, dropping a build in flight; a closed one builds
+    // nothing and forgets what it showed, so its next opening builds afresh.
+    void followFolder(const QString &root);
     void cancel();
     QString root() const { return m_root; }
 

@@ -3,6 +3,7 @@
 // recording at that moment (front and rear, within one frame), the page's clicks reach the
 // program, and the playing recording shows on the trips' map.
 #include "DemoWindowTest.h"
+#include "core/VexoLanguages.h"
 #include "demo/DemoDrive.h"
 #include "trips/TripsJob.h"
 #include "trips/view/TripsMapBridge.h"
@@ -10,12 +11,15 @@
 #include "trips/view/TripsViewModel.h"
 #include "trips/view/TripsWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/window/TripsController.h"
 #include "map/MapController.h"
 #include "support/PageQuery.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -25,6 +29,11 @@ namespace {
 // One frame of the demo card's pictures (15 a second): the seek lands on the first frame at or
 // after the moment.
 constexpr double kFrame = 1.0 / 15.0;
+
+QString localized(const QString &key)
+{
+    return VexoLanguages::SharedVexoLanguages().localized(key);
+}
 
 class TripsViewTest : public DemoWindowTest
 {
@@ -222,4 +231,56 @@ TEST_F(TripsViewTest, ACancelledBuildSaysSoAndCanBeReadAgain)
     ASSERT_TRUE(shown.wait(60000));
     EXPECT_EQ(view->model()->rowCount(), 1);
     EXPECT_NE(window->statusLabel()->text(), cancelled);
+}
+
+// An open view follows the folder the list follows: another folder is built at once, and when the
+// list empties (the card gone) a build in flight is dropped and the view says no folder is listed.
+TEST_F(TripsViewTest, AnOpenViewFollowsTheListedFolderAndEmptiesWhenTheCardGoes)
+{
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir().mkpath(other.filePath(u"cont_rec"_s)));
+    QSignalSpy shown(view, &TripsViewController::tripsShown);
+    controller->cardFollower()->refreshVideoFileListWithURL(QUrl::fromLocalFile(other.path()));
+    EXPECT_EQ(view->root(), other.path());
+    ASSERT_TRUE(shown.wait(60000));
+    EXPECT_EQ(view->model()->rowCount(), 0);
+    EXPECT_EQ(view->window()->statusLabel()->text(), localized(u"이 폴더에는 트립이 없습니다."_s));
+
+    // Back to the card, then the card goes while its trips are being built.
+    controller->cardFollower()->updateModelInfo();
+    EXPECT_EQ(view->root(), demoFolder().filePath(u"card"_s));
+    ASSERT_TRUE(view->job()->isRunning());
+    view->followFolder(QString());
+    EXPECT_FALSE(view->job()->isRunning());
+    drain();
+    EXPECT_EQ(view->model()->rowCount(), 0);
+    EXPECT_EQ(ask(u"trips.length"_s).toInt(), 0);
+    EXPECT_EQ(view->window()->statusLabel()->text(), localized(u"목록에 표시된 폴더가 없습니다."_s));
+    EXPECT_FALSE(view->window()->cancelButton()->isVisibleTo(view->window()));
+}
+
+// A closed view builds nothing when the folder changes, and shows no trips from before when it is
+// opened again: here a folder's only recording is removed while the view is closed.
+TEST_F(TripsViewTest, AClosedViewBuildsNothingAndOpensOnWhatIsListedThen)
+{
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir().mkpath(other.filePath(u"evt_rec"_s)));
+    const QString recording = other.filePath(u"evt_rec/20261207_081600_EVT.avi"_s);
+    ASSERT_TRUE(QFile::copy(demoFolder().filePath(u"card/evt_rec/20261207_081600_EVT.avi"_s), recording));
+    QSignalSpy shown(view, &TripsViewController::tripsShown);
+    controller->cardFollower()->refreshVideoFileListWithURL(QUrl::fromLocalFile(other.path()));
+    ASSERT_TRUE(shown.wait(60000));
+    ASSERT_EQ(view->model()->rowCount(), 1);
+
+    view->window()->close();
+    ASSERT_TRUE(QFile::remove(recording));
+    controller->cardFollower()->refreshVideoFileList(); // as after the card was formatted
+    EXPECT_FALSE(view->job()->isRunning());
+    EXPECT_EQ(shown.size(), 1);
+
+    controller->trips()->action()->trigger();
+    EXPECT_TRUE(view->window()->isVisible());
+    ASSERT_TRUE(shown.wait(60000));
+    EXPECT_EQ(view->root(), other.path());
+    EXPECT_EQ(view->model()->rowCount(), 0);
 }

@@ -129,4 +129,28 @@ TEST_F(CardFollowerTest, AChosenFolderStaysThroughOtherVolumesAndIsAnnouncedAgai
     EXPECT_EQ(library.rowCount(), 0);
     EXPECT_EQ(library.selectedVideoDirectoryUrl(), QUrl::fromLocalFile(picked)) << "the card did not change";
 }
+
+// Another camera's card in the same place (the same mount point, another model) is another card:
+// what follows the list builds again although the folder did not change.
+TEST_F(CardFollowerTest, AnotherCardAtTheSamePlaceIsAnnounced)
+{
+    insertCard();
+    follower.updateModelInfo();
+    ASSERT_EQ(followed.size(), 1);
+    ASSERT_TRUE(models.last().at(1).toBool());
+
+    ASSERT_TRUE(QFile::remove(mounts.filePath(u"CARD/SETTING/blackbox.cfg"_s)));
+    QFile record(mounts.filePath(u"CARD/SETTING/setup.cfg"_s));
+    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+    // A record of a newer camera: 64 bytes whose first field, little-endian, is its own length.
+    QByteArray bytes(64, '\0');
+    bytes[0] = 64;
+    record.write(bytes);
+    record.close();
+    follower.volumeMountHandler();
+    EXPECT_TRUE(models.last().at(1).toBool()) << "still a camera card";
+    EXPECT_EQ(library.rowCount(), 3);
+    ASSERT_EQ(followed.size(), 2);
+    EXPECT_EQ(followed.last().at(0).toString(), card());
+}
 } // namespace

@@ -185,6 +185,47 @@ TEST_F(TripExportCommandTest, GpsbabelReadsEveryPointOfTheTrip)
     EXPECT_GT(rows.size(), 100);
 }
 
+// The GPX 1.1 schema itself (scripts/setup takes it out of a Debian package) judges the trip's
+// export and a single recording's; a point off the earth shows the check is real.
+TEST_F(TripExportCommandTest, TheGpxExportsAreValidAgainstTheGpxSchema)
+{
+    const QString schema = QStringLiteral(VELMORA_GPX_SCHEMA);
+    ASSERT_TRUE(QFileInfo(schema).size() > 0) << "scripts/setup fetches " << schema.toStdString();
+    const QString xmllint = QStandardPaths::findExecutable(u"xmllint"_s);
+    ASSERT_FALSE(xmllint.isEmpty()) << "xmllint is part of scripts/setup";
+    auto validate = [&](const QString &document) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(xmllint, {u"--noout"_s, u"--nonet"_s, u"--schema"_s, schema, document});
+        EXPECT_TRUE(process.waitForFinished(60000)) << "xmllint did not finish";
+        return std::make_pair(process.exitCode(), QString::fromUtf8(process.readAll()));
+    };
+
+    const QString trip = output(u"schema-trip.gpx"_s);
+    ASSERT_EQ(run({u"export"_s, u"gpx"_s, u"--trip"_s, u"1"_s, card(), u"-o"_s, trip}).status, 0);
+    const QString single = output(u"schema-single.gpx"_s);
+    const QStringList avis = tripRecordings().filter(u".avi"_s, Qt::CaseInsensitive);
+    ASSERT_FALSE(avis.isEmpty());
+    ASSERT_EQ(run({u"export"_s, u"gpx"_s, avis.at(0), u"-o"_s, single}).status, 0);
+    for (const QString &document : {trip, single}) {
+        const auto [status, said] = validate(document);
+        EXPECT_EQ(status, 0) << said.toStdString();
+        EXPECT_TRUE(readAll(document).contains("<trkpt")) << document.toStdString();
+    }
+
+    QByteArray offTheEarth = readAll(trip);
+    const qsizetype lat = offTheEarth.indexOf("lat=\"");
+    ASSERT_GE(lat, 0);
+    offTheEarth.insert(lat + 5, "9");
+    const QString broken = output(u"schema-broken.gpx"_s);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(offTheEarth) == offTheEarth.size());
+    file.close();
+    const auto [status, said] = validate(broken);
+    EXPECT_NE(status, 0) << said.toStdString();
+    EXPECT_TRUE(said.contains(u"lat"_s)) << said.toStdString();
+}
+
 TEST_F(TripExportCommandTest, ATripTheCardDoesNotHaveIsRefusedAndNothingWritten)
 {
     const QString target = output(u"none.gpx"_s);

@@ -10,9 +10,9 @@
 // "creator"; its children in the schema's order (metadata, wpt, rte, trk, extensions); a track's
 // children in order (name, cmt, desc, src, link, number, type, extensions, then trkseg); only
 // trkpt in a segment; a point's "lat" a decimal in -90..90 and "lon" in -180..180 (excluding 180),
-// its children in order (ele, time, ...) and a time an xsd:dateTime. No copy of the schema file is
-// packaged for this machine, so its rules are written out here. Gives the problems found, empty
-// when none.
+// its children in order (ele, time, ...) and a time an xsd:dateTime. The schema file itself judges
+// the CLI's exports (TripExportCommandTest); this in-process check serves the tests that write GPX
+// without the CLI, and names each problem. Gives the problems found, empty when none.
 inline QStringList gpxSchemaProblems(const QByteArray &document)
 {
     static const QString gpxNamespace = QStringLiteral("http://www.topografix.com/GPX/1/1");

@@ -56,6 +56,7 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
     const quint64 generation = ++m_generation;
     const std::shared_ptr<std::atomic<bool>> flag = m_cancel;
     const QPointer<TripsJob> self(this);
+    const Finishing finishing = m_finishing;
     m_thread = QThread::create([=] {
         const TrackCache cache(cacheFolder);
         const auto cancelled = [flag] {
@@ -76,12 +77,16 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
             return;
         }
         const QList<Trip> trips = TripBuilder::build(recordings, options);
+        const QVariant prepared = finishing ? finishing(trips, recordings) : QVariant();
+        if (flag->load()) {
+            return;
+        }
         QMetaObject::invokeMethod(
             self,
             [=] {
                 if (self && self->m_generation == generation) {
                     self->m_busy = false;
-                    emit self->finished(trips, recordings);
+                    emit self->finished(trips, recordings, prepared);
                 }
             },
             Qt::QueuedConnection);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,22 @@ TEST_F(TripsJobTest, BuildsOnAWorkerWithProgressAndATrackCache)
     ASSERT_TRUE(position.has_value());
     EXPECT_NEAR(position->lat, 37.0 + 11.10 / 60.0, 1e-5);
     EXPECT_FALSE(TripMoments::position(recordings[moment->recording], -1).has_value());
+}
+
+TEST_F(TripsJobTest, TheFinishingStepRunsOnTheWorkerAndItsResultComesWithTheTrips)
+{
+    TripsJob job;
+    QThread *finishedOn = nullptr;
+    job.setFinishing([&finishedOn](const QList<Trip> &trips, const QList<TripRecording> &recordings) {
+        finishedOn = QThread::currentThread();
+        return QVariant(u"%1 trips of %2"_s.arg(trips.size()).arg(recordings.size()));
+    });
+    QSignalSpy finished(&job, &TripsJob::finished);
+    job.start(card(), QString());
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_NE(finishedOn, nullptr);
+    EXPECT_NE(finishedOn, QThread::currentThread());
+    EXPECT_EQ(finished.first().at(2).toString(), u"2 trips of 3"_s);
 }
 
 TEST_F(TripsJobTest, ACancelledOrReplacedBuildSaysNothingMoreAndTheEndWaitsForIt)

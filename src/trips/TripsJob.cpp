@@ -6,6 +6,21 @@
 #include <QPointer>
 #include <QThread>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+// The calling thread's nice value on Linux (where it is per thread): a build of a large card is
+// seconds of processor time, and on two cores it would otherwise take turns with the window's
+// thread and with the player's threads the window waits on.
+constexpr int kWorkerNice = 10;
+
+void lowerWorkerPriority()
+{
+    ::setpriority(PRIO_PROCESS, id_t(::gettid()), kWorkerNice);
+}
+} // namespace
+
 TripsJob::TripsJob(QObject *parent) : QObject(parent)
 {
 }
@@ -13,6 +28,13 @@ TripsJob::TripsJob(QObject *parent) : QObject(parent)
 TripsJob::~TripsJob()
 {
     stopThread();
+    // Builds let go of earlier end here too: nothing of them may run on after the object.
+    for (const QPointer<QThread> &thread : std::as_const(m_released)) {
+        if (thread) {
+            thread->wait();
+            delete thread;
+        }
+    }
 }
 
 bool TripsJob::isRunning() const
@@ -32,13 +54,32 @@ void TripsJob::stopThread()
     }
 }
 
+void TripsJob::releaseThread()
+{
+    if (m_cancel) {
+        m_cancel->store(true);
+    }
+    if (!m_thread) {
+        return;
+    }
+    if (m_thread->isFinished()) {
+        delete m_thread;
+    } else {
+        // It stops at its next recording; the window does not wait for that.
+        connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+        m_released.removeAll(nullptr);
+        m_released.append(m_thread);
+    }
+    m_thread = nullptr;
+}
+
 void TripsJob::cancel()
 {
     if (!m_thread) {
         return;
     }
     ++m_generation;
-    stopThread();
+    releaseThread();
     if (m_busy) {
         m_busy = false;
         emit cancelled();
@@ -50,7 +91,7 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
     if (m_thread) {
         cancel();
     }
-    stopThread();
+    releaseThread();
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_busy = true;
     const quint64 generation = ++m_generation;
@@ -58,6 +99,7 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
     const QPointer<TripsJob> self(this);
     const Finishing finishing = m_finishing;
     m_thread = QThread::create([=] {
+        lowerWorkerPriority();
         const TrackCache cache(cacheFolder);
         const auto cancelled = [flag] {
             return flag->load();

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
@@ -15,12 +16,12 @@
 
 class QThread;
 
-// Builds the trips of a card on a worker thread, so the window never waits for it: the
+// Builds the trips of a card on a worker thread of low priority, so the window never waits for it: the
 // recordings are found and their tracks loaded (through the track cache), then joined. Progress
-// is told after each recording; a build can be cancelled (a new start cancels the one running) and
-// the object's end cancels and waits for it. Signals arrive on the object's own thread. What a
-// window makes of the trips (its map's drawing, its list's lookups) can be made on the worker too
-// (setFinishing), so that the window only takes the finished result.
+// is told after each recording; a build can be cancelled (a new start cancels the one running)
+// without waiting for its worker to notice, and the object's end cancels and waits for it. Signals arrive on the
+// object's own thread. What a window makes of the trips (its map's drawing, its list's lookups) can be made on the
+// worker too (setFinishing), so that the window only takes the finished result.
 class TripsJob : public QObject
 {
     Q_OBJECT
@@ -47,10 +48,15 @@ signals:
     void cancelled();
 
 private:
+    // Cancels the running build and waits for its worker to end.
     void stopThread();
+    // Cancels the running build and lets its worker end on its own (deleted when it does).
+    void releaseThread();
 
     QThread *m_thread = nullptr;
     Finishing m_finishing;
+    // Workers of cancelled builds that had not ended yet.
+    QList<QPointer<QThread>> m_released;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     // Results of a build that was replaced or cancelled are dropped.
     quint64 m_generation = 0;

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -88,8 +91,10 @@ TEST_F(TripsJobTest, TheFinishingStepRunsOnTheWorkerAndItsResultComesWithTheTrip
 {
     TripsJob job;
     QThread *finishedOn = nullptr;
-    job.setFinishing([&finishedOn](const QList<Trip> &trips, const QList<TripRecording> &recordings) {
+    int workerNice = 0;
+    job.setFinishing([&](const QList<Trip> &trips, const QList<TripRecording> &recordings) {
         finishedOn = QThread::currentThread();
+        workerNice = ::getpriority(PRIO_PROCESS, id_t(::gettid()));
         return QVariant(u"%1 trips of %2"_s.arg(trips.size()).arg(recordings.size()));
     });
     QSignalSpy finished(&job, &TripsJob::finished);
@@ -98,6 +103,8 @@ TEST_F(TripsJobTest, TheFinishingStepRunsOnTheWorkerAndItsResultComesWithTheTrip
     EXPECT_NE(finishedOn, nullptr);
     EXPECT_NE(finishedOn, QThread::currentThread());
     EXPECT_EQ(finished.first().at(2).toString(), u"2 trips of 3"_s);
+    // The worker gives way to the window's thread.
+    EXPECT_GT(workerNice, ::getpriority(PRIO_PROCESS, id_t(::gettid())));
 }
 
 TEST_F(TripsJobTest, ACancelledOrReplacedBuildSaysNothingMoreAndTheEndWaitsForIt)

@@ -3,6 +3,7 @@
 #include "CardTrips.h"
 #include "TrackCache.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
 
@@ -14,6 +15,7 @@ namespace {
 // seconds of processor time, and on two cores it would otherwise take turns with the window's
 // thread and with the player's threads the window waits on.
 constexpr int kWorkerNice = 10;
+constexpr qint64 kProgressIntervalMs = 100;
 
 void lowerWorkerPriority()
 {
@@ -104,7 +106,14 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
         const auto cancelled = [flag] {
             return flag->load();
         };
-        const auto progress = [=](qsizetype done, qsizetype total) {
+        // A card of thousands of recordings would otherwise repaint the window's progress thousands
+        // of times a second: told at most every kProgressIntervalMs, and always at the end.
+        QElapsedTimer sinceTold;
+        const auto progress = [=, &sinceTold](qsizetype done, qsizetype total) {
+            if (done < total && sinceTold.isValid() && sinceTold.elapsed() < kProgressIntervalMs) {
+                return;
+            }
+            sinceTold.start();
             QMetaObject::invokeMethod(
                 self,
                 [=] {

@@ -16,12 +16,13 @@
 
 class QThread;
 
-// Builds the trips of a card on a worker thread of low priority, so the window never waits for it: the
-// recordings are found and their tracks loaded (through the track cache), then joined. Progress
-// is told after each recording; a build can be cancelled (a new start cancels the one running)
-// without waiting for its worker to notice, and the object's end cancels and waits for it. Signals arrive on the
-// object's own thread. What a window makes of the trips (its map's drawing, its list's lookups) can be made on the
-// worker too (setFinishing), so that the window only takes the finished result.
+// Builds the trips of a card on a worker thread of low priority, so the window never waits for
+// it: the recordings are found and their tracks loaded (through the track cache), then joined.
+// Progress is told at most ten times a second and after the last recording; a build can be
+// cancelled (a new start cancels the one running) without waiting for its worker to notice, and
+// the object's end cancels and waits for it. Signals arrive on the object's own thread. What a
+// window makes of the trips (its map's drawing, its list's lookups) can be made on the worker too
+// (setFinishing), so that the window only takes the finished result.
 class TripsJob : public QObject
 {
     Q_OBJECT

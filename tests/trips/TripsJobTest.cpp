@@ -67,7 +67,9 @@ TEST_F(TripsJobTest, BuildsOnAWorkerWithProgressAndATrackCache)
     job.start(card(), m_dir.filePath(u"cache"_s));
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_FALSE(job.isRunning());
-    ASSERT_EQ(progress.size(), 3);
+    // The first recording and the last are always told; those between only when time has passed.
+    ASSERT_GE(progress.size(), 2);
+    EXPECT_EQ(progress.first().at(0).value<qsizetype>(), 1);
     EXPECT_EQ(progress.last().at(0).value<qsizetype>(), 3);
     EXPECT_EQ(progress.last().at(1).value<qsizetype>(), 3);
     const auto trips = finished.first().at(0).value<QList<Trip>>();

@@ -1,6 +1,7 @@
 #pragma once
 
 // Shared by the sensor readers' fuzz targets: the checks every reader must pass on any input.
+#include "sensor/GrowingTrack.h"
 #include "sensor/VexoClipData.h"
 
 #include <QBuffer>
@@ -39,4 +40,27 @@ inline bool sameTrack(const VexoClipData &a, const VexoClipData &b, int count)
         }
     }
     return a.gpsDataCount() == b.gpsDataCount();
+}
+
+// The player's track (its sample count set to PLAYER_COUNT) is the first samples of the whole
+// track the same reader gives: a whole track only goes on where the player's stops. Its fix count
+// never exceeds its samples.
+inline void checkWholeTrack(const VexoClipData &player, int playerCount, const GrowingTrack &whole, int wholeCount)
+{
+    if (wholeCount < playerCount || whole.samples().size() != wholeCount ||
+        whole.gpsDataCount() > quint32(wholeCount)) {
+        __builtin_trap();
+    }
+    for (int i = 0; i < playerCount; ++i) {
+        int x, y, z;
+        float lat, lng;
+        quint32 speed;
+        player.getClipDataWithIndex(i, &x, &y, &z, &lat, &lng, &speed);
+        const GrowingTrack::Sample &sample = whole.samples()[i];
+        if (x != sample.gx || y != sample.gy || z != sample.gz || speed != sample.speed ||
+            std::memcmp(&lat, &sample.lat, sizeof lat) != 0 || std::memcmp(&lng, &sample.lng, sizeof lng) != 0 ||
+            player.getFixTime(i) != sample.fixTime) {
+            __builtin_trap();
+        }
+    }
 }

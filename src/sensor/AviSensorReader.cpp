@@ -4,7 +4,7 @@
 #include "SensorBatcher.h"
 #include "SensorFile.h"
 #include "SensorText.h"
-#include "VexoClipData.h"
+#include "SensorTrack.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -22,8 +22,8 @@ quint32 readLe32(const char *bytes)
 class AviRecords
 {
 public:
-    AviRecords(VexoClipData &track, AviSensorReader::Family family)
-        : m_track(track), m_family(family), m_batcher(AviSensorReader::kPendingLimit)
+    AviRecords(SensorTrack &track, AviSensorReader::Family family)
+        : m_track(track), m_family(family), m_batcher(AviSensorReader::kPendingLimit, track.capacity())
     {
     }
 
@@ -120,13 +120,13 @@ private:
         m_batcher.positionRecord(position);
     }
 
-    VexoClipData &m_track;
+    SensorTrack &m_track;
     AviSensorReader::Family m_family;
     SensorBatcher m_batcher;
 };
 } // namespace
 
-int AviSensorReader::readFile(const QString &path, VexoClipData &track, Family family, const CancelCheck &cancelled)
+int AviSensorReader::readFile(const QString &path, SensorTrack &track, Family family, const CancelCheck &cancelled)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
@@ -140,7 +140,7 @@ bool AviSensorReader::isZeroHeader(QByteArrayView header)
     return header.size() == 8 && std::all_of(header.begin(), header.end(), [](char c) { return c == '\0'; });
 }
 
-int AviSensorReader::read(QIODevice &device, VexoClipData &track, Family family, const CancelCheck &cancelled)
+int AviSensorReader::read(QIODevice &device, SensorTrack &track, Family family, const CancelCheck &cancelled)
 {
     ByteSpanReader reader(device);
     const QByteArrayView start = reader.bytesAt(0, 12);

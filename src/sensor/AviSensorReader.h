@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class VexoClipData;
+class SensorTrack;
 
 // The older cameras' AVI recordings: sensor records in the text-stream chunks "02tx" and "03tx"
 // ("M" acceleration bytes, "T" a second without position, "$GPRMC"/"G$GPRMC" NMEA sentences).
@@ -36,9 +36,9 @@ public:
     // then 0, no track).
     using CancelCheck = std::function<bool()>;
 
-    static int readFile(const QString &path, VexoClipData &track, Family family, const CancelCheck &cancelled = {});
+    static int readFile(const QString &path, SensorTrack &track, Family family, const CancelCheck &cancelled = {});
     // DEVICE must be open; it is read front to back and must be able to seek forward.
-    static int read(QIODevice &device, VexoClipData &track, Family family, const CancelCheck &cancelled = {});
+    static int read(QIODevice &device, SensorTrack &track, Family family, const CancelCheck &cancelled = {});
     // Eight zero bytes where a chunk header should be: no chunk, the start of a zero-filled tail.
     static bool isZeroHeader(QByteArrayView header);
 };

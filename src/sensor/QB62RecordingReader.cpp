@@ -5,7 +5,7 @@
 #include "SensorBatcher.h"
 #include "SensorFile.h"
 #include "SensorText.h"
-#include "VexoClipData.h"
+#include "SensorTrack.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -165,7 +165,7 @@ const char *findStreamPrefix(const char *from, const char *to)
 }
 } // namespace
 
-int QB62RecordingReader::readFile(const QString &path, VexoClipData &track)
+int QB62RecordingReader::readFile(const QString &path, SensorTrack &track)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
@@ -174,11 +174,11 @@ int QB62RecordingReader::readFile(const QString &path, VexoClipData &track)
     return read(file, track);
 }
 
-int QB62RecordingReader::read(QIODevice &device, VexoClipData &track, qsizetype windowBytes)
+int QB62RecordingReader::read(QIODevice &device, SensorTrack &track, qsizetype windowBytes)
 {
     const qint64 size = device.size();
     ByteWindow window(device, size, qMax(windowBytes, kMinWindowBytes));
-    SensorBatcher batcher(QB62Records::kPendingLimit);
+    SensorBatcher batcher(QB62Records::kPendingLimit, track.capacity());
     QB62Records records(batcher);
     QString text;
 

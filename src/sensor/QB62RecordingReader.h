@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QString>
 
-class VexoClipData;
+class SensorTrack;
 
 // The QB62 cameras' AVI recordings: text records ("gsensor", "gsensori", "GPRMC", "GNRMC") as the
 // payloads of "02tx"/"03tx" chunks. The codes are found by scanning the raw bytes rather than by
@@ -21,10 +21,10 @@ public:
     // costs little, small enough that four of them are a few megabytes.
     static constexpr qsizetype kWindowBytes = 1024 * 1024;
 
-    static int readFile(const QString &path, VexoClipData &track);
+    static int readFile(const QString &path, SensorTrack &track);
     // DEVICE must be open and report its size; it is read once, sequentially, WINDOW_BYTES at a
     // time (at least kMinWindowBytes). The result does not depend on the window size.
-    static int read(QIODevice &device, VexoClipData &track, qsizetype windowBytes = kWindowBytes);
+    static int read(QIODevice &device, SensorTrack &track, qsizetype windowBytes = kWindowBytes);
 
     // A window must hold a code, its size bytes and a whole record.
     static constexpr qsizetype kMinWindowBytes = 256;

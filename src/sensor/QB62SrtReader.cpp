@@ -4,7 +4,7 @@
 #include "SensorBatcher.h"
 #include "SensorFile.h"
 #include "SensorText.h"
-#include "VexoClipData.h"
+#include "SensorTrack.h"
 
 using namespace Qt::StringLiterals;
 
@@ -68,7 +68,7 @@ private:
 };
 } // namespace
 
-int QB62SrtReader::readFile(const QString &path, VexoClipData &track)
+int QB62SrtReader::readFile(const QString &path, SensorTrack &track)
 {
     QByteArray bytes;
     if (!SensorFile::readSmallFile(path, bytes)) {
@@ -78,7 +78,7 @@ int QB62SrtReader::readFile(const QString &path, VexoClipData &track)
     return read(bytes, track);
 }
 
-int QB62SrtReader::read(const QByteArray &bytes, VexoClipData &track)
+int QB62SrtReader::read(const QByteArray &bytes, SensorTrack &track)
 {
     QString decoded;
     if (bytes.isEmpty() || !SensorText::decodeUtf8(bytes, decoded)) {
@@ -87,7 +87,7 @@ int QB62SrtReader::read(const QByteArray &bytes, VexoClipData &track)
     }
     // Files written with CR LF line ends read like LF ones: otherwise no entry would ever end.
     const QString text = SensorText::withLfLineEnds(decoded);
-    SensorBatcher batcher(QB62Records::kPendingLimit);
+    SensorBatcher batcher(QB62Records::kPendingLimit, track.capacity());
     QB62Records records(batcher);
     EntryWalker walker(text);
     while (!batcher.isFull() && !walker.atEnd()) {

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-class VexoClipData;
+class SensorTrack;
 
 // The subtitle file extracted from a QB62-family MP4 recording: numbered, timed entries whose
 // text is one sensor record, or an acceleration record and a position record joined by ";". The
@@ -12,6 +12,6 @@ class VexoClipData;
 class QB62SrtReader
 {
 public:
-    static int readFile(const QString &path, VexoClipData &track);
-    static int read(const QByteArray &bytes, VexoClipData &track);
+    static int readFile(const QString &path, SensorTrack &track);
+    static int read(const QByteArray &bytes, SensorTrack &track);
 };

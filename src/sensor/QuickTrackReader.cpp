@@ -6,8 +6,8 @@
 #include "QB62RecordingReader.h"
 #include "QB62SrtReader.h"
 #include "SensorFile.h"
+#include "SensorTrack.h"
 #include "TailBlockReader.h"
-#include "VexoClipData.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -50,7 +50,7 @@ qint64 aviDurationMs(QIODevice &device)
 }
 
 // Today's readers over the whole file, in their usual order.
-int fullScan(const QString &path, VexoClipData &track, bool krv, const QuickTrackReader::CancelCheck &cancelled)
+int fullScan(const QString &path, SensorTrack &track, bool krv, const QuickTrackReader::CancelCheck &cancelled)
 {
     if (krv) {
         return AviSensorReader::readFile(path, track, Family::KRV, cancelled);
@@ -66,7 +66,7 @@ int fullScan(const QString &path, VexoClipData &track, bool krv, const QuickTrac
 }
 } // namespace
 
-QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, VexoClipData &track, bool krv,
+QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, SensorTrack &track, bool krv,
                                                    const CancelCheck &cancelled)
 {
     track.clear();
@@ -117,7 +117,7 @@ QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, VexoClip
     return result;
 }
 
-QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, VexoClipData &track)
+QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, SensorTrack &track)
 {
     track.clear();
     Result result;

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class VexoClipData;
+class SensorTrack;
 
 // A recording's sensor track read without reading its pictures and sound, giving exactly the
 // samples the readers that scan the whole file give. An AVI's sensor chunks are found through its
@@ -44,10 +44,11 @@ public:
     using CancelCheck = std::function<bool()>;
 
     // What VexoClipData::loadVideoFileCilpDataFromFilePath (KRV false) or its KRV twin load for
-    // the AVI (or other non-MP4) recording PATH, into TRACK (clipDataCount set).
-    static Result readAvi(const QString &path, VexoClipData &track, bool krv, const CancelCheck &cancelled = {});
+    // the AVI (or other non-MP4) recording PATH, into TRACK (clipDataCount set), up to the track's
+    // capacity: the player's 650 samples, or a whole track.
+    static Result readAvi(const QString &path, SensorTrack &track, bool krv, const CancelCheck &cancelled = {});
     // What the subtitle file extracted from the MP4 recording PATH gives, into TRACK.
-    static Result readMp4(const QString &path, VexoClipData &track);
+    static Result readMp4(const QString &path, SensorTrack &track);
 
     static QString routeName(Route route);
 };

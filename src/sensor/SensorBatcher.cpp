@@ -1,13 +1,16 @@
 #include "SensorBatcher.h"
 
 #include "SensorArithmetic.h"
+#include "SensorTrack.h"
 #include "VexoClipData.h"
 #include "core/TextNumbers.h"
 
 #include <algorithm>
 
-SensorBatcher::SensorBatcher(int pendingLimit) : m_pendingLimit(std::clamp(pendingLimit, 0, 650))
+SensorBatcher::SensorBatcher(int pendingLimit, int capacity)
+    : m_pendingLimit(std::clamp(pendingLimit, 0, kMaxPending)), m_capacity(std::max(capacity, 0))
 {
+    m_stored.reserve(std::size_t(std::min(m_capacity, VexoClipData::kCapacity)));
 }
 
 bool SensorBatcher::appendPending(const Acceleration &sample)
@@ -29,7 +32,7 @@ bool SensorBatcher::repeatLastPending()
 
 bool SensorBatcher::isFull() const
 {
-    return m_storedCount >= VexoClipData::kCapacity;
+    return storedCount() >= m_capacity;
 }
 
 void SensorBatcher::store(const Acceleration &sample, const Position &position, int slot)
@@ -37,7 +40,7 @@ void SensorBatcher::store(const Acceleration &sample, const Position &position, 
     if (isFull()) {
         return;
     }
-    m_stored[std::size_t(m_storedCount++)] = Stored{sample, position, slot};
+    m_stored.push_back(Stored{sample, position, slot});
 }
 
 int SensorBatcher::batchSources(int n, std::array<int, 10> &sources)
@@ -106,7 +109,7 @@ void SensorBatcher::finishAfterRecords()
     if (m_pendingCount == 0) {
         return;
     }
-    if (m_storedCount > 0) {
+    if (!m_stored.empty()) {
         flushPendingAfterLastPosition();
     } else if (!m_positionSeen) {
         storePendingOneByOne(Position{});
@@ -117,14 +120,14 @@ void SensorBatcher::finishAfterRecords()
     }
 }
 
-int SensorBatcher::commit(VexoClipData &track) const
+int SensorBatcher::commit(SensorTrack &track) const
 {
-    if (m_storedCount == 0) {
+    if (m_stored.empty()) {
         track.setGpsDataCount(0);
         return 0;
     }
     quint32 withFix = 0;
-    for (int i = 0; i < m_storedCount; ++i) {
+    for (int i = 0; i < storedCount(); ++i) {
         const Stored &sample = m_stored[std::size_t(i)];
         float lat = float(sample.position.latMillionths) / 1000000.0f;
         if (sample.position.latHemisphere != u'N') {
@@ -144,7 +147,7 @@ int SensorBatcher::commit(VexoClipData &track) const
         }
     }
     track.setGpsDataCount(withFix);
-    return m_storedCount;
+    return storedCount();
 }
 
 quint32 SensorBatcher::kmhFromKnots(float knots)

@@ -5,8 +5,9 @@
 #include <QStringView>
 
 #include <array>
+#include <vector>
 
-class VexoClipData;
+class SensorTrack;
 
 // Turns the cameras' free-running acceleration records and their once-a-second position records
 // into the track's ten samples per second. Every reader that batches (all but the tail block) goes
@@ -38,8 +39,11 @@ public:
     };
 
     // PENDING_LIMIT: how many acceleration records may wait for the next position record; later
-    // ones are dropped until it arrives.
-    explicit SensorBatcher(int pendingLimit);
+    // ones are dropped until it arrives (at most kMaxPending). CAPACITY: the most track samples
+    // stored, the capacity of the track they are committed to.
+    SensorBatcher(int pendingLimit, int capacity);
+
+    static constexpr int kMaxPending = 650;
 
     // Appends one pending sample; false when the pending list is full and the sample was dropped.
     bool appendPending(const Acceleration &sample);
@@ -62,7 +66,7 @@ public:
 
     const Position &currentPosition() const { return m_current; }
     void setCurrentPosition(const Position &position) { m_current = position; }
-    int storedCount() const { return m_storedCount; }
+    int storedCount() const { return int(m_stored.size()); }
     bool isFull() const;
     bool positionSeen() const { return m_positionSeen; }
 
@@ -75,7 +79,7 @@ public:
     // degrees and the fix times of their seconds (sample k of a batch at the record's time plus
     // k tenths of a second), sets its gpsDataCount and returns the number of samples. With none stored the arrays
     // are left as they are and gpsDataCount becomes 0.
-    int commit(VexoClipData &track) const;
+    int commit(SensorTrack &track) const;
 
     // A position record's fields: status "A" gives the fix from the coordinate fields (NMEA
     // ddmm.mmmm), their hemisphere letters and the speed in knots; any other status gives no fix.
@@ -98,11 +102,12 @@ private:
         int slot = 0;
     };
 
-    std::array<Acceleration, 650> m_pending{};
-    std::array<Stored, 650> m_stored{};
+    std::array<Acceleration, kMaxPending> m_pending{};
+    // Grows as samples are stored, so a long track costs only what it holds.
+    std::vector<Stored> m_stored;
     int m_pendingLimit;
+    int m_capacity;
     int m_pendingCount = 0;
-    int m_storedCount = 0;
     Position m_current;
     bool m_positionSeen = false;
 };

@@ -3,12 +3,12 @@
 #include "SensorArithmetic.h"
 #include "SensorFile.h"
 #include "SensorText.h"
-#include "VexoClipData.h"
+#include "SensorTrack.h"
 #include "core/TextNumbers.h"
 
 #include <QFile>
 
-int TailBlockReader::readFile(const QString &path, VexoClipData &track)
+int TailBlockReader::readFile(const QString &path, SensorTrack &track)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
@@ -17,7 +17,7 @@ int TailBlockReader::readFile(const QString &path, VexoClipData &track)
     return read(file, track);
 }
 
-int TailBlockReader::read(QIODevice &device, VexoClipData &track)
+int TailBlockReader::read(QIODevice &device, SensorTrack &track)
 {
     const qint64 size = device.size();
     const qint64 start = qMax<qint64>(0, size - kSearchWindowBytes);
@@ -32,7 +32,7 @@ int TailBlockReader::read(QIODevice &device, VexoClipData &track)
     return readTail(tail, track);
 }
 
-int TailBlockReader::readTail(QByteArrayView tail, VexoClipData &track)
+int TailBlockReader::readTail(QByteArrayView tail, SensorTrack &track)
 {
     // The marker must start no later than 7 bytes before the end, so at least one byte follows it.
     const qsizetype lastStart = tail.size() - 7;
@@ -69,7 +69,7 @@ int TailBlockReader::readTail(QByteArrayView tail, VexoClipData &track)
             ++withFix;
         }
         track.setGpsDataCount(withFix);
-        if (++stored == VexoClipData::kCapacity) {
+        if (++stored >= track.capacity()) {
             break;
         }
     }

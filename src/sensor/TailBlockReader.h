@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QString>
 
-class VexoClipData;
+class SensorTrack;
 
 // The oldest cameras append their sensor data to the recording as a text block after the marker
 // "ETKVL3": one line per track sample, "unused,lat,lng,speed,x,y,z". The marker is looked for
@@ -14,9 +14,9 @@ public:
     static constexpr qint64 kSearchWindowBytes = 33006;
     static constexpr QByteArrayView kMarker{"ETKVL3"};
 
-    static int readFile(const QString &path, VexoClipData &track);
+    static int readFile(const QString &path, SensorTrack &track);
     // DEVICE must be open, random-access and report its size.
-    static int read(QIODevice &device, VexoClipData &track);
+    static int read(QIODevice &device, SensorTrack &track);
     // The same on the last bytes of a recording, already in memory.
-    static int readTail(QByteArrayView tail, VexoClipData &track);
+    static int readTail(QByteArrayView tail, SensorTrack &track);
 };

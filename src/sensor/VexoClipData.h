@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NmeaTime.h"
+#include "SensorTrack.h"
 
 #include <QString>
 #include <QStringView>
@@ -12,7 +13,7 @@
 // (0, 0) = no fix) and speed (whole km/h). The readers of the cameras' formats fill it; the
 // playback clock, the acceleration graph and the map read it by sample index. It is a fixed block
 // of arrays, reloaded in place for every recording, so reading a sample never allocates.
-class VexoClipData
+class VexoClipData : public SensorTrack
 {
 public:
     static constexpr int kCapacity = 650;
@@ -22,6 +23,8 @@ public:
     static constexpr quint32 kNoSpeed = 1024;
 
     VexoClipData();
+
+    int capacity() const override { return kCapacity; }
 
     // Loads the track of a recording, or of a companion subtitle file (extension "srt"), with the
     // first reader that recognises it; an unrecognised or unreadable file leaves the track empty.
@@ -45,9 +48,9 @@ public:
     qint64 getFixTime(int index) const;
 
     quint32 clipDataCount() const { return m_clipDataCount; }
-    void setClipDataCount(quint32 count) { m_clipDataCount = count; }
+    void setClipDataCount(quint32 count) override { m_clipDataCount = count; }
     quint32 gpsDataCount() const { return m_gpsDataCount; }
-    void setGpsDataCount(quint32 count) { m_gpsDataCount = count; }
+    void setGpsDataCount(quint32 count) override { m_gpsDataCount = count; }
 
     // Millionths of a degree for an NMEA coordinate field (ddmm.mmmm or dddmm.mmmm); 0 when the
     // field has no "." or fewer than two characters before it.
@@ -65,10 +68,10 @@ public:
 
     // Stores one sample at INDEX (0 to 649); the readers' one way into the arrays. The sample has
     // no fix time until setFixTime gives it one.
-    void setSample(int index, qint16 x, qint16 y, qint16 z, float lat, float lng, quint32 speed);
-    void setFixTime(int index, qint64 utcMsecs);
+    void setSample(int index, qint16 x, qint16 y, qint16 z, float lat, float lng, quint32 speed) override;
+    void setFixTime(int index, qint64 utcMsecs) override;
     // Empties the track: both counters 0 and every array zero-filled.
-    void clear();
+    void clear() override;
 
 private:
     bool isValidIndex(int index) const;

@@ -15,9 +15,13 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr quint32 kMagic = 0x56545233; // "VTR3": samples with their fix times
+// "VTR4": whole tracks with their fix times. Entries of the earlier forms (up to "VTR3") may hold a
+// track cut at 650 samples, so they are misses and read again.
+constexpr quint32 kMagic = 0x56545234;
 constexpr qsizetype kChecksumBytes = 20;
 constexpr qsizetype kSampleBytes = 26;
+// The longest whole track must fit in an entry that is read back, with room for its header.
+static_assert(qint64(GrowingTrack::kMaxSamples) * kSampleBytes + 64 * 1024 <= TrackCache::kMaxEntryBytes);
 
 // Torn and corrupt entries are what this guards against, in the user's own cache folder: a fast
 // hash is enough (six times faster here than SHA-256, a third of a warm card's time).

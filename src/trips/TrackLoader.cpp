@@ -3,27 +3,26 @@
 #include "TrackCache.h"
 #include "library/RecordingLibrary.h"
 
+#include "sensor/GrowingTrack.h"
 #include "sensor/QuickTrackReader.h"
-#include "sensor/VexoClipData.h"
 
 #include <QFileInfo>
 #include <QUrl>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 RecordingSamples TrackLoader::read(const QString &recording, const CancelCheck &cancelled)
 {
-    const auto track = std::make_unique<VexoClipData>();
+    // The whole track, however long the recording runs; its size on disk bounds what it may hold.
+    GrowingTrack track(GrowingTrack::capacityFor(QFileInfo(recording).size()));
     QuickTrackReader::Result result;
     if (QFileInfo(recording).suffix().toLower() == u"mp4") {
-        result = QuickTrackReader::readMp4(recording, *track);
+        result = QuickTrackReader::readMp4(recording, track);
     } else {
         const bool krv = RecordingLibrary::isKRVRecording(QUrl::fromLocalFile(recording));
-        result = QuickTrackReader::readAvi(recording, *track, krv, cancelled);
+        result = QuickTrackReader::readAvi(recording, track, krv, cancelled);
     }
-    RecordingSamples samples = RecordingSamples::fromTrack(*track);
+    RecordingSamples samples = RecordingSamples::fromTrack(track);
     samples.durationMs = result.durationMs;
     samples.route = QuickTrackReader::routeName(result.route);
     samples.note = result.note;

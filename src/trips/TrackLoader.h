@@ -8,8 +8,9 @@
 
 class TrackCache;
 
-// A recording's whole track for the trips: from the track cache when the recording is unchanged,
-// otherwise read with the quick reader (an MP4's subtitle samples, the KRV cameras' records with
+// A recording's whole track for the trips, every sample however long it runs (the player keeps
+// only 650): from the track cache when the recording is unchanged, otherwise read with the quick
+// reader (an MP4's subtitle samples, the KRV cameras' records with
 // their own reader, any other AVI with the readers tried in turn) and kept in the cache.
 class TrackLoader
 {

@@ -3,8 +3,25 @@
 #include "CardTrips.h"
 #include "TrackCache.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QThread>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+// The calling thread's nice value on Linux (where it is per thread): a build of a large card is
+// seconds of processor time, and on two cores it would otherwise take turns with the window's
+// thread and with the player's threads the window waits on.
+constexpr int kWorkerNice = 10;
+constexpr qint64 kProgressIntervalMs = 100;
+
+void lowerWorkerPriority()
+{
+    ::setpriority(PRIO_PROCESS, id_t(::gettid()), kWorkerNice);
+}
+} // namespace
 
 TripsJob::TripsJob(QObject *parent) : QObject(parent)
 {
@@ -13,6 +30,13 @@ TripsJob::TripsJob(QObject *parent) : QObject(parent)
 TripsJob::~TripsJob()
 {
     stopThread();
+    // Builds let go of earlier end here too: nothing of them may run on after the object.
+    for (const QPointer<QThread> &thread : std::as_const(m_released)) {
+        if (thread) {
+            thread->wait();
+            delete thread;
+        }
+    }
 }
 
 bool TripsJob::isRunning() const
@@ -32,13 +56,32 @@ void TripsJob::stopThread()
     }
 }
 
+void TripsJob::releaseThread()
+{
+    if (m_cancel) {
+        m_cancel->store(true);
+    }
+    if (!m_thread) {
+        return;
+    }
+    if (m_thread->isFinished()) {
+        delete m_thread;
+    } else {
+        // It stops at its next recording; the window does not wait for that.
+        connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+        m_released.removeAll(nullptr);
+        m_released.append(m_thread);
+    }
+    m_thread = nullptr;
+}
+
 void TripsJob::cancel()
 {
     if (!m_thread) {
         return;
     }
     ++m_generation;
-    stopThread();
+    releaseThread();
     if (m_busy) {
         m_busy = false;
         emit cancelled();
@@ -50,18 +93,27 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
     if (m_thread) {
         cancel();
     }
-    stopThread();
+    releaseThread();
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     m_busy = true;
     const quint64 generation = ++m_generation;
     const std::shared_ptr<std::atomic<bool>> flag = m_cancel;
     const QPointer<TripsJob> self(this);
+    const Finishing finishing = m_finishing;
     m_thread = QThread::create([=] {
+        lowerWorkerPriority();
         const TrackCache cache(cacheFolder);
         const auto cancelled = [flag] {
             return flag->load();
         };
-        const auto progress = [=](qsizetype done, qsizetype total) {
+        // A card of thousands of recordings would otherwise repaint the window's progress thousands
+        // of times a second: told at most every kProgressIntervalMs, and always at the end.
+        QElapsedTimer sinceTold;
+        const auto progress = [=, &sinceTold](qsizetype done, qsizetype total) {
+            if (done < total && sinceTold.isValid() && sinceTold.elapsed() < kProgressIntervalMs) {
+                return;
+            }
+            sinceTold.start();
             QMetaObject::invokeMethod(
                 self,
                 [=] {
@@ -76,12 +128,16 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
             return;
         }
         const QList<Trip> trips = TripBuilder::build(recordings, options);
+        const QVariant prepared = finishing ? finishing(trips, recordings) : QVariant();
+        if (flag->load()) {
+            return;
+        }
         QMetaObject::invokeMethod(
             self,
             [=] {
                 if (self && self->m_generation == generation) {
                     self->m_busy = false;
-                    emit self->finished(trips, recordings);
+                    emit self->finished(trips, recordings, prepared);
                 }
             },
             Qt::QueuedConnection);

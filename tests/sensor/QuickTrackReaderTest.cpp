@@ -3,13 +3,21 @@
 #include "SensorTestFiles.h"
 
 #include "sensor/AviSensorChunks.h"
+#include "sensor/AviSensorReader.h"
 #include "sensor/AviWriter.h"
+#include "sensor/GrowingTrack.h"
 #include "sensor/Mp4SubtitleSamples.h"
 #include "sensor/Mp4SubtitleWriter.h"
+#include "sensor/QB62RecordingReader.h"
+#include "sensor/QB62SrtReader.h"
+#include "sensor/SubtitleFileWriter.h"
+#include "sensor/TailBlockReader.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QTimeZone>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -297,6 +305,107 @@ TEST(QuickTrackReaderTest, IndexedRecordingsOfEveryRecordFamilyReadAlikeThroughT
             EXPECT_EQ(reads.result.durationMs, 9999);
         }
     }
+}
+
+// Today's readers over the whole file, in the player's order, into a whole track.
+GrowingTrack fullScanWhole(const QString &path, bool krv)
+{
+    GrowingTrack track;
+    int count = 0;
+    if (krv) {
+        count = AviSensorReader::readFile(path, track, AviSensorReader::Family::KRV);
+    } else {
+        count = QB62RecordingReader::readFile(path, track);
+        if (count == 0) {
+            count = TailBlockReader::readFile(path, track);
+        }
+        if (count == 0) {
+            count = AviSensorReader::readFile(path, track, AviSensorReader::Family::Standard);
+        }
+    }
+    track.setClipDataCount(quint32(count));
+    return track;
+}
+
+// The player's samples are the first ones of the whole track, fix times included.
+void expectPlayerPrefix(const GrowingTrack &whole, const VexoClipData &player)
+{
+    ASSERT_LE(qsizetype(player.clipDataCount()), whole.samples().size());
+    for (int i = 0; i < int(player.clipDataCount()); ++i) {
+        const GrowingTrack::Sample &sample = whole.samples()[i];
+        ASSERT_TRUE(sample.gx == player.getGx(i) && sample.gy == player.getGy(i) && sample.gz == player.getGz(i) &&
+                    sample.lat == player.getGpsLat(i) && sample.lng == player.getGpsLng(i) &&
+                    sample.speed == player.getGpsSpeed(i) && sample.fixTime == player.getFixTime(i))
+            << "sample " << i;
+    }
+}
+
+TEST(QuickTrackReaderTest, ThreeMinuteRecordingsReadWholeIntoAWholeTrackAndCutForThePlayer)
+{
+    SensorTestFiles files;
+    for (const auto records : {AviBuilder::Records::QB62, AviBuilder::Records::Older, AviBuilder::Records::KRV}) {
+        for (const bool indexSensor : {true, false}) {
+            SCOPED_TRACE(int(records) * 10 + int(indexSensor));
+            const bool krv = records == AviBuilder::Records::KRV;
+            const QString path = files.write(krv ? u"Rec_20261207_081900.avi"_s : u"20261207_081600_F.avi"_s,
+                                             AviBuilder(records).seconds(180, 1001, indexSensor).finish());
+            const GrowingTrack full = fullScanWhole(path, krv);
+            GrowingTrack quick;
+            const QuickTrackReader::Result result = QuickTrackReader::readAvi(path, quick, krv);
+            EXPECT_EQ(result.route, Route::Index) << result.note.toStdString();
+            EXPECT_EQ(result.samples, 1800);
+            ASSERT_EQ(full.samples().size(), 1800);
+            EXPECT_EQ(quick.samples(), full.samples());
+            EXPECT_EQ(quick.gpsDataCount(), 1800u);
+            EXPECT_EQ(full.gpsDataCount(), 1800u);
+
+            // The player keeps its 650 samples, the first 65 s of the same track.
+            const auto player = std::make_unique<VexoClipData>();
+            EXPECT_EQ(QuickTrackReader::readAvi(path, *player, krv).samples, 650);
+            EXPECT_EQ(player->clipDataCount(), 650u);
+            expectPlayerPrefix(full, *player);
+        }
+    }
+}
+
+TEST(QuickTrackReaderTest, AThreeMinuteMp4ReadsWholeAsItsExtractedSubtitleFileDoes)
+{
+    QList<QByteArray> texts;
+    QList<SubtitleFileWriter::Entry> entries;
+    for (int second = 0; second < 180; ++second) {
+        for (int tenth = 0; tenth < 10; ++tenth) {
+            QByteArray text = u"gsensori,1,128,%1,%2,3"_s.arg(second % 50 - 25).arg(tenth).toLatin1();
+            if (tenth == 9) {
+                text += u";GNRMC,08%1%2.00,A,3734.%3,N,12658.1000,E,21.5,90.0,071226,,,A"_s
+                            .arg(14 + second / 60, 2, 10, QChar(u'0'))
+                            .arg(second % 60, 2, 10, QChar(u'0'))
+                            .arg(1000 + second, 4, 10, QChar(u'0'))
+                            .toLatin1();
+            }
+            texts.append(text);
+            const qint64 at = second * 1000 + tenth * 100;
+            entries.append({at, at + 100, QString::fromLatin1(text)});
+        }
+    }
+    SensorTestFiles files;
+    const QString mp4 = files.write(u"20261207_081400_F.mp4"_s, Mp4SubtitleWriter::file(texts, 10, false, 180000));
+    const QString srt = files.write(u"20261207_081400_F.srt"_s, SubtitleFileWriter::file(entries));
+
+    GrowingTrack extracted;
+    extracted.setClipDataCount(quint32(QB62SrtReader::readFile(srt, extracted)));
+    GrowingTrack quick;
+    const QuickTrackReader::Result result = QuickTrackReader::readMp4(mp4, quick);
+    EXPECT_EQ(result.route, Route::SampleTables) << result.note.toStdString();
+    EXPECT_EQ(result.durationMs, 180000);
+    ASSERT_EQ(extracted.samples().size(), 1800);
+    EXPECT_EQ(quick.samples(), extracted.samples());
+    // Fix times run on to the last second: 08:16:59 UTC.
+    EXPECT_EQ(quick.samples().back().fixTime,
+              QDateTime(QDate(2026, 12, 7), QTime(8, 16, 59, 900), QTimeZone::utc()).toMSecsSinceEpoch());
+
+    const auto player = std::make_unique<VexoClipData>();
+    EXPECT_EQ(QuickTrackReader::readMp4(mp4, *player).samples, 650);
+    expectPlayerPrefix(extracted, *player);
 }
 
 TEST(QuickTrackReaderTest, LayoutsBeyondTheIndexReadAlike)

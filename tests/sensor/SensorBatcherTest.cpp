@@ -1,5 +1,6 @@
 #include "sensor/SensorBatcher.h"
 
+#include "sensor/GrowingTrack.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
 
@@ -56,7 +57,7 @@ TEST(SensorBatcherTest, KnotsBecomeWholeKilometresPerHourRoundedHalfUp)
 TEST(SensorBatcherTest, APositionRecordStoresTenSamplesWithItsFix)
 {
     VexoClipData track;
-    SensorBatcher batcher(60);
+    SensorBatcher batcher(60, VexoClipData::kCapacity);
     for (int i = 0; i < 25; ++i) {
         batcher.appendPending({qint16(i), qint16(-i), qint16(2 * i)});
     }
@@ -86,7 +87,7 @@ TEST(SensorBatcherTest, APositionRecordStoresTenSamplesWithItsFix)
 
 TEST(SensorBatcherTest, PendingSamplesBeyondTheLimitWaitNoMore)
 {
-    SensorBatcher batcher(60);
+    SensorBatcher batcher(60, VexoClipData::kCapacity);
     for (int i = 0; i < 60; ++i) {
         EXPECT_TRUE(batcher.appendPending({qint16(i), 0, 0}));
     }
@@ -96,12 +97,53 @@ TEST(SensorBatcherTest, PendingSamplesBeyondTheLimitWaitNoMore)
 
 TEST(SensorBatcherTest, StoringStopsAtTheTracksCapacity)
 {
-    SensorBatcher batcher(650);
-    for (int second = 0; second < 70; ++second) {
-        batcher.appendPending({qint16(second), 0, 0});
-        batcher.positionRecord(SensorBatcher::Position{});
-    }
-    EXPECT_EQ(batcher.storedCount(), 650);
-    EXPECT_TRUE(batcher.isFull());
+    // Three minutes of one acceleration record and one position record a second: the player's
+    // track stops at 65 s, a whole track keeps all 1,800 samples, each second's in its place.
+    const auto feed = [](SensorBatcher &batcher) {
+        for (int second = 0; second < 180; ++second) {
+            batcher.appendPending({qint16(second), 0, 0});
+            batcher.positionRecord(SensorBatcher::Position{});
+        }
+    };
+    SensorBatcher player(650, VexoClipData::kCapacity);
+    feed(player);
+    EXPECT_EQ(player.storedCount(), 650);
+    EXPECT_TRUE(player.isFull());
+
+    GrowingTrack whole(GrowingTrack::capacityFor(1'000'000));
+    SensorBatcher batcher(650, whole.capacity());
+    feed(batcher);
+    EXPECT_FALSE(batcher.isFull());
+    ASSERT_EQ(batcher.commit(whole), 1800);
+    ASSERT_EQ(whole.samples().size(), 1800);
+    EXPECT_EQ(whole.samples()[649].gx, 64);
+    EXPECT_EQ(whole.samples()[650].gx, 65);
+    EXPECT_EQ(whole.samples()[1799].gx, 179);
+
+    // A track's capacity is its own: a small one stops the batcher there.
+    GrowingTrack small(700);
+    SensorBatcher smallBatcher(650, small.capacity());
+    feed(smallBatcher);
+    EXPECT_EQ(smallBatcher.commit(small), 700);
+}
+
+TEST(SensorBatcherTest, AWholeTracksCapacityFollowsTheFileSizeWithinBounds)
+{
+    EXPECT_EQ(GrowingTrack::capacityFor(-1), 650);
+    EXPECT_EQ(GrowingTrack::capacityFor(100), 650);
+    EXPECT_EQ(GrowingTrack::capacityFor(90'000), 90'000);
+    // A huge file (or one that claims to be) still gets at most four hours at 10 Hz.
+    EXPECT_EQ(GrowingTrack::capacityFor(qint64(1) << 40), 144'000);
+    // Samples past the capacity are not kept; a count below what was stored drops the rest.
+    GrowingTrack track(2);
+    track.setSample(0, 1, 2, 3, 1.0f, 2.0f, 3);
+    track.setSample(2, 9, 9, 9, 9.0f, 9.0f, 9);
+    track.setSample(1, 4, 5, 6, 0.0f, 0.0f, 0);
+    track.setFixTime(1, 1234);
+    ASSERT_EQ(track.samples().size(), 2);
+    EXPECT_EQ(track.samples()[1].fixTime, 1234);
+    EXPECT_EQ(track.samples()[0].fixTime, NmeaTime::kNoTime);
+    track.setClipDataCount(1);
+    EXPECT_EQ(track.samples().size(), 1);
 }
 } // namespace

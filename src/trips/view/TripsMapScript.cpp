@@ -39,19 +39,24 @@ QString TripsMapScript::routePoints(const QList<TripRoute::Point> &route)
 
 QString TripsMapScript::showTrips(const TripsViewModel &model)
 {
-    QString trips;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const Trip &trip = model.trips().at(row);
+    return showTrips(model.trips(), model.recordings());
+}
+
+QString TripsMapScript::showTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings)
+{
+    QString script = u"showTrips(["_s;
+    for (int row = 0; row < trips.size(); ++row) {
+        const Trip &trip = trips.at(row);
         QString events;
         for (int event = 0; event < trip.events.size(); ++event) {
-            if (const std::optional<TripRoute::Point> place = model.eventPlace(row, event)) {
+            if (const std::optional<TripRoute::Point> place = TripsViewModel::eventPlace(trip, recordings, event)) {
                 events += (events.isEmpty() ? u"["_s : u",["_s) + latLng(*place) + u',' + QString::number(event) + u']';
             }
         }
-        trips += (row == 0 ? u""_s : u","_s) + u"{row:%1,colour:'%2',points:%3,events:[%4]}"_s.arg(row).arg(
-                                                   TripsViewModel::colourOf(row), routePoints(trip.route), events);
+        script += (row == 0 ? u""_s : u","_s) + u"{row:%1,colour:'%2',points:%3,events:[%4]}"_s.arg(row).arg(
+                                                    TripsViewModel::colourOf(row), routePoints(trip.route), events);
     }
-    return u"showTrips(["_s + trips + u"])"_s;
+    return script + u"])"_s;
 }
 
 QString TripsMapScript::selectTrip(const TripsViewModel &model, int row)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trips/Trip.h"
+#include "trips/TripRecording.h"
 #include "trips/TripRoute.h"
 
 #include <QList>
@@ -23,6 +25,9 @@ public:
     // every trip of MODEL drawn in its colour with its hard events, the map fitted to all of them.
     // Events without a fix have no marker.
     static QString showTrips(const TripsViewModel &model);
+    // The same for TRIPS (the model's rows, in order) of RECORDINGS, without a model: what the
+    // trips' worker makes before handing a build to the window.
+    static QString showTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings);
     // "selectTrip(row, south, west, north, east)": the trip in ROW drawn over the others and the
     // map fitted to its extent; "selectTrip(row)" for a trip without a fix.
     static QString selectTrip(const TripsViewModel &model, int row);

@@ -2,6 +2,7 @@
 
 #include "TripsMapBridge.h"
 #include "TripsMapScript.h"
+#include "TripsViewContent.h"
 #include "TripsViewModel.h"
 #include "TripsWindow.h"
 #include "core/NotificationCenter.h"
@@ -37,6 +38,11 @@ TripsViewController::TripsViewController(QWidget *parentWindow, QObject *parent)
     m_model = new TripsViewModel(this);
     m_window->setModel(m_model);
     m_job = new TripsJob(this);
+    // The map's drawing and the paths are made on the worker: a card of thousands of recordings
+    // would otherwise hold the window for a few hundred milliseconds when its trips arrive.
+    m_job->setFinishing([](const QList<Trip> &trips, const QList<TripRecording> &recordings) {
+        return QVariant::fromValue(TripsViewContent::make(trips, recordings));
+    });
     m_bridge = new TripsMapBridge(this);
     m_channel = new QWebChannel(this);
     m_channel->registerObject(u"trips"_s, m_bridge);
@@ -106,6 +112,7 @@ void TripsViewController::openMap()
 void TripsViewController::rebuild()
 {
     m_model->clear();
+    m_tripsScript = TripsMapScript::showTrips({}, {});
     m_selected = -1;
     hidePlaying();
     redrawMap();
@@ -149,11 +156,16 @@ void TripsViewController::showBuildProgress(qsizetype done, qsizetype total)
     updateStatus();
 }
 
-void TripsViewController::buildFinished(const QList<Trip> &trips, const QList<TripRecording> &recordings)
+void TripsViewController::buildFinished(const QList<Trip> &trips, const QList<TripRecording> &recordings,
+                                        const QVariant &prepared)
 {
     m_state = State::Shown;
     m_window->setBusy(false);
-    m_model->setTrips(trips, recordings);
+    const TripsViewContent content = prepared.canConvert<TripsViewContent>()
+                                         ? prepared.value<TripsViewContent>()
+                                         : TripsViewContent::make(trips, recordings);
+    m_model->setTrips(trips, recordings, content.paths);
+    m_tripsScript = content.mapScript;
     m_selected = -1;
     updateStatus();
     redrawMap();
@@ -227,7 +239,7 @@ void TripsViewController::redrawMap()
     if (!m_map->isPageReady()) {
         return;
     }
-    m_map->run(TripsMapScript::showTrips(*m_model));
+    m_map->run(m_tripsScript.isEmpty() ? TripsMapScript::showTrips({}, {}) : m_tripsScript);
     if (m_selected >= 0) {
         m_map->run(TripsMapScript::selectTrip(*m_model, m_selected));
     }

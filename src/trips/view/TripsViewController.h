@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariant>
 
 class MapController;
 class MapWebView;
@@ -67,7 +68,7 @@ Q_SIGNALS:
     void tripsShown();
 
 private:
-    void buildFinished(const QList<Trip> &trips, const QList<TripRecording> &recordings);
+    void buildFinished(const QList<Trip> &trips, const QList<TripRecording> &recordings, const QVariant &prepared);
     void buildCancelled();
     void showBuildProgress(qsizetype done, qsizetype total);
     void applySpeedUnit();
@@ -99,6 +100,8 @@ private:
     qsizetype m_done = 0;
     qsizetype m_total = 0;
     int m_selected = -1;
+    // The map's drawing of the trips shown, as the worker made it; sent again when the page reloads.
+    QString m_tripsScript;
     // The car's call last sent, so a tick that changes nothing sends nothing.
     QString m_positionScript;
 };

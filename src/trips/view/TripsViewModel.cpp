@@ -37,15 +37,28 @@ TripsViewModel::TripsViewModel(QObject *parent) : QAbstractTableModel(parent)
 {
 }
 
+QStringList TripsViewModel::absolutePaths(const QList<TripRecording> &recordings)
+{
+    QStringList paths;
+    paths.reserve(recordings.size());
+    for (const TripRecording &recording : recordings) {
+        paths.append(absolute(recording.path));
+    }
+    return paths;
+}
+
 void TripsViewModel::setTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings)
+{
+    setTrips(trips, recordings, absolutePaths(recordings));
+}
+
+void TripsViewModel::setTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings,
+                              const QStringList &paths)
 {
     beginResetModel();
     m_trips = trips;
     m_recordings = recordings;
-    m_paths.clear();
-    for (const TripRecording &recording : recordings) {
-        m_paths.append(absolute(recording.path));
-    }
+    m_paths = paths;
     endResetModel();
 }
 
@@ -195,12 +208,23 @@ std::optional<TripsViewModel::Play> TripsViewModel::eventMoment(int row, int eve
 
 std::optional<TripRoute::Point> TripsViewModel::eventPlace(int row, int event) const
 {
-    const std::optional<Play> play = eventMoment(row, event);
-    if (!play) {
+    if (row < 0 || row >= m_trips.size()) {
         return std::nullopt;
     }
-    const HardEvents::Event &jolt = m_trips.at(row).events.at(event);
-    return TripMoments::position(m_recordings.at(jolt.recording), play->seconds);
+    return eventPlace(m_trips.at(row), m_recordings, event);
+}
+
+std::optional<TripRoute::Point> TripsViewModel::eventPlace(const Trip &trip, const QList<TripRecording> &recordings,
+                                                           int event)
+{
+    if (event < 0 || event >= trip.events.size()) {
+        return std::nullopt;
+    }
+    const HardEvents::Event &jolt = trip.events.at(event);
+    if (jolt.recording < 0 || jolt.recording >= recordings.size()) {
+        return std::nullopt;
+    }
+    return TripMoments::position(recordings.at(jolt.recording), double(jolt.sample) / 10.0);
 }
 
 qsizetype TripsViewModel::recordingIndexOf(const QString &path) const

@@ -49,6 +49,10 @@ public:
     explicit TripsViewModel(QObject *parent = nullptr);
 
     void setTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings);
+    // The same with the recordings' absolute paths made already (absolutePaths(RECORDINGS)), as the
+    // trips' worker makes them: a large card's paths are not worked out on the window's thread.
+    void setTrips(const QList<Trip> &trips, const QList<TripRecording> &recordings, const QStringList &paths);
+    static QStringList absolutePaths(const QList<TripRecording> &recordings);
     void clear();
     const QList<Trip> &trips() const { return m_trips; }
     const QList<TripRecording> &recordings() const { return m_recordings; }
@@ -71,6 +75,8 @@ public:
     std::optional<Play> eventMoment(int row, int event) const;
     // Where hard event EVENT of the trip in ROW happened: the jolt's fix, or the last one before it.
     std::optional<TripRoute::Point> eventPlace(int row, int event) const;
+    static std::optional<TripRoute::Point> eventPlace(const Trip &trip, const QList<TripRecording> &recordings,
+                                                      int event);
     // Where the recording at PATH (its front file, or the rear one of the same recording) is
     // SECONDS into it; none when no trip holds it or it has no fix yet.
     std::optional<Place> placeOf(const QString &path, double seconds) const;

@@ -46,8 +46,10 @@ public:
     // What VexoClipData::loadVideoFileCilpDataFromFilePath (KRV false) or its KRV twin load for
     // the AVI (or other non-MP4) recording PATH, into TRACK (clipDataCount set).
     static Result readAvi(const QString &path, VexoClipData &track, bool krv, const CancelCheck &cancelled = {});
-    // What the subtitle file extracted from the MP4 recording PATH gives, into TRACK.
-    static Result readMp4(const QString &path, VexoClipData &track);
+    // What the subtitle file extracted from the MP4 recording PATH gives, into TRACK. SUBTITLEFILE,
+    // when given, receives that file's text with each entry's start time (empty without a track
+    // that can be read), for the subtitle entries the player shows by play time.
+    static Result readMp4(const QString &path, VexoClipData &track, QByteArray *subtitleFile = nullptr);
 
     static QString routeName(Route route);
 };

@@ -340,7 +340,7 @@ Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
 
 QByteArray Mp4SubtitleSamples::subtitleFile(const QList<QByteArray> &texts, const QList<qint64> &startsMs)
 {
-    const auto timing = [](qint64 ms) {
+    const auto timing = [](qint64 ms) -> QByteArray {
         ms = qMax<qint64>(0, ms);
         return QByteArray::number(ms / 3600000).rightJustified(2, '0') + ':' +
                QByteArray::number(ms / 60000 % 60).rightJustified(2, '0') + ':' +

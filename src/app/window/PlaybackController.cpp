@@ -104,9 +104,16 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_ticker.resetThrottles();
     m_window->resetMapPosition();
 
+    // The recording before it is no longer wanted: a conversion of it stops.
+    m_window->dropConversion();
+    m_conversionProgress->end();
+    chooseRoute(url, generation);
+}
+
+void PlaybackController::chooseRoute(const QUrl &url, quint64 generation)
+{
     // A recording the player can open as it is plays from its own files; the probe that decides
     // reads a few headers of the card, so it runs off the GUI thread with the track read.
-    m_conversionProgress->end();
     m_trackReader.clear();
     m_trackReader.start([this, url, generation, cancelled = m_load.trackCancel()] {
         if (cancelled->load()) {
@@ -118,13 +125,19 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
         }
         QMetaObject::invokeMethod(
             this,
-            [this, url, generation] {
-                if (m_load.isCurrent(generation)) {
+            [this, url, generation, cancelled] {
+                if (m_load.isCurrent(generation) && !cancelled->load()) {
                     convert(url, generation);
                 }
             },
             Qt::QueuedConnection);
     });
+}
+
+void PlaybackController::abandonLoad()
+{
+    m_load.cancelTrackRead();
+    m_conversionProgress->end();
 }
 
 void PlaybackController::convert(const QUrl &url, quint64 generation)

@@ -90,6 +90,9 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     bool isPlayTimerRunning() const;
     const PlaybackTicker &ticker() const { return m_ticker; }
+    // Nothing of the recording being loaded is wanted any more (quitting): its probe and track read
+    // stop, no conversion starts for it, and the conversion indicator goes.
+    void abandonLoad();
     // The indicator of the chosen recording's conversion, shown over the large player.
     ConversionProgress *conversionProgress() const { return m_conversionProgress; }
 
@@ -115,6 +118,8 @@ private:
     // CANCELLED stops a long scan when the track is no longer wanted.
     static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile,
                                                         const std::atomic_bool *cancelled);
+    // Off the GUI thread: plays the recording as it is when the probe allows, else converts it.
+    void chooseRoute(const QUrl &url, quint64 generation);
     // The recording goes the conversion route: its copies play once they are made.
     void convert(const QUrl &url, quint64 generation);
     void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, const QString &messageKey,

@@ -7,14 +7,14 @@
 // beside it) against the pair's size, on the demo pair and, with VELMORA_BENCH_1080P=1, on a
 // one-minute 1080p pair made by ffmpeg first.
 #include "demo/DemoCard.h"
+#include "incident/RecordingTrack.h"
 
 #include "export/DirectPlayRoute.h"
 #include "export/VideoConverter.h"
-#include "incident/RecordingTrack.h"
-#include "sensor/SubtitleData.h"
-#include "sensor/VexoClipData.h"
 #include "playback/MpvPlayer.h"
 #include "playback/VexoAVView.h"
+#include "sensor/SubtitleData.h"
+#include "sensor/VexoClipData.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,15 +56,24 @@ bool makeLargePair()
     const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
     QDir().mkpath(cardFolder().filePath(QStringLiteral("large")));
     for (const char *camera : {"F", "R"}) {
-        const QString output = cardFolder().filePath(QStringLiteral("large/20261207_090000_%1.mp4").arg(QLatin1StringView(camera)));
-        const QStringList arguments{QStringLiteral("-v"),       QStringLiteral("error"),
-                                    QStringLiteral("-f"),       QStringLiteral("lavfi"),
-                                    QStringLiteral("-i"),       QStringLiteral("testsrc2=size=1920x1080:rate=30:duration=60"),
-                                    QStringLiteral("-c:v"),     QStringLiteral("libx264"),
-                                    QStringLiteral("-preset"),  QStringLiteral("ultrafast"),
-                                    QStringLiteral("-b:v"),     QStringLiteral("8M"),
-                                    QStringLiteral("-g"),       QStringLiteral("30"),
-                                    QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+        const QString output =
+            cardFolder().filePath(QStringLiteral("large/20261207_090000_%1.mp4").arg(QLatin1StringView(camera)));
+        const QStringList arguments{QStringLiteral("-v"),
+                                    QStringLiteral("error"),
+                                    QStringLiteral("-f"),
+                                    QStringLiteral("lavfi"),
+                                    QStringLiteral("-i"),
+                                    QStringLiteral("testsrc2=size=1920x1080:rate=30:duration=60"),
+                                    QStringLiteral("-c:v"),
+                                    QStringLiteral("libx264"),
+                                    QStringLiteral("-preset"),
+                                    QStringLiteral("ultrafast"),
+                                    QStringLiteral("-b:v"),
+                                    QStringLiteral("8M"),
+                                    QStringLiteral("-g"),
+                                    QStringLiteral("30"),
+                                    QStringLiteral("-pix_fmt"),
+                                    QStringLiteral("yuv420p"),
                                     output};
         if (ffmpeg.isEmpty() || QProcess::execute(ffmpeg, arguments) != 0) {
             return false;

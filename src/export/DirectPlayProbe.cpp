@@ -129,8 +129,8 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
             cutShort = true;
             break;
         }
-        if (id == "LIST" && header.size() == 12 && QByteArrayView(header).sliced(8, 4) == "hdrl" &&
-            size >= 4 && size <= DirectPlayProbe::kMaxHeaderBytes) {
+        if (id == "LIST" && header.size() == 12 && QByteArrayView(header).sliced(8, 4) == "hdrl" && size >= 4 &&
+            size <= DirectPlayProbe::kMaxHeaderBytes) {
             const QByteArray hdrl = readAt(device, at + 12, size - 4);
             if (hdrl.size() == size - 4) {
                 readAviHeader(hdrl, fileSize, result.videoStreams, superIndexed);

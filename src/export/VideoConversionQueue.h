@@ -55,7 +55,6 @@ public:
     void waitForDone();
 
 private:
-
     QThreadPool m_pool;
     QString m_workingDirectory;
     // The cancel flags of the requests not yet superseded or cancelled.

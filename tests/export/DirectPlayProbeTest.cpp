@@ -2,9 +2,10 @@
 // can be read), then the demo card's real recordings and damaged copies of them, and the route a
 // recording of one or both cameras takes.
 #include "export/DirectPlayProbe.h"
-#include "export/DirectPlayRoute.h"
 
 #include "demo/DemoCard.h"
+
+#include "export/DirectPlayRoute.h"
 #include "support/QtPrinters.h"
 
 #include <QBuffer>
@@ -90,7 +91,8 @@ QByteArray avi(const AviParts &parts)
 {
     QByteArray hdrl = chunk("avih", QByteArray(56, '\0'));
     for (qsizetype i = 0; i < parts.streams.size(); ++i) {
-        hdrl += streamList(parts.streams.at(i), i < parts.superIndexes.size() ? parts.superIndexes.at(i) : QByteArray());
+        hdrl +=
+            streamList(parts.streams.at(i), i < parts.superIndexes.size() ? parts.superIndexes.at(i) : QByteArray());
     }
     QByteArray body = "AVI " + list("hdrl", hdrl) + list("movi", chunk("00dc", QByteArray(3000, 'v')));
     if (parts.idx1) {
@@ -111,8 +113,8 @@ QByteArray trak(const QByteArray &handler, quint32 samples, quint32 offset)
     const QByteArray stbl = box("stsd", QByteArray(8, '\0')) + box("stsz", be32(0) + be32(100) + be32(samples)) +
                             box("stsc", be32(0) + be32(1) + be32(1) + be32(samples) + be32(1)) +
                             box("stco", be32(0) + be32(1) + be32(offset));
-    const QByteArray mdia = box("mdhd", QByteArray(24, '\0')) + box("hdlr", be32(0) + be32(0) + handler) +
-                            box("minf", box("stbl", stbl));
+    const QByteArray mdia =
+        box("mdhd", QByteArray(24, '\0')) + box("hdlr", be32(0) + be32(0) + handler) + box("minf", box("stbl", stbl));
     return box("trak", box("mdia", mdia));
 }
 

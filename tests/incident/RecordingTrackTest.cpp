@@ -229,8 +229,8 @@ TEST_P(RecordingTrackTest, AnMp4PlayedAsItIsReadsWhatItsConversionExtracts)
                                     "GPRMC,081501.00,A,3733.1,N,12658.2,E,20.0,0.0,071226,,,A\n\n"
                                     "3\n00:01:02,350 --> 00:01:02,450\ngsensori,1,128,7,8,9\n\n"));
     ASSERT_EQ(QProcess::execute(ffmpeg, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                         u"color=c=black:s=64x64:d=63"_s, u"-i"_s, gapText, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s,
-                                         u"-c:s"_s, u"mov_text"_s, gaps}),
+                                         u"color=c=black:s=64x64:d=63"_s, u"-i"_s, gapText, u"-c:v"_s, u"libx264"_s,
+                                         u"-preset"_s, u"ultrafast"_s, u"-c:s"_s, u"mov_text"_s, gaps}),
               0);
     QStringList recordings{gaps};
     for (const DemoCard::Recording &recording : card().recordings) {
@@ -250,7 +250,8 @@ TEST_P(RecordingTrackTest, AnMp4PlayedAsItIsReadsWhatItsConversionExtracts)
         RecordingTrack::load(recording, converted->constFirst().toLocalFile(), *extracted, nullptr, &extractedEntries);
         auto direct = std::make_unique<VexoClipData>();
         SubtitleData directEntries;
-        const QuickTrackReader::Result result = RecordingTrack::load(recording, recording, *direct, nullptr, &directEntries);
+        const QuickTrackReader::Result result =
+            RecordingTrack::load(recording, recording, *direct, nullptr, &directEntries);
         EXPECT_EQ(result.route, Route::SampleTables);
         expectSameTrack(*direct, *extracted);
         const QList<SubtitleEntry> &expected = extractedEntries.entries();

@@ -4,6 +4,7 @@
 // write theirs, without B-frames: an AVI has no presentation times, so for one with B-frames (the
 // demo card's) ffmpeg's copy gets guessed ones and the two routes may show neighbouring frames.
 #include "demo/DemoCard.h"
+
 #include "export/VideoConverter.h"
 #include "playback/VexoAVView.h"
 #include "support/QtPrinters.h"
@@ -23,7 +24,7 @@ namespace {
 struct Case
 {
     const char *recording;
-    int videoTrack; // of the recording, counted from 1
+    int videoTrack;     // of the recording, counted from 1
     int convertedIndex; // of the converted files: 0 front, 1 rear
 };
 
@@ -36,15 +37,40 @@ protected:
         folder = std::make_unique<QTemporaryDir>();
         made = DemoCard::generate(folder->filePath(u"card"_s));
         // Both cameras (two distinct pictures) and sound in one AVI, 15 frames a second.
-        madeAvi = QProcess::execute(
-                      u"ffmpeg"_s,
-                      {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                       u"testsrc2=size=320x240:rate=15:duration=10"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                       u"testsrc=size=320x240:rate=15:duration=10"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                       u"sine=duration=10"_s, u"-map"_s, u"0"_s, u"-map"_s, u"1"_s, u"-map"_s, u"2"_s, u"-c:v"_s,
-                       u"libx264"_s, u"-preset"_s, u"veryfast"_s, u"-bf"_s, u"0"_s, u"-g"_s, u"15"_s, u"-pix_fmt"_s,
-                       u"yuv420p"_s, u"-c:a"_s, u"pcm_s16le"_s,
-                       folder->filePath(u"card/evt_rec/20261207_090000_EVT.avi"_s)}) == 0;
+        madeAvi = QProcess::execute(u"ffmpeg"_s, {u"-v"_s,
+                                                  u"error"_s,
+                                                  u"-y"_s,
+                                                  u"-f"_s,
+                                                  u"lavfi"_s,
+                                                  u"-i"_s,
+                                                  u"testsrc2=size=320x240:rate=15:duration=10"_s,
+                                                  u"-f"_s,
+                                                  u"lavfi"_s,
+                                                  u"-i"_s,
+                                                  u"testsrc=size=320x240:rate=15:duration=10"_s,
+                                                  u"-f"_s,
+                                                  u"lavfi"_s,
+                                                  u"-i"_s,
+                                                  u"sine=duration=10"_s,
+                                                  u"-map"_s,
+                                                  u"0"_s,
+                                                  u"-map"_s,
+                                                  u"1"_s,
+                                                  u"-map"_s,
+                                                  u"2"_s,
+                                                  u"-c:v"_s,
+                                                  u"libx264"_s,
+                                                  u"-preset"_s,
+                                                  u"veryfast"_s,
+                                                  u"-bf"_s,
+                                                  u"0"_s,
+                                                  u"-g"_s,
+                                                  u"15"_s,
+                                                  u"-pix_fmt"_s,
+                                                  u"yuv420p"_s,
+                                                  u"-c:a"_s,
+                                                  u"pcm_s16le"_s,
+                                                  folder->filePath(u"card/evt_rec/20261207_090000_EVT.avi"_s)}) == 0;
     }
     static void TearDownTestSuite() { folder.reset(); }
 

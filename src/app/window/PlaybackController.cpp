@@ -188,7 +188,8 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
 }
 
 void PlaybackController::readTrackAndPrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
-                                             quint64 generation, const std::shared_ptr<const std::atomic_bool> &cancelled)
+                                             quint64 generation,
+                                             const std::shared_ptr<const std::atomic_bool> &cancelled)
 {
     // The track is read before anything of the recording is shown, as the players, the track and
     // the instruments change together; only the reading leaves the GUI thread, whose window would

@@ -7,9 +7,9 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/KeyCommandTable.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
-#include "app/KeyCommandTable.h"
 #include "export/Utils.h"
 #include "platform/FolderVolumes.h"
 #include "playback/GravityGraphView.h"

@@ -210,7 +210,8 @@ TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGo
     const QString motion = scratch().filePath(u"card/motion_rec/20261207_081400_MOT.avi"_s);
     QList<int> rows;
     for (int i = 0; i < 4; ++i) {
-        ASSERT_TRUE(writeUnindexedAvi(motion, scratch().filePath(u"card/motion_rec/20261207_08140%1_zz.avi"_s.arg(i + 1))));
+        ASSERT_TRUE(
+            writeUnindexedAvi(motion, scratch().filePath(u"card/motion_rec/20261207_08140%1_zz.avi"_s.arg(i + 1))));
     }
     controller->refreshVideoFileList();
     RecordingLibrary &library = *controller->library();

@@ -1,6 +1,7 @@
 // The real viewer, ended as a logout or `kill` ends it: it quits as its Quit command does, and the
 // converted copies it made go with it.
 #include "demo/DemoCard.h"
+
 #include "support/UnindexedAvi.h"
 
 #include <QDir>

@@ -200,31 +200,23 @@ std::optional<QByteArrayView> descend(QByteArrayView body, std::initializer_list
     return body;
 }
 
-// A video track with samples, every chunk of which starts inside a file of FILESIZE bytes.
-bool isPlayableVideoTrack(QByteArrayView trak, qint64 fileSize)
+// Whether every chunk of the track whose sample tables are STBL starts inside a file of FILESIZE
+// bytes; a track without chunk offsets has nothing outside it.
+bool chunksInsideFile(QByteArrayView stbl, qint64 fileSize)
 {
-    const auto hdlr = descend(trak, {"mdia", "hdlr"});
-    const auto stbl = descend(trak, {"mdia", "minf", "stbl"});
-    if (!hdlr || hdlr->size() < 12 || hdlr->sliced(8, 4) != "vide" || !stbl) {
-        return false;
-    }
-    const auto stsz = descend(*stbl, {"stsz"});
-    if (!stsz || stsz->size() < 12 || be32(*stsz, 8) == 0) {
-        return false;
-    }
-    std::optional<QByteArrayView> offsets = descend(*stbl, {"stco"});
+    std::optional<QByteArrayView> offsets = descend(stbl, {"stco"});
     const bool wide = !offsets;
     if (wide) {
-        offsets = descend(*stbl, {"co64"});
+        offsets = descend(stbl, {"co64"});
+    }
+    if (!offsets) {
+        return true;
     }
     const qsizetype width = wide ? 8 : 4;
-    if (!offsets || offsets->size() < 8) {
+    if (offsets->size() < 8 || be32(*offsets, 4) > quint32((offsets->size() - 8) / width)) {
         return false;
     }
     const quint32 chunks = be32(*offsets, 4);
-    if (chunks == 0 || chunks > quint32((offsets->size() - 8) / width)) {
-        return false;
-    }
     for (quint32 i = 0; i < chunks; ++i) {
         const qsizetype at = 8 + qsizetype(i) * width;
         const quint64 offset = wide ? be64(*offsets, at) : be32(*offsets, at);
@@ -233,6 +225,17 @@ bool isPlayableVideoTrack(QByteArrayView trak, qint64 fileSize)
         }
     }
     return true;
+}
+
+// A video track with samples in chunks.
+bool isVideoTrackWithSamples(QByteArrayView trak)
+{
+    const auto hdlr = descend(trak, {"mdia", "hdlr"});
+    const auto stsz = descend(trak, {"mdia", "minf", "stbl", "stsz"});
+    const bool chunked =
+        descend(trak, {"mdia", "minf", "stbl", "stco"}) || descend(trak, {"mdia", "minf", "stbl", "co64"});
+    return hdlr && hdlr->size() >= 12 && hdlr->sliced(8, 4) == "vide" && stsz && stsz->size() >= 12 &&
+           be32(*stsz, 8) != 0 && chunked;
 }
 
 Result probeMp4(QIODevice &device, qint64 fileSize)
@@ -274,13 +277,23 @@ Result probeMp4(QIODevice &device, qint64 fileSize)
         return result;
     }
     for (const Box &box : boxes(moov)) {
-        if (box.type == "trak" && isPlayableVideoTrack(box.body, fileSize)) {
+        if (box.type != "trak") {
+            continue;
+        }
+        // Any track pointing past the end (the sensor samples' too) means a file cut short.
+        const auto stbl = descend(box.body, {"mdia", "minf", "stbl"});
+        if (stbl && !chunksInsideFile(*stbl, fileSize)) {
+            result.videoStreams = 0;
+            result.why = u"a track points past the end of the file"_s;
+            return result;
+        }
+        if (isVideoTrackWithSamples(box.body)) {
             ++result.videoStreams;
         }
     }
     result.playable = result.videoStreams > 0;
     if (!result.playable) {
-        result.why = u"no video track with samples inside the file"_s;
+        result.why = u"no video track with samples"_s;
     }
     return result;
 }

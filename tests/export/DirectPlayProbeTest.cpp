@@ -202,6 +202,8 @@ TEST(DirectPlayProbeTest, AnMp4PlaysAsItIsWithAMoovWhereverItIsAndAVideoTrackIns
     EXPECT_FALSE(probeBytes(ftyp + mdat + moov({text})).playable) << "subtitles alone";
     EXPECT_FALSE(probeBytes(ftyp + mdat + moov({trak("vide", 0, quint32(mdatAt + 8))})).playable) << "no samples";
     EXPECT_FALSE(probeBytes(ftyp + mdat + moov({trak("vide", 10, 1u << 30)})).playable) << "samples past the end";
+    // The sensor samples cut off: the conversion says so instead of a recording without a track.
+    EXPECT_FALSE(probeBytes(ftyp + mdat + moov({video, trak("sbtl", 10, 1u << 30)})).playable);
 }
 
 TEST(DirectPlayProbeTest, AnythingElseIsNeitherContainer)

@@ -188,6 +188,8 @@ qint64 rescaled(qint64 value, qint64 from, qint64 to)
     return value / from * to + (value % from * to + from / 2) / from;
 }
 
+constexpr qint64 kMaxTrackSeconds = 100LL * 24 * 3600;
+
 // The start of each of COUNT samples in milliseconds, from the "mdhd" time scale and the "stts"
 // runs of MDIA; empty when either is missing or does not cover every sample. The extracted file's
 // times pass through microseconds on their way to milliseconds, rounded at each step.
@@ -214,6 +216,10 @@ QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
         const qint64 samples = be32(*stts, 8 + run * 8);
         const qint64 delta = be32(*stts, 8 + run * 8 + 4);
         for (qint64 k = 0; k < samples && starts.size() < count; ++k) {
+            // Longer than any recording: the times are not to be believed (and would overflow).
+            if (time / timescale > kMaxTrackSeconds) {
+                return {};
+            }
             starts.append(rescaled(rescaled(time, timescale, 1000000), 1000000, 1000));
             time += delta;
         }

@@ -1,15 +1,28 @@
 // How long from asking for a recording to its first frame: the viewer's whole path (convert the
-// demo card's front/rear MP4 pair, load both players, first frame decoded) against a lone player
-// showing the raw front file. Run from the release build; the ratio of the two is the figure.
+// demo card's front/rear MP4 pair, load both players, first frame decoded), and the path of a
+// recording played as it is (probe, track read from the MP4's own samples, both players on the
+// original files), against a lone player showing the raw front file. Run from the release build;
+// the ratios to the lone player are the figures. The direct path also counts the bytes this
+// process read (/proc/self/io "rchar": the player reads in its own threads, and nothing is run
+// beside it) against the pair's size, on the demo pair and, with VELMORA_BENCH_1080P=1, on a
+// one-minute 1080p pair made by ffmpeg first.
 #include "demo/DemoCard.h"
+#include "incident/RecordingTrack.h"
 
+#include "export/DirectPlayRoute.h"
 #include "export/VideoConverter.h"
 #include "playback/MpvPlayer.h"
 #include "playback/VexoAVView.h"
+#include "sensor/SubtitleData.h"
+#include "sensor/VexoClipData.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +42,59 @@ QString frontRecording()
     const QDir folder(cardFolder().filePath(QStringLiteral("card/cont_rec")));
     const QStringList fronts = folder.entryList({QStringLiteral("*F.mp4")});
     return fronts.isEmpty() ? QString() : folder.filePath(fronts.constFirst());
+}
+
+// The one-minute 1080p pair, when it was made.
+QString largeFrontRecording()
+{
+    const QString path = cardFolder().filePath(QStringLiteral("large/20261207_090000_F.mp4"));
+    return QFileInfo::exists(path) ? path : QString();
+}
+
+bool makeLargePair()
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    QDir().mkpath(cardFolder().filePath(QStringLiteral("large")));
+    for (const char *camera : {"F", "R"}) {
+        const QString output =
+            cardFolder().filePath(QStringLiteral("large/20261207_090000_%1.mp4").arg(QLatin1StringView(camera)));
+        const QStringList arguments{QStringLiteral("-v"),
+                                    QStringLiteral("error"),
+                                    QStringLiteral("-f"),
+                                    QStringLiteral("lavfi"),
+                                    QStringLiteral("-i"),
+                                    QStringLiteral("testsrc2=size=1920x1080:rate=30:duration=60"),
+                                    QStringLiteral("-c:v"),
+                                    QStringLiteral("libx264"),
+                                    QStringLiteral("-preset"),
+                                    QStringLiteral("ultrafast"),
+                                    QStringLiteral("-b:v"),
+                                    QStringLiteral("8M"),
+                                    QStringLiteral("-g"),
+                                    QStringLiteral("30"),
+                                    QStringLiteral("-pix_fmt"),
+                                    QStringLiteral("yuv420p"),
+                                    output};
+        if (ffmpeg.isEmpty() || QProcess::execute(ffmpeg, arguments) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Bytes this process has read through read() and its kin so far.
+qint64 bytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:")) {
+            return line.mid(6).trimmed().toLongLong();
+        }
+    }
+    return -1;
 }
 
 bool waitFor(const std::function<bool()> &condition)
@@ -65,9 +131,58 @@ void BM_ViewerFromRecordingToFirstFrame(benchmark::State &state)
 }
 BENCHMARK(BM_ViewerFromRecordingToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
-void BM_LonePlayerRawFrontToFirstFrame(benchmark::State &state)
+// The double-click of a recording played as it is, to both players' first frames.
+void directToFirstFrame(benchmark::State &state, const QString &front)
 {
-    const QString recording = frontRecording();
+    const QUrl recording = QUrl::fromLocalFile(front);
+    const QString rear = VideoConverter::otherCameraUrl(recording).toLocalFile();
+    const double pairBytes = double(QFileInfo(front).size() + QFileInfo(rear).size());
+    double readShare = 0.0;
+    for (auto _ : state) {
+        const qint64 before = bytesRead();
+        VexoAVView big;
+        VexoAVView small;
+        const auto sources = DirectPlayRoute::sources(recording);
+        if (!sources || sources->size() != 2) {
+            state.SkipWithError("not played as it is");
+            return;
+        }
+        VexoClipData track;
+        SubtitleData subtitles;
+        RecordingTrack::load(front, sources->at(0).path, track, nullptr, &subtitles);
+        big.setFileName(sources->at(0).path, sources->at(0).videoTrack);
+        small.setFileName(sources->at(1).path, sources->at(1).videoTrack);
+        const bool shown = waitFor([&] {
+            return big.status() == VexoAVViewStatusPrepared && small.status() == VexoAVViewStatusPrepared &&
+                   !big.snapshot().isNull();
+        });
+        if (!shown) {
+            state.SkipWithError("no first frame");
+            return;
+        }
+        readShare += double(bytesRead() - before) / pairBytes;
+    }
+    state.counters["read_of_pair"] = readShare / double(state.iterations());
+}
+
+void BM_DirectViewerFromRecordingToFirstFrame(benchmark::State &state)
+{
+    directToFirstFrame(state, frontRecording());
+}
+BENCHMARK(BM_DirectViewerFromRecordingToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+void BM_DirectViewerOneMinute1080pPair(benchmark::State &state)
+{
+    if (largeFrontRecording().isEmpty()) {
+        state.SkipWithError("no 1080p pair: set VELMORA_BENCH_1080P=1");
+        return;
+    }
+    directToFirstFrame(state, largeFrontRecording());
+}
+BENCHMARK(BM_DirectViewerOneMinute1080pPair)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void lonePlayerToFirstFrame(benchmark::State &state, const QString &recording)
+{
     for (auto _ : state) {
         MpvPlayer player;
         bool loaded = false;
@@ -79,7 +194,22 @@ void BM_LonePlayerRawFrontToFirstFrame(benchmark::State &state)
         }
     }
 }
+
+void BM_LonePlayerRawFrontToFirstFrame(benchmark::State &state)
+{
+    lonePlayerToFirstFrame(state, frontRecording());
+}
 BENCHMARK(BM_LonePlayerRawFrontToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+void BM_LonePlayerRawFront1080pToFirstFrame(benchmark::State &state)
+{
+    if (largeFrontRecording().isEmpty()) {
+        state.SkipWithError("no 1080p pair: set VELMORA_BENCH_1080P=1");
+        return;
+    }
+    lonePlayerToFirstFrame(state, largeFrontRecording());
+}
+BENCHMARK(BM_LonePlayerRawFront1080pToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 } // namespace
 
 int main(int argc, char **argv)
@@ -89,6 +219,9 @@ int main(int argc, char **argv)
     std::setlocale(LC_NUMERIC, "C");
     const DemoCard::Result made = DemoCard::generate(cardFolder().filePath(QStringLiteral("card")));
     if (!made.ok) {
+        return 1;
+    }
+    if (qEnvironmentVariableIntValue("VELMORA_BENCH_1080P") == 1 && !makeLargePair()) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);

@@ -48,12 +48,13 @@ public:
     // Cancels every request made so far (none of them answers) and returns once the worker has
     // stopped: a running ffmpeg is killed, so this takes a moment, not a conversion's time.
     void cancelAll();
+    // The same without waiting: the worker kills a running ffmpeg and ends on its own. For a
+    // recording chosen next that plays without converting.
+    void cancelRequests();
     // Waits until every request made so far has been converted or cancelled (answers still queued).
     void waitForDone();
 
 private:
-    void cancelRequests();
-
     QThreadPool m_pool;
     QString m_workingDirectory;
     // The cancel flags of the requests not yet superseded or cancelled.

@@ -18,7 +18,9 @@ public:
 
     // False when the player could not be started; every call is then harmless.
     virtual bool isValid() const = 0;
-    virtual void loadFile(const QString &path) = 0;
+    // Loads PATH showing its VIDEOTRACK-th video stream (counted from 1; 0 leaves the choice to
+    // the player): the rear camera of a recording of both cameras is the second.
+    virtual void loadFile(const QString &path, int videoTrack) = 0;
 
     virtual bool isPaused() const = 0;
     virtual void setPaused(bool paused) = 0;

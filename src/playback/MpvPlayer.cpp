@@ -144,7 +144,7 @@ void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments, quin
     }
 }
 
-void MpvPlayer::loadFile(const QString &path)
+void MpvPlayer::loadFile(const QString &path, int videoTrack)
 {
     m_hasVideo.reset();
     m_failed = false;
@@ -153,7 +153,32 @@ void MpvPlayer::loadFile(const QString &path)
     // An absolute path is never taken for a protocol or an option by mpv.
     const QByteArray local = QFileInfo(path).absoluteFilePath().toUtf8();
     m_wasAtEnd = false;
-    queueCommand({"loadfile", local.constData(), "replace"});
+    if (m_handle == nullptr) {
+        return;
+    }
+    if (videoTrack <= 0) {
+        queueCommand({"loadfile", local.constData(), "replace"});
+        return;
+    }
+    // The stream is chosen with the file, as its own option: named arguments, whose meaning does
+    // not depend on how many positional ones the installed mpv's "loadfile" takes.
+    const QByteArray option = "vid=" + QByteArray::number(videoTrack);
+    const char *keys[] = {"name", "url", "flags", "options"};
+    const char *values[] = {"loadfile", local.constData(), "replace", option.constData()};
+    mpv_node items[4];
+    for (int i = 0; i < 4; ++i) {
+        items[i].format = MPV_FORMAT_STRING;
+        items[i].u.string = const_cast<char *>(values[i]);
+    }
+    mpv_node_list list{4, items, const_cast<char **>(keys)};
+    mpv_node command;
+    command.format = MPV_FORMAT_NODE_MAP;
+    command.u.list = &list;
+    // mpv copies the command at once; nothing here is freed by it.
+    const int error = mpv_command_node_async(m_handle, 0, &command);
+    if (error < 0) {
+        qCDebug(lcMpv) << "loadfile" << mpv_error_string(error);
+    }
 }
 
 void MpvPlayer::stop()

@@ -32,7 +32,7 @@ public:
 
     bool isValid() const override { return m_handle != nullptr; }
 
-    void loadFile(const QString &path) override;
+    void loadFile(const QString &path, int videoTrack = 0) override;
     void stop();
 
     bool isPaused() const override;

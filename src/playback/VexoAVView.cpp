@@ -79,13 +79,14 @@ bool VexoAVView::hasMovie() const
     return m_status != VexoAVViewStatusInit && m_status != VexoAVViewStatusError;
 }
 
-void VexoAVView::setFileName(const QString &path)
+void VexoAVView::setFileName(const QString &path, int videoTrack)
 {
     if (m_player) {
         closePlayer();
     }
     ++m_load;
     m_fileName = path;
+    m_videoTrack = path.isEmpty() ? 0 : videoTrack;
     setStatus(VexoAVViewStatusInit);
     if (path.isEmpty()) {
         return;
@@ -107,7 +108,7 @@ void VexoAVView::prepareAsset()
         setStatus(VexoAVViewStatusError);
         return;
     }
-    m_player->loadFile(m_fileName);
+    m_player->loadFile(m_fileName, m_videoTrack);
 }
 
 void VexoAVView::onFileLoaded()
@@ -171,6 +172,7 @@ void VexoAVView::closePlayer()
     m_player.reset();
     m_noVideoView->hide();
     m_fileName.clear();
+    m_videoTrack = 0;
     setStatus(VexoAVViewStatusInit);
     update();
 }
@@ -342,6 +344,7 @@ void VexoAVView::swapPlayerItemWith(VexoAVView *other)
     removeObservers();
     other->removeObservers();
     std::swap(m_fileName, other->m_fileName);
+    std::swap(m_videoTrack, other->m_videoTrack);
     std::swap(m_player, other->m_player);
     const bool noVideoHere = m_noVideoView->isVisible();
     m_noVideoView->setVisible(other->m_noVideoView->isVisible());

@@ -45,8 +45,11 @@ public:
     static QString statusName(qint32 status);
 
     QString fileName() const { return m_fileName; }
-    // Loads PATH (an empty path just closes the movie).
-    void setFileName(const QString &path);
+    // Loads PATH (an empty path just closes the movie), showing its VIDEOTRACK-th video stream
+    // (from 1; 0 lets the player choose).
+    void setFileName(const QString &path, int videoTrack = 0);
+    // The video stream shown of fileName().
+    int videoTrack() const { return m_videoTrack; }
     QUrl fileURL() const;
     VexoAVViewStatus status() const { return m_status; }
     // True while loading or loaded; false with no file or after an error.
@@ -127,6 +130,7 @@ private:
     bool m_loadFailed = false;
     QList<QMetaObject::Connection> m_observers;
     QString m_fileName;
+    int m_videoTrack = 0;
     VexoAVViewStatus m_status = VexoAVViewStatusInit;
     double m_rate = 0.0;
     qint64 m_lastTimeTick = -1;

@@ -181,6 +181,55 @@ private:
     qint64 m_stscCount = 0;
 };
 
+// ffmpeg's rescaling of a time stamp (VALUE, not negative, from units of 1/FROM to 1/TO): to the
+// nearest unit, halves up. Split so that no product leaves 64 bits (FROM and TO fit in 32).
+qint64 rescaled(qint64 value, qint64 from, qint64 to)
+{
+    return value / from * to + (value % from * to + from / 2) / from;
+}
+
+constexpr qint64 kMaxTrackSeconds = 100LL * 24 * 3600;
+
+// The start of each of COUNT samples in milliseconds, from the "mdhd" time scale and the "stts"
+// runs of MDIA; empty when either is missing or does not cover every sample. The extracted file's
+// times pass through microseconds on their way to milliseconds, rounded at each step.
+QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
+{
+    const auto mdhd = child(mdia, "mdhd");
+    const auto stts = descend(mdia, {"minf", "stbl", "stts"});
+    if (!mdhd || mdhd->isEmpty() || !stts || stts->size() < 8) {
+        return {};
+    }
+    const qsizetype timescaleAt = (*mdhd)[0] == 1 ? 20 : 12;
+    if (mdhd->size() < timescaleAt + 4) {
+        return {};
+    }
+    const qint64 timescale = be32(*mdhd, timescaleAt);
+    const qint64 runs = be32(*stts, 4);
+    if (timescale == 0 || (stts->size() - 8) / 8 < runs) {
+        return {};
+    }
+    QList<qint64> starts;
+    starts.reserve(count);
+    qint64 time = 0;
+    for (qint64 run = 0; run < runs && starts.size() < count; ++run) {
+        const qint64 samples = be32(*stts, 8 + run * 8);
+        const qint64 delta = be32(*stts, 8 + run * 8 + 4);
+        for (qint64 k = 0; k < samples && starts.size() < count; ++k) {
+            // Longer than any recording: the times are not to be believed (and would overflow).
+            if (time / timescale > kMaxTrackSeconds) {
+                return {};
+            }
+            starts.append(rescaled(rescaled(time, timescale, 1000000), 1000000, 1000));
+            time += delta;
+        }
+    }
+    if (starts.size() != count) {
+        return {};
+    }
+    return starts;
+}
+
 // The top-level "moov" box's body; empty with WHY when there is none that can be read.
 QByteArray readMoov(QIODevice &device, QString &why)
 {
@@ -287,11 +336,33 @@ Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
             result.texts.clear();
             return result;
         }
+        result.startsMs = sampleStartsMs(*descend(box.body, {"mdia"}), result.texts.size());
         result.found = true;
         return result;
     }
     result.note = u"no subtitle track"_s;
     return result;
+}
+
+QByteArray Mp4SubtitleSamples::subtitleFile(const QList<QByteArray> &texts, const QList<qint64> &startsMs)
+{
+    const auto timing = [](qint64 ms) -> QByteArray {
+        ms = qMax<qint64>(0, ms);
+        return QByteArray::number(ms / 3600000).rightJustified(2, '0') + ':' +
+               QByteArray::number(ms / 60000 % 60).rightJustified(2, '0') + ':' +
+               QByteArray::number(ms / 1000 % 60).rightJustified(2, '0') + ',' +
+               QByteArray::number(ms % 1000).rightJustified(3, '0');
+    };
+    QByteArray file;
+    int number = 0;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (texts.at(i).isEmpty()) {
+            continue;
+        }
+        const QByteArray start = timing(i < startsMs.size() ? startsMs.at(i) : 0);
+        file += QByteArray::number(++number) + '\n' + start + " --> " + start + '\n' + texts.at(i) + "\n\n";
+    }
+    return file;
 }
 
 QByteArray Mp4SubtitleSamples::subtitleFile(const QList<QByteArray> &texts)

@@ -19,6 +19,10 @@ public:
         bool found = false;
         // Each sample's text, in track order.
         QList<QByteArray> texts;
+        // Each sample's start in milliseconds, from the track's time-to-sample table and time scale,
+        // rounded as the subtitle file conversion writes gives it; empty when the track has no
+        // usable timing (TEXTS are then still read).
+        QList<qint64> startsMs;
         // The movie's duration from its header, in milliseconds; -1 when unknown.
         qint64 durationMs = -1;
         QString note;
@@ -38,4 +42,7 @@ public:
     // The texts as the subtitle file conversion writes them: numbered entries with a timing line,
     // each text followed by an empty line; empty texts make no entry.
     static QByteArray subtitleFile(const QList<QByteArray> &texts);
+    // The same with each entry's start from STARTSMS (one per text; zero for any missing), so that
+    // the subtitle track reads the times the extracted file has.
+    static QByteArray subtitleFile(const QList<QByteArray> &texts, const QList<qint64> &startsMs);
 };

@@ -117,9 +117,12 @@ QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, SensorTr
     return result;
 }
 
-QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, SensorTrack &track)
+QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, SensorTrack &track, QByteArray *subtitleFile)
 {
     track.clear();
+    if (subtitleFile != nullptr) {
+        subtitleFile->clear();
+    }
     Result result;
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
@@ -137,6 +140,9 @@ QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, SensorTr
     // As with the extracted file: one larger than any camera writes is not read.
     if (subtitles.size() <= SensorFile::kMaxSubtitleFileBytes) {
         result.samples = QB62SrtReader::read(subtitles, track);
+        if (subtitleFile != nullptr) {
+            *subtitleFile = Mp4SubtitleSamples::subtitleFile(samples.texts, samples.startsMs);
+        }
     }
     track.setClipDataCount(quint32(result.samples));
     return result;

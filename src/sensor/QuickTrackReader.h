@@ -47,8 +47,10 @@ public:
     // the AVI (or other non-MP4) recording PATH, into TRACK (clipDataCount set), up to the track's
     // capacity: the player's 650 samples, or a whole track.
     static Result readAvi(const QString &path, SensorTrack &track, bool krv, const CancelCheck &cancelled = {});
-    // What the subtitle file extracted from the MP4 recording PATH gives, into TRACK.
-    static Result readMp4(const QString &path, SensorTrack &track);
+    // What the subtitle file extracted from the MP4 recording PATH gives, into TRACK. SUBTITLEFILE,
+    // when given, receives that file's text with each entry's start time (empty without a track
+    // that can be read), for the subtitle entries the player shows by play time.
+    static Result readMp4(const QString &path, SensorTrack &track, QByteArray *subtitleFile = nullptr);
 
     static QString routeName(Route route);
 };

@@ -2,14 +2,19 @@
 
 #include "demo/DemoCard.h"
 
+#include "export/VideoConverter.h"
 #include "sensor/AviWriter.h"
+#include "sensor/SubtitleData.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -205,6 +210,72 @@ TEST_P(RecordingTrackTest, AnMp4WithoutItsConversionHasNoTrack)
         RecordingTrack::load(onCard(u"cont_rec/20261207_081500_F.mp4"_s), {}, *track);
     EXPECT_EQ(track->clipDataCount(), 0u);
     EXPECT_EQ(result.route, Route::None);
+}
+
+// An MP4 played as it is reads its own subtitle samples: the track and the timed entries the
+// instruments show by play time are those of the subtitle file the conversion extracts with ffmpeg.
+// Besides the card's recordings, one whose samples leave gaps and start late (the track's empty
+// samples count in the times but make no entry).
+TEST_P(RecordingTrackTest, AnMp4PlayedAsItIsReadsWhatItsConversionExtracts)
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(u"ffmpeg"_s);
+    if (ffmpeg.isEmpty()) {
+        GTEST_SKIP() << "no ffmpeg to convert with";
+    }
+    const QString gaps = folder->filePath(u"gaps_%1.mp4"_s.arg(cardIndex()));
+    const QString gapText = folder->filePath(u"gaps_%1.srt"_s.arg(cardIndex()));
+    ASSERT_TRUE(writeBytes(gapText, "1\n00:00:00,700 --> 00:00:00,800\ngsensori,1,128,1,2,3\n\n"
+                                    "2\n00:00:01,000 --> 00:00:01,100\ngsensori,1,128,4,5,6;"
+                                    "GPRMC,081501.00,A,3733.1,N,12658.2,E,20.0,0.0,071226,,,A\n\n"
+                                    "3\n00:01:02,350 --> 00:01:02,450\ngsensori,1,128,7,8,9\n\n"));
+    ASSERT_EQ(QProcess::execute(ffmpeg, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                         u"color=c=black:s=64x64:d=63"_s, u"-i"_s, gapText, u"-c:v"_s, u"libx264"_s,
+                                         u"-preset"_s, u"ultrafast"_s, u"-c:s"_s, u"mov_text"_s, gaps}),
+              0);
+    QStringList recordings{gaps};
+    for (const DemoCard::Recording &recording : card().recordings) {
+        if (recording.path.endsWith(u".mp4"_s)) {
+            recordings << onCard(recording.path);
+        }
+    }
+    QTemporaryDir working;
+    VideoConverter converter;
+    converter.setWorkingDirectory(working.path());
+    for (const QString &recording : std::as_const(recordings)) {
+        SCOPED_TRACE(recording.toStdString());
+        const VideoConverter::Playable converted = converter.checkAndConvertVideo(QUrl::fromLocalFile(recording));
+        ASSERT_TRUE(converted && !converted->isEmpty());
+        auto extracted = std::make_unique<VexoClipData>();
+        SubtitleData extractedEntries;
+        RecordingTrack::load(recording, converted->constFirst().toLocalFile(), *extracted, nullptr, &extractedEntries);
+        auto direct = std::make_unique<VexoClipData>();
+        SubtitleData directEntries;
+        const QuickTrackReader::Result result =
+            RecordingTrack::load(recording, recording, *direct, nullptr, &directEntries);
+        EXPECT_EQ(result.route, Route::SampleTables);
+        expectSameTrack(*direct, *extracted);
+        const QList<SubtitleEntry> &expected = extractedEntries.entries();
+        const QList<SubtitleEntry> &actual = directEntries.entries();
+        ASSERT_EQ(actual.size(), expected.size());
+        ASSERT_FALSE(expected.isEmpty());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(actual[i].cts(), expected[i].cts());
+            EXPECT_EQ(actual[i].gx(), expected[i].gx());
+            EXPECT_EQ(actual[i].gy(), expected[i].gy());
+            EXPECT_EQ(actual[i].gz(), expected[i].gz());
+            EXPECT_EQ(actual[i].lat(), expected[i].lat());
+            EXPECT_EQ(actual[i].lng(), expected[i].lng());
+            EXPECT_EQ(actual[i].speed(), expected[i].speed());
+        }
+        if (recording == gaps) {
+            // Written down: 0.7 s, 1 s and 1 min 2.35 s (the minutes count, the hours do not).
+            ASSERT_EQ(actual.size(), 3);
+            EXPECT_EQ(actual[0].cts(), 700);
+            EXPECT_EQ(actual[1].cts(), 1000);
+            EXPECT_EQ(actual[2].cts(), 62350);
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothCards, RecordingTrackTest,

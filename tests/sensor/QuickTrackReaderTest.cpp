@@ -557,6 +557,9 @@ TEST(QuickTrackReaderTest, SubtitleSamplesComeThroughTheSampleTables)
     // The subtitle file the conversion would extract: numbered entries, empty texts left out.
     EXPECT_EQ(Mp4SubtitleSamples::subtitleFile({"a", "", "b;c"}),
               QByteArray("1\n00:00:00,000 --> 00:00:00,000\na\n\n2\n00:00:00,000 --> 00:00:00,000\nb;c\n\n"));
+    // With the samples' start times: an empty sample keeps its time but makes no entry.
+    EXPECT_EQ(Mp4SubtitleSamples::subtitleFile({"a", "", "b"}, {100, 200, 3723456}),
+              QByteArray("1\n00:00:00,100 --> 00:00:00,100\na\n\n2\n01:02:03,456 --> 01:02:03,456\nb\n\n"));
 }
 
 TEST(QuickTrackReaderTest, BrokenSampleTablesGiveNoTrackAndSayWhy)

@@ -14,7 +14,11 @@ class StandInPlayer : public MoviePlayer
 {
 public:
     bool isValid() const override { return true; }
-    void loadFile(const QString &path) override { loadedPath = path; }
+    void loadFile(const QString &path, int videoTrack) override
+    {
+        loadedPath = path;
+        loadedTrack = videoTrack;
+    }
     bool isPaused() const override { return playRate == 0.0; }
     void setPaused(bool paused) override
     {
@@ -38,6 +42,7 @@ public:
     const QImage &frame(const QSize &) override { return picture; }
 
     QString loadedPath;
+    int loadedTrack = 0;
     double playRate = 0.0;
     double position = 0.0;
     double length = 0.0;

@@ -833,13 +833,20 @@ void MainWindowController::checkAndConvertVideo(
     m_conversionQueue->convert(url, VideoConversionQueue::DoneWithReason(std::move(done)), std::move(progress));
 }
 
+void MainWindowController::dropConversion()
+{
+    if (m_conversionQueue != nullptr) {
+        m_conversionQueue->cancelRequests();
+    }
+}
+
 void MainWindowController::cancelConversions()
 {
     if (m_conversionQueue != nullptr) {
         m_conversionQueue->cancelAll();
     }
     if (m_playback != nullptr) {
-        m_playback->conversionProgress()->end();
+        m_playback->abandonLoad();
     }
     if (m_incidents != nullptr) {
         m_incidents->cancelAndWait();

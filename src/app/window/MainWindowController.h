@@ -158,6 +158,8 @@ public:
     // Stops every conversion of the second form (a running ffmpeg is killed); none of them answers.
     // An incident report being made is cancelled too, and waited for: used when quitting.
     void cancelConversions();
+    // Drops the conversion of the second form under way, without waiting (no answer follows).
+    void dropConversion();
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
     // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.

@@ -11,6 +11,7 @@
 
 #include "app/ConversionProgress.h"
 #include "export/ConversionFailure.h"
+#include "export/DirectPlayRoute.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
 #include "playback/SeekTimeSliderView.h"
@@ -103,6 +104,44 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_ticker.resetThrottles();
     m_window->resetMapPosition();
 
+    // The recording before it is no longer wanted: a conversion of it stops.
+    m_window->dropConversion();
+    m_conversionProgress->end();
+    chooseRoute(url, generation);
+}
+
+void PlaybackController::chooseRoute(const QUrl &url, quint64 generation)
+{
+    // A recording the player can open as it is plays from its own files; the probe that decides
+    // reads a few headers of the card, so it runs off the GUI thread with the track read.
+    m_trackReader.clear();
+    m_trackReader.start([this, url, generation, cancelled = m_load.trackCancel()] {
+        if (cancelled->load()) {
+            return;
+        }
+        if (const std::optional<QList<DirectPlayRoute::Source>> sources = DirectPlayRoute::sources(url)) {
+            readTrackAndPrepare(url, *sources, generation, cancelled);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this, url, generation, cancelled] {
+                if (m_load.isCurrent(generation) && !cancelled->load()) {
+                    convert(url, generation);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PlaybackController::abandonLoad()
+{
+    m_load.cancelTrackRead();
+    m_conversionProgress->end();
+}
+
+void PlaybackController::convert(const QUrl &url, quint64 generation)
+{
     // Converting can take a while on a long recording: it runs off the GUI thread, and only the
     // newest request is acted on when it returns.
     // The indicator starts anew for this recording; the one before it was cancelled with its
@@ -133,34 +172,44 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
         return;
     }
     m_conversionProgress->complete();
-    // The track is read before anything of the recording is shown, as the players, the track and
-    // the instruments change together; only the reading leaves the GUI thread, whose window would
-    // otherwise stand still while a long recording is scanned.
-    const QList<QUrl> playable = *files;
-    const QString front = playable.constFirst().toLocalFile();
+    // The converted copies hold one picture each: the player takes its own.
+    QList<DirectPlayRoute::Source> playable;
+    for (const QUrl &file : *files) {
+        playable.append({file.toLocalFile(), 0});
+    }
     // Only the newest read runs: one still waiting is dropped, a running one was cancelled when
     // this recording was chosen.
     m_trackReader.clear();
-    m_trackReader.start([this, url, playable, front, generation, cancelled = m_load.trackCancel()] {
-        if (cancelled->load()) {
-            return;
+    m_trackReader.start([this, url, playable, generation, cancelled = m_load.trackCancel()] {
+        if (!cancelled->load()) {
+            readTrackAndPrepare(url, playable, generation, cancelled);
         }
-        std::shared_ptr<SensorTrack> track = readSensorTrack(url, front, cancelled.get());
-        if (cancelled->load()) {
-            return;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, url, playable, track, generation] {
-                if (m_load.isCurrent(generation)) {
-                    continuePrepare(url, playable, *track);
-                }
-            },
-            Qt::QueuedConnection);
     });
 }
 
-void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track)
+void PlaybackController::readTrackAndPrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
+                                             quint64 generation,
+                                             const std::shared_ptr<const std::atomic_bool> &cancelled)
+{
+    // The track is read before anything of the recording is shown, as the players, the track and
+    // the instruments change together; only the reading leaves the GUI thread, whose window would
+    // otherwise stand still while a long recording is scanned.
+    std::shared_ptr<SensorTrack> track = readSensorTrack(url, files.constFirst().path, cancelled.get());
+    if (cancelled->load()) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, url, files, track, generation] {
+            if (m_load.isCurrent(generation)) {
+                continuePrepare(url, files, *track);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void PlaybackController::continuePrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
+                                         SensorTrack &track)
 {
     m_currentVideoUrl = url;
     m_awaitingPlayers = true;
@@ -168,11 +217,11 @@ void PlaybackController::continuePrepare(const QUrl &url, const QList<QUrl> &fil
     setRecordingControlsEnabled(false);
     // The players are put in place now: a swap pressed meanwhile did nothing to them.
     m_isVideoSwitched = false;
-    m_bigVideoFilePath = files.at(0).toLocalFile();
-    m_bigMovieView->setFileName(m_bigVideoFilePath);
+    m_bigVideoFilePath = files.at(0).path;
+    m_bigMovieView->setFileName(m_bigVideoFilePath, files.at(0).videoTrack);
     if (files.size() > 1) {
-        m_smallVideoFilePath = files.at(1).toLocalFile();
-        m_smallMovieView->setFileName(m_smallVideoFilePath);
+        m_smallVideoFilePath = files.at(1).path;
+        m_smallMovieView->setFileName(m_smallVideoFilePath, files.at(1).videoTrack);
         m_smallMovieView->setVolume(0.0f); // the small player is always silent
     }
     m_clipData = track.clipData;
@@ -191,9 +240,10 @@ std::shared_ptr<PlaybackController::SensorTrack>
 PlaybackController::readSensorTrack(const QUrl &url, const QString &frontFile, const std::atomic_bool *cancelled)
 {
     auto track = std::make_shared<SensorTrack>();
-    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData, cancelled);
+    SubtitleData subtitles;
+    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData, cancelled, &subtitles);
     if (isMp4(url)) {
-        track->subtitleData = SubtitleData::fromPath(RecordingTrack::subtitlePath(frontFile));
+        track->subtitleData = std::move(subtitles);
     }
     return track;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/DirectPlayRoute.h"
 #include "playback/VexoAVView.h"
 #include "playback/clock/PlaybackTicker.h"
 #include "playback/clock/RecordingLoad.h"
@@ -24,8 +25,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// Turns a chosen recording into synchronised playback: playable files for the front and rear
-// cameras in the two players, the sensor track loaded beside them, both players started together
+// Turns a chosen recording into synchronised playback: the recording's own files for the front and
+// rear cameras in the two players (or, where the player cannot take them as they are, their
+// converted copies), the sensor track loaded beside them, both players started together
 // once both are ready, and a 33-per-second timer that maps play time to sensor samples for the
 // readouts, the meter and the map. Transport, previous/next, auto-advance, volume and the
 // front/rear swap live here too.
@@ -88,6 +90,9 @@ public:
     bool isVideoSwitched() const { return m_isVideoSwitched; }
     bool isPlayTimerRunning() const;
     const PlaybackTicker &ticker() const { return m_ticker; }
+    // Nothing of the recording being loaded is wanted any more (quitting): its probe and track read
+    // stop, no conversion starts for it, and the conversion indicator goes.
+    void abandonLoad();
     // The indicator of the chosen recording's conversion, shown over the large player.
     ConversionProgress *conversionProgress() const { return m_conversionProgress; }
 
@@ -113,9 +118,17 @@ private:
     // CANCELLED stops a long scan when the track is no longer wanted.
     static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile,
                                                         const std::atomic_bool *cancelled);
+    // Off the GUI thread: plays the recording as it is when the probe allows, else converts it.
+    void chooseRoute(const QUrl &url, quint64 generation);
+    // The recording goes the conversion route: its copies play once they are made.
+    void convert(const QUrl &url, quint64 generation);
     void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, const QString &messageKey,
                         quint64 generation);
-    void continuePrepare(const QUrl &url, const QList<QUrl> &files, SensorTrack &track);
+    // On the track reader's thread: reads the track of the recording whose front camera plays from
+    // FILES' first, then hands both to continuePrepare on the GUI thread.
+    void readTrackAndPrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files, quint64 generation,
+                             const std::shared_ptr<const std::atomic_bool> &cancelled);
+    void continuePrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files, SensorTrack &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
     void applyTick(const PlaybackTicker::Tick &tick);

@@ -1,5 +1,6 @@
 // The conversion indicator over the large player, on the demo card with an ffmpeg that converts at
-// a known pace.
+// a known pace. The card's recordings play as they are: copies without their index are what the
+// viewer converts.
 #include "app/window/ConversionProgressView.h"
 
 #include "DemoWindowTest.h"
@@ -8,6 +9,7 @@
 #include "export/Utils.h"
 #include "support/ScopedEnvironment.h"
 #include "support/SlowFfmpeg.h"
+#include "support/UnindexedAvi.h"
 
 #include <QDirIterator>
 #include <QLabel>
@@ -52,6 +54,10 @@ protected:
         DemoWindowTest::SetUp();
         // Nothing converted earlier is reused: every choice converts.
         Utils::RemoveWorkingDirectory();
+        for (const auto &[from, to] : copies) {
+            ASSERT_TRUE(writeUnindexedAvi(card(from), card(to))) << from.toStdString();
+        }
+        controller->refreshVideoFileList();
         view = controller->mainWindow()->findChild<ConversionProgressView *>();
         ASSERT_NE(view, nullptr);
         bar = view->findChild<QProgressBar *>(u"progressBar"_s);
@@ -68,7 +74,21 @@ protected:
         controller->videoFileListDoubleClicked();
     }
 
+    void TearDown() override
+    {
+        for (const auto &[from, to] : copies) {
+            QFile::remove(card(to));
+        }
+    }
+
+    static QString card(const QString &relative) { return demoFolder().filePath(u"card/"_s + relative); }
+
     ConversionProgress &model() const { return *playback().conversionProgress(); }
+
+    // Both cameras in one file, and one camera with a block after the pictures.
+    const QList<std::pair<QString, QString>> copies{
+        {u"evt_rec/20261207_081600_EVT.avi"_s, u"evt_rec/20261207_081601_zzEVT.avi"_s},
+        {u"manual_rec/20261207_081800_MAN.avi"_s, u"manual_rec/20261207_081801_zzMAN.avi"_s}};
 
     ConversionProgressView *view = nullptr;
     QProgressBar *bar = nullptr;
@@ -90,7 +110,7 @@ TEST_F(ConversionProgressViewTest, TheIndicatorRisesOverThePlayerAndGoesWhenPlay
         }
     });
 
-    choose(u"F.mp4"_s);
+    choose(u"zzEVT.avi"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible(); }, 10000));
     EXPECT_TRUE(scroll()->geometry().contains(view->geometry())) << "over the large player";
     ASSERT_TRUE(waitUntilPlaying());
@@ -103,7 +123,7 @@ TEST_F(ConversionProgressViewTest, TheIndicatorRisesOverThePlayerAndGoesWhenPlay
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end())) << "and only rose";
     EXPECT_EQ(shown.constLast(), 100) << "full once converted, until playback started";
     ASSERT_FALSE(names.isEmpty());
-    EXPECT_EQ(names.constFirst(), controller->library()->urlAt(rowNamed(u"F.mp4"_s)).fileName());
+    EXPECT_EQ(names.constFirst(), controller->library()->urlAt(rowNamed(u"zzEVT.avi"_s)).fileName());
     EXPECT_EQ(ffmpegChildren(), 0);
 }
 
@@ -114,14 +134,14 @@ TEST_F(ConversionProgressViewTest, ChoosingAnotherRecordingCancelsTheConversionA
     ASSERT_TRUE(paced.isValid());
     ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(paced.program()));
 
-    choose(u"EVT.avi"_s);
+    choose(u"zzEVT.avi"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible() && bar->value() > 0; }, 10000));
-    const QString first = controller->library()->urlAt(rowNamed(u"EVT.avi"_s)).toLocalFile();
+    const QString first = controller->library()->urlAt(rowNamed(u"zzEVT.avi"_s)).toLocalFile();
     EXPECT_EQ(name->text(), QFileInfo(first).fileName());
     EXPECT_GE(ffmpegChildren(), 1);
 
     // The next one chosen: the first one's indicator goes at once and its ffmpeg soon after.
-    choose(u"MAN.avi"_s);
+    choose(u"zzMAN.avi"_s);
     EXPECT_FALSE(view->isVisible());
     const QList<SlowFfmpeg::Run> firstRuns = paced.runsMentioning(first);
     ASSERT_FALSE(firstRuns.isEmpty());
@@ -133,7 +153,7 @@ TEST_F(ConversionProgressViewTest, ChoosingAnotherRecordingCancelsTheConversionA
         3000));
     // The new one's indicator comes with its own name and a share from the start.
     ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible(); }, 10000));
-    EXPECT_EQ(name->text(), controller->library()->urlAt(rowNamed(u"MAN.avi"_s)).fileName());
+    EXPECT_EQ(name->text(), controller->library()->urlAt(rowNamed(u"zzMAN.avi"_s)).fileName());
     EXPECT_LT(bar->value(), 50);
 
     // Quitting now: the indicator goes and no ffmpeg is left behind.
@@ -143,5 +163,21 @@ TEST_F(ConversionProgressViewTest, ChoosingAnotherRecordingCancelsTheConversionA
     EXPECT_FALSE(paced.anyAlive());
     QTest::qWait(500);
     EXPECT_TRUE(playback().currentVideoUrl().isEmpty()) << "a cancelled conversion loads nothing";
+}
+
+// A recording that plays as it is stops the conversion of the one chosen before it.
+TEST_F(ConversionProgressViewTest, ARecordingPlayedAsItIsStopsTheConversionBeforeIt)
+{
+    SlowFfmpeg paced(0.0, {u"-readrate"_s, u"1"_s});
+    ASSERT_TRUE(paced.isValid());
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(paced.program()));
+    choose(u"zzEVT.avi"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible() && paced.anyAlive(); }, 10000));
+    choose(u"_MOT.avi"_s);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !paced.anyAlive(); }, 3000)) << "its ffmpeg killed";
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_EQ(playback().bigVideoFilePath(), controller->library()->urlAt(rowNamed(u"_MOT.avi"_s)).toLocalFile());
+    EXPECT_FALSE(view->isVisible());
 }
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/CardFollower.h"
+#include "app/KeyCommandTable.h"
 #include "app/window/MainWindow.h"
 #include "app/window/MainWindowController.h"
 #include "export/Utils.h"
@@ -22,7 +23,9 @@
 #include "ui/ImageButton.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -31,6 +34,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +89,30 @@ protected:
                                20000);
     }
 
+    // The converted copies and subtitle files anywhere in the working folder.
+    static QStringList convertedFiles()
+    {
+        QStringList found;
+        QDirIterator files(Utils::WorkingDirectoryLocation(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            found << files.next();
+        }
+        return found;
+    }
+
+    // A copy of the card's recording RELATIVE, as NAME in its folder, cut to KEEP bytes.
+    static QString cutCopy(const QString &relative, const QString &name, qint64 keep)
+    {
+        QFile source(cardFolder().filePath(u"card/"_s + relative));
+        const QString path = QFileInfo(source.fileName()).dir().filePath(name);
+        QFile copy(path);
+        if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
+            copy.write(source.read(keep)) != keep) {
+            return {};
+        }
+        return path;
+    }
+
     std::unique_ptr<MainWindowController> controller;
 };
 
@@ -93,13 +121,16 @@ TEST_F(PlaybackControllerTest, FrontAndRearStartTogetherAndTheTimerFeedsTheReado
     const int front = rowNamed(u"F.mp4"_s);
     ASSERT_GE(front, 0);
     QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    const QStringList convertedBefore = convertedFiles();
     controller->ui().fileListTableView->selectRow(front);
     controller->videoFileListDoubleClicked();
     ASSERT_TRUE(waitUntilPlaying());
     EXPECT_EQ(controller->bigMovieView()->status(), VexoAVViewStatusPrepared);
     EXPECT_EQ(controller->smallMovieView()->status(), VexoAVViewStatusPrepared);
-    EXPECT_TRUE(playback().bigVideoFilePath().endsWith(u"_f.mov"_s));
-    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"_r.mov"_s));
+    // Played as they are: the pair's own files, nothing converted.
+    EXPECT_EQ(playback().bigVideoFilePath(), controller->library()->urlAt(front).toLocalFile());
+    EXPECT_EQ(playback().smallVideoFilePath(), controller->library()->urlAt(front + 1).toLocalFile());
+    EXPECT_EQ(convertedFiles(), convertedBefore) << "nothing written into the working folder";
     EXPECT_NE(playback().subtitleData(), nullptr);
     EXPECT_GT(playback().clipData().clipDataCount(), 0u);
     EXPECT_EQ(controller->smallMovieView()->volume(), 0.0f) << "the rear camera is silent";
@@ -125,7 +156,7 @@ TEST_F(PlaybackControllerTest, FrontAndRearStartTogetherAndTheTimerFeedsTheReado
     // Swap: the rear picture goes large, playing on.
     controller->ui().switchVideoButton->click();
     EXPECT_TRUE(playback().isVideoSwitched());
-    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_r.mov"_s));
+    EXPECT_EQ(controller->bigMovieView()->fileName(), controller->library()->urlAt(front + 1).toLocalFile());
     EXPECT_FALSE(playback().isVideoPaused());
     EXPECT_EQ(controller->takeBigVideoURL(front), controller->library()->urlAt(front + 1));
 
@@ -238,22 +269,31 @@ TEST_F(PlaybackControllerTest, EveryLoadStartsWithTheFrontCameraLarge)
     controller->videoFileListDoubleClicked();
     ASSERT_TRUE(waitUntilPlaying());
     ASSERT_FALSE(playback().smallVideoFilePath().isEmpty()) << "a recording of both cameras";
+    // One file, two pictures: the rear camera is its second video stream.
+    const QString both = controller->library()->urlAt(twoCameras).toLocalFile();
+    EXPECT_EQ(controller->bigMovieView()->fileName(), both);
+    EXPECT_EQ(controller->smallMovieView()->fileName(), both);
+    EXPECT_EQ(controller->bigMovieView()->videoTrack(), 1);
+    EXPECT_EQ(controller->smallMovieView()->videoTrack(), 2);
     controller->ui().switchVideoButton->click();
     ASSERT_TRUE(playback().isVideoSwitched());
+    EXPECT_EQ(controller->bigMovieView()->videoTrack(), 2) << "the rear picture large";
 
     // Another AVI: the flag must not say swapped while the front camera shows large.
     controller->ui().fileListTableView->selectRow(oneCamera);
     controller->videoFileListDoubleClicked();
     ASSERT_TRUE(waitUntilPlaying());
     EXPECT_FALSE(playback().isVideoSwitched());
-    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+    EXPECT_EQ(controller->bigMovieView()->fileName(), controller->library()->urlAt(oneCamera).toLocalFile());
+    EXPECT_TRUE(playback().smallVideoFilePath().isEmpty());
     EXPECT_EQ(controller->takeBigVideoURL(oneCamera), controller->library()->urlAt(oneCamera));
 
     controller->ui().fileListTableView->selectRow(twoCameras);
     controller->videoFileListDoubleClicked();
     ASSERT_TRUE(waitUntilPlaying());
     EXPECT_FALSE(playback().isVideoSwitched());
-    EXPECT_TRUE(controller->bigMovieView()->fileName().endsWith(u"_f.mov"_s));
+    EXPECT_EQ(controller->bigMovieView()->videoTrack(), 1);
+    EXPECT_EQ(controller->smallMovieView()->videoTrack(), 2);
 }
 
 TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert)
@@ -350,5 +390,62 @@ TEST_F(PlaybackControllerTest, AFileThePlayerCannotLoadSaysItIsDamaged)
               VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 손상되어 재생할 수 없습니다."_s));
     alert->close();
     QFile::remove(broken);
+}
+// A two-camera AVI cut short by a power loss has no index to seek by: it goes the conversion
+// route, whose copies are indexed, and plays; a seek in it lands while the window goes on.
+TEST_F(PlaybackControllerTest, AnAviCutShortBeforeItsIndexPlaysFromItsConversion)
+{
+    const QString whole = cardFolder().filePath(u"card/evt_rec/20261207_081600_EVT.avi"_s);
+    const QString cut =
+        cutCopy(u"evt_rec/20261207_081600_EVT.avi"_s, u"zz_cut_EVT.avi"_s, QFileInfo(whole).size() * 2 / 3);
+    ASSERT_FALSE(cut.isEmpty());
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_cut_EVT.avi"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    EXPECT_TRUE(playback().bigVideoFilePath().endsWith(u"zz_cut_EVT_f.mov"_s)) << "converted";
+    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"zz_cut_EVT_r.mov"_s));
+    const double duration = controller->bigMovieView()->duration();
+    ASSERT_GT(duration, 4.0);
+    playback().pauseVideo();
+    playback().seekTimeSliderTouchedUp(std::floor(duration) - 2.0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::abs(controller->bigMovieView()->currentTime() - (std::floor(duration) - 2.0)) < 0.1; },
+        10000))
+        << controller->bigMovieView()->currentTime();
+    QFile::remove(cut);
+}
+
+// An MP4 whose moov comes last (as ffmpeg and the cameras write it) plays as it is; one without a
+// moov goes the conversion route, which cannot read it either, and says so.
+TEST_F(PlaybackControllerTest, AnMp4WithoutItsMoovSaysItCannotPlayAndNothingIsLeft)
+{
+    QFile front(cardFolder().filePath(u"card/cont_rec/20261207_081500_F.mp4"_s));
+    ASSERT_TRUE(front.open(QIODevice::ReadOnly));
+    const QByteArray bytes = front.readAll();
+    ASSERT_GT(bytes.indexOf("moov"), bytes.indexOf("mdat")) << "the card's MP4s keep their moov last";
+    const QString cut = cutCopy(u"cont_rec/20261207_081500_F.mp4"_s, u"zz_nomoov.mp4"_s, bytes.indexOf("moov") - 4);
+    ASSERT_FALSE(cut.isEmpty());
+    controller->refreshVideoFileList();
+    const int row = rowNamed(u"zz_nomoov.mp4"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+            return alert != nullptr;
+        },
+        20000));
+    EXPECT_FALSE(alert->informativeText().isEmpty());
+    EXPECT_TRUE(playback().currentVideoUrl().isEmpty());
+    alert->close();
+    for (const QString &file : convertedFiles()) {
+        EXPECT_FALSE(file.contains(u"zz_nomoov"_s)) << file.toStdString();
+    }
+    QFile::remove(cut);
 }
 } // namespace

@@ -18,8 +18,10 @@
 #include "support/ScopedEnvironment.h"
 #include "support/SlowFfmpeg.h"
 #include "support/TestSettings.h"
+#include "support/UnindexedAvi.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSet>
@@ -133,10 +135,17 @@ TEST_F(PlaybackToTheEndTest, EveryKindPlaysToItsEndAndTheNextOneStarts)
 {
     const Watchdog watchdog(std::chrono::seconds(240));
     RecordingLibrary &library = *controller->library();
-    // Converted beforehand, so the time from one end to the next start is the viewer's own.
-    for (int row = 0; row < library.rowCount(); ++row) {
-        ASSERT_TRUE(controller->checkAndConvertVideo(library.urlAt(row)).has_value());
-    }
+    // Every kind on the card plays as it is: nothing is converted on the way.
+    const QString working = Utils::WorkingDirectoryLocation();
+    const auto workingFiles = [&working] {
+        QStringList files;
+        QDirIterator each(working, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (each.hasNext()) {
+            files << each.next();
+        }
+        return files;
+    };
+    const QStringList workingBefore = workingFiles();
     VexoAVView *big = controller->bigMovieView();
     QElapsedTimer sinceEnd;
     int ends = 0;
@@ -165,6 +174,7 @@ TEST_F(PlaybackToTheEndTest, EveryKindPlaysToItsEndAndTheNextOneStarts)
         EXPECT_LT(sinceEnd.elapsed(), 3000) << "from the end of " << name.toStdString() << " to the next start";
         EXPECT_EQ(big->status(), VexoAVViewStatusPrepared);
         EXPECT_EQ(playback().currentVideoUrl(), library.urlAt(next));
+        EXPECT_EQ(playback().bigVideoFilePath(), library.urlAt(next).toLocalFile()) << "played as it is";
         row = next;
     }
     EXPECT_EQ(row, 0) << "the end of the last recording wraps to the first";
@@ -173,6 +183,7 @@ TEST_F(PlaybackToTheEndTest, EveryKindPlaysToItsEndAndTheNextOneStarts)
         recordings += library.partnerRow(each) == each - 1 && each > 0 ? 0 : 1;
     }
     EXPECT_EQ(played.size(), recordings) << "every recording of the demo card was played";
+    EXPECT_EQ(workingFiles(), workingBefore) << "nothing written into the working folder";
 
     // Paused: the viewer waits without using the processor.
     playback().pauseVideo();
@@ -194,13 +205,26 @@ TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGo
     AppDelegate delegate;
     delegate.setMainWindowController(controller.get());
 
-    // Four rows chosen quickly, the first still converting.
+    // Four recordings the viewer converts (copies without their index), chosen quickly, the
+    // first still converting.
+    const QString motion = scratch().filePath(u"card/motion_rec/20261207_081400_MOT.avi"_s);
+    QList<int> rows;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(
+            writeUnindexedAvi(motion, scratch().filePath(u"card/motion_rec/20261207_08140%1_zz.avi"_s.arg(i + 1))));
+    }
+    controller->refreshVideoFileList();
     RecordingLibrary &library = *controller->library();
-    ASSERT_GE(library.rowCount(), 4);
-    play(0);
+    for (int row = 0; row < library.rowCount(); ++row) {
+        if (library.urlAt(row).fileName().endsWith(u"_zz.avi"_s)) {
+            rows << row;
+        }
+    }
+    ASSERT_EQ(rows.size(), 4);
+    play(rows.at(0));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !slow.runs().isEmpty(); }, 10000));
-    for (int row = 1; row < 4; ++row) {
-        play(row);
+    for (int i = 1; i < 4; ++i) {
+        play(rows.at(i));
     }
     // This viewer's own part of the working folder, where its conversions go.
     const QString temporary = Utils::GetWorkingDirectoryPath();
@@ -215,13 +239,13 @@ TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGo
     QTest::qWait(4000);
     EXPECT_FALSE(QFileInfo::exists(temporary));
     EXPECT_FALSE(slow.anyAlive());
-    // Rows 1 and 2 were superseded before they started (unless one is the newest row's partner,
-    // which that row's conversion reads too).
-    for (int row = 1; row < 3; ++row) {
-        if (library.partnerRow(3) != row) {
-            EXPECT_TRUE(slow.runsMentioning(library.urlAt(row).toLocalFile()).isEmpty())
-                << "superseded before it started: " << library.urlAt(row).fileName().toStdString();
-        }
+    // The second and third were superseded before they started.
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_TRUE(slow.runsMentioning(library.urlAt(rows.at(i)).toLocalFile()).isEmpty())
+            << "superseded before it started: " << library.urlAt(rows.at(i)).fileName().toStdString();
+    }
+    for (int i = 0; i < 4; ++i) {
+        QFile::remove(library.urlAt(rows.at(i)).toLocalFile());
     }
 }
 } // namespace

@@ -144,7 +144,7 @@ TEST_F(TripsViewTest, ARoutePointPlaysItsRecordingFrontAndRearAtItsMoment)
     EXPECT_TRUE(playback().currentVideoUrl().toLocalFile().endsWith(u"cont_rec/20261207_081500_F.mp4"_s));
     // As a double-click: the list's row is selected, the rear camera plays in the small player.
     EXPECT_EQ(controller->selectedRow(), rowNamed(u"20261207_081500_F.mp4"_s));
-    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"_F_r.mov"_s))
+    EXPECT_TRUE(playback().smallVideoFilePath().endsWith(u"cont_rec/20261207_081500_R.mp4"_s))
         << playback().smallVideoFilePath().toStdString();
     expectAt(start.big, 6.0, start);
     expectAt(start.small, 6.0, start);

@@ -2,6 +2,8 @@
 // converted copies it made go with it.
 #include "demo/DemoCard.h"
 
+#include "support/UnindexedAvi.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,8 +26,9 @@ TEST_P(ViewerSignalsTest, TheSignalQuitsTheViewerAndItsConvertedCopiesGo)
     ASSERT_TRUE(folder.isValid());
     const DemoCard::Result made = DemoCard::generate(folder.filePath(u"card"_s));
     ASSERT_TRUE(made.ok) << made.error.toStdString();
-    const QString recording = folder.filePath(u"card/cont_rec/20261207_081500_F.mp4"_s);
-    ASSERT_TRUE(QFileInfo::exists(recording));
+    // Without its index the recording is converted, not played as it is.
+    const QString recording = folder.filePath(u"card/motion_rec/20261207_081401_MOT.avi"_s);
+    ASSERT_TRUE(writeUnindexedAvi(folder.filePath(u"card/motion_rec/20261207_081400_MOT.avi"_s), recording));
 
     // A home of its own, so its working folder is known: HOME/Documents/Velmora.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -5,6 +5,7 @@
 
 #include "DemoWindowTest.h"
 
+#include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
 #include "export/Utils.h"
 #include "support/ScopedEnvironment.h"
@@ -57,7 +58,7 @@ protected:
         for (const auto &[from, to] : copies) {
             ASSERT_TRUE(writeUnindexedAvi(card(from), card(to))) << from.toStdString();
         }
-        controller->refreshVideoFileList();
+        controller->cardFollower()->refreshVideoFileList();
         view = controller->mainWindow()->findChild<ConversionProgressView *>();
         ASSERT_NE(view, nullptr);
         bar = view->findChild<QProgressBar *>(u"progressBar"_s);

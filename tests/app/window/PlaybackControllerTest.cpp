@@ -399,7 +399,7 @@ TEST_F(PlaybackControllerTest, AnAviCutShortBeforeItsIndexPlaysFromItsConversion
     const QString cut =
         cutCopy(u"evt_rec/20261207_081600_EVT.avi"_s, u"zz_cut_EVT.avi"_s, QFileInfo(whole).size() * 2 / 3);
     ASSERT_FALSE(cut.isEmpty());
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     const int row = rowNamed(u"zz_cut_EVT.avi"_s);
     ASSERT_GE(row, 0);
     controller->ui().fileListTableView->selectRow(row);
@@ -428,7 +428,7 @@ TEST_F(PlaybackControllerTest, AnMp4WithoutItsMoovSaysItCannotPlayAndNothingIsLe
     ASSERT_GT(bytes.indexOf("moov"), bytes.indexOf("mdat")) << "the card's MP4s keep their moov last";
     const QString cut = cutCopy(u"cont_rec/20261207_081500_F.mp4"_s, u"zz_nomoov.mp4"_s, bytes.indexOf("moov") - 4);
     ASSERT_FALSE(cut.isEmpty());
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     const int row = rowNamed(u"zz_nomoov.mp4"_s);
     ASSERT_GE(row, 0);
     controller->ui().fileListTableView->selectRow(row);

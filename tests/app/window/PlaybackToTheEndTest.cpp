@@ -6,6 +6,7 @@
 #include "library/RecordingLibrary.h"
 #include "ui_MainWindow.h"
 
+#include "app/CardFollower.h"
 #include "app/window/AppDelegate.h"
 #include "app/window/MainWindowController.h"
 #include "app/window/PlaybackController.h"
@@ -213,7 +214,7 @@ TEST_F(PlaybackToTheEndTest, QuittingStopsTheConversionsBeforeTheWorkingFolderGo
         ASSERT_TRUE(
             writeUnindexedAvi(motion, scratch().filePath(u"card/motion_rec/20261207_08140%1_zz.avi"_s.arg(i + 1))));
     }
-    controller->refreshVideoFileList();
+    controller->cardFollower()->refreshVideoFileList();
     RecordingLibrary &library = *controller->library();
     for (int row = 0; row < library.rowCount(); ++row) {
         if (library.urlAt(row).fileName().endsWith(u"_zz.avi"_s)) {

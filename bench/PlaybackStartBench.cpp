@@ -6,6 +6,9 @@
 // process read (/proc/self/io "rchar": the player reads in its own threads, and nothing is run
 // beside it) against the pair's size, on the demo pair and, with VELMORA_BENCH_1080P=1, on a
 // one-minute 1080p pair made by ffmpeg first.
+// With VELMORA_BENCH_1080P=1 and VELMORA_BENCH_DROP_CACHES=1 (as root), the 1080p pair also goes onto
+// a card read at 60 MB/s (ThrottledCard) and the viewer's two paths and the lone player start from
+// an empty page cache each time: the cold figures, the bytes read counted from the card's device.
 #include "demo/DemoCard.h"
 #include "incident/RecordingTrack.h"
 
@@ -15,6 +18,7 @@
 #include "playback/VexoAVView.h"
 #include "sensor/SubtitleData.h"
 #include "sensor/VexoClipData.h"
+#include "support/ThrottledCard.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +33,8 @@
 #include <benchmark/benchmark.h>
 
 #include <clocale>
+#include <memory>
+#include <unistd.h>
 
 namespace {
 QTemporaryDir &cardFolder()
@@ -49,6 +55,62 @@ QString largeFrontRecording()
 {
     const QString path = cardFolder().filePath(QStringLiteral("large/20261207_090000_F.mp4"));
     return QFileInfo::exists(path) ? path : QString();
+}
+
+// The card at a reader's speed holding the 1080p pair, when asked for and possible.
+std::unique_ptr<ThrottledCard> &slowCard()
+{
+    static std::unique_ptr<ThrottledCard> card;
+    return card;
+}
+
+QString slowFrontRecording()
+{
+    return slowCard() ? slowCard()->mountPath() + QStringLiteral("/cont_rec/20261207_090000_F.mp4") : QString();
+}
+
+QString setUpSlowCard()
+{
+    slowCard() = std::make_unique<ThrottledCard>();
+    if (!slowCard()->isReady()) {
+        const QString reason = slowCard()->skipReason();
+        slowCard().reset();
+        return reason;
+    }
+    for (const char *camera : {"F", "R"}) {
+        const QString name = QStringLiteral("20261207_090000_%1.mp4").arg(QLatin1StringView(camera));
+        if (!slowCard()->placeSparse(cardFolder().filePath(QStringLiteral("large/") + name),
+                                     QStringLiteral("cont_rec/") + name)) {
+            slowCard().reset();
+            return QStringLiteral("the pair could not be put on the card");
+        }
+    }
+    return {};
+}
+
+// Before each timed start on the slow card: an empty page cache, outside the timing.
+void emptyCacheUntimed(benchmark::State &state, bool cold)
+{
+    if (cold) {
+        state.PauseTiming();
+        slowCard()->dropCaches();
+        state.ResumeTiming();
+    }
+}
+
+// Bytes the slow card's device gave this process (and its children) so far.
+qint64 deviceBytes()
+{
+    return ThrottledCard::ioOf(::getpid()).readBytes;
+}
+
+bool skipWithoutSlowCard(benchmark::State &state)
+{
+    if (!slowCard()) {
+        state.SkipWithError("no slow card: set VELMORA_BENCH_1080P=1 and VELMORA_BENCH_DROP_CACHES=1, as root");
+        return true;
+    }
+    return false;
 }
 
 bool makeLargePair()
@@ -102,10 +164,11 @@ bool waitFor(const std::function<bool()> &condition)
     return QTest::qWaitFor(condition, 30000);
 }
 
-void BM_ViewerFromRecordingToFirstFrame(benchmark::State &state)
+void convertedToFirstFrame(benchmark::State &state, const QString &front, bool cold = false)
 {
-    const QUrl recording = QUrl::fromLocalFile(frontRecording());
+    const QUrl recording = QUrl::fromLocalFile(front);
     for (auto _ : state) {
+        emptyCacheUntimed(state, cold);
         // A fresh working folder each time: nothing converted earlier is reused.
         QTemporaryDir working;
         VideoConverter converter;
@@ -129,17 +192,24 @@ void BM_ViewerFromRecordingToFirstFrame(benchmark::State &state)
         }
     }
 }
+void BM_ViewerFromRecordingToFirstFrame(benchmark::State &state)
+{
+    convertedToFirstFrame(state, frontRecording());
+}
 BENCHMARK(BM_ViewerFromRecordingToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 // The double-click of a recording played as it is, to both players' first frames.
-void directToFirstFrame(benchmark::State &state, const QString &front)
+void directToFirstFrame(benchmark::State &state, const QString &front, bool cold = false)
 {
     const QUrl recording = QUrl::fromLocalFile(front);
     const QString rear = VideoConverter::otherCameraUrl(recording).toLocalFile();
     const double pairBytes = double(QFileInfo(front).size() + QFileInfo(rear).size());
     double readShare = 0.0;
+    double deviceShare = 0.0;
     for (auto _ : state) {
+        emptyCacheUntimed(state, cold);
         const qint64 before = bytesRead();
+        const qint64 deviceBefore = deviceBytes();
         VexoAVView big;
         VexoAVView small;
         const auto sources = DirectPlayRoute::sources(recording);
@@ -161,8 +231,12 @@ void directToFirstFrame(benchmark::State &state, const QString &front)
             return;
         }
         readShare += double(bytesRead() - before) / pairBytes;
+        deviceShare += double(deviceBytes() - deviceBefore) / pairBytes;
     }
     state.counters["read_of_pair"] = readShare / double(state.iterations());
+    if (cold) {
+        state.counters["device_read_of_pair"] = deviceShare / double(state.iterations());
+    }
 }
 
 void BM_DirectViewerFromRecordingToFirstFrame(benchmark::State &state)
@@ -181,9 +255,10 @@ void BM_DirectViewerOneMinute1080pPair(benchmark::State &state)
 }
 BENCHMARK(BM_DirectViewerOneMinute1080pPair)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
-void lonePlayerToFirstFrame(benchmark::State &state, const QString &recording)
+void lonePlayerToFirstFrame(benchmark::State &state, const QString &recording, bool cold = false)
 {
     for (auto _ : state) {
+        emptyCacheUntimed(state, cold);
         MpvPlayer player;
         bool loaded = false;
         QObject::connect(&player, &MpvPlayer::fileLoaded, [&loaded] { loaded = true; });
@@ -210,6 +285,30 @@ void BM_LonePlayerRawFront1080pToFirstFrame(benchmark::State &state)
     lonePlayerToFirstFrame(state, largeFrontRecording());
 }
 BENCHMARK(BM_LonePlayerRawFront1080pToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+// The same three starts of the 1080p pair on the slow card with an empty page cache.
+void BM_ColdDirectViewer1080pPair(benchmark::State &state)
+{
+    if (!skipWithoutSlowCard(state)) {
+        directToFirstFrame(state, slowFrontRecording(), true);
+    }
+}
+BENCHMARK(BM_ColdDirectViewer1080pPair)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_ColdLonePlayerRawFront1080p(benchmark::State &state)
+{
+    if (!skipWithoutSlowCard(state)) {
+        lonePlayerToFirstFrame(state, slowFrontRecording(), true);
+    }
+}
+BENCHMARK(BM_ColdLonePlayerRawFront1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_ColdConvertedViewer1080pPair(benchmark::State &state)
+{
+    if (!skipWithoutSlowCard(state)) {
+        convertedToFirstFrame(state, slowFrontRecording(), true);
+    }
+}
+BENCHMARK(BM_ColdConvertedViewer1080pPair)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 } // namespace
 
 int main(int argc, char **argv)
@@ -221,11 +320,20 @@ int main(int argc, char **argv)
     if (!made.ok) {
         return 1;
     }
-    if (qEnvironmentVariableIntValue("VELMORA_BENCH_1080P") == 1 && !makeLargePair()) {
-        return 1;
+    if (qEnvironmentVariableIntValue("VELMORA_BENCH_1080P") == 1) {
+        if (!makeLargePair()) {
+            return 1;
+        }
+        if (qEnvironmentVariableIntValue("VELMORA_BENCH_DROP_CACHES") == 1) {
+            const QString why = setUpSlowCard();
+            if (!why.isEmpty()) {
+                qWarning("no slow card: %s", qPrintable(why));
+            }
+        }
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    slowCard().reset();
     return 0;
 }

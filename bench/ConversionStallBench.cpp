@@ -399,9 +399,8 @@ void BM_StallWhileKeysAreHeld(benchmark::State &state)
 }
 BENCHMARK(BM_StallWhileKeysAreHeld)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
-// The same while the Trips view builds the trips of a card of TripsCardRecordings recordings,
-// without a track cache so every run reads every track.
-void BM_StallFromDoubleClickToPlaybackWhileTripsBuild(benchmark::State &state)
+// The Trips view open on the trips' card, its map page loaded and its first build done.
+TripsViewController *openTripsView()
 {
     TripsViewController *trips = window()->trips()->view();
     trips->setCacheFolder(QString());
@@ -413,6 +412,14 @@ void BM_StallFromDoubleClickToPlaybackWhileTripsBuild(benchmark::State &state)
     while ((trips->job()->isRunning() || !trips->map()->isPageReady()) && opened.elapsed() < 120000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
+    return trips;
+}
+
+// The same while the Trips view builds the trips of a card of TripsCardRecordings recordings,
+// without a track cache so every run reads every track.
+void BM_StallFromDoubleClickToPlaybackWhileTripsBuild(benchmark::State &state)
+{
+    TripsViewController *trips = openTripsView();
     measureStall(
         state, [trips] { trips->rebuild(); }, [trips] { return trips->job()->isRunning(); });
     trips->cancel();
@@ -421,6 +428,15 @@ BENCHMARK(BM_StallFromDoubleClickToPlaybackWhileTripsBuild)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+// The same with the Trips view open but building nothing: what the open view costs by itself.
+void BM_StallFromDoubleClickToPlaybackWithTripsOpen(benchmark::State &state)
+{
+    openTripsView();
+    measureStall(
+        state, [] {}, [] { return false; });
+}
+BENCHMARK(BM_StallFromDoubleClickToPlaybackWithTripsOpen)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 } // namespace
 
 int main(int argc, char **argv)

@@ -9,8 +9,10 @@
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
 
+#include "sensor/GrowingTrack.h"
+#include "sensor/QB62SrtReader.h"
+#include "sensor/QuickTrackReader.h"
 #include "sensor/TrackExport.h"
-#include "sensor/VexoClipData.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -30,26 +32,51 @@ struct Export
     QJsonObject summary;
 };
 
+// The whole track of PATH, however long the recording runs (the player keeps 650 samples): a
+// subtitle file extracted from an MP4 (known by its extension alone, as the player knows it), an
+// MP4's own subtitle samples, or an AVI's sensor records (the KRV cameras' reader when KRV).
+GrowingTrack wholeTrack(const QString &path, bool krv)
+{
+    GrowingTrack track(GrowingTrack::capacityFor(QFileInfo(path).size()));
+    const QString suffix = QFileInfo(path).suffix();
+    if (!krv && suffix == u"srt"_s) {
+        track.setClipDataCount(quint32(QB62SrtReader::readFile(path, track)));
+    } else if (!krv && suffix.compare(u"mp4"_s, Qt::CaseInsensitive) == 0) {
+        QuickTrackReader::readMp4(path, track);
+    } else {
+        QuickTrackReader::readAvi(path, track, krv);
+    }
+    return track;
+}
+
+QList<qint64> fixTimes(const GrowingTrack &track)
+{
+    QList<qint64> times;
+    times.reserve(track.samples().size());
+    for (const GrowingTrack::Sample &sample : track.samples()) {
+        times.append(sample.fixTime);
+    }
+    return times;
+}
+
 // The file of one recording, PATH.
 Export recordingExport(const QString &format, const QString &path, const QString &card, bool krv)
 {
-    const auto track = std::make_unique<VexoClipData>();
-    SensorOutput::loadTrack(path, krv, *track);
+    const GrowingTrack track = wholeTrack(path, krv);
     const QString name = QFileInfo(path).fileName();
-    const TrackTimes times = SampleClock::times(path, card, *track);
+    const TrackTimes times = SampleClock::times(path, card, fixTimes(track));
     Export result;
     if (format == u"csv") {
-        result.bytes = TrackExport::csv(*track, TrackExport::WholeTrack, times);
-    } else if (format == u"gpx") {
-        result.bytes = TrackExport::gpx(*track, name, TrackExport::WholeTrack, times);
-    } else if (format == u"kml") {
-        result.bytes = TrackExport::kml(*track, name, times);
+        result.bytes = TrackExport::csv(track, TrackExport::WholeTrack, times);
     } else {
-        result.bytes = TrackExport::geoJson(*track, name, times);
+        const QList<TrackExport::Segment> segments{TrackExport::segment(track, name, TrackExport::WholeTrack, times)};
+        result.bytes = format == u"gpx"   ? TrackExport::gpx(name, segments)
+                       : format == u"kml" ? TrackExport::kml(name, segments)
+                                          : TrackExport::geoJson(segments);
     }
-    const int points = format == u"csv" ? int(track->clipDataCount()) : TrackExport::fixCount(*track);
-    result.summary = {
-        {u"samples"_s, qint64(track->clipDataCount())}, {u"points"_s, points}, {u"clock"_s, times.clockName()}};
+    const qsizetype samples = track.samples().size();
+    const int points = format == u"csv" ? int(samples) : TrackExport::fixCount(track);
+    result.summary = {{u"samples"_s, qint64(samples)}, {u"points"_s, points}, {u"clock"_s, times.clockName()}};
     return result;
 }
 

@@ -14,6 +14,28 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// One sample of either kind of track, read the same way.
+int sampleCount(const VexoClipData &track)
+{
+    return int(track.clipDataCount());
+}
+
+int sampleCount(const GrowingTrack &track)
+{
+    return int(track.samples().size());
+}
+
+GrowingTrack::Sample sampleAt(const VexoClipData &track, int i)
+{
+    return {track.getGx(i),     track.getGy(i),       track.getGz(i),     track.getGpsLat(i),
+            track.getGpsLng(i), track.getGpsSpeed(i), track.getFixTime(i)};
+}
+
+GrowingTrack::Sample sampleAt(const GrowingTrack &track, int i)
+{
+    return track.samples().at(i);
+}
+
 // The samples of RANGE that the track holds.
 struct Bounds
 {
@@ -21,9 +43,9 @@ struct Bounds
     int end;
 };
 
-Bounds bounds(const VexoClipData &track, TrackExport::Range range)
+template <typename Track> Bounds bounds(const Track &track, TrackExport::Range range)
 {
-    const int count = int(track.clipDataCount());
+    const int count = sampleCount(track);
     const int first = std::clamp(range.first, 0, count);
     return {first, std::clamp(range.end, first, count)};
 }
@@ -43,48 +65,82 @@ QString csvField(const QString &text)
     quoted.replace(u'"', u"\"\""_s);
     return u'"' + quoted + u'"';
 }
-} // namespace
 
-bool TrackExport::hasFix(const VexoClipData &track, int i)
-{
-    return track.getGpsLat(i) != 0.0f || track.getGpsLng(i) != 0.0f;
-}
-
-int TrackExport::fixCount(const VexoClipData &track, Range range)
+template <typename Track> int fixCountOf(const Track &track, TrackExport::Range range)
 {
     const Bounds b = bounds(track, range);
     int count = 0;
     for (int i = b.first; i < b.end; ++i) {
-        count += hasFix(track, i) ? 1 : 0;
+        count += sampleAt(track, i).hasFix() ? 1 : 0;
     }
     return count;
 }
 
-QByteArray TrackExport::csv(const VexoClipData &track, Range range, const TrackTimes &times)
+template <typename Track> QByteArray csvOf(const Track &track, TrackExport::Range range, const TrackTimes &times)
 {
     const Bounds b = bounds(track, range);
     const QString note = csvField(times.note());
     QString text = u"index,time_s,gx,gy,gz,lat,lng,speed_kmh,time,time_note\n"_s;
     for (int i = b.first; i < b.end; ++i) {
-        text += QString::number(i) + u',' + offsetSeconds(i) + u',' + QString::number(track.getGx(i)) + u',' +
-                QString::number(track.getGy(i)) + u',' + QString::number(track.getGz(i)) + u',' +
-                FloatText::text(track.getGpsLat(i)) + u',' + FloatText::text(track.getGpsLng(i)) + u',' +
-                QString::number(track.getGpsSpeed(i)) + u',' + times.sampleText(i) + u',' + note + u'\n';
+        const GrowingTrack::Sample sample = sampleAt(track, i);
+        text += QString::number(i) + u',' + offsetSeconds(i) + u',' + QString::number(sample.gx) + u',' +
+                QString::number(sample.gy) + u',' + QString::number(sample.gz) + u',' + FloatText::text(sample.lat) +
+                u',' + FloatText::text(sample.lng) + u',' + QString::number(sample.speed) + u',' + times.sampleText(i) +
+                u',' + note + u'\n';
     }
     return text.toUtf8();
+}
+
+template <typename Track>
+TrackExport::Segment segmentOf(const Track &track, const QString &name, TrackExport::Range range,
+                               const TrackTimes &times)
+{
+    const Bounds b = bounds(track, range);
+    TrackExport::Segment result{name, qsizetype(sampleCount(track)), {}, times};
+    for (int i = b.first; i < b.end; ++i) {
+        if (const GrowingTrack::Sample sample = sampleAt(track, i); sample.hasFix()) {
+            result.points.append(TrackExport::Point{i, sample.lat, sample.lng, sample.speed});
+        }
+    }
+    return result;
+}
+} // namespace
+
+bool TrackExport::hasFix(const VexoClipData &track, int i)
+{
+    return sampleAt(track, i).hasFix();
+}
+
+int TrackExport::fixCount(const VexoClipData &track, Range range)
+{
+    return fixCountOf(track, range);
+}
+
+int TrackExport::fixCount(const GrowingTrack &track, Range range)
+{
+    return fixCountOf(track, range);
+}
+
+QByteArray TrackExport::csv(const VexoClipData &track, Range range, const TrackTimes &times)
+{
+    return csvOf(track, range, times);
+}
+
+QByteArray TrackExport::csv(const GrowingTrack &track, Range range, const TrackTimes &times)
+{
+    return csvOf(track, range, times);
 }
 
 TrackExport::Segment TrackExport::segment(const VexoClipData &track, const QString &name, Range range,
                                           const TrackTimes &times)
 {
-    const Bounds b = bounds(track, range);
-    Segment result{name, qsizetype(track.clipDataCount()), {}, times};
-    for (int i = b.first; i < b.end; ++i) {
-        if (hasFix(track, i)) {
-            result.points.append(Point{i, track.getGpsLat(i), track.getGpsLng(i), track.getGpsSpeed(i)});
-        }
-    }
-    return result;
+    return segmentOf(track, name, range, times);
+}
+
+TrackExport::Segment TrackExport::segment(const GrowingTrack &track, const QString &name, Range range,
+                                          const TrackTimes &times)
+{
+    return segmentOf(track, name, range, times);
 }
 
 QByteArray TrackExport::gpx(const VexoClipData &track, const QString &name, Range range, const TrackTimes &times)

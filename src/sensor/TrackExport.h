@@ -1,11 +1,14 @@
 #pragma once
 
+#include "GrowingTrack.h"
 #include "TrackTimes.h"
 #include "VexoClipData.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <limits>
 
 // A sensor track in formats other tools read: a CSV table of every sample, and the route as a
 // GPX track or a GeoJSON feature. Route formats hold only the samples with a fix. Sample i lies
@@ -37,7 +40,7 @@ public:
         int first;
         int end;
     };
-    static constexpr Range WholeTrack{0, VexoClipData::kCapacity};
+    static constexpr Range WholeTrack{0, std::numeric_limits<int>::max()};
 
     // A fix of a recording's track: INDEX is its sample's place in the whole track (play time
     // INDEX/10 s), the time of day is the segment's times.msecs(index).
@@ -60,9 +63,13 @@ public:
     // The fixes of TRACK within RANGE.
     static Segment segment(const VexoClipData &track, const QString &name, Range range = WholeTrack,
                            const TrackTimes &times = {});
+    // The same of a whole track, however long the recording runs.
+    static Segment segment(const GrowingTrack &track, const QString &name, Range range = WholeTrack,
+                           const TrackTimes &times = {});
 
     // "index,time_s,gx,gy,gz,lat,lng,speed_kmh,time,time_note", one row per sample.
     static QByteArray csv(const VexoClipData &track, Range range = WholeTrack, const TrackTimes &times = {});
+    static QByteArray csv(const GrowingTrack &track, Range range = WholeTrack, const TrackTimes &times = {});
     // A GPX 1.1 document with one track segment, one point per sample with a fix; NAME names it.
     static QByteArray gpx(const VexoClipData &track, const QString &name, Range range = WholeTrack,
                           const TrackTimes &times = {});
@@ -79,6 +86,7 @@ public:
 
     // How many samples have a fix, that is, how many points the route formats hold.
     static int fixCount(const VexoClipData &track, Range range = WholeTrack);
+    static int fixCount(const GrowingTrack &track, Range range = WholeTrack);
     // Whether sample I has a position: (0, 0) is the cameras' "no fix".
     static bool hasFix(const VexoClipData &track, int i);
 };

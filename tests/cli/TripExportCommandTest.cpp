@@ -4,6 +4,7 @@
 #include "CliRun.h"
 
 #include "support/GpxSchemaCheck.h"
+#include "support/LongDrive.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
 
@@ -224,6 +225,42 @@ TEST_F(TripExportCommandTest, TheGpxExportsAreValidAgainstTheGpxSchema)
     const auto [status, said] = validate(broken);
     EXPECT_NE(status, 0) << said.toStdString();
     EXPECT_TRUE(said.contains(u"lat"_s)) << said.toStdString();
+}
+
+// A single recording's export holds every sample, past the 65 s the player keeps, and an MP4's
+// track comes from its own subtitle samples, with nothing converted first.
+TEST_F(TripExportCommandTest, ASingleRecordingsExportIsWholeForAnAviAndAnMp4)
+{
+    const QString longFolder = output(u"long"_s);
+    ASSERT_TRUE(QDir().mkpath(longFolder));
+    const QList<std::pair<QString, QByteArray>> recordings{{u"20261207_080000_F.avi"_s, LongDrive::avi()},
+                                                           {u"20261207_080400_F.mp4"_s, LongDrive::mp4(240)}};
+    // The last second of each: 37°10' + 1.79' for the AVI's drive, + 4.19' for the MP4's.
+    const QList<QByteArray> lastLatitudes{"lat=\"37.1965", "lat=\"37.2365"};
+    for (qsizetype r = 0; r < recordings.size(); ++r) {
+        const QString path = longFolder + u'/' + recordings[r].first;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(recordings[r].second) == recordings[r].second.size());
+        file.close();
+        SCOPED_TRACE(path.toStdString());
+
+        const CliRun csv = run({u"export"_s, u"csv"_s, path});
+        ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+        const QStringList rows = csv.out.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 1 + 1800);
+        EXPECT_TRUE(rows.last().startsWith(u"1799,179.9,"_s)) << rows.last().toStdString();
+
+        const QString gpx = output(u"long.gpx"_s);
+        const CliRun route = run({u"export"_s, u"gpx"_s, path, u"-o"_s, gpx});
+        ASSERT_EQ(route.status, 0) << route.err.toStdString();
+        EXPECT_EQ(route.json().value(u"samples"_s).toInt(), 1800);
+        EXPECT_EQ(route.json().value(u"points"_s).toInt(), 1800);
+        const QList<QStringList> times = grouped(readAll(gpx), u"trkseg", u"time");
+        ASSERT_EQ(times.size(), 1);
+        ASSERT_EQ(times[0].size(), 1800);
+        EXPECT_EQ(times[0].last(), r == 0 ? u"2026-12-07T08:02:59.900Z"_s : u"2026-12-07T08:06:59.900Z"_s);
+        EXPECT_TRUE(readAll(gpx).contains(lastLatitudes[r])) << lastLatitudes[r].toStdString();
+    }
 }
 
 TEST_F(TripExportCommandTest, ATripTheCardDoesNotHaveIsRefusedAndNothingWritten)

@@ -6,8 +6,7 @@
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
 
-#include "sensor/AviWriter.h"
-#include "sensor/Mp4SubtitleWriter.h"
+#include "support/LongDrive.h"
 #include "support/QtPrinters.h"
 
 #include <QCryptographicHash>
@@ -21,44 +20,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int kSeconds = 180;
-
-// Second S's position record: due north 0.01 minute of latitude a second (about 18.5 m), dated
-// 08:00:00 UTC plus S.
-QByteArray rmc(int second)
-{
-    return u"GNRMC,08%1%2.00,A,37%3,N,12658.0000,E,20.0,0,071226,,,A"_s.arg(second / 60, 2, 10, QChar(u'0'))
-        .arg(second % 60, 2, 10, QChar(u'0'))
-        .arg(10.0 + second * 0.01, 7, 'f', 4, QChar(u'0'))
-        .toLatin1();
-}
-
-// Three minutes of an AVI's text chunks: ten acceleration records and a position record a second.
-QByteArray avi()
-{
-    AviWriter writer;
-    writer.beginList("movi");
-    for (int second = 0; second < kSeconds; ++second) {
-        for (int tenth = 0; tenth < 10; ++tenth) {
-            writer.textChunk(2, u"gsensor,%1,2,3"_s.arg(second % 100).toLatin1());
-        }
-        writer.textChunk(2, rmc(second));
-    }
-    return writer.bytes();
-}
-
-// Three minutes of an MP4's subtitle samples from FIRST_SECOND of the drive on, the position
-// joined to each second's last one.
-QByteArray mp4(int firstSecond)
-{
-    QList<QByteArray> texts;
-    for (int second = firstSecond; second < firstSecond + kSeconds; ++second) {
-        for (int tenth = 0; tenth < 10; ++tenth) {
-            texts.append("gsensori,1,128,1,2,3" + (tenth == 9 ? ';' + rmc(second) : QByteArray()));
-        }
-    }
-    return Mp4SubtitleWriter::file(texts, 10, false, kSeconds * 1000);
-}
+using LongDrive::avi;
+using LongDrive::mp4;
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {

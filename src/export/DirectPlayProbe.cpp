@@ -1,5 +1,6 @@
 #include "DirectPlayProbe.h"
 
+#include "core/Mp4Boxes.h"
 #include "core/RegularFileReader.h"
 
 #include <QByteArrayView>
@@ -150,64 +151,14 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
     return result;
 }
 
-struct Box
-{
-    QByteArrayView type;
-    QByteArrayView body;
-};
-
-// The boxes inside BODY, in order; a box whose size does not fit ends the list.
-QList<Box> boxes(QByteArrayView body)
-{
-    QList<Box> found;
-    qsizetype at = 0;
-    while (body.size() - at >= 8) {
-        quint64 size = be32(body, at);
-        qsizetype header = 8;
-        if (size == 1) {
-            if (body.size() - at < 16) {
-                break;
-            }
-            size = be64(body, at + 8);
-            header = 16;
-        } else if (size == 0) {
-            size = quint64(body.size() - at);
-        }
-        if (size < quint64(header) || size > quint64(body.size() - at)) {
-            break;
-        }
-        found.append({body.sliced(at + 4, 4), body.sliced(at + header, qsizetype(size) - header)});
-        at += qsizetype(size);
-    }
-    return found;
-}
-
-std::optional<QByteArrayView> descend(QByteArrayView body, std::initializer_list<QByteArrayView> path)
-{
-    for (const QByteArrayView type : path) {
-        std::optional<QByteArrayView> next;
-        for (const Box &box : boxes(body)) {
-            if (box.type == type) {
-                next = box.body;
-                break;
-            }
-        }
-        if (!next) {
-            return std::nullopt;
-        }
-        body = *next;
-    }
-    return body;
-}
-
 // Whether every chunk of the track whose sample tables are STBL starts inside a file of FILESIZE
 // bytes; a track without chunk offsets has nothing outside it.
 bool chunksInsideFile(QByteArrayView stbl, qint64 fileSize)
 {
-    std::optional<QByteArrayView> offsets = descend(stbl, {"stco"});
+    std::optional<QByteArrayView> offsets = Mp4Boxes::descend(stbl, {"stco"});
     const bool wide = !offsets;
     if (wide) {
-        offsets = descend(stbl, {"co64"});
+        offsets = Mp4Boxes::descend(stbl, {"co64"});
     }
     if (!offsets) {
         return true;
@@ -230,10 +181,10 @@ bool chunksInsideFile(QByteArrayView stbl, qint64 fileSize)
 // A video track with samples in chunks.
 bool isVideoTrackWithSamples(QByteArrayView trak)
 {
-    const auto hdlr = descend(trak, {"mdia", "hdlr"});
-    const auto stsz = descend(trak, {"mdia", "minf", "stbl", "stsz"});
-    const bool chunked =
-        descend(trak, {"mdia", "minf", "stbl", "stco"}) || descend(trak, {"mdia", "minf", "stbl", "co64"});
+    const auto hdlr = Mp4Boxes::descend(trak, {"mdia", "hdlr"});
+    const auto stsz = Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "stsz"});
+    const bool chunked = Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "stco"}) ||
+                         Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "co64"});
     return hdlr && hdlr->size() >= 12 && hdlr->sliced(8, 4) == "vide" && stsz && stsz->size() >= 12 &&
            be32(*stsz, 8) != 0 && chunked;
 }
@@ -242,46 +193,23 @@ Result probeMp4(QIODevice &device, qint64 fileSize)
 {
     Result result;
     result.container = DirectPlayProbe::Container::Mp4;
-    QByteArray moov;
-    qint64 at = 0;
-    for (int count = 0; count < DirectPlayProbe::kMaxTopLevel && fileSize - at >= 8; ++count) {
-        const QByteArray header = readAt(device, at, 16);
-        if (header.size() < 8) {
-            break;
-        }
-        quint64 size = be32(header, 0);
-        qint64 headerSize = 8;
-        if (size == 1 && header.size() == 16) {
-            size = be64(header, 8);
-            headerSize = 16;
-        } else if (size == 0) {
-            size = quint64(fileSize - at);
-        }
-        if (size < quint64(headerSize) || size > quint64(fileSize - at)) {
-            break; // cut short: nothing after it can be reached
-        }
-        if (QByteArrayView(header).sliced(4, 4) == "moov") {
-            if (qint64(size) - headerSize <= DirectPlayProbe::kMaxMoovBytes) {
-                moov = readAt(device, at + headerSize, qint64(size) - headerSize);
-            }
-            if (moov.size() != qint64(size) - headerSize) {
-                result.why = u"the moov box cannot be read"_s;
-                return result;
-            }
-            break;
-        }
-        at += qint64(size);
+    const Mp4Boxes::Moov moov =
+        Mp4Boxes::readMoov(device, DirectPlayProbe::kMaxTopLevel, DirectPlayProbe::kMaxMoovBytes);
+    if (moov.outcome == Mp4Boxes::Moov::Outcome::TooLarge || moov.outcome == Mp4Boxes::Moov::Outcome::Unreadable) {
+        result.why = u"the moov box cannot be read"_s;
+        return result;
     }
-    if (moov.isEmpty()) {
+    // A box cut short hides whatever follows it.
+    if (moov.body.isEmpty()) {
         result.why = u"no moov box"_s;
         return result;
     }
-    for (const Box &box : boxes(moov)) {
+    for (const Mp4Boxes::Box &box : Mp4Boxes::children(moov.body)) {
         if (box.type != "trak") {
             continue;
         }
         // Any track pointing past the end (the sensor samples' too) means a file cut short.
-        const auto stbl = descend(box.body, {"mdia", "minf", "stbl"});
+        const auto stbl = Mp4Boxes::descend(box.body, {"mdia", "minf", "stbl"});
         if (stbl && !chunksInsideFile(*stbl, fileSize)) {
             result.videoStreams = 0;
             result.why = u"a track points past the end of the file"_s;

@@ -1,5 +1,7 @@
 #include "Mp4SubtitleSamples.h"
 
+#include "core/Mp4Boxes.h"
+
 #include <QtEndian>
 
 #include <optional>
@@ -7,12 +9,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Box
-{
-    QByteArrayView type;
-    QByteArrayView body;
-};
-
+using Box = Mp4Boxes::Box;
 quint32 be32(QByteArrayView bytes, qsizetype at)
 {
     return qFromBigEndian<quint32>(bytes.data() + at);
@@ -21,55 +18,6 @@ quint32 be32(QByteArrayView bytes, qsizetype at)
 quint64 be64(QByteArrayView bytes, qsizetype at)
 {
     return qFromBigEndian<quint64>(bytes.data() + at);
-}
-
-// The boxes inside BODY, in order; a box whose size does not fit ends the list.
-QList<Box> children(QByteArrayView body)
-{
-    QList<Box> boxes;
-    qsizetype at = 0;
-    while (body.size() - at >= 8) {
-        quint64 size = be32(body, at);
-        qsizetype header = 8;
-        if (size == 1) {
-            if (body.size() - at < 16) {
-                break;
-            }
-            size = be64(body, at + 8);
-            header = 16;
-        } else if (size == 0) {
-            size = quint64(body.size() - at);
-        }
-        if (size < quint64(header) || size > quint64(body.size() - at)) {
-            break;
-        }
-        boxes.append({body.sliced(at + 4, 4), body.sliced(at + header, qsizetype(size) - header)});
-        at += qsizetype(size);
-    }
-    return boxes;
-}
-
-std::optional<QByteArrayView> child(QByteArrayView body, QByteArrayView type)
-{
-    for (const Box &box : children(body)) {
-        if (box.type == type) {
-            return box.body;
-        }
-    }
-    return std::nullopt;
-}
-
-// A path of nested boxes below BODY ("mdia", "minf", "stbl").
-std::optional<QByteArrayView> descend(QByteArrayView body, std::initializer_list<QByteArrayView> path)
-{
-    std::optional<QByteArrayView> at = body;
-    for (const QByteArrayView type : path) {
-        if (!at) {
-            break;
-        }
-        at = child(*at, type);
-    }
-    return at;
 }
 
 // The duration in a "mvhd" body, in milliseconds.
@@ -93,8 +41,8 @@ qint64 movieDurationMs(QByteArrayView mvhd)
 
 bool isSubtitleTrack(QByteArrayView trak)
 {
-    const auto hdlr = descend(trak, {"mdia", "hdlr"});
-    const auto stsd = descend(trak, {"mdia", "minf", "stbl", "stsd"});
+    const auto hdlr = Mp4Boxes::descend(trak, {"mdia", "hdlr"});
+    const auto stsd = Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "stsd"});
     if (!hdlr || hdlr->size() < 12 || !stsd || stsd->size() < 16) {
         return false;
     }
@@ -114,12 +62,12 @@ class SampleTables
 public:
     bool load(QByteArrayView stbl, QString &why)
     {
-        const auto stsz = child(stbl, "stsz");
-        const auto stsc = child(stbl, "stsc");
-        auto offsets = child(stbl, "stco");
+        const auto stsz = Mp4Boxes::child(stbl, "stsz");
+        const auto stsc = Mp4Boxes::child(stbl, "stsc");
+        auto offsets = Mp4Boxes::child(stbl, "stco");
         m_wideOffsets = false;
         if (!offsets) {
-            offsets = child(stbl, "co64");
+            offsets = Mp4Boxes::child(stbl, "co64");
             m_wideOffsets = true;
         }
         if (!stsz || !stsc || !offsets || stsz->size() < 12 || stsc->size() < 8 || offsets->size() < 8) {
@@ -195,8 +143,8 @@ constexpr qint64 kMaxTrackSeconds = 100LL * 24 * 3600;
 // times pass through microseconds on their way to milliseconds, rounded at each step.
 QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
 {
-    const auto mdhd = child(mdia, "mdhd");
-    const auto stts = descend(mdia, {"minf", "stbl", "stts"});
+    const auto mdhd = Mp4Boxes::child(mdia, "mdhd");
+    const auto stts = Mp4Boxes::descend(mdia, {"minf", "stbl", "stts"});
     if (!mdhd || mdhd->isEmpty() || !stts || stts->size() < 8) {
         return {};
     }
@@ -233,47 +181,24 @@ QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
 // The top-level "moov" box's body; empty with WHY when there is none that can be read.
 QByteArray readMoov(QIODevice &device, QString &why)
 {
-    const qint64 size = device.size();
-    qint64 at = 0;
-    for (int count = 0; count < Mp4SubtitleSamples::kMaxTopLevelBoxes && size - at >= 8; ++count) {
-        if (!device.seek(at)) {
-            break;
-        }
-        const QByteArray header = device.read(16);
-        if (header.size() < 8) {
-            break;
-        }
-        quint64 boxSize = be32(header, 0);
-        qint64 headerSize = 8;
-        if (boxSize == 1) {
-            if (header.size() < 16) {
-                break;
-            }
-            boxSize = be64(header, 8);
-            headerSize = 16;
-        } else if (boxSize == 0) {
-            boxSize = quint64(size - at);
-        }
-        if (boxSize < quint64(headerSize) || boxSize > quint64(size - at)) {
-            why = u"a box at byte %1 runs past the end of the file"_s.arg(at);
-            return {};
-        }
-        if (QByteArrayView(header).sliced(4, 4) == "moov") {
-            if (qint64(boxSize) - headerSize > Mp4SubtitleSamples::kMaxMoovBytes) {
-                why = u"the moov box is larger than any recording's"_s;
-                return {};
-            }
-            device.seek(at + headerSize);
-            QByteArray body = device.read(qint64(boxSize) - headerSize);
-            if (body.size() != qint64(boxSize) - headerSize) {
-                why = u"the moov box cannot be read"_s;
-                return {};
-            }
-            return body;
-        }
-        at += qint64(boxSize);
+    Mp4Boxes::Moov moov =
+        Mp4Boxes::readMoov(device, Mp4SubtitleSamples::kMaxTopLevelBoxes, Mp4SubtitleSamples::kMaxMoovBytes);
+    switch (moov.outcome) {
+    case Mp4Boxes::Moov::Outcome::Found:
+        return std::move(moov.body);
+    case Mp4Boxes::Moov::Outcome::Missing:
+        why = u"no moov box"_s;
+        break;
+    case Mp4Boxes::Moov::Outcome::CutShort:
+        why = u"a box at byte %1 runs past the end of the file"_s.arg(moov.at);
+        break;
+    case Mp4Boxes::Moov::Outcome::TooLarge:
+        why = u"the moov box is larger than any recording's"_s;
+        break;
+    case Mp4Boxes::Moov::Outcome::Unreadable:
+        why = u"the moov box cannot be read"_s;
+        break;
     }
-    why = u"no moov box"_s;
     return {};
 }
 
@@ -322,21 +247,21 @@ Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
     if (moov.isEmpty()) {
         return result;
     }
-    if (const auto mvhd = child(moov, "mvhd")) {
+    if (const auto mvhd = Mp4Boxes::child(moov, "mvhd")) {
         result.durationMs = movieDurationMs(*mvhd);
     }
-    for (const Box &box : children(moov)) {
+    for (const Box &box : Mp4Boxes::children(moov)) {
         if (box.type != "trak" || !isSubtitleTrack(box.body)) {
             continue;
         }
         SampleTables tables;
         QList<Location> locations;
-        if (!tables.load(*descend(box.body, {"mdia", "minf", "stbl"}), result.note) ||
+        if (!tables.load(*Mp4Boxes::descend(box.body, {"mdia", "minf", "stbl"}), result.note) ||
             !tables.locate(locations, result.note) || !readSamples(device, locations, result.texts, result.note)) {
             result.texts.clear();
             return result;
         }
-        result.startsMs = sampleStartsMs(*descend(box.body, {"mdia"}), result.texts.size());
+        result.startsMs = sampleStartsMs(*Mp4Boxes::descend(box.body, {"mdia"}), result.texts.size());
         result.found = true;
         return result;
     }

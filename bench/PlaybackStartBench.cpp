@@ -23,7 +23,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -147,16 +146,7 @@ bool makeLargePair()
 // Bytes this process has read through read() and its kin so far.
 qint64 bytesRead()
 {
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray &line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:")) {
-            return line.mid(6).trimmed().toLongLong();
-        }
-    }
-    return -1;
+    return ThrottledCard::ioOf(::getpid(), false).rchar;
 }
 
 bool waitFor(const std::function<bool()> &condition)

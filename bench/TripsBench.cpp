@@ -264,16 +264,7 @@ bool makeCard(int distinct, int count)
 
 qint64 bytesReadByProcess()
 {
-    QFile io(u"/proc/self/io"_s);
-    if (!io.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray &line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:")) {
-            return line.mid(6).trimmed().toLongLong();
-        }
-    }
-    return -1;
+    return ThrottledCard::ioOf(::getpid(), false).rchar;
 }
 
 double percentOfCard(qint64 bytes, qint64 cardBytes)

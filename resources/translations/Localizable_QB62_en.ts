@@ -997,5 +997,33 @@ Please check the memory card.</translation>
         <source>트립 %1개</source>
         <translation>Trips: %1</translation>
     </message>
+    <message>
+        <source>이 지점부터 메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>The memory card could not be read from this point on. The recording itself may not be damaged.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>The memory card could not be read. The recording itself may not be damaged.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 비어 있습니다. 카메라가 파일 자리만 잡아 두고 녹화하지 않았습니다.</source>
+        <translation>The recording is empty: the camera reserved the file but recorded nothing into it.</translation>
+    </message>
+    <message>
+        <source>빈 녹화 파일</source>
+        <translation>Empty recording</translation>
+    </message>
+    <message>
+        <source>작업 폴더 오류</source>
+        <translation>Working Folder Error</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 %1부터 %2까지는 손상되어 재생할 수 없어 건너뛰었습니다.</source>
+        <translation>The recording is damaged from %1 to %2: that part cannot be played and was skipped.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 기다리는 중…</source>
+        <translation>Waiting for the memory card…</translation>
+    </message>
 </context>
 </TS>

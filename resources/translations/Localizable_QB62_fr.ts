@@ -997,5 +997,33 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>트립 %1개</source>
         <translation>Trajets : %1</translation>
     </message>
+    <message>
+        <source>이 지점부터 메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>La carte mémoire n’a pas pu être lue à partir de ce point. L’enregistrement lui-même n’est peut-être pas endommagé.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>La carte mémoire n’a pas pu être lue. L’enregistrement lui-même n’est peut-être pas endommagé.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 비어 있습니다. 카메라가 파일 자리만 잡아 두고 녹화하지 않았습니다.</source>
+        <translation>L’enregistrement est vide : la caméra a réservé le fichier sans rien y enregistrer.</translation>
+    </message>
+    <message>
+        <source>빈 녹화 파일</source>
+        <translation>Enregistrement vide</translation>
+    </message>
+    <message>
+        <source>작업 폴더 오류</source>
+        <translation>Erreur du dossier de travail</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 %1부터 %2까지는 손상되어 재생할 수 없어 건너뛰었습니다.</source>
+        <translation>L’enregistrement est endommagé de %1 à %2 : cette partie ne peut pas être lue et a été sautée.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 기다리는 중…</source>
+        <translation>En attente de la carte mémoire…</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,33 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>트립 %1개</source>
         <translation>トリップ %1 件</translation>
     </message>
+    <message>
+        <source>이 지점부터 메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>この位置からメモリーカードを読み取れませんでした。録画ファイル自体は破損していない可能性があります。</translation>
+    </message>
+    <message>
+        <source>메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>メモリーカードを読み取れませんでした。録画ファイル自体は破損していない可能性があります。</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 비어 있습니다. 카메라가 파일 자리만 잡아 두고 녹화하지 않았습니다.</source>
+        <translation>録画ファイルは空です。カメラがファイルの領域を確保しただけで、何も録画されていません。</translation>
+    </message>
+    <message>
+        <source>빈 녹화 파일</source>
+        <translation>空の録画ファイル</translation>
+    </message>
+    <message>
+        <source>작업 폴더 오류</source>
+        <translation>作業フォルダーエラー</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 %1부터 %2까지는 손상되어 재생할 수 없어 건너뛰었습니다.</source>
+        <translation>録画ファイルの%1から%2までは破損しているため再生できず、スキップしました。</translation>
+    </message>
+    <message>
+        <source>메모리카드를 기다리는 중…</source>
+        <translation>メモリーカードを待っています…</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,33 @@ Verifique o cartão de memória.</translation>
         <source>트립 %1개</source>
         <translation>Viagens: %1</translation>
     </message>
+    <message>
+        <source>이 지점부터 메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>Não foi possível ler o cartão de memória a partir deste ponto. A gravação em si pode não estar danificada.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 읽을 수 없습니다. 녹화 파일이 손상된 것은 아닐 수 있습니다.</source>
+        <translation>Não foi possível ler o cartão de memória. A gravação em si pode não estar danificada.</translation>
+    </message>
+    <message>
+        <source>녹화 파일이 비어 있습니다. 카메라가 파일 자리만 잡아 두고 녹화하지 않았습니다.</source>
+        <translation>A gravação está vazia: a câmera reservou o arquivo, mas não gravou nada nele.</translation>
+    </message>
+    <message>
+        <source>빈 녹화 파일</source>
+        <translation>Gravação vazia</translation>
+    </message>
+    <message>
+        <source>작업 폴더 오류</source>
+        <translation>Erro da pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>녹화 파일의 %1부터 %2까지는 손상되어 재생할 수 없어 건너뛰었습니다.</source>
+        <translation>A gravação está danificada de %1 a %2: essa parte não pode ser reproduzida e foi pulada.</translation>
+    </message>
+    <message>
+        <source>메모리카드를 기다리는 중…</source>
+        <translation>Aguardando o cartão de memória…</translation>
+    </message>
 </context>
 </TS>

@@ -32,6 +32,8 @@ public:
     virtual double timePos() const = 0;
     virtual double duration() const = 0;
     virtual bool eofReached() const = 0;
+    // Playing stands still until more of the file has been read (a slow or failing card).
+    virtual bool isWaitingForData() const { return false; }
     virtual bool hasVideo() const = 0;
     // 0 to 100.
     virtual double volume() const = 0;

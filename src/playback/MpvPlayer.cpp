@@ -19,7 +19,7 @@ Q_LOGGING_CATEGORY(lcMpv, "velmora.mpv")
 
 namespace {
 constexpr const char *kObservedDoubles[] = {"time-pos", "duration", "speed", "container-fps", "estimated-vf-fps"};
-constexpr const char *kObservedFlags[] = {"pause", "eof-reached"};
+constexpr const char *kObservedFlags[] = {"pause", "eof-reached", "paused-for-cache"};
 // The answer to the question whether a loaded file has a picture.
 constexpr quint64 kVideoTrackReply = 1;
 // Read from what mpv last reported instead of asking it (see m_heard): all observed but the play
@@ -279,6 +279,11 @@ double MpvPlayer::duration() const
 bool MpvPlayer::eofReached() const
 {
     return flagProperty("eof-reached");
+}
+
+bool MpvPlayer::isWaitingForData() const
+{
+    return flagProperty("paused-for-cache");
 }
 
 bool MpvPlayer::hasVideo() const

@@ -45,6 +45,7 @@ public:
     double timePos() const override;
     double duration() const override;
     bool eofReached() const override;
+    bool isWaitingForData() const override;
     bool hasVideo() const override;
     double volume() const override;
     void setVolume(double volume) override;

@@ -85,6 +85,7 @@ void VexoAVView::setFileName(const QString &path, int videoTrack)
         closePlayer();
     }
     ++m_load;
+    ++m_jumps;
     m_fileName = path;
     m_videoTrack = path.isEmpty() ? 0 : videoTrack;
     setStatus(VexoAVViewStatusInit);
@@ -180,6 +181,7 @@ void VexoAVView::closePlayer()
 void VexoAVView::close()
 {
     ++m_load;
+    ++m_jumps;
     closePlayer();
 }
 
@@ -226,6 +228,7 @@ double VexoAVView::currentTime() const
 void VexoAVView::setCurrentTime(double seconds)
 {
     if (m_player && std::isfinite(seconds)) {
+        ++m_jumps;
         m_player->seekAbsoluteExact(std::round(seconds));
     }
 }
@@ -233,6 +236,7 @@ void VexoAVView::setCurrentTime(double seconds)
 void VexoAVView::seekExactly(double seconds)
 {
     if (m_player && std::isfinite(seconds)) {
+        ++m_jumps;
         m_player->seekAbsoluteExact(qMax(0.0, seconds));
     }
 }
@@ -256,6 +260,11 @@ void VexoAVView::setMute(bool mute)
     }
 }
 
+bool VexoAVView::isWaitingForData() const
+{
+    return m_player && m_player->isWaitingForData();
+}
+
 double VexoAVView::playerRate() const
 {
     return m_player ? m_player->rate() : 0.0;
@@ -268,6 +277,7 @@ void VexoAVView::play()
     }
     // Playing a movie that has ended starts it again.
     if (m_player->eofReached() || (duration() > 0.0 && currentTime() >= duration())) {
+        ++m_jumps;
         m_player->seekAbsoluteExact(0.0);
     }
     m_player->setRate(1.0);
@@ -308,6 +318,7 @@ void VexoAVView::rewind()
 void VexoAVView::stepForward()
 {
     if (m_player) {
+        ++m_jumps;
         m_player->frameStep();
     }
 }
@@ -315,6 +326,7 @@ void VexoAVView::stepForward()
 void VexoAVView::stepBackward()
 {
     if (m_player) {
+        ++m_jumps;
         m_player->frameBackStep();
     }
 }
@@ -343,6 +355,8 @@ void VexoAVView::swapPlayerItemWith(VexoAVView *other)
     }
     removeObservers();
     other->removeObservers();
+    ++m_jumps;
+    ++other->m_jumps;
     std::swap(m_fileName, other->m_fileName);
     std::swap(m_videoTrack, other->m_videoTrack);
     std::swap(m_player, other->m_player);

@@ -65,6 +65,11 @@ public:
     float volume() const;
     void setVolume(float volume);
     void setMute(bool mute);
+    // Playing stands still until more of the file has been read from the card.
+    bool isWaitingForData() const;
+    // How many jumps (seeks, frame steps, movies loaded or swapped) were asked of this view: play
+    // time that leaps without one is a part of the movie the player skipped.
+    quint64 jumpCount() const { return m_jumps; }
     // The last play rate the player reported.
     double rate() const { return m_rate; }
     // The player's rate right now (0 paused, negative backwards).
@@ -134,6 +139,7 @@ private:
     VexoAVViewStatus m_status = VexoAVViewStatusInit;
     double m_rate = 0.0;
     qint64 m_lastTimeTick = -1;
+    quint64 m_jumps = 0;
     bool m_upsideDown = false;
     bool m_leftsideRight = false;
     QLabel *m_noVideoView = nullptr;

@@ -31,6 +31,7 @@ public:
     double timePos() const override { return position; }
     double duration() const override { return length; }
     bool eofReached() const override { return false; }
+    bool isWaitingForData() const override { return waiting; }
     bool hasVideo() const override { return true; }
     double volume() const override { return loudness; }
     void setVolume(double volume) override { loudness = volume; }
@@ -48,6 +49,7 @@ public:
     double length = 0.0;
     double loudness = 100.0;
     int steps = 0;
+    bool waiting = false;
     QImage picture;
 };
 

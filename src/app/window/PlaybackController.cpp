@@ -20,7 +20,9 @@
 #include "ui/ImageButton.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -37,6 +39,12 @@ QString localized(const QString &key)
 bool isMp4(const QUrl &url)
 {
     return QFileInfo(url.path()).suffix().toLower() == u"mp4";
+}
+
+QString minutesAndSeconds(double seconds)
+{
+    const int whole = int(std::clamp(std::floor(seconds), 0.0, double(INT_MAX)));
+    return u"%1:%2"_s.arg(whole / 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'));
 }
 } // namespace
 
@@ -72,6 +80,10 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
     m_trackReader.setMaxThreadCount(1);
     m_conversionProgress = new ConversionProgress(this);
     new ConversionProgressView(m_conversionProgress, m_ui.bigMovieViewScrollView); // owned by the main view
+    m_waitingLabel = new QLabel(m_ui.bigMovieViewScrollView);
+    m_waitingLabel->setObjectName(u"waitingForCardLabel"_s);
+    m_waitingLabel->setStyleSheet(u"QLabel { background: rgba(0, 0, 0, 160); color: white; padding: 6px; }"_s);
+    m_waitingLabel->hide();
 }
 
 PlaybackController::~PlaybackController()
@@ -99,10 +111,15 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     setRecordingControlsEnabled(false);
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
+    // The chosen recording is the current one from now on, though a conversion may keep it from
+    // playing for a while: a refreshed list selects its row, and next, auto-advance and Save go
+    // on from it, not from the recording before.
+    m_currentVideoUrl = url;
     m_subtitleData.reset();
     m_ticker.setTrack(&m_clipData, nullptr);
     m_ticker.resetThrottles();
     m_window->resetMapPosition();
+    showWaitingForCard(false);
 
     // The recording before it is no longer wanted: a conversion of it stops.
     m_window->dropConversion();
@@ -168,7 +185,22 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
     if (!files || files->isEmpty()) {
         m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
-        showPlaybackFailedAlert(messageKey);
+        const QString unsupported = ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported);
+        const QString damaged = ConversionFailure::messageKey(ConversionFailure::Reason::Damaged);
+        if (!messageKey.isEmpty() && messageKey != unsupported && messageKey != damaged) {
+            showPlaybackFailedAlert(messageKey);
+            return;
+        }
+        // The converter read nothing it knows; the card may say more: a file reserved and never
+        // written, or a card that failed to read.
+        inspectRecording(
+            url.toLocalFile(), url.toLocalFile(), 0.0, 0.0, [this, messageKey](PlaybackStopCause::Cause cause) {
+                if (cause == PlaybackStopCause::Cause::Damaged) {
+                    showPlaybackFailedAlert(messageKey);
+                    return;
+                }
+                showPlaybackFailedAlert(PlaybackStopCause::failedMessageKey(cause), PlaybackStopCause::titleKey(cause));
+            });
         return;
     }
     m_conversionProgress->complete();
@@ -259,7 +291,15 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
         QTimer::singleShot(0, this, [this, view, generation] {
             if (m_load.isCurrent(generation) && view->status() == VexoAVViewStatusError &&
                 std::exchange(m_awaitingPlayers, false)) {
-                showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Damaged));
+                // A card that failed to read or went away is not a damaged recording.
+                inspectRecording(view->fileName(), m_currentVideoUrl.toLocalFile(), 0.0, 0.0,
+                                 [this](PlaybackStopCause::Cause cause) {
+                                     if (PlaybackStopCause::leavesRecording(cause)) {
+                                         leaveRecording();
+                                     }
+                                     showPlaybackFailedAlert(PlaybackStopCause::failedMessageKey(cause),
+                                                             PlaybackStopCause::titleKey(cause));
+                                 });
             }
         });
         return;
@@ -336,6 +376,10 @@ void PlaybackController::playVideo()
     Q_EMIT playbackStarted();
     m_bigMovieView->play();
     m_smallMovieView->play();
+    // Both players start together (a listener above may have moved them): only the play from here
+    // on is watched.
+    m_rearFollower.reset();
+    m_gapWatch.restart();
 }
 
 void PlaybackController::pauseVideo()
@@ -348,6 +392,9 @@ void PlaybackController::pauseVideo()
     m_bigMovieView->pause();
     m_smallMovieView->pause();
     stopVideoPlayTimer();
+    m_rearFollower.reset();
+    m_gapWatch.restart();
+    showWaitingForCard(false);
     m_window->stopPlayAnimation();
     Q_EMIT playbackPaused();
 }
@@ -389,6 +436,10 @@ void PlaybackController::stopButtonTouched()
 
 void PlaybackController::rewindButtonTouched()
 {
+    // The keys step frames too: nothing to step until the chosen recording's players are ready.
+    if (!m_load.isReady()) {
+        return;
+    }
     pauseVideo();
     m_bigMovieView->stepBackward();
     m_smallMovieView->stepBackward();
@@ -397,6 +448,9 @@ void PlaybackController::rewindButtonTouched()
 
 void PlaybackController::fastForwardButtonTouched()
 {
+    if (!m_load.isReady()) {
+        return;
+    }
     pauseVideo();
     m_bigMovieView->stepForward();
     m_smallMovieView->stepForward();
@@ -437,9 +491,14 @@ void PlaybackController::toggleVideoSwithButtonTouched()
 
 void PlaybackController::seekTimeSliderTouchedUp(double seconds)
 {
+    if (!m_load.isReady()) {
+        return;
+    }
     m_ticker.resetThrottles();
     m_bigMovieView->setCurrentTime(seconds);
     m_smallMovieView->setCurrentTime(seconds);
+    // Paused, no tick follows: the time, speed, g values and map go to the new place at once.
+    playVideoTimerCallback();
 }
 
 void PlaybackController::startVideoPlayTimer()
@@ -453,7 +512,54 @@ void PlaybackController::tickOnSchedule()
 {
     // Armed again before the tick runs: a listener may stop the timer from it.
     m_videoPlayTimer->start(m_tickSchedule.next(m_tickClock.elapsed()));
+    watchWhilePlaying();
     playVideoTimerCallback();
+}
+
+void PlaybackController::watchWhilePlaying()
+{
+    const double front = m_bigMovieView->currentTime();
+    showWaitingForCard(m_bigMovieView->isWaitingForData());
+    if (!m_smallVideoFilePath.isEmpty() && m_smallMovieView->hasMovie()) {
+        const double rear = m_smallMovieView->currentTime();
+        const double rearLength = m_smallMovieView->duration();
+        switch (m_rearFollower.tick(front, rear, rearLength)) {
+        case RearFollower::Action::Hold:
+            m_smallMovieView->pause();
+            break;
+        case RearFollower::Action::Release:
+            // A small movie that has ended stays at its end (playing it again would restart it).
+            if (rearLength <= 0.0 || rear < rearLength) {
+                m_smallMovieView->play();
+            }
+            break;
+        case RearFollower::Action::Seek:
+            m_smallMovieView->seekExactly(front);
+            break;
+        case RearFollower::Action::None:
+            break;
+        }
+    }
+    if (const std::optional<PlayGapWatch::Gap> gap =
+            m_gapWatch.tick(front, m_tickClock.elapsed(), m_bigMovieView->playerRate(), m_bigMovieView->jumpCount())) {
+        // Skipping on would hide the damage: say where it is, from where play now stands.
+        pauseVideo();
+        showSkippedPartAlert(gap->from, gap->to);
+    }
+}
+
+void PlaybackController::showWaitingForCard(bool waiting)
+{
+    if (waiting == m_waitingLabel->isVisible()) {
+        return;
+    }
+    if (waiting) {
+        m_waitingLabel->setText(localized(u"메모리카드를 기다리는 중…"_s));
+        m_waitingLabel->adjustSize();
+        m_waitingLabel->move(12, 12);
+        m_waitingLabel->raise();
+    }
+    m_waitingLabel->setVisible(waiting);
 }
 
 void PlaybackController::stopVideoPlayTimer()
@@ -563,10 +669,57 @@ void PlaybackController::vexoAVViewDidStopAtDamage(VexoAVView *view, double seco
     if (view != m_bigMovieView) {
         return; // the large player's movie sets the recording's course
     }
-    // Moving on to the next recording would hide the damage: say where it is and stay.
+    // Moving on to the next recording would hide the damage: say where it is and stay. The card
+    // says whether the recording is damaged there, could not be read, or has gone.
     pauseVideo();
     playVideoTimerCallback();
-    showDamagedRecordingAlert(seconds);
+    const double length = view->duration();
+    const double from = length > 0.0 ? seconds / length : 0.0;
+    // The player reads a little ahead of what it shows: the part that failed lies past the stop.
+    const double to = length > 0.0 ? (seconds + 5.0) / length : 1.0;
+    inspectRecording(view->fileName(), m_currentVideoUrl.toLocalFile(), from, to,
+                     [this, seconds](PlaybackStopCause::Cause cause) { showStoppedAlert(cause, seconds); });
+}
+
+void PlaybackController::inspectRecording(const QString &played, const QString &recording, double from, double to,
+                                          std::function<void(PlaybackStopCause::Cause)> then)
+{
+    const quint64 generation = m_load.current();
+    m_trackReader.start([this, played, recording, from, to, generation, then = std::move(then)] {
+        PlaybackStopCause::Findings findings = PlaybackStopCause::inspect(played, from, to);
+        if (!recording.isEmpty() && recording != played) {
+            const QFileInfo card(recording);
+            findings.fileExists = findings.fileExists && card.exists();
+            findings.folderExists = findings.folderExists && card.dir().exists();
+        }
+        const PlaybackStopCause::Cause cause = PlaybackStopCause::classify(findings);
+        QMetaObject::invokeMethod(
+            this,
+            [this, cause, generation, then] {
+                if (m_load.isCurrent(generation)) {
+                    then(cause);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PlaybackController::leaveRecording()
+{
+    pauseVideo();
+    stopVideoPlayTimer();
+    // A new number: answers still on their way for the recording are dropped with it.
+    m_load.begin();
+    m_awaitingPlayers = false;
+    m_bigMovieView->reset();
+    m_smallMovieView->reset();
+    m_currentVideoUrl = QUrl();
+    m_bigVideoFilePath.clear();
+    m_smallVideoFilePath.clear();
+    setRecordingControlsEnabled(false);
+    m_window->enableVideoControls(false);
+    m_window->updateMovieViewCoverScrren();
+    Q_EMIT playbackStopped();
 }
 
 void PlaybackController::movieDidEnd()
@@ -581,29 +734,54 @@ void PlaybackController::showUnsupportedFileAlert()
     showPlaybackFailedAlert(ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported));
 }
 
-void PlaybackController::showPlaybackFailedAlert(const QString &messageKey)
+void PlaybackController::showPlaybackFailedAlert(const QString &messageKey, const QString &titleKey)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"메모리카드 오류"_s),
-                                  localized(u"메모리카드 오류"_s), QMessageBox::Ok, m_window->mainWindow());
-    alert->setObjectName(u"unsupportedFileAlert"_s);
-    alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(localized(
-        messageKey.isEmpty() ? ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported) : messageKey));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    const bool workingFolder =
+        messageKey == ConversionFailure::messageKey(ConversionFailure::Reason::WorkingFolderFull) ||
+        messageKey == ConversionFailure::messageKey(ConversionFailure::Reason::WorkingFolderNotWritable);
+    const QString title = workingFolder ? u"작업 폴더 오류"_s : titleKey.isEmpty() ? u"메모리카드 오류"_s : titleKey;
+    showAlert(u"unsupportedFileAlert"_s, title,
+              localized(messageKey.isEmpty() ? ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported)
+                                             : messageKey));
+}
+
+void PlaybackController::showStoppedAlert(PlaybackStopCause::Cause cause, double seconds)
+{
+    if (cause == PlaybackStopCause::Cause::Damaged) {
+        showDamagedRecordingAlert(seconds);
+        return;
+    }
+    if (PlaybackStopCause::leavesRecording(cause)) {
+        leaveRecording();
+    }
+    QString text = localized(PlaybackStopCause::stoppedMessageKey(cause));
+    if (cause == PlaybackStopCause::Cause::CardUnreadable) {
+        text += u" ("_s + minutesAndSeconds(seconds) + u")"_s;
+    }
+    showAlert(u"cardTroubleAlert"_s, PlaybackStopCause::titleKey(cause), text);
 }
 
 void PlaybackController::showDamagedRecordingAlert(double seconds)
 {
-    const int whole = int(std::max(0.0, std::floor(seconds)));
-    const QString at = u"%1:%2"_s.arg(whole / 60, 2, 10, QChar(u'0')).arg(whole % 60, 2, 10, QChar(u'0'));
-    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"손상된 녹화 파일"_s),
-                                  localized(u"손상된 녹화 파일"_s), QMessageBox::Ok, m_window->mainWindow());
-    alert->setObjectName(u"damagedRecordingAlert"_s);
+    showAlert(u"damagedRecordingAlert"_s, u"손상된 녹화 파일"_s,
+              localized(u"녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다."_s) + u" ("_s +
+                  minutesAndSeconds(seconds) + u")"_s);
+}
+
+void PlaybackController::showSkippedPartAlert(double from, double to)
+{
+    showAlert(u"damagedRecordingAlert"_s, u"손상된 녹화 파일"_s,
+              localized(u"녹화 파일의 %1부터 %2까지는 손상되어 재생할 수 없어 건너뛰었습니다."_s)
+                  .arg(minutesAndSeconds(from), minutesAndSeconds(to)));
+}
+
+void PlaybackController::showAlert(const QString &objectName, const QString &titleKey, const QString &text)
+{
+    auto *alert = new QMessageBox(QMessageBox::Warning, localized(titleKey), localized(titleKey), QMessageBox::Ok,
+                                  m_window->mainWindow());
+    alert->setObjectName(objectName);
     alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(localized(u"녹화 파일의 이 지점부터는 손상되어 재생할 수 없습니다."_s) + u" ("_s + at +
-                              u")"_s);
+    alert->setInformativeText(text);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();

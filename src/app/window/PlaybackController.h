@@ -2,7 +2,10 @@
 
 #include "export/DirectPlayRoute.h"
 #include "playback/VexoAVView.h"
+#include "playback/clock/PlayGapWatch.h"
+#include "playback/clock/PlaybackStopCause.h"
 #include "playback/clock/PlaybackTicker.h"
+#include "playback/clock/RearFollower.h"
 #include "playback/clock/RecordingLoad.h"
 #include "playback/clock/TickSchedule.h"
 #include "sensor/SubtitleData.h"
@@ -15,10 +18,12 @@
 #include <QThreadPool>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class ConversionProgress;
+class QLabel;
 class MainWindowController;
 class QTimer;
 namespace Ui {
@@ -70,8 +75,8 @@ public:
     void movieDidEnd();
     void showUnsupportedFileAlert();
     // The alert for a recording that gives nothing to play, saying why (MESSAGEKEY, a key of
-    // ConversionFailure's messages).
-    void showPlaybackFailedAlert(const QString &messageKey);
+    // ConversionFailure's messages), titled TITLEKEY or after what the message concerns.
+    void showPlaybackFailedAlert(const QString &messageKey, const QString &titleKey = QString());
 
     void vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status);
     void vexoAVViewDidPlayToEndTime(VexoAVView *view);
@@ -137,7 +142,23 @@ private:
     // off from the choice of a recording until its players are ready.
     void setRecordingControlsEnabled(bool enabled);
     void showDamagedRecordingAlert(double seconds);
+    // A stretch from FROM to TO seconds the player skipped: damaged there, said as a stop is.
+    void showSkippedPartAlert(double from, double to);
+    void showStoppedAlert(PlaybackStopCause::Cause cause, double seconds);
+    void showAlert(const QString &objectName, const QString &titleKey, const QString &text);
+    // Off the GUI thread: what the card shows of the file PLAYED (the recording's own or its
+    // converted copy), read between FROM and TO of its length, and of RECORDING; THEN hears the
+    // cause on the GUI thread, while the same recording is still the chosen one.
+    void inspectRecording(const QString &played, const QString &recording, double from, double to,
+                          std::function<void(PlaybackStopCause::Cause)> then);
+    // A recording whose file has gone: its players are emptied, so nothing of it plays from what
+    // they still hold.
+    void leaveRecording();
     void tickOnSchedule();
+    // On each tick while playing: the small player kept on the large one's clock, a skipped part
+    // of the movie noticed, and the wait for the card shown.
+    void watchWhilePlaying();
+    void showWaitingForCard(bool waiting);
 
     MainWindowController *m_window;
     const Ui::MainWindow &m_ui;
@@ -157,6 +178,10 @@ private:
     RecordingLoad m_load;
     // The play timer's rhythm: 33 ticks a second on a millisecond timer.
     TickSchedule m_tickSchedule{33};
+    PlayGapWatch m_gapWatch;
+    RearFollower m_rearFollower;
+    // Over the large player while it waits for the card to deliver more of its movie.
+    QLabel *m_waitingLabel = nullptr;
     QElapsedTimer m_tickClock;
     // Between handing files to the players and their readiness: a player error then means the
     // converted file does not play, which is said, not ignored.

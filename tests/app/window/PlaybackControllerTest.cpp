@@ -321,6 +321,47 @@ TEST_F(PlaybackControllerTest, AnUnplayableRecordingShowsTheUnsupportedFileAlert
     alert->close();
     QFile::remove(junk);
 }
+// A file the camera reserved and never wrote into says it is empty, not of an unknown format; a
+// full working folder's alert is titled after the working folder.
+TEST_F(PlaybackControllerTest, AnEmptyReservedFileSaysItIsEmptyAndAWorkingFolderAlertIsTitledSo)
+{
+    const QString reserved = cardFolder().filePath(u"card/cont_rec/zz_reserved.avi"_s);
+    {
+        QFile file(reserved);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(2 * 1024 * 1024)); // all holes, or zeros
+    }
+    controller->cardFollower()->refreshVideoFileList();
+    const int row = rowNamed(u"zz_reserved.avi"_s);
+    ASSERT_GE(row, 0);
+    controller->ui().fileListTableView->selectRow(row);
+    controller->videoFileListDoubleClicked();
+    const auto waitForAlert = [&] {
+        QMessageBox *alert = nullptr;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s);
+                return alert != nullptr;
+            },
+            20000));
+        return alert;
+    };
+    VexoLanguages &texts = VexoLanguages::SharedVexoLanguages();
+    QMessageBox *alert = waitForAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->informativeText(),
+              texts.localized(u"녹화 파일이 비어 있습니다. 카메라가 파일 자리만 잡아 두고 녹화하지 않았습니다."_s));
+    EXPECT_EQ(alert->windowTitle(), texts.localized(u"빈 녹화 파일"_s));
+    delete alert;
+    QFile::remove(reserved);
+
+    playback().showPlaybackFailedAlert(u"작업 폴더에 남은 공간이 없습니다."_s);
+    alert = waitForAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->windowTitle(), texts.localized(u"작업 폴더 오류"_s));
+    EXPECT_NE(alert->windowTitle(), texts.localized(u"메모리카드 오류"_s));
+    delete alert;
+}
 // A volume mounted or unmounted (even an unrelated one) rebuilds the list: the recording that
 // plays stays selected, so "next" and the advance at its end go on from it.
 TEST_F(PlaybackControllerTest, AVolumeComingOrGoingKeepsThePlayingRecordingSelected)

@@ -1,12 +1,16 @@
 // A recording's load, readiness and end in the main window, with stand-in players that report
 // exactly what each test needs when it needs it (the conversion and the sensor track are real).
 #include "DemoWindowTest.h"
+#include "core/VexoLanguages.h"
 
+#include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
 #include "playback/Dashboard.h"
 #include "playback/SeekTimeSliderView.h"
 #include "support/StandInPlayer.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -208,5 +212,134 @@ TEST_F(PlaybackLoadTest, AnEndInsideTheMovieSaysItIsDamagedAndStaysOnTheRecordin
     player->position = 59.97;
     Q_EMIT player->endReached();
     EXPECT_EQ(controller->selectedRow(), controller->library()->nextRow(row));
+}
+TEST_F(PlaybackLoadTest, TheRecordingBeingLoadedIsCurrentAndTheOneBeforeTakesNoSteps)
+{
+    playTwoCameras(u"F.mp4"_s);
+    StandInPlayer *before = bigPlayers.latest();
+    const qsizetype count = bigPlayers.count();
+    choose(u"_EVT.avi"_s);
+    const int chosen = rowNamed(u"_EVT.avi"_s);
+    // The list is read again (a card mounted) while the new recording is still on its way.
+    controller->cardFollower()->refreshVideoFileList();
+    EXPECT_EQ(controller->selectedRow(), chosen) << "the row of the recording being loaded stays selected";
+    EXPECT_EQ(playback().currentVideoUrl(), controller->library()->urlAt(chosen));
+    // The frame-step keys and a seek do nothing until the new players are ready.
+    ASSERT_TRUE(waitForPlayers(count));
+    StandInPlayer *front = bigPlayers.latest();
+    playback().fastForwardButtonTouched();
+    playback().rewindButtonTouched();
+    playback().seekTimeSliderTouchedUp(12.0);
+    EXPECT_EQ(front->steps, 0);
+    EXPECT_EQ(front->position, 0.0);
+    if (before != nullptr) {
+        EXPECT_EQ(before->steps, 0);
+    }
+    ready(front);
+    ready(smallPlayers.latest());
+    ASSERT_TRUE(waitUntilPlaying());
+    playback().fastForwardButtonTouched();
+    EXPECT_EQ(front->steps, 1) << "ready: the key steps the new recording";
+}
+
+TEST_F(PlaybackLoadTest, APausedSeekRefreshesTheReadoutsAtOnce)
+{
+    playTwoCameras(u"F.mp4"_s);
+    playback().pauseVideo();
+    bigPlayers.latest()->position = 4.0;
+    playback().fastForwardButtonTouched(); // a tick at 4 s
+    const QString at4 = ui().playTimeTextField->text();
+    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    playback().seekTimeSliderTouchedUp(42.0);
+    ASSERT_EQ(ticks.size(), 1) << "the seek ticks once, as the timer would";
+    EXPECT_EQ(ticks.at(0).at(0).value<PlaybackTicker::Tick>().sampleIndex, 420);
+    EXPECT_NE(ui().playTimeTextField->text(), at4);
+    EXPECT_TRUE(playback().isVideoPaused());
+}
+// While both play, the small player keeps to the large one's clock and the large one shows when it
+// waits for the card.
+TEST_F(PlaybackLoadTest, TheRearWaitsForTheFrontWhileItWaitsForTheCard)
+{
+    playTwoCameras(u"F.mp4"_s);
+    StandInPlayer *front = bigPlayers.latest();
+    StandInPlayer *rear = smallPlayers.latest();
+    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    const auto nextTick = [&] {
+        ticks.clear();
+        return ticks.wait(5000);
+    };
+    playback().seekTimeSliderTouchedUp(10.0);
+    front->waiting = true;
+    rear->position = 10.5; // the front stands still on a slow card, the rear runs on
+    ASSERT_TRUE(nextTick());
+    EXPECT_EQ(rear->playRate, 0.0) << "the rear waits";
+    EXPECT_EQ(front->playRate, 1.0);
+    auto *label = controller->mainWindow()->findChild<QLabel *>(u"waitingForCardLabel"_s);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+
+    front->waiting = false;
+    front->position = 10.6;
+    ASSERT_TRUE(nextTick());
+    EXPECT_EQ(rear->playRate, 1.0) << "caught up: the rear plays again";
+    EXPECT_FALSE(label->isVisible());
+}
+
+// A part of the recording the player skipped over is said, as an end inside the movie is.
+TEST_F(PlaybackLoadTest, ASkippedPartOfTheMovieSaysItIsDamagedThere)
+{
+    playTwoCameras(u"F.mp4"_s);
+    StandInPlayer *front = bigPlayers.latest();
+    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
+    playback().seekTimeSliderTouchedUp(26.0);
+    ASSERT_TRUE(ticks.wait(5000));
+    EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"damagedRecordingAlert"_s), nullptr)
+        << "a seek is no skip";
+    front->position = 46.0;
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"damagedRecordingAlert"_s);
+            return alert != nullptr;
+        },
+        5000));
+    EXPECT_TRUE(alert->informativeText().contains(u"00:26"_s)) << alert->informativeText().toStdString();
+    EXPECT_TRUE(alert->informativeText().contains(u"00:46"_s));
+    EXPECT_TRUE(playback().isVideoPaused());
+    alert->close();
+}
+
+// A recording whose file went away while it played is left: nothing of it plays from what the
+// players still hold, and the message does not call it damaged.
+TEST_F(PlaybackLoadTest, ARecordingWhoseFileWentAwayIsLeftAndNotCalledDamaged)
+{
+    const int source = rowNamed(u"F.mp4"_s);
+    ASSERT_GE(source, 0);
+    const QString copy = demoFolder().filePath(u"card/cont_rec/zz_pulled.mp4"_s);
+    ASSERT_TRUE(QFile::copy(controller->library()->urlAt(source).toLocalFile(), copy));
+    controller->cardFollower()->refreshVideoFileList();
+    const qsizetype before = bigPlayers.count();
+    choose(u"zz_pulled.mp4"_s);
+    ASSERT_TRUE(waitForPlayers(before, false));
+    ready(bigPlayers.latest());
+    ASSERT_TRUE(waitUntilPlaying());
+    playback().seekTimeSliderTouchedUp(30.0);
+    ASSERT_TRUE(QFile::remove(copy));
+    Q_EMIT bigPlayers.latest()->endReached();
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            alert = controller->mainWindow()->findChild<QMessageBox *>(u"cardTroubleAlert"_s);
+            return alert != nullptr;
+        },
+        5000));
+    EXPECT_EQ(alert->informativeText(),
+              VexoLanguages::SharedVexoLanguages().localized(u"녹화 파일이 더 이상 메모리카드에 없습니다."_s));
+    EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"damagedRecordingAlert"_s), nullptr);
+    EXPECT_FALSE(big()->hasMovie());
+    EXPECT_TRUE(playback().currentVideoUrl().isEmpty());
+    alert->close();
+    playback().playPauseButtonTouched(); // Space
+    EXPECT_FALSE(playing());
 }
 } // namespace

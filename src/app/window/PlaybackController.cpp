@@ -154,6 +154,10 @@ void PlaybackController::chooseRoute(const QUrl &url, quint64 generation)
 void PlaybackController::abandonLoad()
 {
     m_load.cancelTrackRead();
+    // A recording still on its way is not loaded now: nothing is current.
+    if (!m_load.isReady()) {
+        m_currentVideoUrl = QUrl();
+    }
     m_conversionProgress->end();
 }
 
@@ -520,31 +524,49 @@ void PlaybackController::watchWhilePlaying()
 {
     const double front = m_bigMovieView->currentTime();
     showWaitingForCard(m_bigMovieView->isWaitingForData());
-    if (!m_smallVideoFilePath.isEmpty() && m_smallMovieView->hasMovie()) {
-        const double rear = m_smallMovieView->currentTime();
-        const double rearLength = m_smallMovieView->duration();
-        switch (m_rearFollower.tick(front, rear, rearLength)) {
-        case RearFollower::Action::Hold:
-            m_smallMovieView->pause();
-            break;
-        case RearFollower::Action::Release:
-            // A small movie that has ended stays at its end (playing it again would restart it).
-            if (rearLength <= 0.0 || rear < rearLength) {
-                m_smallMovieView->play();
-            }
-            break;
-        case RearFollower::Action::Seek:
-            m_smallMovieView->seekExactly(front);
-            break;
-        case RearFollower::Action::None:
-            break;
-        }
-    }
+    followWithTheSmallPlayer(front);
     if (const std::optional<PlayGapWatch::Gap> gap =
             m_gapWatch.tick(front, m_tickClock.elapsed(), m_bigMovieView->playerRate(), m_bigMovieView->jumpCount())) {
         // Skipping on would hide the damage: say where it is, from where play now stands.
         pauseVideo();
         showSkippedPartAlert(gap->from, gap->to);
+    }
+}
+
+void PlaybackController::followWithTheSmallPlayer(double front)
+{
+    if (m_smallVideoFilePath.isEmpty() || !m_smallMovieView->hasMovie()) {
+        return;
+    }
+    // One of them full screen stops the other on purpose: nothing is followed then, and a small
+    // player held here plays on.
+    if (m_bigMovieView->playerRate() <= 0.0) {
+        if (m_rearFollower.isHolding()) {
+            m_smallMovieView->play();
+        }
+        m_rearFollower.reset();
+        return;
+    }
+    if (m_smallMovieView->playerRate() <= 0.0 && !m_rearFollower.isHolding()) {
+        return;
+    }
+    const double rear = m_smallMovieView->currentTime();
+    const double rearLength = m_smallMovieView->duration();
+    switch (m_rearFollower.tick(front, rear, rearLength)) {
+    case RearFollower::Action::Hold:
+        m_smallMovieView->pause();
+        break;
+    case RearFollower::Action::Release:
+        // A small movie that has ended stays at its end (playing it again would restart it).
+        if (rearLength <= 0.0 || rear < rearLength) {
+            m_smallMovieView->play();
+        }
+        break;
+    case RearFollower::Action::Seek:
+        m_smallMovieView->seekExactly(front);
+        break;
+    case RearFollower::Action::None:
+        break;
     }
 }
 

@@ -158,6 +158,8 @@ private:
     // On each tick while playing: the small player kept on the large one's clock, a skipped part
     // of the movie noticed, and the wait for the card shown.
     void watchWhilePlaying();
+    // The small player kept on the large one's clock (FRONT seconds), while both play.
+    void followWithTheSmallPlayer(double front);
     void showWaitingForCard(bool waiting);
 
     MainWindowController *m_window;

@@ -265,40 +265,31 @@ TEST_F(PlaybackLoadTest, APausedSeekRefreshesTheReadoutsAtOnce)
     EXPECT_NE(ui().playTimeTextField->text(), at4);
     EXPECT_TRUE(playback().isVideoPaused());
 }
-// While both play, the small player keeps to the large one's clock and the large one shows when it
-// waits for the card.
-TEST_F(PlaybackLoadTest, TheRearWaitsForTheFrontWhileItWaitsForTheCard)
+// While both play, the small player keeps to the large one's clock, the large one shows when it
+// waits for the card, and a part of the movie the player skipped over is said, as an end inside
+// the movie is.
+TEST_F(PlaybackLoadTest, WhilePlayingTheRearWaitsForTheFrontAndASkippedPartIsSaid)
 {
     playTwoCameras(u"F.mp4"_s);
     StandInPlayer *front = bigPlayers.latest();
     StandInPlayer *rear = smallPlayers.latest();
     QSignalSpy ticks(&playback(), &PlaybackController::ticked);
-    playback().seekTimeSliderTouchedUp(10.0);
+    playback().seekTimeSliderTouchedUp(26.0);
     front->waiting = true;
-    rear->position = 10.5; // the front stands still on a slow card, the rear runs on
+    rear->position = 26.5; // the front stands still on a slow card, the rear runs on
     ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(rear->playRate, 0.0) << "the rear waits";
     auto *label = controller->mainWindow()->findChild<QLabel *>(u"waitingForCardLabel"_s);
     ASSERT_NE(label, nullptr);
     EXPECT_TRUE(label->isVisible());
-
     front->waiting = false;
-    front->position = 10.6;
+    front->position = 26.6;
     ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(rear->playRate, 1.0) << "caught up: the rear plays again";
     EXPECT_FALSE(label->isVisible());
-}
-
-// A part of the recording the player skipped over is said, as an end inside the movie is.
-TEST_F(PlaybackLoadTest, ASkippedPartOfTheMovieSaysItIsDamagedThere)
-{
-    playTwoCameras(u"F.mp4"_s);
-    StandInPlayer *front = bigPlayers.latest();
-    QSignalSpy ticks(&playback(), &PlaybackController::ticked);
-    playback().seekTimeSliderTouchedUp(26.0);
-    ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"damagedRecordingAlert"_s), nullptr)
         << "a seek is no skip";
+
     front->position = 46.0;
     QMessageBox *alert = waitForAlert(u"damagedRecordingAlert"_s);
     ASSERT_NE(alert, nullptr);

@@ -33,7 +33,7 @@ public:
     virtual double duration() const = 0;
     virtual bool eofReached() const = 0;
     virtual bool hasVideo() const = 0;
-    // 0 to 100.
+    // 0 to 100, a share of the sound's amplitude (50: half the amplitude, about -6 dB).
     virtual double volume() const = 0;
     virtual void setVolume(double volume) = 0;
     virtual void setMute(bool mute) = 0;

@@ -31,6 +31,7 @@
 #include <benchmark/benchmark.h>
 
 #include <clocale>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <malloc.h>
@@ -112,28 +113,76 @@ void forgetCached(const QString &path)
     }
 }
 
-// The longest gap between two ticks of a TickMs timer while WORK runs (started from the event
-// loop) until DONE says so or TIMEOUTMS passes.
-double longestGapMs(const std::function<void()> &work, const std::function<bool()> &done, int timeoutMs)
+// Processor time the calling thread has used so far, and the time it waited for a processor
+// while ready to run (the scheduler's own count; 0 where the kernel does not keep it).
+struct ThreadTimes
 {
+    double cpuMs = 0.0;
+    double waitMs = 0.0;
+};
+
+ThreadTimes threadTimes()
+{
+    ThreadTimes times;
+    QFile schedstat(u"/proc/thread-self/schedstat"_s);
+    if (schedstat.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = schedstat.readAll().simplified().split(' ');
+        if (fields.size() >= 2) {
+            times.cpuMs = double(fields.at(0).toLongLong()) / 1e6;
+            times.waitMs = double(fields.at(1).toLongLong()) / 1e6;
+            return times;
+        }
+    }
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    times.cpuMs = double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+    return times;
+}
+
+// The longest gap between two ticks of a TickMs timer while WORK runs (started from the event
+// loop) until DONE says so or TIMEOUTMS passes, the most processor time the GUI thread used
+// within one gap, and the longest time within one gap it neither ran nor waited for a processor
+// (blocked: waiting for a lock, a read or another thread).
+struct Gaps
+{
+    double longestMs = 0.0;
+    double longestWorkMs = 0.0;
+    double longestBlockedMs = 0.0;
+};
+
+Gaps longestGaps(const std::function<void()> &work, const std::function<bool()> &done, int timeoutMs)
+{
+    Gaps gaps;
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0;
-    qint64 longest = 0;
+    ThreadTimes atTick = threadTimes();
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
+        const ThreadTimes times = threadTimes();
+        const double gapMs = double(now - last) / 1e6;
+        const double cpuMs = times.cpuMs - atTick.cpuMs;
+        gaps.longestMs = std::max(gaps.longestMs, gapMs);
+        gaps.longestWorkMs = std::max(gaps.longestWorkMs, cpuMs);
+        gaps.longestBlockedMs =
+            std::max(gaps.longestBlockedMs, gapMs - TickMs - cpuMs - (times.waitMs - atTick.waitMs));
         last = now;
+        atTick = times;
     });
     ticker.start(TickMs);
     QTimer::singleShot(0, work);
     while (!done() && clock.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    longest = std::max(longest, clock.nsecsElapsed() - last);
-    return double(longest) / 1e6;
+    gaps.longestMs = std::max(gaps.longestMs, double(clock.nsecsElapsed() - last) / 1e6);
+    return gaps;
+}
+
+double longestGapMs(const std::function<void()> &work, const std::function<bool()> &done, int timeoutMs)
+{
+    return longestGaps(work, done, timeoutMs).longestMs;
 }
 
 double idleGapMs(int ms)
@@ -166,6 +215,8 @@ void BM_SaveCopyOnSlowCard(benchmark::State &state)
     QTemporaryDir target;
     const QString source = cardFile(0, 'F');
     double stall = 0.0;
+    double work = 0.0;
+    double blocked = 0.0;
     double oldStall = 0.0;
     double idle = 0.0;
     for (auto _ : state) {
@@ -174,12 +225,15 @@ void BM_SaveCopyOnSlowCard(benchmark::State &state)
         std::unique_ptr<SaveCopyProgressView> view;
         QElapsedTimer copying;
         copying.start();
-        stall = std::max(stall, longestGapMs(
-                                    [&] {
-                                        job.start(source, target.filePath(u"copy.mp4"_s));
-                                        view = std::make_unique<SaveCopyProgressView>(&job, &window);
-                                    },
-                                    [&] { return view != nullptr && !job.isRunning(); }, 600000));
+        const Gaps gaps = longestGaps(
+            [&] {
+                job.start(source, target.filePath(u"copy.mp4"_s));
+                view = std::make_unique<SaveCopyProgressView>(&job, &window);
+            },
+            [&] { return view != nullptr && !job.isRunning(); }, 600000);
+        stall = std::max(stall, gaps.longestMs);
+        work = std::max(work, gaps.longestWorkMs);
+        blocked = std::max(blocked, gaps.longestBlockedMs);
         const qint64 copyMs = copying.elapsed();
         state.PauseTiming();
         forgetCached(source);
@@ -189,6 +243,8 @@ void BM_SaveCopyOnSlowCard(benchmark::State &state)
         state.ResumeTiming();
     }
     state.counters["max_stall_ms"] = stall;
+    state.counters["max_gui_work_ms"] = work;
+    state.counters["max_blocked_ms"] = blocked;
     state.counters["copy_on_gui_thread_stall_ms"] = oldStall;
     state.counters["idle_max_gap_ms"] = idle;
     state.counters["stall_vs_idle"] = idle > 0.0 ? stall / idle : 0.0;
@@ -233,7 +289,8 @@ void BM_LoadBurstsOnSlowCard(benchmark::State &state)
     constexpr int BurstMs = 4500;
     constexpr int StepMs = BurstMs / Pairs;
     double stall = 0.0;
-    double worstBurst = 0.0;
+    double work = 0.0;
+    double blocked = 0.0;
     double idle = 0.0;
     for (auto _ : state) {
         for (int burst = 0; burst < bursts; ++burst) {
@@ -258,14 +315,16 @@ void BM_LoadBurstsOnSlowCard(benchmark::State &state)
                 QTimer::singleShot(StepMs / 2, &players.window, [&] { players.front->setCurrentTime(1.0); });
                 QTimer::singleShot(3 * StepMs / 4, &players.window, [&] { players.front->playPauseToggle(); });
             });
-            const double gap = longestGapMs(
+            const Gaps gaps = longestGaps(
                 [&] {
                     clock.start();
                     clicks.start(StepMs);
                 },
                 [&] { return next >= Pairs && clock.elapsed() >= BurstMs + StepMs; }, 120000);
-            worstBurst = std::max(worstBurst, gap);
-            stall = std::max(stall, gap);
+            stall = std::max(stall, gaps.longestMs);
+            work = std::max(work, gaps.longestWorkMs);
+            blocked = std::max(blocked, gaps.longestBlockedMs);
+            blocked = std::max(blocked, gaps.longestBlockedMs);
         }
         state.PauseTiming();
         // The players left behind end outside the timing.
@@ -274,6 +333,8 @@ void BM_LoadBurstsOnSlowCard(benchmark::State &state)
         state.ResumeTiming();
     }
     state.counters["max_stall_ms"] = stall;
+    state.counters["max_gui_work_ms"] = work;
+    state.counters["max_blocked_ms"] = blocked;
     state.counters["bursts"] = bursts;
     state.counters["idle_max_gap_ms"] = idle;
     state.counters["stall_vs_idle"] = idle > 0.0 ? stall / idle : 0.0;

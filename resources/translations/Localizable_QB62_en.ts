@@ -1024,6 +1024,24 @@ Please check the memory card.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>Waiting for the memory card…</translation>
+        <source>%1 파일을 읽을 수 없습니다: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 파일에 쓸 수 없습니다: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 저장 중…</source>
+        <translation>Saving %1…</translation>
+    </message>
+    <message>
+        <source>남은 시간: %1</source>
+        <translation>Time left: %1</translation>
+    </message>
+    <message>
+        <source>남은 시간 계산 중…</source>
+        <translation>Estimating the time left…</translation>
     </message>
 </context>
 </TS>

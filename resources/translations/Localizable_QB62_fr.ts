@@ -1024,6 +1024,24 @@ Veuillez vérifier la carte mémoire.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>En attente de la carte mémoire…</translation>
+        <source>%1 파일을 읽을 수 없습니다: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 파일에 쓸 수 없습니다: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 저장 중…</source>
+        <translation>Enregistrement de %1…</translation>
+    </message>
+    <message>
+        <source>남은 시간: %1</source>
+        <translation>Temps restant : %1</translation>
+    </message>
+    <message>
+        <source>남은 시간 계산 중…</source>
+        <translation>Estimation du temps restant…</translation>
     </message>
 </context>
 </TS>

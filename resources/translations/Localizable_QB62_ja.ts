@@ -1024,6 +1024,24 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>メモリーカードを待っています…</translation>
+        <source>%1 파일을 읽을 수 없습니다: %2</source>
+        <translation>%1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>%1 파일에 쓸 수 없습니다: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 저장 중…</source>
+        <translation>%1 を保存しています…</translation>
+    </message>
+    <message>
+        <source>남은 시간: %1</source>
+        <translation>残り時間: %1</translation>
+    </message>
+    <message>
+        <source>남은 시간 계산 중…</source>
+        <translation>残り時間を計算しています…</translation>
     </message>
 </context>
 </TS>

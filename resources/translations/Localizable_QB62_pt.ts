@@ -1024,6 +1024,24 @@ Verifique o cartão de memória.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>Aguardando o cartão de memória…</translation>
+        <source>%1 파일을 읽을 수 없습니다: %2</source>
+        <translation>Não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 파일에 쓸 수 없습니다: %2</source>
+        <translation>Não é possível escrever %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 저장 중…</source>
+        <translation>A guardar %1…</translation>
+    </message>
+    <message>
+        <source>남은 시간: %1</source>
+        <translation>Tempo restante: %1</translation>
+    </message>
+    <message>
+        <source>남은 시간 계산 중…</source>
+        <translation>A calcular o tempo restante…</translation>
     </message>
 </context>
 </TS>

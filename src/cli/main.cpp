@@ -1,3 +1,4 @@
+#include "core/AllocatorArenas.h"
 #include "core/LocalPath.h"
 
 #include "cli/CliTool.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Before any thread starts, as in the viewer: players and workers share a few arenas.
+    AllocatorArenas::limit();
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         // The file system's own bytes: a recording's name need not be UTF-8.

@@ -1,52 +1,90 @@
 #include "RecordingCopy.h"
 
-#include "core/AtomicFileWriter.h"
 #include "core/LocalPath.h"
+#include "core/VexoLanguages.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-bool fail(QString *error, const QString &message)
+QString localized(const QString &key)
 {
-    if (error != nullptr) {
-        *error = message;
-    }
-    return false;
+    return VexoLanguages::SharedVexoLanguages().localized(key);
 }
 } // namespace
 
-bool RecordingCopy::save(const QString &source, const QString &destination, QString *error)
+RecordingCopy::RecordingCopy(const QString &source, const QString &destination)
+    : m_source(source), m_destination(destination), m_in(LocalPath::openable(source)), m_out(destination)
+{
+}
+
+bool RecordingCopy::cannotRead(const QString &why)
+{
+    m_out.cancel();
+    m_error = localized(u"%1 파일을 읽을 수 없습니다: %2"_s).arg(m_source, why);
+    return false;
+}
+
+bool RecordingCopy::cannotWrite(const QString &why)
+{
+    m_out.cancel();
+    m_error = localized(u"%1 파일에 쓸 수 없습니다: %2"_s).arg(m_destination, why);
+    return false;
+}
+
+bool RecordingCopy::open()
 {
     // A name that is not UTF-8 is read through its stand-in.
-    QFile in(LocalPath::openable(source));
-    if (!QFileInfo(in.fileName()).isFile() || !in.open(QIODevice::ReadOnly)) {
-        return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
+    if (!QFileInfo(m_in.fileName()).isFile() || !m_in.open(QIODevice::ReadOnly)) {
+        return cannotRead(m_in.errorString());
     }
-    AtomicFileWriter out(destination);
-    if (!out.open()) {
-        return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+    m_size = m_in.size();
+    if (!m_out.open()) {
+        return cannotWrite(m_out.errorString());
     }
+    return true;
+}
+
+bool RecordingCopy::copy(const Progress &progress, const std::atomic_bool *cancelled)
+{
     // Recordings run to gigabytes: copy in blocks rather than reading the file whole.
     static constexpr qint64 BlockSize = 1024 * 1024;
+    qint64 copied = 0;
     QByteArray block;
     while (true) {
-        block = in.read(BlockSize);
+        if (cancelled != nullptr && cancelled->load()) {
+            m_cancelled = true;
+            m_out.cancel();
+            return false;
+        }
+        block = m_in.read(BlockSize);
         if (block.isEmpty()) {
             break;
         }
-        if (!out.write(block)) {
-            return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+        if (!m_out.write(block)) {
+            return cannotWrite(m_out.errorString());
+        }
+        copied += block.size();
+        if (progress) {
+            progress(copied, m_size);
         }
     }
-    if (in.error() != QFileDevice::NoError || !in.atEnd()) {
-        out.cancel();
-        return fail(error, u"cannot read "_s + source + u": "_s + in.errorString());
+    if (m_in.error() != QFileDevice::NoError || !m_in.atEnd()) {
+        return cannotRead(m_in.errorString());
     }
-    if (!out.commit()) {
-        return fail(error, u"cannot write "_s + destination + u": "_s + out.errorString());
+    if (!m_out.commit()) {
+        return cannotWrite(m_out.errorString());
     }
     return true;
+}
+
+bool RecordingCopy::save(const QString &source, const QString &destination, QString *error)
+{
+    RecordingCopy copy(source, destination);
+    const bool saved = copy.open() && copy.copy();
+    if (!saved && error != nullptr) {
+        *error = copy.errorString();
+    }
+    return saved;
 }

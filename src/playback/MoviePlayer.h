@@ -35,7 +35,7 @@ public:
     // Playing stands still until more of the file has been read (a slow or failing card).
     virtual bool isWaitingForData() const { return false; }
     virtual bool hasVideo() const = 0;
-    // 0 to 100.
+    // 0 to 100, a share of the sound's amplitude (50: half the amplitude, about -6 dB).
     virtual double volume() const = 0;
     virtual void setVolume(double volume) = 0;
     virtual void setMute(bool mute) = 0;

@@ -1,11 +1,12 @@
 #include "MpvPlayer.h"
 
-#include <QCoreApplication>
+#include "PlayerTeardown.h"
+#include "PlayerVolume.h"
+
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QPointer>
-#include <QThreadPool>
 
 #include <mpv/client.h>
 #include <mpv/render.h>
@@ -114,20 +115,16 @@ MpvPlayer::~MpvPlayer()
     }
     mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
     // Taking a playing movie down waits for mpv's threads to end (a few hundred milliseconds for a
-    // large picture), which would freeze the window each time another recording is chosen: it is
-    // done on a worker. Nothing renders with these handles any more. The application waits for
-    // the global pool before it exits. Fixed order: the renderer, then the player itself.
+    // large picture, seconds behind reads from a slow card), which would freeze the window each
+    // time another recording is chosen: it is done on the players' own teardown pool. Nothing
+    // renders with these handles any more. Fixed order: the renderer, then the player itself.
     const auto release = [handle = m_handle, render = m_render] {
         if (render != nullptr) {
             mpv_render_context_free(render);
         }
         mpv_terminate_destroy(handle);
     };
-    if (QCoreApplication::instance() != nullptr) {
-        QThreadPool::globalInstance()->start(release);
-    } else {
-        release();
-    }
+    PlayerTeardown::run(release);
 }
 
 void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments, quint64 reply)
@@ -305,12 +302,12 @@ bool MpvPlayer::hasVideoNow() const
 
 double MpvPlayer::volume() const
 {
-    return doubleProperty("volume", 100.0);
+    return PlayerVolume::amplitudeFromMpv(doubleProperty("volume", 100.0));
 }
 
 void MpvPlayer::setVolume(double volume)
 {
-    setDoubleProperty("volume", qBound(0.0, volume, 100.0));
+    setDoubleProperty("volume", PlayerVolume::mpvFromAmplitude(volume));
 }
 
 void MpvPlayer::setMute(bool mute)

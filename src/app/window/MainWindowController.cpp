@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
+#include "SaveCopyProgressView.h"
 #include "SettingsScreenOpeners.h"
 #include "SnapshotController.h"
 #include "SplashWindowController.h"
@@ -19,7 +20,7 @@
 #include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
 #include "app/MainWindowLayout.h"
-#include "export/RecordingCopy.h"
+#include "export/RecordingCopyJob.h"
 #include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "map/MapController.h"
@@ -879,14 +880,38 @@ void MainWindowController::saveFileButtonTouched()
 
 bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString &destination)
 {
-    QString error;
-    if (RecordingCopy::save(source.toLocalFile(), destination, &error)) {
-        return true;
+    // Gigabytes from a slow card take minutes: the copy runs on a worker, followed by a window
+    // that can cancel it, and the main window stays usable.
+    auto *job = new RecordingCopyJob(this);
+    if (!job->start(source.toLocalFile(), destination)) {
+        showSaveFailed(job->errorString());
+        delete job;
+        return false;
     }
+    auto *view = new SaveCopyProgressView(job, m_mainWindow.get());
+    view->setObjectName(u"saveCopyProgress"_s);
+    connect(job, &RecordingCopyJob::finished, this, [this, job, view] {
+        view->deleteLater();
+        job->deleteLater();
+        if (!job->wasSaved() && !job->wasCancelled()) {
+            showSaveFailed(job->errorString());
+        }
+    });
+    return true;
+}
+
+bool MainWindowController::isSavingCopy() const
+{
+    const auto jobs = findChildren<RecordingCopyJob *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(jobs.begin(), jobs.end(), [](const RecordingCopyJob *job) { return job->isRunning(); });
+}
+
+void MainWindowController::showSaveFailed(const QString &reason)
+{
     // A copy the user believes made but that is not there is worse than no copy: say so.
     // The reason goes into the main text, which is shown as plain text: a file name is no markup.
     auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"저장"_s),
-                                  localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + error,
+                                  localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + reason,
                                   QMessageBox::NoButton, m_mainWindow.get());
     alert->setObjectName(u"saveFailedAlert"_s);
     alert->setTextFormat(Qt::PlainText);
@@ -894,5 +919,4 @@ bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowModality(Qt::WindowModal);
     alert->open();
-    return false;
 }

@@ -162,8 +162,12 @@ public:
     void dropConversion();
     // Asks where to save a copy of the selected row's recording and saves it there.
     void saveFileButtonTouched();
-    // Saves a copy of SOURCE as DESTINATION; on failure says so in an alert over the main window.
+    // Starts saving a copy of SOURCE as DESTINATION on a worker, its progress in a window of its own
+    // ("saveCopyProgress"). False when either file cannot be opened; that, and a copy failing
+    // later, is said in an alert over the main window. A cancelled copy leaves nothing.
     bool saveCopyOfRecording(const QUrl &source, const QString &destination);
+    // Whether a copy is being saved.
+    bool isSavingCopy() const;
 
     // The map: a web view on the place of mapCoverView, built when the main window is first shown
     // and hidden under the cover picture until a position is there to show.
@@ -210,6 +214,8 @@ private:
     void showModel(const QString &name, bool known);
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
+    // The alert that a copy was not saved, and why.
+    void showSaveFailed(const QString &reason);
 
     Options m_options;
     std::unique_ptr<Ui::MainWindow> m_ui;

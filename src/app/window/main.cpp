@@ -1,4 +1,5 @@
 // velmora: the viewer. velmora [--card DIR] [--folder DIR] [--lang CODE] [--settings]
+#include "core/AllocatorArenas.h"
 #include "core/LocalPath.h"
 #include "core/Preferences.h"
 
@@ -27,6 +28,8 @@ int usageError(const QString &message)
 
 int main(int argc, char *argv[])
 {
+    // Before any thread starts: players come and go by the hundred in a session.
+    AllocatorArenas::limit();
     WebEngineEnvironment::prepare();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(u"Velmora"_s);

@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -105,6 +107,7 @@ TEST_F(SaveCopyTest, TheSavePanelProposesTheRecordingsNameAndCopiesTheRecordingI
                                            QMetaObject::invokeMethod(dialog, &QDialog::accept);
                                        });
     ASSERT_TRUE(opened);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->isSavingCopy(); }, 30000));
     EXPECT_EQ(title, localized(u"저장"_s));
     EXPECT_EQ(proposed, u"A_R.mp4"_s);
     EXPECT_EQ(read(u"saved copy.mp4"_s), "rear bytes");
@@ -136,6 +139,32 @@ TEST_F(SaveCopyTest, AFailedCopyIsReportedInALocalizedAlert)
     alert->close();
 
     EXPECT_TRUE(controller->saveCopyOfRecording(source, folder.filePath(u"copy.mp4"_s)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->isSavingCopy(); }, 30000));
     EXPECT_EQ(read(u"copy.mp4"_s), "front bytes");
+}
+
+TEST_F(SaveCopyTest, TheCopyRunsBesideAUsableWindowAndCancelLeavesNothing)
+{
+    // Large enough that the copy is still under way when Cancel is pressed, most of the time; the
+    // outcome is checked either way.
+    QByteArray bytes(64 * 1024 * 1024, 'v');
+    write(u"card/cont_rec/B_F.mp4"_s, bytes);
+    write(u"kept.mp4"_s, "the user's own file");
+    const QUrl source = QUrl::fromLocalFile(folder.filePath(u"card/cont_rec/B_F.mp4"_s));
+    ASSERT_TRUE(controller->saveCopyOfRecording(source, folder.filePath(u"kept.mp4"_s)));
+    auto *progress = controller->mainWindow()->findChild<QProgressDialog *>(u"saveCopyProgress"_s);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->windowModality(), Qt::NonModal) << "the main window stays usable";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    progress->cancel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->isSavingCopy(); }, 30000));
+    QCoreApplication::processEvents();
+    const QByteArray kept = read(u"kept.mp4"_s);
+    EXPECT_TRUE(kept == "the user's own file" || kept == bytes) << "never a part of the copy";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no partial file left";
+    EXPECT_EQ(controller->mainWindow()->findChild<QMessageBox *>(u"saveFailedAlert"_s), nullptr)
+        << "a cancel is no failure";
+    QTest::qWait(0);
+    EXPECT_EQ(controller->mainWindow()->findChild<QProgressDialog *>(u"saveCopyProgress"_s), nullptr);
 }
 } // namespace

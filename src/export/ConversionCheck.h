@@ -8,7 +8,8 @@
 // an AVI with a broken index may give ".mov" files without streams. A converted file counts only
 // when ffmpeg's own report of it lists the streams and the duration of the recording it was made
 // from, and ffmpeg's log tells of no failed write; and it is reused only while the recording it
-// was made from keeps its name, size and modification time (its source key).
+// was made from keeps its path, size, modification time and the bytes at its two ends (its source
+// key).
 class ConversionCheck
 {
 public:
@@ -22,6 +23,15 @@ public:
         qint64 durationUs = -1;
     };
     static Report read(const QString &ffmpegReport);
+    // What the same report says of the input as a container.
+    struct Input
+    {
+        // Whether ffmpeg could read it as a container at all.
+        bool opened = false;
+        // The first picture stream's codec as ffmpeg names it ("h264", "hevc"); empty when none.
+        QString videoCodec;
+    };
+    static Input readInput(const QString &ffmpegReport);
 
     // A copy may be this much shorter than its source (container rounding, a last partial frame):
     // a second, or a twentieth of a long recording.
@@ -35,7 +45,11 @@ public:
     // Whether ffmpeg's LOG tells of an output it could not write completely.
     static bool showsWriteError(const QString &log);
 
-    // The key of the recording file at PATH for the reuse rule: its name, size and modification
-    // time. Empty when it cannot be read.
+    // The key of the recording file at PATH for the reuse rule: its whole path, size, modification
+    // time and a digest of its first and last SampledBytes. Two recordings of the same name, size
+    // and time in different folders (an event recording and its saved copy) never share a key, nor
+    // does a file rewritten within the time stamp's resolution. Empty when PATH is not a regular
+    // file (a link is never followed) or cannot be read.
     static QByteArray sourceKey(const QString &path);
+    static constexpr qint64 SampledBytes = 64 * 1024;
 };

@@ -88,6 +88,7 @@ ConversionFailure::Reason ConversionFailure::classify(VideoConverter::Failure fa
     }
     switch (failure) {
     case Failure::Incomplete:
+    case Failure::NotItsContainer:
         return Reason::Damaged;
     case Failure::FrontUnreadable:
         return Reason::FrontUnreadable;

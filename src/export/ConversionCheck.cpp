@@ -4,7 +4,10 @@
 #include "core/LocalPath.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -62,6 +65,52 @@ bool ConversionCheck::movieIsComplete(const Report &source, const Report &output
 bool ConversionCheck::subtitlesAreComplete(const Report &source, const Report &output)
 {
     return source.subtitle < 1 || output.subtitle >= 1;
+}
+
+bool ConversionCheck::movieHoldsPartOf(const Report &source, const Report &output)
+{
+    return output.video >= 1 && (source.audio < 1 || output.audio >= 1) && output.durationUs > 0;
+}
+
+bool ConversionCheck::boxesRunPastTheEnd(QIODevice &device)
+{
+    const qint64 size = device.size();
+    qint64 at = 0;
+    for (int i = 0; i < MaxTopLevelBoxes && size - at >= 8; ++i) {
+        if (!device.seek(at)) {
+            return false;
+        }
+        const QByteArray header = device.read(16);
+        if (header.size() < 8) {
+            return false;
+        }
+        quint64 length = qFromBigEndian<quint32>(header.constData());
+        if (length == 1) {
+            if (header.size() < 16) {
+                return true; // the large size itself is cut off
+            }
+            length = qFromBigEndian<quint64>(header.constData() + 8);
+        } else if (length == 0) {
+            return false; // runs to the end of the file, wherever that is
+        }
+        if (length < 8) {
+            return false; // not a box: not ours to call cut short
+        }
+        if (length > quint64(size - at)) {
+            return true;
+        }
+        at += qint64(length);
+    }
+    return false;
+}
+
+bool ConversionCheck::mp4EndsEarly(const QString &path)
+{
+    if (QFileInfo(path).suffix().toLower() != u"mp4") {
+        return false;
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && boxesRunPastTheEnd(file);
 }
 
 bool ConversionCheck::showsWriteError(const QString &log)

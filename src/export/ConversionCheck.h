@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 // Whether a conversion made what it should. ffmpeg's exit status alone does not say: on a full
 // disk some inputs end with status 0 and an unfinished ".mov" (no index) or an empty ".srt", and
 // an AVI with a broken index may give ".mov" files without streams. A converted file counts only
@@ -42,6 +44,16 @@ public:
     static bool movieIsComplete(const Report &source, const Report &output);
     // Whether a ".srt" reported as OUTPUT holds the subtitle stream SOURCE has.
     static bool subtitlesAreComplete(const Report &source, const Report &output);
+    // Whether a ".mov" reported as OUTPUT holds a picture, and the sound when SOURCE has sound,
+    // however short: what there is of a recording cut short.
+    static bool movieHoldsPartOf(const Report &source, const Report &output);
+    // Whether the MP4 on DEVICE ends inside one of its top-level boxes (a recording cut short by a
+    // power loss, its index written at the front, its samples' box left unfinished). Reads box
+    // headers only, at most MaxTopLevelBoxes of them.
+    static bool boxesRunPastTheEnd(QIODevice &device);
+    // The same for the MP4 file at PATH; false for any other file, or one that cannot be read.
+    static bool mp4EndsEarly(const QString &path);
+    static constexpr int MaxTopLevelBoxes = 256;
     // Whether ffmpeg's LOG tells of an output it could not write completely.
     static bool showsWriteError(const QString &log);
 

@@ -82,6 +82,12 @@ QString VideoConverter::keyPath(const QString &output)
     return info.dir().filePath(u'.' + info.fileName() + u".source"_s);
 }
 
+QString VideoConverter::cutShortPath(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(u'.' + info.fileName() + u".cut"_s);
+}
+
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
 {
     // Edited on the path for files, so a "?" or "%" in a name (written "%3F", "%25" in URL text)
@@ -220,15 +226,24 @@ bool VideoConverter::finish(const Job &job, const FfmpegRunner::Result &result)
         FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, temporary}, m_runner.timeoutMs(), m_runner.cancelFlag())
             .output);
     const ConversionCheck::Report source = sourceReport(job.source);
-    const bool complete = job.subtitles ? ConversionCheck::subtitlesAreComplete(source, made)
-                                        : ConversionCheck::movieIsComplete(source, made);
+    bool complete = job.subtitles ? ConversionCheck::subtitlesAreComplete(source, made)
+                                  : ConversionCheck::movieIsComplete(source, made);
+    // A recording cut short plays as far as it goes, rather than not at all.
+    const bool cutShort = !complete && !job.subtitles && ConversionCheck::movieHoldsPartOf(source, made) &&
+                          ConversionCheck::mp4EndsEarly(job.source);
+    complete = complete || cutShort;
     if (!complete || ConversionCheck::showsWriteError(result.output) || QFileInfo(temporary).size() == 0) {
         return fail(Failure::Incomplete);
     }
     QFile::remove(job.output);
     QFile::remove(keyPath(job.output));
+    QFile::remove(cutShortPath(job.output));
     if (!QFile::rename(temporary, job.output)) {
         return fail(Failure::Incomplete);
+    }
+    if (cutShort) {
+        QFile mark(cutShortPath(job.output));
+        mark.open(QIODevice::WriteOnly);
     }
     // Without its key the output is made again next time: never reused on trust.
     QFile stamp(keyPath(job.output));
@@ -320,6 +335,7 @@ void VideoConverter::followProgress(qsizetype jobCount, qint64 durationUs)
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
     m_failure = Failure::None;
+    m_cutShort = false;
     m_reports.clear();
     if (url.isEmpty()) {
         return std::nullopt;
@@ -506,5 +522,6 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     if (rearMade) {
         files.append(QUrl::fromLocalFile(rear));
     }
+    m_cutShort = exists(cutShortPath(front)) || (rearMade && exists(cutShortPath(rear)));
     return files;
 }

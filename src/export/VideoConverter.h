@@ -82,6 +82,9 @@ public:
     Playable checkAndConvertVideo(const QUrl &url);
     // Why the last conversion gave nothing to play (None when it gave something).
     Failure failure() const { return m_failure; }
+    // Whether what the last conversion gives to play is only the part of a recording cut short
+    // (the file ends before the samples its index lists): it plays, and the user is told.
+    bool cutShort() const { return m_cutShort; }
     // The working folder the last conversion used (or tried to use).
     QString usedWorkingDirectory() const { return m_usedWorkingDirectory; }
 
@@ -97,6 +100,8 @@ public:
     static constexpr qsizetype MaxWorkingNameBytes = 200;
     // The hidden file beside OUTPUT holding the source key it was made from.
     static QString keyPath(const QString &output);
+    // The hidden file beside OUTPUT that is there when it holds only part of a recording cut short.
+    static QString cutShortPath(const QString &output);
     // The other camera's recording of URL: in its file name (never in the folders above it) every
     // "F." becomes "R.", else every "R." becomes "F.", else "F_BC." and "R_BC." likewise. An empty
     // URL when the file name has none of them.
@@ -166,6 +171,7 @@ private:
     bool m_planOnly = false;
     Progress m_progress;
     Failure m_failure = Failure::None;
+    bool m_cutShort = false;
     QString m_usedWorkingDirectory;
     // Stream reports of the sources, read once per conversion.
     QHash<QString, QString> m_reports;

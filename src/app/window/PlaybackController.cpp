@@ -172,6 +172,10 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
         return;
     }
     m_conversionProgress->complete();
+    if (!messageKey.isEmpty()) {
+        // It plays, and the user learns why it ends early (a recording cut short).
+        showPlaybackFailedAlert(messageKey);
+    }
     // The converted copies hold one picture each: the player takes its own.
     QList<DirectPlayRoute::Source> playable;
     for (const QUrl &file : *files) {

@@ -186,7 +186,7 @@ TEST(ConvertCommandTest, BadInputIsExplained)
     const CliRun notVideo = run({u"convert"_s, text, u"--working-folder"_s, folder.filePath(u"work"_s)});
     EXPECT_EQ(notVideo.status, 1);
     EXPECT_EQ(notVideo.json().value(u"files"_s).toArray(), QJsonArray());
-    EXPECT_TRUE(notVideo.err.contains(u"nothing playable"_s)) << notVideo.err.toStdString();
+    EXPECT_TRUE(notVideo.err.contains(u"is damaged"_s)) << notVideo.err.toStdString();
 
     // Any other file is played as it is.
     const QString movie = folder.filePath(u"clip.mov"_s);

@@ -181,4 +181,27 @@ TEST_F(ConversionProgressViewTest, ARecordingPlayedAsItIsStopsTheConversionBefor
     EXPECT_EQ(playback().bigVideoFilePath(), controller->library()->urlAt(rowNamed(u"_MOT.avi"_s)).toLocalFile());
     EXPECT_FALSE(view->isVisible());
 }
+// An ffmpeg that hangs before its first report: the indicator shows from its delay all the same,
+// and Stop or Escape gives the conversion up.
+TEST_F(ConversionProgressViewTest, AHungFfmpegShowsTheIndicatorAndStopOrEscapeGivesUp)
+{
+    SlowFfmpeg hung(600.0);
+    ASSERT_TRUE(hung.isValid());
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(hung.program()));
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Stop");
+        choose(u"zzEVT.avi"_s);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible() && hung.anyAlive(); }, 10000));
+        EXPECT_EQ(bar->value(), 0);
+        if (escape) {
+            QTest::keyClick(ui().fileListTableView, Qt::Key_Escape);
+        } else {
+            ui().stopButton->click();
+        }
+        EXPECT_FALSE(view->isVisible());
+        EXPECT_FALSE(model().isActive());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !hung.anyAlive(); }, 5000)) << "its ffmpeg stopped";
+        EXPECT_TRUE(playback().currentVideoUrl().isEmpty()) << "nothing loads";
+    }
+}
 } // namespace

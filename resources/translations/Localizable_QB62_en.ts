@@ -906,6 +906,10 @@ Please check the memory card.</translation>
         <translation>The recording is damaged and cannot be played.</translation>
     </message>
     <message>
+        <source>녹화가 도중에 끊긴 파일입니다. 남아 있는 부분만 재생합니다.</source>
+        <translation>The recording was cut short. Only the part that was saved plays.</translation>
+    </message>
+    <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>
         <translation>The front camera file cannot be read.</translation>
     </message>

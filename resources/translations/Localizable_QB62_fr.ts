@@ -906,6 +906,10 @@ Veuillez vérifier la carte mémoire.</translation>
         <translation>L’enregistrement est endommagé et ne peut pas être lu.</translation>
     </message>
     <message>
+        <source>녹화가 도중에 끊긴 파일입니다. 남아 있는 부분만 재생합니다.</source>
+        <translation>L’enregistrement a été interrompu. Seule la partie enregistrée est lue.</translation>
+    </message>
+    <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>
         <translation>Le fichier de la caméra avant ne peut pas être lu.</translation>
     </message>

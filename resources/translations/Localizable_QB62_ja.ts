@@ -906,6 +906,10 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <translation>録画ファイルが破損しているため再生できません。</translation>
     </message>
     <message>
+        <source>녹화가 도중에 끊긴 파일입니다. 남아 있는 부분만 재생합니다.</source>
+        <translation>録画が途中で途切れています。保存された部分のみ再生します。</translation>
+    </message>
+    <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>
         <translation>フロントカメラのファイルを読み込めません。</translation>
     </message>

@@ -906,6 +906,10 @@ Verifique o cartão de memória.</translation>
         <translation>A gravação está danificada e não pode ser reproduzida.</translation>
     </message>
     <message>
+        <source>녹화가 도중에 끊긴 파일입니다. 남아 있는 부분만 재생합니다.</source>
+        <translation>A gravação foi interrompida. Só a parte gravada é reproduzida.</translation>
+    </message>
+    <message>
         <source>앞 카메라 파일을 읽을 수 없습니다.</source>
         <translation>O arquivo da câmera dianteira não pode ser lido.</translation>
     </message>

@@ -14,7 +14,6 @@ void ConversionProgress::begin(const QString &recordingName)
 {
     const bool wasVisible = m_visible;
     m_active = true;
-    m_reported = false;
     m_visible = false;
     m_share = 0.0;
     m_recordingName = recordingName;
@@ -30,7 +29,6 @@ void ConversionProgress::setShare(double share)
     if (!m_active || std::isnan(share)) {
         return;
     }
-    m_reported = true;
     const double clamped = qBound(0.0, share, 1.0);
     const bool moved = clamped > m_share;
     if (moved) {
@@ -61,7 +59,6 @@ void ConversionProgress::end()
     m_showTimer->stop();
     const bool wasVisible = m_visible;
     m_active = false;
-    m_reported = false;
     m_visible = false;
     if (wasVisible) {
         Q_EMIT changed();
@@ -87,8 +84,9 @@ void ConversionProgress::showDelayEnded()
 
 void ConversionProgress::updateVisibility()
 {
-    // Shown once ffmpeg is at work on the recording and it has taken longer than the delay.
-    const bool visible = m_active && m_reported && m_sinceBegin.isValid() && m_sinceBegin.elapsed() >= m_showDelayMs;
+    // Shown once preparing the recording has taken longer than the delay, whether or not ffmpeg
+    // has reported anything yet: one that hangs must not leave an empty player without a word.
+    const bool visible = m_active && m_sinceBegin.isValid() && m_sinceBegin.elapsed() >= m_showDelayMs;
     if (visible != m_visible) {
         m_visible = visible;
         Q_EMIT changed();

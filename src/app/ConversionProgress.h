@@ -8,9 +8,9 @@ class QTimer;
 
 // What the indicator over the large player shows while a chosen recording is being converted:
 // the recording's name and the share done. It appears only for a conversion that takes a moment
-// (ffmpeg is at work and the show delay has passed), so a recording converted earlier or a quick
-// re-mux never flashes it; it goes when playback starts, when another recording is chosen (which
-// begins anew) and when the recording cannot be played.
+// (the show delay has passed, whether or not ffmpeg has reported a share yet), so a quick re-mux
+// never flashes it; it goes when playback starts, when another recording is chosen (which begins
+// anew), when the conversion is given up and when the recording cannot be played.
 class ConversionProgress : public QObject
 {
     Q_OBJECT
@@ -55,6 +55,5 @@ private:
     QString m_recordingName;
     double m_share = 0.0;
     bool m_active = false;
-    bool m_reported = false;
     bool m_visible = false;
 };

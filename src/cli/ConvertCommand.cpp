@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 
+#include "export/ConversionFailure.h"
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
 
@@ -61,6 +62,10 @@ int ConvertCommand::run(const QStringList &arguments, CliOutput &io)
     if (fileList.isEmpty()) {
         if (!files.has_value()) {
             return io.inputError(u"cannot convert "_s + path + u": no working folder"_s);
+        }
+        if (ConversionFailure::classify(converter.failure(), path, converter.usedWorkingDirectory()) ==
+            ConversionFailure::Reason::Damaged) {
+            return io.inputError(path + u" is damaged and cannot be played"_s);
         }
         return io.inputError(u"nothing playable in "_s + path);
     }

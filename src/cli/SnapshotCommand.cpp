@@ -5,6 +5,7 @@
 #include "core/LocalPath.h"
 #include "library/RecordingLibrary.h"
 
+#include "export/ConversionFailure.h"
 #include "export/SnapshotName.h"
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
@@ -106,6 +107,10 @@ int SnapshotCommand::run(const QStringList &arguments, CliOutput &io)
     }
     const QList<QUrl> files = converter.checkAndConvertVideo(QUrl::fromLocalFile(path)).value_or(QList<QUrl>());
     if (files.isEmpty()) {
+        if (ConversionFailure::classify(converter.failure(), path, converter.usedWorkingDirectory()) ==
+            ConversionFailure::Reason::Damaged) {
+            return io.inputError(path + u" is damaged and cannot be played"_s);
+        }
         return io.inputError(path + u" does not play: nothing playable in it"_s);
     }
     const bool rear = parser.isSet(rearOption);

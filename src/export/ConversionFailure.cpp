@@ -88,6 +88,7 @@ ConversionFailure::Reason ConversionFailure::classify(VideoConverter::Failure fa
     }
     switch (failure) {
     case Failure::Incomplete:
+    case Failure::NotItsContainer:
         return Reason::Damaged;
     case Failure::FrontUnreadable:
         return Reason::FrontUnreadable;
@@ -121,6 +122,8 @@ QString ConversionFailure::messageKey(Reason reason)
         return u"메모리카드 폴더가 제거되었거나 연결이 해제되었습니다."_s;
     case Reason::PermissionDenied:
         return u"녹화 파일을 읽을 권한이 없습니다."_s;
+    case Reason::CutShort:
+        return u"녹화가 도중에 끊긴 파일입니다. 남아 있는 부분만 재생합니다."_s;
     case Reason::Unsupported:
         break;
     }

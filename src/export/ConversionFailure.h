@@ -22,7 +22,8 @@ public:
         WorkingFolderNotWritable,
         RecordingGone,
         FolderGone,
-        PermissionDenied
+        PermissionDenied,
+        CutShort // it plays, as far as the recording goes
     };
 
     // Why the recording at RECORDING gave nothing to play, after the converter said FAILURE while

@@ -66,10 +66,12 @@ void VideoConversionQueue::convert(const QUrl &url, DoneWithReason done, Progres
             return;
         }
         // The card and the working folder are looked at here, off the GUI thread.
-        const QString messageKey = files && !files->isEmpty()
-                                       ? QString()
-                                       : ConversionFailure::messageKeyFor(converter.failure(), url.toLocalFile(),
-                                                                          converter.usedWorkingDirectory());
+        const QString messageKey =
+            files && !files->isEmpty()
+                ? (converter.cutShort() ? ConversionFailure::messageKey(ConversionFailure::Reason::CutShort)
+                                        : QString())
+                : ConversionFailure::messageKeyFor(converter.failure(), url.toLocalFile(),
+                                                   converter.usedWorkingDirectory());
         // Posted to this object, which waits for the worker before it goes away. A request
         // superseded after this point is dropped on delivery.
         QMetaObject::invokeMethod(

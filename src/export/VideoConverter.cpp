@@ -11,11 +11,19 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QLatin1StringView TempVideoFolder{"temp_video"};
+
+// Whether there is anything at PATH, a link to nothing included.
+bool isPresent(const QString &path)
+{
+    struct stat status;
+    return !path.isEmpty() && ::lstat(LocalPath::encode(path).constData(), &status) == 0;
+}
 constexpr QLatin1StringView TemporaryPrefix{".partial-"};
 
 QStringList vtag(int aviType)
@@ -62,14 +70,22 @@ QString VideoConverter::conversionFolder(const QString &workingDirectory, const 
     if (info.filePath().isEmpty() || !info.isFile()) {
         return {};
     }
+    const QByteArray folderHash =
+        QCryptographicHash::hash(LocalPath::encode(QFileInfo(path).absolutePath()), QCryptographicHash::Sha1).toHex();
     return workingDirectory + u'/' + TempVideoFolder + u'/' + workingBaseName(path) + u'_' +
-           QString::number(info.size());
+           QString::number(info.size()) + u'_' + QString::fromLatin1(folderHash.first(8));
 }
 
 QString VideoConverter::keyPath(const QString &output)
 {
     const QFileInfo info(output);
     return info.dir().filePath(u'.' + info.fileName() + u".source"_s);
+}
+
+QString VideoConverter::cutShortPath(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(u'.' + info.fileName() + u".cut"_s);
 }
 
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
@@ -92,24 +108,53 @@ QUrl VideoConverter::otherCameraUrl(const QUrl &url)
     return {};
 }
 
+QStringList VideoConverter::inputArguments(const QString &input)
+{
+    QStringList arguments{u"-protocol_whitelist"_s, u"file"_s};
+    const QString extension = QFileInfo(input).suffix().toLower();
+    if (extension == u"mp4") {
+        arguments << u"-f"_s << u"mov"_s << u"-enable_drefs"_s << u"0"_s;
+    } else if (extension == u"avi") {
+        arguments << u"-f"_s << u"avi"_s;
+    }
+    arguments << u"-i"_s << input;
+    return arguments;
+}
+
+int VideoConverter::tagType(int aviType, const QString &codec)
+{
+    if (codec.isEmpty()) {
+        return aviType;
+    }
+    if (codec == u"hevc") {
+        return Utils::AviTypeIso4Hvc1;
+    }
+    if (codec == u"h264") {
+        return aviType == Utils::AviTypeIso4Hvc1 ? Utils::AviTypeOther : aviType;
+    }
+    // Copied with the tag it has: neither "avc1" nor "hvc1" fits another codec.
+    return Utils::AviTypeH264;
+}
+
 QStringList VideoConverter::oneStreamArguments(int aviType, const QString &input, const QString &output)
 {
+    const QStringList copy{u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s};
     switch (aviType) {
     case Utils::AviTypeIso4Hvc1:
-        return {u"-i"_s,   input,   u"-vcodec"_s, u"copy"_s, u"-acodec"_s,
-                u"copy"_s, u"-y"_s, u"-vtag"_s,   u"hvc1"_s, output};
+        return inputArguments(input) + copy + QStringList{u"-y"_s, u"-vtag"_s, u"hvc1"_s, output};
     case Utils::AviTypeH264:
-        return {u"-i"_s, input, u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, output};
+        return inputArguments(input) + copy + QStringList{u"-y"_s, output};
     default:
-        return {u"-v"_s,      u"10"_s,   u"-i"_s,    input,     u"-vcodec"_s, u"copy"_s,
-                u"-acodec"_s, u"copy"_s, u"-vtag"_s, u"avc1"_s, u"-y"_s,      output};
+        return QStringList{u"-v"_s, u"10"_s} + inputArguments(input) + copy +
+               QStringList{u"-vtag"_s, u"avc1"_s, u"-y"_s, output};
     }
 }
 
 QStringList VideoConverter::twoStreamArguments(int aviType, int audioStreams, const QString &input, bool rear,
                                                const QString &output)
 {
-    QStringList arguments{u"-i"_s, input, u"-map"_s, rear ? u"0:1"_s : u"0:0"_s};
+    QStringList arguments = inputArguments(input);
+    arguments << u"-map"_s << (rear ? u"0:1"_s : u"0:0"_s);
     if (audioStreams > 0) {
         arguments << u"-map"_s << u"0:2"_s;
     }
@@ -120,7 +165,7 @@ QStringList VideoConverter::twoStreamArguments(int aviType, int audioStreams, co
 
 QStringList VideoConverter::subtitleArguments(const QString &input, const QString &output)
 {
-    return {u"-i"_s, input, u"-vn"_s, u"-an"_s, u"-c:s"_s, u"text"_s, output};
+    return inputArguments(input) + QStringList{u"-vn"_s, u"-an"_s, u"-c:s"_s, u"text"_s, output};
 }
 
 QString VideoConverter::temporaryPath(const QString &output)
@@ -143,17 +188,22 @@ bool VideoConverter::isMade(const QString &output, const QByteArray &key) const
     return stamp.open(QIODevice::ReadOnly) && stamp.read(key.size() + 1) == key;
 }
 
-ConversionCheck::Report VideoConverter::sourceReport(const QString &source)
+QString VideoConverter::sourceReportText(const QString &source)
 {
     if (const auto found = m_reports.constFind(source); found != m_reports.cend()) {
         return *found;
     }
     // Measures only: not noted among the conversions.
-    const ConversionCheck::Report report = ConversionCheck::read(
-        FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, source}, m_runner.timeoutMs(), m_runner.cancelFlag())
-            .output);
-    m_reports.insert(source, report);
-    return report;
+    const QString text = FfmpegRunner::runProgram(m_runner.program(), inputArguments(source), m_runner.timeoutMs(),
+                                                  m_runner.cancelFlag())
+                             .output;
+    m_reports.insert(source, text);
+    return text;
+}
+
+ConversionCheck::Report VideoConverter::sourceReport(const QString &source)
+{
+    return ConversionCheck::read(sourceReportText(source));
 }
 
 bool VideoConverter::finish(const Job &job, const FfmpegRunner::Result &result)
@@ -169,22 +219,31 @@ bool VideoConverter::finish(const Job &job, const FfmpegRunner::Result &result)
     if (!result.succeeded() || !QFileInfo(temporary).isFile()) {
         return fail(Failure::ConversionFailed);
     }
-    if (ConversionCheck::sourceKey(job.source) != job.key) {
+    if (ConversionCheck::sourceKey(job.origin) != job.key) {
         return fail(Failure::SourceChanged);
     }
     const ConversionCheck::Report made = ConversionCheck::read(
         FfmpegRunner::runProgram(m_runner.program(), {u"-i"_s, temporary}, m_runner.timeoutMs(), m_runner.cancelFlag())
             .output);
     const ConversionCheck::Report source = sourceReport(job.source);
-    const bool complete = job.subtitles ? ConversionCheck::subtitlesAreComplete(source, made)
-                                        : ConversionCheck::movieIsComplete(source, made);
+    bool complete = job.subtitles ? ConversionCheck::subtitlesAreComplete(source, made)
+                                  : ConversionCheck::movieIsComplete(source, made);
+    // A recording cut short plays as far as it goes, rather than not at all.
+    const bool cutShort = !complete && !job.subtitles && ConversionCheck::movieHoldsPartOf(source, made) &&
+                          ConversionCheck::mp4EndsEarly(job.source);
+    complete = complete || cutShort;
     if (!complete || ConversionCheck::showsWriteError(result.output) || QFileInfo(temporary).size() == 0) {
         return fail(Failure::Incomplete);
     }
     QFile::remove(job.output);
     QFile::remove(keyPath(job.output));
+    QFile::remove(cutShortPath(job.output));
     if (!QFile::rename(temporary, job.output)) {
         return fail(Failure::Incomplete);
+    }
+    if (cutShort) {
+        QFile mark(cutShortPath(job.output));
+        mark.open(QIODevice::WriteOnly);
     }
     // Without its key the output is made again next time: never reused on trust.
     QFile stamp(keyPath(job.output));
@@ -220,6 +279,21 @@ void VideoConverter::runAllInto(QList<Job> &jobs)
         }
         finish(jobs.at(i), results.at(i));
     }
+}
+
+bool VideoConverter::isPlainFile(const QString &path)
+{
+    struct stat status;
+    return ::lstat(LocalPath::encode(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+bool VideoConverter::readsAsItsContainer(const QString &source)
+{
+    if (ConversionCheck::readInput(sourceReportText(source)).opened || m_runner.isCancelled()) {
+        return true;
+    }
+    m_failure = Failure::NotItsContainer;
+    return false;
 }
 
 void VideoConverter::removeStalePartials(const QString &folder) const
@@ -261,6 +335,7 @@ void VideoConverter::followProgress(qsizetype jobCount, qint64 durationUs)
 VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
 {
     m_failure = Failure::None;
+    m_cutShort = false;
     m_reports.clear();
     if (url.isEmpty()) {
         return std::nullopt;
@@ -289,6 +364,11 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
         m_failure = Failure::RecordingUnreadable;
         return std::nullopt;
     }
+    if (!isPlainFile(path)) {
+        // A link may lead anywhere outside the card: it is not the camera's recording.
+        m_failure = Failure::NotItsContainer;
+        return QList<QUrl>{};
+    }
     if (!m_planOnly && !QDir().mkpath(folder)) {
         m_failure = Failure::WorkingFolderUnusable;
         return std::nullopt;
@@ -304,12 +384,15 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     int videoStreams = 1;
     QString info;
     if (extension == u"avi") {
-        info = m_runner.run({u"-i"_s, source}).output;
+        info = m_runner.run(inputArguments(source)).output;
         if (m_runner.isCancelled()) {
             m_failure = Failure::Cancelled;
             return std::nullopt;
         }
-        m_reports.insert(source, ConversionCheck::read(info));
+        m_reports.insert(source, info);
+        if (!readsAsItsContainer(source)) {
+            return QList<QUrl>{};
+        }
         videoStreams = Utils::GetVideoStreamCountFromVideoInfo(info);
         if (videoStreams == 0) {
             m_failure = Failure::NoVideoStream;
@@ -320,52 +403,77 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     // A recording is converted only when all of its outputs are in place and made from the files
     // as they are now; each missing or outdated one is made again, so a run killed after some of
     // them (the ".mov" but not yet its ".srt") is completed by the next conversion instead of
-    // being reused as it is for good.
-    const QByteArray frontKey = ConversionCheck::sourceKey(source);
+    // being reused as it is for good. The picture tags are settled once the runs are known (the
+    // argument lists are made just before they start).
+    const QByteArray frontKey = ConversionCheck::sourceKey(path);
+    int frontType = Utils::AviTypeOther;
+    int rearType = Utils::AviTypeOther;
+    QString otherSource;
     QList<Job> jobs;
     const auto need = [&](const QString &output, std::function<QStringList(const QString &)> arguments,
-                          const QString &from, const QByteArray &key, bool subtitles) {
+                          const QString &from, const QString &origin, const QByteArray &key, bool subtitles) {
         if (!isMade(output, key)) {
-            jobs.append({output, std::move(arguments), from, key, subtitles, true});
+            jobs.append({output, std::move(arguments), from, origin, key, subtitles, true});
         }
     };
     if (videoStreams >= 2) {
         hasRear = true;
         if (!isMade(front, frontKey) || !isMade(rear, frontKey)) {
-            const int type = Utils::GetAviType(source);
             // The report read for the stream count lists the sound streams as well.
             const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
             need(
-                front, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, false, o); },
-                source, frontKey, false);
+                front,
+                [=, &frontType](const QString &o) {
+                    return twoStreamArguments(frontType, audioStreams, source, false, o);
+                },
+                source, path, frontKey, false);
             need(
-                rear, [=](const QString &o) { return twoStreamArguments(type, audioStreams, source, true, o); }, source,
-                frontKey, false);
+                rear,
+                [=, &frontType](const QString &o) {
+                    return twoStreamArguments(frontType, audioStreams, source, true, o);
+                },
+                source, path, frontKey, false);
         }
     } else {
-        const int type = Utils::GetAviType(source);
         need(
-            front, [=](const QString &o) { return oneStreamArguments(type, source, o); }, source, frontKey, false);
+            front, [=, &frontType](const QString &o) { return oneStreamArguments(frontType, source, o); }, source, path,
+            frontKey, false);
         if (extension == u"mp4") {
             need(
                 Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
-                [=](const QString &o) { return subtitleArguments(source, o); }, source, frontKey, true);
+                [=](const QString &o) { return subtitleArguments(source, o); }, source, path, frontKey, true);
             const QUrl other = otherCameraUrl(url);
             const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
-            const QString otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
-            if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile()) {
+            otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
+            if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile() && isPlainFile(otherPath)) {
                 hasRear = true;
-                const QByteArray rearKey = ConversionCheck::sourceKey(otherSource);
+                const QByteArray rearKey = ConversionCheck::sourceKey(otherPath);
                 need(
-                    rear, [=](const QString &o) { return oneStreamArguments(type, otherSource, o); }, otherSource,
-                    rearKey, false);
+                    rear, [=, &rearType](const QString &o) { return oneStreamArguments(rearType, otherSource, o); },
+                    otherSource, otherPath, rearKey, false);
                 need(
                     Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
-                    [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, rearKey, true);
-            } else {
+                    [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, otherPath,
+                    rearKey, true);
+            } else if (!isPresent(otherPath)) {
                 // The partner may be gone since it was converted: what was made of it still plays.
+                // A partner that is a link plays nothing, neither now nor from before.
                 hasRear = exists(rear);
             }
+        }
+    }
+    if (!jobs.isEmpty()) {
+        if (!readsAsItsContainer(source)) {
+            // Never the rear camera in the front camera's place, and the user is told why.
+            if (hasRear) {
+                m_failure = Failure::FrontUnreadable;
+            }
+            return QList<QUrl>{};
+        }
+        frontType = tagType(Utils::GetAviType(source), ConversionCheck::readInput(sourceReportText(source)).videoCodec);
+        if (hasRear && !otherSource.isEmpty()) {
+            rearType = tagType(Utils::GetAviType(otherSource),
+                               ConversionCheck::readInput(sourceReportText(otherSource)).videoCodec);
         }
     }
     // A rear camera that fails leaves the front playing alone, as a recording without a partner;
@@ -414,5 +522,6 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     if (rearMade) {
         files.append(QUrl::fromLocalFile(rear));
     }
+    m_cutShort = exists(cutShortPath(front)) || (rearMade && exists(cutShortPath(rear)));
     return files;
 }

@@ -16,9 +16,14 @@
 // into one ".mov" file per camera in the working folder (front first, rear second), and for MP4
 // recordings also writes the subtitle stream that carries the sensor data as a ".srt" file beside
 // the front file. A recording already converted is reused: its conversion folder is named after
-// the file's name and size, and each output is reused only while the file it was made from (the
-// front or the rear recording) keeps its name, size and modification time (a hidden key file
-// beside the output says which), so a changed or replaced recording is converted again.
+// the file's name, size and folder, and each output is reused only while the file it was made
+// from (the front or the rear recording) keeps its source key (ConversionCheck::sourceKey, in a
+// hidden key file beside the output), so a changed or replaced recording is converted again.
+//
+// A card's file is only ever read as the container its name says (".mp4" as MP4/QuickTime, ".avi"
+// as AVI), from local files only and without following references inside it, so a playlist or
+// manifest named like a recording cannot bring in files from outside the card; and a link is
+// never converted. Such a front file is refused as damaged; such a rear file is left out.
 //
 // An output counts only when ffmpeg's report of it holds the streams and the duration of its
 // source and its log shows no failed write (ConversionCheck); a source that changed while it was
@@ -47,6 +52,7 @@ public:
         FrontUnreadable,       // the rear camera converted, the front one did not
         WorkingFolderUnusable, // the conversion folder could not be made
         RecordingUnreadable,   // the recording's size could not be read (gone, unreadable)
+        NotItsContainer,       // a link, or a file that is not the container its name says
         Cancelled
     };
 
@@ -76,12 +82,16 @@ public:
     Playable checkAndConvertVideo(const QUrl &url);
     // Why the last conversion gave nothing to play (None when it gave something).
     Failure failure() const { return m_failure; }
+    // Whether what the last conversion gives to play is only the part of a recording cut short
+    // (the file ends before the samples its index lists): it plays, and the user is told.
+    bool cutShort() const { return m_cutShort; }
     // The working folder the last conversion used (or tried to use).
     QString usedWorkingDirectory() const { return m_usedWorkingDirectory; }
 
     // The conversion folder of the recording at PATH under WORKINGDIRECTORY: "temp_video/" and the
-    // file's working name (workingBaseName), "_", its size in bytes. Null when the size cannot be
-    // read.
+    // file's working name (workingBaseName), "_", its size in bytes, "_" and a short hash of its
+    // folder (recordings of one name and size in two folders stay apart). Null when the size
+    // cannot be read.
     static QString conversionFolder(const QString &workingDirectory, const QString &path);
     // The name the files made of the recording at PATH start with: its name without extension,
     // or, when that is longer than MaxWorkingNameBytes or not UTF-8, its first letters (bytes
@@ -90,10 +100,21 @@ public:
     static constexpr qsizetype MaxWorkingNameBytes = 200;
     // The hidden file beside OUTPUT holding the source key it was made from.
     static QString keyPath(const QString &output);
+    // The hidden file beside OUTPUT that is there when it holds only part of a recording cut short.
+    static QString cutShortPath(const QString &output);
     // The other camera's recording of URL: in its file name (never in the folders above it) every
     // "F." becomes "R.", else every "R." becomes "F.", else "F_BC." and "R_BC." likewise. An empty
     // URL when the file name has none of them.
     static QUrl otherCameraUrl(const QUrl &url);
+
+    // ffmpeg's input options for the card file INPUT, ending in "-i" INPUT: only the file protocol,
+    // the container its extension names forced (an MP4's external data references off), so ffmpeg
+    // never picks a reader by the file's content.
+    static QStringList inputArguments(const QString &input);
+    // The codec type (Utils::AviType) that tags the copied picture: AVITYPE, the type the file's
+    // header suggests, corrected by CODEC, ffmpeg's name of its picture codec ("hevc" is tagged
+    // "hvc1", "h264" "avc1", any other codec not at all); AVITYPE alone when CODEC is empty.
+    static int tagType(int aviType, const QString &codec);
 
     // ffmpeg arguments re-muxing a recording with one picture stream from INPUT into OUTPUT, by
     // codec type (Utils::AviType).
@@ -117,6 +138,7 @@ private:
         QString output;
         std::function<QStringList(const QString &temporary)> arguments;
         QString source; // the recording, as Qt and ffmpeg open it
+        QString origin; // the recording's own path, which its key is read from
         QByteArray key; // the recording's source key before the run
         bool subtitles = false;
         bool required = true; // its failure leaves the recording without something it has
@@ -131,6 +153,13 @@ private:
     bool isMade(const QString &output, const QByteArray &key) const;
     bool exists(const QString &path) const;
     ConversionCheck::Report sourceReport(const QString &source);
+    // ffmpeg's stream report of SOURCE, read once per conversion.
+    QString sourceReportText(const QString &source);
+    // Whether the card file at PATH is a regular file of its own (not a link).
+    static bool isPlainFile(const QString &path);
+    // Notes why the front recording at SOURCE gives nothing when ffmpeg cannot read it as its
+    // container; whether it can.
+    bool readsAsItsContainer(const QString &source);
     // Removes the hidden files of earlier runs that never finished from FOLDER.
     void removeStalePartials(const QString &folder) const;
     // Makes the runner report the share done of JOBCOUNT runs over a recording of DURATIONUS
@@ -142,7 +171,8 @@ private:
     bool m_planOnly = false;
     Progress m_progress;
     Failure m_failure = Failure::None;
+    bool m_cutShort = false;
     QString m_usedWorkingDirectory;
     // Stream reports of the sources, read once per conversion.
-    QHash<QString, ConversionCheck::Report> m_reports;
+    QHash<QString, QString> m_reports;
 };

@@ -141,6 +141,15 @@ void MpvPlayer::queueCommand(std::initializer_list<const char *> arguments, quin
     }
 }
 
+QByteArray MpvPlayer::containerOf(const QString &path)
+{
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (extension == u"mp4" || extension == u"mov") {
+        return "mov";
+    }
+    return extension == u"avi" ? QByteArray("avi") : QByteArray();
+}
+
 void MpvPlayer::loadFile(const QString &path, int videoTrack)
 {
     m_hasVideo.reset();
@@ -153,13 +162,23 @@ void MpvPlayer::loadFile(const QString &path, int videoTrack)
     if (m_handle == nullptr) {
         return;
     }
-    if (videoTrack <= 0) {
+    // The stream is chosen with the file, as its own option: named arguments, whose meaning does
+    // not depend on how many positional ones the installed mpv's "loadfile" takes. A recording is
+    // read as the container its name says, never as whatever its bytes look like (a playlist
+    // would open files outside the card).
+    QByteArrayList fileOptions;
+    if (const QByteArray container = containerOf(path); !container.isEmpty()) {
+        fileOptions << "demuxer=lavf"
+                    << "demuxer-lavf-format=" + container;
+    }
+    if (videoTrack > 0) {
+        fileOptions << "vid=" + QByteArray::number(videoTrack);
+    }
+    if (fileOptions.isEmpty()) {
         queueCommand({"loadfile", local.constData(), "replace"});
         return;
     }
-    // The stream is chosen with the file, as its own option: named arguments, whose meaning does
-    // not depend on how many positional ones the installed mpv's "loadfile" takes.
-    const QByteArray option = "vid=" + QByteArray::number(videoTrack);
+    const QByteArray option = fileOptions.join(',');
     const char *keys[] = {"name", "url", "flags", "options"};
     const char *values[] = {"loadfile", local.constData(), "replace", option.constData()};
     mpv_node items[4];

@@ -33,6 +33,9 @@ public:
     bool isValid() const override { return m_handle != nullptr; }
 
     void loadFile(const QString &path, int videoTrack = 0) override;
+    // The demuxer a file of PATH's name is read with: "mov" for ".mp4" and ".mov", "avi" for
+    // ".avi"; empty for any other name (mpv chooses).
+    static QByteArray containerOf(const QString &path);
     void stop();
 
     bool isPaused() const override;

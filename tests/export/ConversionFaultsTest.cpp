@@ -5,19 +5,23 @@
 #include "export/ConversionCheck.h"
 #include "export/ConversionFailure.h"
 #include "export/Utils.h"
+#include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "export/WorkingFolderClaim.h"
 #include "sensor/SubtitleFileWriter.h"
 #include "support/ScopedEnvironment.h"
 #include "support/SmallFileSystem.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +69,37 @@ TEST(ConversionCheck, AnOutputMustHoldThePictureTheSoundAndTheDurationOfItsSourc
     EXPECT_TRUE(ConversionCheck::subtitlesAreComplete(source, {0, 0, 1, 59'000'000}));
     EXPECT_FALSE(ConversionCheck::subtitlesAreComplete(source, {0, 0, 0, -1})) << "an empty .srt";
     EXPECT_TRUE(ConversionCheck::subtitlesAreComplete({1, 1, 0, 1}, {0, 0, 0, -1}));
+}
+
+TEST(ConversionCheck, AnMp4CutShortEndsInsideOneOfItsTopLevelBoxes)
+{
+    const auto box = [](quint32 size, const char *type, qsizetype bodyBytes) -> QByteArray {
+        QByteArray bytes(4, '\0');
+        qToBigEndian(size, bytes.data());
+        return bytes + QByteArray(type, 4) + QByteArray(bodyBytes, 'x');
+    };
+    QByteArray large = box(1, "mdat", 0);
+    large.append(8, '\0');
+    qToBigEndian(quint64(64), large.data() + 8);
+    const struct
+    {
+        const char *what;
+        QByteArray bytes;
+        bool cutShort;
+    } cases[] = {
+        {"whole", box(16, "ftyp", 8) + box(12, "moov", 4) + box(20, "mdat", 12), false},
+        {"samples cut off", box(16, "ftyp", 8) + box(12, "moov", 4) + box(400, "mdat", 12), true},
+        {"a large size, cut off", box(16, "ftyp", 8) + large.first(12), true},
+        {"a large size past the end", box(16, "ftyp", 8) + large + QByteArray(8, 'x'), true},
+        {"a box running to the end", box(16, "ftyp", 8) + box(0, "mdat", 40), false},
+        {"a trailing scrap", box(16, "ftyp", 8) + QByteArray(5, 'x'), false},
+    };
+    for (const auto &c : cases) {
+        QByteArray bytes = c.bytes;
+        QBuffer buffer(&bytes);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        EXPECT_EQ(ConversionCheck::boxesRunPastTheEnd(buffer), c.cutShort) << c.what;
+    }
 }
 
 TEST(ConversionCheck, WriteErrorsInTheLogAreSeen)
@@ -183,6 +218,53 @@ TEST_F(ConversionFaultsTest, TheReuseKeyCoversTheModificationTimeAndTheRearFile)
     ASSERT_TRUE(replaced.has_value());
     ASSERT_EQ(replaced->size(), 2);
     EXPECT_EQ(frameSize(replaced->at(1)), QLatin1StringView(TestRecordings::FrontSize)) << "the new rear plays";
+}
+
+TEST_F(ConversionFaultsTest, ARecordingCutShortWithItsIndexInFrontPlaysAsFarAsItGoesAndSaysSo)
+{
+    // A power loss: the index, written at the front, lists six seconds; the file holds 60 % of them.
+    for (const bool hevc : {false, true}) {
+        SCOPED_TRACE(hevc ? "H.265" : "H.264");
+        const QString whole = card(hevc ? u"whole265.mp4"_s : u"whole264.mp4"_s);
+        QStringList arguments{u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc=duration=6:rate=10:size=160x96"_s,
+                              u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=duration=6:sample_rate=8000"_s};
+        arguments << (hevc ? QStringList{u"-c:v"_s, u"libx265"_s, u"-x265-params"_s, u"log-level=error"_s}
+                           : QStringList{u"-c:v"_s, u"libx264"_s})
+                  << u"-preset"_s << u"ultrafast"_s << u"-pix_fmt"_s << u"yuv420p"_s << u"-c:a"_s << u"aac"_s
+                  << u"-movflags"_s << u"+faststart"_s << u"-y"_s << whole;
+        ASSERT_TRUE(TestRecordings::make(arguments));
+        const QByteArray bytes = TestRecordings::readFile(whole);
+        const QString cut = card(hevc ? u"C265_F.mp4"_s : u"C264_F.mp4"_s);
+        ASSERT_TRUE(TestRecordings::writeFile(cut, bytes.first(bytes.size() * 6 / 10)));
+
+        const VideoConverter::Playable files = convert(cut);
+        ASSERT_TRUE(files.has_value());
+        ASSERT_EQ(files->size(), 1) << int(m_converter.failure());
+        EXPECT_TRUE(m_converter.cutShort());
+        const ConversionCheck::Report made =
+            ConversionCheck::read(Utils::GetFFMPEGVideoInfo(files->at(0).toLocalFile()));
+        EXPECT_EQ(made.audio, 1);
+        EXPECT_GT(made.durationUs, 1'500'000);
+        EXPECT_LT(made.durationUs, 5'500'000);
+        // Reused as it is, and still said to be cut short.
+        ASSERT_EQ(convert(cut), files);
+        for (const QStringList &run : m_converter.runner().runs()) {
+            EXPECT_FALSE(run.contains(VideoConverter::temporaryPath(files->at(0).toLocalFile())));
+        }
+        EXPECT_TRUE(m_converter.cutShort());
+
+        // The viewer's queue passes the words on with the files.
+        VideoConversionQueue queue;
+        queue.setWorkingDirectory(m_work.path());
+        std::optional<QString> said;
+        queue.convert(QUrl::fromLocalFile(cut),
+                      [&](const VideoConverter::Playable &, const QString &messageKey) { said = messageKey; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return said.has_value(); }, 60000));
+        EXPECT_EQ(*said, ConversionFailure::messageKey(Reason::CutShort));
+    }
+    // A whole recording is not.
+    ASSERT_TRUE(convert(card(u"whole264.mp4"_s)).has_value());
+    EXPECT_FALSE(m_converter.cutShort());
 }
 
 TEST_F(ConversionFaultsTest, AnUnreadableFrontNeverPutsTheRearInItsPlace)

@@ -25,15 +25,50 @@ namespace {
 const QString I = u"in.avi"_s;
 const QString O = u"out.mov"_s;
 
+// A card file is read as the container its name says, from local files only: ffmpeg never picks
+// a reader (a playlist, a manifest) by what the file holds.
+const QStringList In{u"-protocol_whitelist"_s, u"file"_s, u"-f"_s, u"avi"_s, u"-i"_s, I};
+
+TEST(VideoConverterArguments, InputsAreForcedToTheContainerTheirNameSays)
+{
+    const QString mp4 = u"/c/A_F.MP4"_s;
+    EXPECT_EQ(VideoConverter::inputArguments(mp4), (QStringList{u"-protocol_whitelist"_s, u"file"_s, u"-f"_s, u"mov"_s,
+                                                                u"-enable_drefs"_s, u"0"_s, u"-i"_s, mp4}));
+    EXPECT_EQ(VideoConverter::inputArguments(I), In);
+    EXPECT_EQ(VideoConverter::subtitleArguments(mp4, O).mid(0, 8), VideoConverter::inputArguments(mp4));
+}
+
+TEST(VideoConverterArguments, ThePictureIsTaggedByItsCodec)
+{
+    struct Case
+    {
+        int headerType;
+        const char *codec;
+        int tagged;
+    };
+    const Case cases[] = {
+        {Utils::AviTypeOther, "hevc", Utils::AviTypeIso4Hvc1}, // HEVC without the brands: never "avc1"
+        {Utils::AviTypeAVC1, "hevc", Utils::AviTypeIso4Hvc1},
+        {Utils::AviTypeIso4Hvc1, "h264", Utils::AviTypeOther}, // brands that lie: "avc1"
+        {Utils::AviTypeH264, "h264", Utils::AviTypeH264},
+        {Utils::AviTypeOther, "h264", Utils::AviTypeOther},
+        {Utils::AviTypeOther, "mjpeg", Utils::AviTypeH264}, // no tag
+        {Utils::AviTypeAVC1, "", Utils::AviTypeAVC1},       // nothing known of the codec
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(VideoConverter::tagType(c.headerType, QString::fromLatin1(c.codec)), c.tagged) << c.codec;
+    }
+}
+
 TEST(VideoConverterArguments, OneStreamListsByCodecType)
 {
-    EXPECT_EQ(
-        VideoConverter::oneStreamArguments(2, I, O),
-        (QStringList{u"-i"_s, I, u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, u"-vtag"_s, u"hvc1"_s, O}));
+    EXPECT_EQ(VideoConverter::oneStreamArguments(2, I, O),
+              (In + QStringList{u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, u"-vtag"_s, u"hvc1"_s, O}));
     EXPECT_EQ(VideoConverter::oneStreamArguments(0, I, O),
-              (QStringList{u"-i"_s, I, u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, O}));
-    const QStringList avc1{u"-v"_s,      u"10"_s,   u"-i"_s,    I,         u"-vcodec"_s, u"copy"_s,
-                           u"-acodec"_s, u"copy"_s, u"-vtag"_s, u"avc1"_s, u"-y"_s,      O};
+              (In + QStringList{u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-y"_s, O}));
+    const QStringList avc1 =
+        QStringList{u"-v"_s, u"10"_s} + In +
+        QStringList{u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s, u"-vtag"_s, u"avc1"_s, u"-y"_s, O};
     EXPECT_EQ(VideoConverter::oneStreamArguments(1, I, O), avc1);
     EXPECT_EQ(VideoConverter::oneStreamArguments(3, I, O), avc1);
 }
@@ -42,8 +77,8 @@ TEST(VideoConverterArguments, TwoStreamListsByCodecTypeAndSound)
 {
     const QStringList copy{u"-c"_s,      u"copy"_s, u"-y"_s,      u"-v"_s,  u"10"_s,
                            u"-vcodec"_s, u"copy"_s, u"-acodec"_s, u"copy"_s};
-    const QStringList front{u"-i"_s, I, u"-map"_s, u"0:0"_s};
-    const QStringList rear{u"-i"_s, I, u"-map"_s, u"0:1"_s};
+    const QStringList front = In + QStringList{u"-map"_s, u"0:0"_s};
+    const QStringList rear = In + QStringList{u"-map"_s, u"0:1"_s};
     const QStringList sound{u"-map"_s, u"0:2"_s};
     const QStringList hvc1{u"-vtag"_s, u"hvc1"_s};
     const QStringList avc1{u"-vtag"_s, u"avc1"_s};
@@ -61,7 +96,7 @@ TEST(VideoConverterArguments, TwoStreamListsByCodecTypeAndSound)
     EXPECT_EQ(VideoConverter::twoStreamArguments(3, 0, I, true, O), rear + copy + avc1 + QStringList{O});
 
     EXPECT_EQ(VideoConverter::subtitleArguments(I, u"o.srt"_s),
-              (QStringList{u"-i"_s, I, u"-vn"_s, u"-an"_s, u"-c:s"_s, u"text"_s, u"o.srt"_s}));
+              (In + QStringList{u"-vn"_s, u"-an"_s, u"-c:s"_s, u"text"_s, u"o.srt"_s}));
 }
 
 TEST(VideoConverterArguments, OtherCameraByNameEdits)
@@ -151,13 +186,16 @@ TEST_F(VideoConverterTest, AnAviOfBothCamerasGivesOneFilePerCameraWithTheSound)
     // A name with a space, quotes, "#" and non-ASCII letters reaches ffmpeg unchanged.
     const QString avi = card(u"2026 \"evt\" #3 'ü' 駐車.avi"_s);
     ASSERT_TRUE(TestRecordings::avi(avi, true, true));
-    const QString folder = u"temp_video/2026 \"evt\" #3 'ü' 駐車_"_s + QString::number(QFileInfo(avi).size());
+    const QString folder = QDir(m_work.path()).relativeFilePath(VideoConverter::conversionFolder(m_work.path(), avi));
+    EXPECT_TRUE(
+        folder.startsWith(u"temp_video/2026 \"evt\" #3 'ü' 駐車_"_s + QString::number(QFileInfo(avi).size()) + u'_'))
+        << folder.toStdString();
     const QString front = working(folder + u"/2026 \"evt\" #3 'ü' 駐車_f.mov"_s);
     const QString rear = working(folder + u"/2026 \"evt\" #3 'ü' 駐車_r.mov"_s);
 
     EXPECT_EQ(convert(avi), (QList<QUrl>{QUrl::fromLocalFile(front), QUrl::fromLocalFile(rear)}));
     ASSERT_EQ(runs().size(), 3);
-    EXPECT_EQ(runs().at(0), (QStringList{u"-i"_s, avi}));
+    EXPECT_EQ(runs().at(0), VideoConverter::inputArguments(avi));
     EXPECT_EQ(runs().at(1), VideoConverter::twoStreamArguments(0, 1, avi, false, VideoConverter::temporaryPath(front)));
     EXPECT_EQ(runs().at(2), VideoConverter::twoStreamArguments(0, 1, avi, true, VideoConverter::temporaryPath(rear)));
 
@@ -178,7 +216,7 @@ TEST_F(VideoConverterTest, AnAviOfBothCamerasGivesOneFilePerCameraWithTheSound)
 
     // Played again: ffmpeg only counts the streams.
     EXPECT_EQ(convert(avi), (QList<QUrl>{QUrl::fromLocalFile(front), QUrl::fromLocalFile(rear)}));
-    EXPECT_EQ(runs(), (QList<QStringList>{{u"-i"_s, avi}}));
+    EXPECT_EQ(runs(), (QList<QStringList>{VideoConverter::inputArguments(avi)}));
 }
 
 TEST_F(VideoConverterTest, AviWithoutSoundOrWithTheOtherCodeAndOneCameraAvi)
@@ -322,13 +360,14 @@ TEST_F(VideoConverterTest, BadRecordingsGiveNothingToPlayAndLeaveNothingBehind)
     ASSERT_TRUE(TestRecordings::writeFile(text, "shopping list"));
     EXPECT_EQ(convert(text), QList<QUrl>());
 
-    // A recording cut short: ffmpeg fails, and no half-written file stays to be reused.
+    // A recording cut short before its index: refused before anything is written.
     const QString whole = card(u"whole_F.mp4"_s);
     ASSERT_TRUE(TestRecordings::mp4(whole, TestRecordings::FrontSize));
     const QString cut = card(u"cut_F.mp4"_s);
     ASSERT_TRUE(TestRecordings::writeFile(cut, TestRecordings::readFile(whole).first(600)));
     EXPECT_EQ(convert(cut), QList<QUrl>());
-    EXPECT_EQ(runs().size(), 2);
+    EXPECT_EQ(m_converter.failure(), VideoConverter::Failure::NotItsContainer);
+    EXPECT_EQ(runs().size(), 0);
 
     // Deleted after it was listed.
     EXPECT_EQ(convert(card(u"gone_F.mp4"_s)), std::nullopt);
@@ -371,10 +410,11 @@ TEST_F(VideoConverterTest, AFailedOrStuckRunLeavesNoFileThatLooksFinished)
     ASSERT_TRUE(TestRecordings::mp4(mp4, TestRecordings::FrontSize));
     QTemporaryDir bin;
     {
-        // Writes half a file to its last argument when that is an output (a stream report, "-i"
-        // FILE, writes nothing), then fails.
-        const QString fake = failingFfmpeg(
-            bin.path(), u"for last; do :; done; if [ $# -gt 2 ]; then printf half > \"$last\"; fi; exit 1"_s);
+        // Writes half a file to its last argument when that is an output (a stream report names
+        // the recording last and writes nothing), then fails.
+        const QString fake = failingFfmpeg(bin.path(), u"for last; do :; done; case \"$last\" in */.partial-*) "
+                                                       u"printf half > \"$last\";; *) echo 'Input #0, mov, from x:';; "
+                                                       u"esac; exit 1"_s);
         ScopedEnvironment broken(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(fake));
         VideoConverter converter;
         converter.setWorkingDirectory(m_work.path());
@@ -384,7 +424,8 @@ TEST_F(VideoConverterTest, AFailedOrStuckRunLeavesNoFileThatLooksFinished)
     EXPECT_EQ(workingFiles(), QStringList());
     {
         // Never ends: killed after the time bound.
-        const QString fake = failingFfmpeg(bin.path(), u"exec sleep 60"_s);
+        const QString fake = failingFfmpeg(bin.path(), u"for last; do :; done; case \"$last\" in */.partial-*) exec "
+                                                       u"sleep 60;; esac; echo 'Input #0, mov, from x:'"_s);
         ScopedEnvironment stuck(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(fake));
         VideoConverter converter;
         converter.setWorkingDirectory(m_work.path());
@@ -443,7 +484,7 @@ TEST_F(VideoConverterTest, ProgressRisesToTheWholeWhileTheNotedRunsStayAsGiven)
 
     const QList<QStringList> runs = converter.runner().runs();
     ASSERT_EQ(runs.size(), 3);
-    EXPECT_EQ(runs.at(0), (QStringList{u"-i"_s, avi}));
+    EXPECT_EQ(runs.at(0), VideoConverter::inputArguments(avi));
     EXPECT_FALSE(runs.at(1).contains(u"-progress"_s));
     // Besides the runs noted, each output made is asked for its stream report (the check that it
     // is complete), without a progress report.

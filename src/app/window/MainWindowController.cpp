@@ -800,6 +800,7 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
         m_viewingModes->fullscreenButtonTouched(m_mainWindow.get());
         break;
     case KeyCommandTable::Command::HideFullScreen:
+        m_playback->giveUpConversion();
         m_viewingModes->hideFullScreenMovie();
         break;
     default:

@@ -123,6 +123,7 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
 
     // The recording before it is no longer wanted: a conversion of it stops.
     m_window->dropConversion();
+    m_converting = false;
     m_conversionProgress->end();
     chooseRoute(url, generation);
 }
@@ -161,6 +162,16 @@ void PlaybackController::abandonLoad()
     m_conversionProgress->end();
 }
 
+bool PlaybackController::giveUpConversion()
+{
+    if (!std::exchange(m_converting, false)) {
+        return false;
+    }
+    m_window->dropConversion();
+    abandonLoad();
+    return true;
+}
+
 void PlaybackController::convert(const QUrl &url, quint64 generation)
 {
     // Converting can take a while on a long recording: it runs off the GUI thread, and only the
@@ -168,6 +179,9 @@ void PlaybackController::convert(const QUrl &url, quint64 generation)
     // The indicator starts anew for this recording; the one before it was cancelled with its
     // conversion.
     m_conversionProgress->begin(url.fileName());
+    m_converting = true;
+    // Stop gives the conversion up, even before any recording has played.
+    m_ui.stopButton->setEnabled(true);
     m_window->checkAndConvertVideo(
         url,
         [this, url, generation](const std::optional<QList<QUrl>> &files, const QString &messageKey) {
@@ -186,6 +200,7 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
     if (!m_load.isCurrent(generation)) {
         return;
     }
+    m_converting = false;
     if (!files || files->isEmpty()) {
         m_conversionProgress->end();
         m_currentVideoUrl = QUrl();
@@ -208,6 +223,10 @@ void PlaybackController::conversionDone(const QUrl &url, const std::optional<QLi
         return;
     }
     m_conversionProgress->complete();
+    if (!messageKey.isEmpty()) {
+        // It plays, and the user learns why it ends early (a recording cut short).
+        showPlaybackFailedAlert(messageKey);
+    }
     // The converted copies hold one picture each: the player takes its own.
     QList<DirectPlayRoute::Source> playable;
     for (const QUrl &file : *files) {
@@ -434,6 +453,7 @@ void PlaybackController::playPauseButtonTouched()
 
 void PlaybackController::stopButtonTouched()
 {
+    giveUpConversion();
     m_load.stopPressed();
     stopVideo();
 }

@@ -98,6 +98,9 @@ public:
     // Nothing of the recording being loaded is wanted any more (quitting): its probe and track read
     // stop, no conversion starts for it, and the conversion indicator goes.
     void abandonLoad();
+    // Gives up the conversion of the chosen recording, if one is under way (an ffmpeg that hangs
+    // included): its ffmpeg is stopped, the indicator goes and nothing loads. Whether there was one.
+    bool giveUpConversion();
     // The indicator of the chosen recording's conversion, shown over the large player.
     ConversionProgress *conversionProgress() const { return m_conversionProgress; }
 
@@ -188,6 +191,8 @@ private:
     // Between handing files to the players and their readiness: a player error then means the
     // converted file does not play, which is said, not ignored.
     bool m_awaitingPlayers = false;
+    // A conversion for the recording being loaded is under way.
+    bool m_converting = false;
     // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
     // Last, so it is waited for while everything else is still there.
     QThreadPool m_trackReader;

@@ -12,6 +12,7 @@
 #include "incident/ReportFolder.h"
 #include "incident/SampleClock.h"
 
+#include "export/ConversionFailure.h"
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
 #include "sensor/TrackExport.h"
@@ -118,6 +119,10 @@ IncidentReport::Result IncidentReport::make(const Request &request)
         return fail(u"the report was cancelled"_s);
     }
     if (!files || files->isEmpty()) {
+        if (ConversionFailure::classify(converter.failure(), recording, working) ==
+            ConversionFailure::Reason::Damaged) {
+            return fail(QDir::toNativeSeparators(recording) + u" is damaged and cannot be played"_s);
+        }
         return fail(QDir::toNativeSeparators(recording) + u" does not play: nothing playable in it"_s);
     }
     const QString front = files->at(0).toLocalFile();

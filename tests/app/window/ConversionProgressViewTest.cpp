@@ -4,9 +4,12 @@
 #include "app/window/ConversionProgressView.h"
 
 #include "DemoWindowTest.h"
+#include "core/VexoLanguages.h"
 
 #include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
+#include "export/ConversionFailure.h"
+#include "export/TestRecordings.h"
 #include "export/Utils.h"
 #include "support/ScopedEnvironment.h"
 #include "support/SlowFfmpeg.h"
@@ -14,6 +17,7 @@
 
 #include <QDirIterator>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 
 #include <algorithm>
@@ -180,5 +184,52 @@ TEST_F(ConversionProgressViewTest, ARecordingPlayedAsItIsStopsTheConversionBefor
     ASSERT_TRUE(waitUntilPlaying());
     EXPECT_EQ(playback().bigVideoFilePath(), controller->library()->urlAt(rowNamed(u"_MOT.avi"_s)).toLocalFile());
     EXPECT_FALSE(view->isVisible());
+}
+// An ffmpeg that hangs before its first report: the indicator shows from its delay all the same,
+// and Stop or Escape gives the conversion up.
+TEST_F(ConversionProgressViewTest, AHungFfmpegShowsTheIndicatorAndStopOrEscapeGivesUp)
+{
+    SlowFfmpeg hung(600.0);
+    ASSERT_TRUE(hung.isValid());
+    ScopedEnvironment ffmpeg(Utils::FFMPEGEnvironmentVariable, QFile::encodeName(hung.program()));
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Stop");
+        choose(u"zzEVT.avi"_s);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible() && hung.anyAlive(); }, 10000));
+        EXPECT_EQ(bar->value(), 0);
+        if (escape) {
+            QTest::keyClick(ui().fileListTableView, Qt::Key_Escape);
+        } else {
+            ui().stopButton->click();
+        }
+        EXPECT_FALSE(view->isVisible());
+        EXPECT_FALSE(model().isActive());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !hung.anyAlive(); }, 5000)) << "its ffmpeg stopped";
+        EXPECT_TRUE(playback().currentVideoUrl().isEmpty()) << "nothing loads";
+    }
+}
+// A recording cut short by a power loss, its index in front: it plays as far as it goes, and the
+// viewer says it is cut short.
+TEST_F(ConversionProgressViewTest, ARecordingCutShortPlaysAndSaysSo)
+{
+    const QString whole = card(u"cont_rec/whole-faststart.mp4.part"_s);
+    const QString cut = card(u"cont_rec/20261207_083000_F.mp4"_s);
+    ASSERT_TRUE(TestRecordings::make({u"-i"_s, card(u"cont_rec/20261207_081500_F.mp4"_s), u"-map"_s, u"0"_s, u"-c"_s,
+                                      u"copy"_s, u"-movflags"_s, u"+faststart"_s, u"-f"_s, u"mp4"_s, u"-y"_s, whole}));
+    const QByteArray bytes = TestRecordings::readFile(whole);
+    QFile::remove(whole);
+    ASSERT_TRUE(TestRecordings::writeFile(cut, bytes.first(bytes.size() * 6 / 10)));
+    controller->cardFollower()->refreshVideoFileList();
+
+    choose(u"083000_F.mp4"_s);
+    ASSERT_TRUE(waitUntilPlaying());
+    QMessageBox *alert = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (alert = controller->mainWindow()->findChild<QMessageBox *>(u"unsupportedFileAlert"_s)); },
+        10000));
+    EXPECT_EQ(alert->informativeText(), VexoLanguages::SharedVexoLanguages().localized(
+                                            ConversionFailure::messageKey(ConversionFailure::Reason::CutShort)));
+    alert->close();
+    QFile::remove(cut);
 }
 } // namespace

@@ -336,6 +336,32 @@ TEST_F(IncidentReportTest, TheRearFileOfAPairGivesTheReportOfTheFrontCamera)
     EXPECT_EQ(QImage(QDir(dir).filePath(u"front.png"_s)).width(), 320);
 }
 
+TEST_F(IncidentReportTest, NothingOutsideTheCardReachesAReport)
+{
+    // The user's own video, outside the card, and a card whose files point at it.
+    QTemporaryDir outside;
+    QTemporaryDir card;
+    const QString privateTs = outside.filePath(u"private.ts"_s);
+    ASSERT_TRUE(TestRecordings::make(TestRecordings::picture(TestRecordings::RearSize) + TestRecordings::h264() +
+                                     QStringList{u"-f"_s, u"mpegts"_s, u"-y"_s, privateTs}));
+    ASSERT_TRUE(QDir(card.path()).mkpath(u"cont_rec"_s));
+    const QString playlist = card.filePath(u"cont_rec/20261207_090000_F.mp4"_s);
+    ASSERT_TRUE(TestRecordings::writeFile(playlist, "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2.0,\n" +
+                                                        QFile::encodeName(privateTs) + "\n#EXT-X-ENDLIST\n"));
+    const QString refused = folder->filePath(u"playlist-report"_s);
+    const CliRun fromPlaylist = report(playlist, refused, {u"--at"_s, u"1"_s});
+    EXPECT_EQ(fromPlaylist.status, 1);
+    EXPECT_TRUE(fromPlaylist.err.contains(u"damaged"_s)) << fromPlaylist.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QDir(refused).filePath(u"front.mov"_s)));
+
+    // A rear camera that is a link out of the card: the report holds the front camera alone.
+    const QString front = card.filePath(u"cont_rec/20261207_081500_F.mp4"_s);
+    ASSERT_TRUE(QFile::copy(onCard(u"cont_rec/20261207_081500_F.mp4"_s), front));
+    ASSERT_TRUE(QFile::link(privateTs, card.filePath(u"cont_rec/20261207_081500_R.mp4"_s)));
+    const QString dir = folder->filePath(u"linked-rear-report"_s);
+    checkReport(report(front, dir, {u"--at"_s, u"3"_s, u"--before"_s, u"1"_s, u"--after"_s, u"1"_s}), dir, false);
+}
+
 TEST_F(IncidentReportTest, TakenFoldersAndWindowsOutsideTheRecordingAreRefusedBeforeAnyWork)
 {
     const QString recording = onCard(u"evt_rec/20261207_081600_EVT.avi"_s);

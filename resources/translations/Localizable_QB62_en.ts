@@ -1028,6 +1028,8 @@ Please check the memory card.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>Waiting for the memory card…</translation>
+    </message>
+    <message>
         <source>%1 파일을 읽을 수 없습니다: %2</source>
         <translation>Cannot read %1: %2</translation>
     </message>

@@ -1028,6 +1028,8 @@ Veuillez vérifier la carte mémoire.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>En attente de la carte mémoire…</translation>
+    </message>
+    <message>
         <source>%1 파일을 읽을 수 없습니다: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>

@@ -1028,6 +1028,8 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>メモリーカードを待っています…</translation>
+    </message>
+    <message>
         <source>%1 파일을 읽을 수 없습니다: %2</source>
         <translation>%1 を読み取れません: %2</translation>
     </message>

@@ -1028,6 +1028,8 @@ Verifique o cartão de memória.</translation>
     <message>
         <source>메모리카드를 기다리는 중…</source>
         <translation>Aguardando o cartão de memória…</translation>
+    </message>
+    <message>
         <source>%1 파일을 읽을 수 없습니다: %2</source>
         <translation>Não é possível ler %1: %2</translation>
     </message>

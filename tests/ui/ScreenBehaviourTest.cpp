@@ -3,6 +3,7 @@
 #include "core/NotificationCenter.h"
 
 #include "support/QtPrinters.h"
+#include "support/WheelOverControls.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"
 #include "ui/VexoCancelEventView.h"
@@ -10,13 +11,11 @@
 #include "ui/VexoEventViewDelegate.h"
 #include "ui/VexoViewController.h"
 
-#include "support/WheelOverControls.h"
-
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QVBoxLayout>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 

@@ -1049,5 +1049,29 @@ Please check the memory card.</translation>
         <source>남은 시간 계산 중…</source>
         <translation>Estimating the time left…</translation>
     </message>
+    <message>
+        <source>%1 종료</source>
+        <translation>Quit %1</translation>
+    </message>
+    <message>
+        <source>이 경로에 마운트된 볼륨이 없습니다.</source>
+        <translation>Nothing is mounted at this path.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이 컴퓨터의 디스크에 있지 않습니다.</source>
+        <translation>The volume is not on a disk of this computer.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이동식 매체에 있지 않습니다.</source>
+        <translation>The volume is not on a removable medium.</translation>
+    </message>
+    <message>
+        <source>이름 없는 볼륨은 카메라 카드로 보지 않습니다.</source>
+        <translation>An untitled volume is not taken for a camera card.</translation>
+    </message>
+    <message>
+        <source>© 2026 Velmora 개발자.</source>
+        <translation>© 2026 The Velmora developers.</translation>
+    </message>
 </context>
 </TS>

@@ -1049,5 +1049,29 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>남은 시간 계산 중…</source>
         <translation>Estimation du temps restant…</translation>
     </message>
+    <message>
+        <source>%1 종료</source>
+        <translation>Quitter %1</translation>
+    </message>
+    <message>
+        <source>이 경로에 마운트된 볼륨이 없습니다.</source>
+        <translation>Aucun volume n'est monté à cet emplacement.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이 컴퓨터의 디스크에 있지 않습니다.</source>
+        <translation>Le volume n'est pas sur un disque de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이동식 매체에 있지 않습니다.</source>
+        <translation>Le volume n'est pas sur un support amovible.</translation>
+    </message>
+    <message>
+        <source>이름 없는 볼륨은 카메라 카드로 보지 않습니다.</source>
+        <translation>Un volume sans nom n'est pas pris pour une carte de caméra.</translation>
+    </message>
+    <message>
+        <source>© 2026 Velmora 개발자.</source>
+        <translation>© 2026 Les développeurs de Velmora.</translation>
+    </message>
 </context>
 </TS>

@@ -875,7 +875,7 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
     </message>
     <message>
         <source>모든 권리 보유.</source>
-        <translation>All rights reserved.</translation>
+        <translation>無断転載を禁じます。</translation>
     </message>
     <message>
         <source>사용한 라이브러리와 라이선스</source>
@@ -1048,6 +1048,30 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
     <message>
         <source>남은 시간 계산 중…</source>
         <translation>残り時間を計算しています…</translation>
+    </message>
+    <message>
+        <source>%1 종료</source>
+        <translation>%1 を終了</translation>
+    </message>
+    <message>
+        <source>이 경로에 마운트된 볼륨이 없습니다.</source>
+        <translation>このパスにはボリュームがマウントされていません。</translation>
+    </message>
+    <message>
+        <source>볼륨이 이 컴퓨터의 디스크에 있지 않습니다.</source>
+        <translation>ボリュームがこのコンピューターのディスク上にありません。</translation>
+    </message>
+    <message>
+        <source>볼륨이 이동식 매체에 있지 않습니다.</source>
+        <translation>ボリュームがリムーバブルメディア上にありません。</translation>
+    </message>
+    <message>
+        <source>이름 없는 볼륨은 카메라 카드로 보지 않습니다.</source>
+        <translation>名前のないボリュームはカメラのカードとして扱いません。</translation>
+    </message>
+    <message>
+        <source>© 2026 Velmora 개발자.</source>
+        <translation>© 2026 Velmora 開発者</translation>
     </message>
 </context>
 </TS>

@@ -1049,5 +1049,29 @@ Verifique o cartão de memória.</translation>
         <source>남은 시간 계산 중…</source>
         <translation>A calcular o tempo restante…</translation>
     </message>
+    <message>
+        <source>%1 종료</source>
+        <translation>Sair do %1</translation>
+    </message>
+    <message>
+        <source>이 경로에 마운트된 볼륨이 없습니다.</source>
+        <translation>Nenhum volume está montado neste caminho.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이 컴퓨터의 디스크에 있지 않습니다.</source>
+        <translation>O volume não está em um disco deste computador.</translation>
+    </message>
+    <message>
+        <source>볼륨이 이동식 매체에 있지 않습니다.</source>
+        <translation>O volume não está em uma mídia removível.</translation>
+    </message>
+    <message>
+        <source>이름 없는 볼륨은 카메라 카드로 보지 않습니다.</source>
+        <translation>Um volume sem nome não é considerado cartão de câmera.</translation>
+    </message>
+    <message>
+        <source>© 2026 Velmora 개발자.</source>
+        <translation>© 2026 Os desenvolvedores do Velmora.</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "ControlCaptions.h"
 #include "ImageButton.h"
 #include "VexoCancelEventView.h"
+#include "WheelNeedsFocus.h"
 #include "core/NotificationCenter.h"
 
 #include <QTimer>
@@ -42,6 +43,7 @@ void VexoViewController::loadView()
     }
     connect(&NotificationCenter::defaultCenter(), &NotificationCenter::refreshLanguage, this,
             &VexoViewController::refreshLanguageHandler);
+    WheelNeedsFocus::guard(m_view);
     applyLanguageSettings();
     ControlCaptions::describe(m_view);
 }

@@ -3,6 +3,7 @@
 #include "core/NotificationCenter.h"
 
 #include "support/QtPrinters.h"
+#include "support/WheelOverControls.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"
 #include "ui/VexoCancelEventView.h"
@@ -10,8 +11,11 @@
 #include "ui/VexoEventViewDelegate.h"
 #include "ui/VexoViewController.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -165,5 +169,47 @@ TEST(ScreenBehaviourTest, SliderReportsThePointer)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&slider, &leave);
     EXPECT_EQ(up.count(), 2);
+}
+
+// A page taller than its window with a slider half-way down, as the settings screens are built.
+class ScrollingScreen : public VexoViewController
+{
+public:
+    QWidget *createView() override
+    {
+        auto *root = new QWidget();
+        root->resize(300, 200);
+        auto *scroll = new QScrollArea(root);
+        scroll->setObjectName(u"scroll"_s);
+        scroll->setGeometry(0, 0, 300, 200);
+        auto *page = new QWidget();
+        page->resize(280, 1000);
+        auto *slider = new MouseEventSlider(Qt::Horizontal, page);
+        slider->setObjectName(u"slider"_s);
+        slider->setRange(0, 10);
+        slider->setValue(5);
+        slider->setGeometry(10, 100, 200, 20);
+        scroll->setWidget(page);
+        return root;
+    }
+};
+
+TEST(ScreenBehaviourTest, TheWheelScrollsThePageUntilAControlHasTheFocus)
+{
+    ScrollingScreen screen;
+    QWidget *root = screen.view();
+    root->show();
+    QApplication::setActiveWindow(root);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(root));
+    auto *slider = root->findChild<MouseEventSlider *>(u"slider"_s);
+    QScrollBar *bar = root->findChild<QScrollArea *>(u"scroll"_s)->verticalScrollBar();
+    ASSERT_NE(slider, nullptr);
+    wheeltest::wheel(slider, -1);
+    EXPECT_EQ(slider->value(), 5) << "the slider under the pointer keeps its value";
+    EXPECT_GT(bar->value(), 0) << "the page scrolls instead";
+    slider->setFocus();
+    ASSERT_TRUE(slider->hasFocus());
+    wheeltest::wheel(slider, -1);
+    EXPECT_NE(slider->value(), 5) << "a control the user chose takes the wheel";
 }
 } // namespace

@@ -49,7 +49,8 @@ void AboutWindow::retranslate()
 {
     setWindowTitle(localized(u"Velmora 정보"_s));
     m_ui->versionLabel->setText(u"%1 %2"_s.arg(localized(u"버전"_s), QCoreApplication::applicationVersion()));
-    m_ui->licenceLabel->setText(u"© 2026 The Velmora developers. %1"_s.arg(localized(u"모든 권리 보유."_s)));
+    m_ui->licenceLabel->setText(
+        u"%1 %2"_s.arg(localized(u"© 2026 Velmora 개발자."_s), localized(u"모든 권리 보유."_s)));
     m_ui->librariesTitleLabel->setText(localized(u"사용한 라이브러리와 라이선스"_s));
     QString html = u"<ul>"_s;
     for (const Credit &credit : credits()) {

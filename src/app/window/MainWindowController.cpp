@@ -20,6 +20,7 @@
 #include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
 #include "app/MainWindowLayout.h"
+#include "app/QtTranslations.h"
 #include "export/RecordingCopyJob.h"
 #include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
@@ -39,6 +40,7 @@
 #include "ui/ButtonRowFit.h"
 #include "ui/ImageButton.h"
 #include "ui/NamedImage.h"
+#include "ui/SkinStyle.h"
 #include "ui/ViewExtensions.h"
 
 #include <QApplication>
@@ -101,6 +103,9 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     // A card write that fails (full, removed, write-protected card) is said over the main window.
     settings->setAlertPresenter(std::make_shared<MessageBoxAlertPresenter>(m_mainWindow.get()));
     m_ui->setupUi(m_mainWindow.get());
+    // First, so Qt's own texts (key names, dialog buttons) are in the language before any screen
+    // asks for them, and change before the screens retranslate.
+    new QtTranslations(this);
     m_splash = new SplashWindowController(this);
     m_library = new RecordingLibrary(this);
     m_cardFollower = new CardFollower(m_library, m_options.cardPath, this);
@@ -145,13 +150,10 @@ void MainWindowController::awakeFromNib()
     m_movieFitsScrollView = true;
     NamedImage::setImage(m_splash->splashImagView(), u"VL3_pcviewer_splash_mac"_s);
     m_mainWindow->setWindowTitle(u"Velmora"_s);
-    m_ui->quitAction->setText(u"Quit %1"_s.arg(u"Velmora"_s));
+    m_ui->quitAction->setText(localized(u"%1 종료"_s).arg(u"Velmora"_s));
     connect(m_ui->quitAction, &QAction::triggered, this, &MainWindowController::appExitButtonTouched);
-    m_mainWindow->setStyleSheet(
-        u"QMainWindow, #mainView { background: #101820; color: #d6dfe9; }"
-        u"QLineEdit { background: transparent; color: #d6dfe9; }"
-        u"QTableView { background: #0b1118; color: #d6dfe9; selection-background-color: #2a3f57; }"
-        u"QMenuBar { background: #16202a; color: #d6dfe9; }"_s);
+    m_mainWindow->setStyleSheet(SkinStyle::panelSheet() + SkinStyle::listSheet() +
+                                u"QLineEdit { background: transparent; color: #d6dfe9; }"_s);
     m_ui->toolbarBg3->setColor(QColor(0x16, 0x20, 0x2a));
     m_ui->dashBg3->setColor(QColor(0x16, 0x20, 0x2a));
 
@@ -423,6 +425,7 @@ void MainWindowController::applyLanguageSettings()
             m_unitKmphMenuItem->setText(localized(u"KM/H"_s));
             m_unitMphMenuItem->setText(localized(u"MPH"_s));
         }
+        m_ui->quitAction->setText(localized(u"%1 종료"_s).arg(u"Velmora"_s));
         if (m_incidents != nullptr) {
             m_incidents->retranslate();
         }

@@ -3,6 +3,8 @@
 #include "TripsViewModel.h"
 #include "ui_TripsWindow.h"
 
+#include "ui/SkinStyle.h"
+
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
@@ -38,6 +40,10 @@ protected:
 TripsWindow::TripsWindow(QWidget *parent) : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::TripsWindow>())
 {
     m_ui->setupUi(this);
+    // The main window's skin, so the list reads the same whatever the desktop's theme.
+    setProperty("skinnedWindow", true);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(SkinStyle::panelSheet() + SkinStyle::listSheet() + SkinStyle::controlSheet());
     m_ui->tripsTableView->setItemDelegate(new TripColourDelegate(m_ui->tripsTableView));
     m_ui->tripsTableView->verticalHeader()->hide();
     m_ui->tripsTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -5,11 +5,14 @@
 
 #include "DemoWindowTest.h"
 #include "core/VexoLanguages.h"
+#include "trips/view/TripsViewController.h"
+#include "trips/view/TripsWindow.h"
 #include "ui_QB62SettingViewController.h"
 
 #include "app/window/AboutWindow.h"
 #include "app/window/IncidentDialog.h"
 #include "app/window/KeyboardShortcutsWindow.h"
+#include "app/window/TripsController.h"
 #include "playback/SeekTimeSliderView.h"
 #include "playback/VolumeSliderView.h"
 #include "settings/ini/KRVSettingManager.h"
@@ -24,9 +27,18 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QAction>
+#include <QFile>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
 
 namespace {
 QString localized(const QString &key)
@@ -276,4 +288,132 @@ TEST_F(ControlHelpTest, TheCloudAndBrandButtonsStayDisabledAndDoNothing)
     drain();
     checkAll("after a change of language");
 }
+} // namespace
+
+namespace {
+// Every text a user reads in the windows added since the first release and the application menu,
+// by where it is shown: window titles, labels, buttons, text panes, list headers and cells, menus.
+QMap<QString, QString> visibleTexts(QWidget *root)
+{
+    QMap<QString, QString> texts;
+    texts.insert(root->objectName() + u"/title"_s, root->windowTitle());
+    QMap<QString, int> seen; // widgets of one name, told apart by their order
+    for (QWidget *widget : root->findChildren<QWidget *>()) {
+        if (widget->window() != root) {
+            continue; // a window of its own, walked as such
+        }
+        const QString name = nameOf(widget);
+        const QString where = u"%1/%2#%3"_s.arg(root->objectName(), name).arg(seen[name]++);
+        if (const auto *label = qobject_cast<QLabel *>(widget)) {
+            texts.insert(where, QTextDocumentFragment::fromHtml(label->text()).toPlainText());
+        } else if (const auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            texts.insert(where, button->text());
+        } else if (const auto *pane = qobject_cast<QTextEdit *>(widget)) {
+            texts.insert(where, pane->toPlainText());
+        } else if (const auto *list = qobject_cast<QTableView *>(widget); list && list->model()) {
+            // The headers; the cells are the program's own texts only in a fixed table (the
+            // shortcuts), elsewhere the card's names and figures.
+            const QAbstractItemModel *model = list->model();
+            const bool fixed = qobject_cast<const QTableWidget *>(list) != nullptr;
+            for (int column = 0; column < model->columnCount(); ++column) {
+                texts.insert(where + u"/header%1"_s.arg(column), model->headerData(column, Qt::Horizontal).toString());
+                for (int row = 0; fixed && row < model->rowCount(); ++row) {
+                    texts.insert(where + u"/%1,%2"_s.arg(row).arg(column), model->index(row, column).data().toString());
+                }
+            }
+        }
+    }
+    const QList<QMenu *> menus = root->findChildren<QMenu *>();
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+        const QString where = u"%1/menu%2"_s.arg(root->objectName()).arg(m);
+        texts.insert(where, menus.at(m)->title());
+        const QList<QAction *> actions = menus.at(m)->actions();
+        for (qsizetype a = 0; a < actions.size(); ++a) {
+            texts.insert(where + u"/%1"_s.arg(a), actions.at(a)->text());
+        }
+    }
+    return texts;
+}
+
+// The words of every text LANGUAGE's table gives: a word a translation itself uses ("Version",
+// "Distance" in French) is not English left behind.
+QSet<QString> tableWords(const QString &language)
+{
+    QFile file(QStringLiteral(VELMORA_SOURCE_DIR) + u"/resources/translations/keys.json"_s);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QSet<QString> words;
+    static const QRegularExpression word(u"[A-Za-z]{2,}"_s);
+    for (const QJsonValue &key : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QString text = VexoLanguages::SharedVexoLanguages().localized(key.toString(), language);
+        for (auto match = word.globalMatch(text); match.hasNext();) {
+            words.insert(match.next().captured());
+        }
+    }
+    return words;
+}
+
+// Names and marks that read the same in every language.
+const QSet<QString> &namesKeptInEveryLanguage()
+{
+    static const QSet<QString> names = {
+        u"Velmora"_s, u"Qt"_s, u"Widgets"_s, u"WebEngine"_s, u"libmpv"_s, u"FFmpeg"_s, u"ffmpeg"_s, u"Leaflet"_s,
+        u"Volodymyr"_s, u"Agafonkin"_s, u"CloudMade"_s, u"GNU"_s, u"LGPL"_s, u"GPL"_s, u"BSD"_s, u"Clause"_s,
+        u"OpenStreetMap"_s, u"contributors"_s, u"ODbL"_s, u"https"_s, u"www"_s, u"qt"_s, u"io"_s, u"licensing"_s,
+        u"mpv"_s, u"org"_s, u"legal"_s, u"html"_s, u"leafletjs"_s, u"com"_s, u"openstreetmap"_s, u"copyright"_s,
+        u"OK"_s, u"Ver"_s, u"km"_s, u"mph"_s,
+        // key caps that Qt's own translations keep as printed on
+        // keyboards (Japanese and Portuguese)
+        u"Ctrl"_s, u"Esc"_s, u"Return"_s, u"Enter"_s, u"PgUp"_s, u"PgDown"_s, u"Space"_s};
+    return names;
+}
+
+class LanguageWalkTest : public ControlHelpTest, public ::testing::WithParamInterface<QString>
+{
+protected:
+    QMap<QString, QString> textsIn(const QString &language)
+    {
+        Preferences::changeLanguage(language);
+        drain();
+        QMap<QString, QString> texts;
+        help().shortcutsAction()->trigger();
+        help().aboutAction()->trigger();
+        IncidentDialog incident(12.0, 60.0, u"report"_s); // shown only, never written
+        incident.setObjectName(u"incidentDialog"_s);
+        for (QWidget *root :
+             {static_cast<QWidget *>(controller->mainWindow()), static_cast<QWidget *>(help().shortcutsWindow()),
+              static_cast<QWidget *>(help().aboutWindow()),
+              static_cast<QWidget *>(controller->trips()->view()->window()), static_cast<QWidget *>(&incident)}) {
+            texts.insert(visibleTexts(root));
+        }
+        return texts;
+    }
+};
+
+// What a French, Japanese or Portuguese user reads is never the English text left as it was: a
+// text that reads the same as in English holds only words of that language's own table and names.
+TEST_P(LanguageWalkTest, NoVisibleTextIsLeftInEnglish)
+{
+    const QMap<QString, QString> english = textsIn(u"en"_s);
+    const QMap<QString, QString> shown = textsIn(GetParam());
+    const QSet<QString> own = tableWords(GetParam());
+    static const QRegularExpression word(u"[A-Za-z]{2,}"_s);
+    QStringList leftovers;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        if (!english.contains(it.key()) || it.value() != english.value(it.key())) {
+            continue; // translated, or a widget made in this language only
+        }
+        for (auto match = word.globalMatch(it.value()); match.hasNext();) {
+            const QString found = match.next().captured();
+            if (!own.contains(found) && !namesKeptInEveryLanguage().contains(found)) {
+                leftovers << u"%1: \"%2\""_s.arg(it.key(), it.value());
+                break;
+            }
+        }
+    }
+    EXPECT_TRUE(leftovers.isEmpty()) << GetParam().toStdString() << ":\n  " << leftovers.join(u"\n  "_s).toStdString();
+    EXPECT_GT(shown.size(), 60) << "the walk saw the windows' texts";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageWalkTest, ::testing::Values(u"fr"_s, u"ja"_s, u"pt"_s),
+                         [](const ::testing::TestParamInfo<QString> &param) { return param.param.toStdString(); });
 } // namespace

@@ -22,8 +22,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QWebEngineView>
+
+#include <cmath>
 
 namespace {
 // One frame of the demo card's pictures (15 a second): the seek lands on the first frame at or
@@ -283,4 +286,64 @@ TEST_F(TripsViewTest, AClosedViewBuildsNothingAndOpensOnWhatIsListedThen)
     ASSERT_TRUE(shown.wait(60000));
     EXPECT_EQ(view->root(), other.path());
     EXPECT_EQ(view->model()->rowCount(), 0);
+}
+
+namespace {
+double luminance(QRgb rgb)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The strongest contrast drawn inside RECT of IMAGE against the colour at its left edge (the row's
+// background): the text's contrast, as a reader sees it.
+double textContrast(const QImage &image, const QRect &rect)
+{
+    const QRgb background = image.pixel(rect.left() + 1, rect.center().y());
+    double best = 1.0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            best = qMax(best, contrast(background, image.pixel(x, y)));
+        }
+    }
+    return best;
+}
+} // namespace
+
+// Under a dark desktop theme whose alternate row colour stayed light (as many do), every row of the
+// Trips list is still light text on the skin's dark rows.
+TEST(TripsWindowTest, EveryRowReadsInTheSkinWhateverTheDesktopTheme)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+    dark.setColor(QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7));
+    QApplication::setPalette(dark);
+    QStandardItemModel model(4, 2);
+    for (int row = 0; row < 4; ++row) {
+        model.setItem(row, 0, new QStandardItem(u"2026-12-07 08:15"_s));
+        model.setItem(row, 1, new QStandardItem(u"12.4 km"_s));
+    }
+    TripsWindow window;
+    window.setModel(&model);
+    window.resize(900, 400);
+    window.show();
+    QCoreApplication::processEvents();
+    const QImage image = window.table()->viewport()->grab().toImage();
+    for (int row = 0; row < 4; ++row) {
+        const QRect cell = window.table()->visualRect(model.index(row, 0));
+        EXPECT_GE(textContrast(image, cell), 4.5) << "row " << row;
+    }
+    QApplication::setPalette(desktop);
 }

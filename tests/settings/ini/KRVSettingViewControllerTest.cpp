@@ -10,6 +10,7 @@
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
+#include "support/WheelOverControls.h"
 #include "ui/ImageButton.h"
 #include "ui/MouseEventSlider.h"
 #include "ui/RadioButton.h"
@@ -215,4 +216,17 @@ TEST(KRVSettingDemoCardTest, TheQF27DemoCardOpensInTheEditorAndOkWritesIt)
     EXPECT_EQ(screen.controller.modalResult(), 1);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
+}
+
+TEST_F(KRVSettingViewControllerTest, TheWheelMovesNoControlWithoutTheFocus)
+{
+    auto screen = open(Card);
+    screen->dialog.show();
+    int reached = 0;
+    const QStringList changed = wheeltest::controlsTheWheelChanged(screen->controller.view(), reached);
+    EXPECT_TRUE(changed.isEmpty()) << changed.join(u", "_s).toStdString();
+    EXPECT_GE(reached, 3);
+    // Nothing the wheel did reaches the card.
+    QTest::mouseClick(screen->controller.outlet<ImageButton>(u"okButton"_s), Qt::LeftButton);
+    EXPECT_EQ(card.read(File), Card);
 }

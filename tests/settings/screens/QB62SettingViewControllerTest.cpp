@@ -8,6 +8,7 @@
 #include "settings/screens/SettingWindow.h"
 #include "support/QtPrinters.h"
 #include "support/TestSettings.h"
+#include "support/WheelOverControls.h"
 #include "ui/BGColorView.h"
 #include "ui/ImageButton.h"
 #include "ui/RadioButton.h"
@@ -401,4 +402,20 @@ TEST_F(QB62SettingViewControllerTest, EveryRadioCellShowsItsRingAndTheTitleStand
     const double darker = std::min(luminance(ground), luminance(text));
     EXPECT_GE((lighter + 0.05) / (darker + 0.05), 4.5)
         << "title " << text.name().toStdString() << " on " << ground.name().toStdString();
+}
+
+TEST_F(QB62SettingViewControllerTest, TheWheelMovesNoControlWithoutTheFocusOnAnyLayoutOrTab)
+{
+    for (const qint64 type : {0, 1, 2, 3, 5, 7, 11}) {
+        open(type);
+        const Ui::QB62SettingViewController &ui = screen->ui();
+        int reached = 0;
+        QStringList changed;
+        for (ImageButton *tab : {ui.commonTabButton, ui.alwaysTabButton, ui.parkingTabButton, ui.etcTabButton}) {
+            QTest::mouseClick(tab, Qt::LeftButton);
+            changed << wheeltest::controlsTheWheelChanged(screen->view(), reached);
+        }
+        EXPECT_TRUE(changed.isEmpty()) << "layout " << type << ": " << changed.join(u", "_s).toStdString();
+        EXPECT_GT(reached, 5) << "layout " << type;
+    }
 }

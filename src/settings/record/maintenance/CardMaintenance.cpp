@@ -34,6 +34,10 @@ const QString Formatting = u"포맷 중 입니다.\r\n잠시만 기다려 주십
 const QString FormatDone = u"메모리 카드 포맷이 완료 되었습니다."_s;
 const QString FormatFailed = u"메모리 카드를 포멧할 수 없습니다.\r\n\r\nORBIVX에서 동영상을 재생 중이거나 GPS 데이터를 수집중인 경우\r\nORBIVEX를 종료하고 다시 포맷하십시오.\r\n메모리카드를 사용하고 있는 디스크 유틸리티나 다른 프로그램을 종료하고\r\n메모리카드의 내용을 표시하고 있는 창이 없는지 확인한 다음 다시 포맷하십시오."_s;
 const QString FormatCannotStart = u"메모리 카드를 포멧할 수 없습니다.\r\n\r\n포맷 프로그램을 실행할 수 없습니다.\r\n프로그램을 다시 설치하십시오."_s;
+const QString NothingMounted = u"이 경로에 마운트된 볼륨이 없습니다."_s;
+const QString NotLocal = u"볼륨이 이 컴퓨터의 디스크에 있지 않습니다."_s;
+const QString NotRemovable = u"볼륨이 이동식 매체에 있지 않습니다."_s;
+const QString Untitled = u"이름 없는 볼륨은 카메라 카드로 보지 않습니다."_s;
 const QString TouchTitle = u"초기화하기"_s;
 const QString TouchCaution = u"주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.\r\n초기화하려면 (예)를, 취소하려면 (아니오)를 선택 하십시오."_s;
 const QString TouchDone = u"화면 터치 정확도 초기화가 완료되었습니다."_s;
@@ -151,19 +155,32 @@ void CardMaintenance::memoryCardFormatButtonTouched()
     if (m_sheet.kind != SheetKind::None) {
         return;
     }
-    const QUrl url = m_cardRoot.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_cardRoot);
-    if (!Utils::isEXteranlMemoryWithURL(url, *m_volumes)) {
-        showFormatAlertWithInformativeText(localized(CannotFormat));
-        return;
-    }
-    // A freshly made, unnamed volume is not taken for a camera card.
-    const std::optional<MountedVolume> volume = m_volumes->volumeContaining(m_cardRoot);
-    const QString volumeName = volume ? QFileInfo(volume->path).fileName() : QString();
-    if (volumeName.startsWith(u"Untitled"_s)) {
-        showFormatAlertWithInformativeText(localized(CannotFormat));
+    const QString refusal = formatRefusal();
+    if (!refusal.isEmpty()) {
+        // The reason is known: say it, so the user can do something about it.
+        showFormatAlertWithInformativeText(localized(CannotFormat) + u"\n\n"_s + localized(refusal));
         return;
     }
     showMemoryCardFormatAlert();
+}
+
+QString CardMaintenance::formatRefusal() const
+{
+    // Only a whole volume is formatted: a card copied to disk, or a folder picked inside a volume,
+    // is refused here rather than by the helper after the user has confirmed.
+    const std::optional<MountedVolume> volume =
+        m_cardRoot.isEmpty() ? std::nullopt : m_volumes->volumeContaining(m_cardRoot);
+    if (!volume || QDir::cleanPath(volume->path) != QDir::cleanPath(QFileInfo(m_cardRoot).absoluteFilePath())) {
+        return NothingMounted;
+    }
+    if (!Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(m_cardRoot), *m_volumes)) {
+        return volume->isLocal ? NotRemovable : NotLocal;
+    }
+    // A freshly made, unnamed volume is not taken for a camera card.
+    if (QFileInfo(volume->path).fileName().startsWith(u"Untitled"_s)) {
+        return Untitled;
+    }
+    return {};
 }
 
 void CardMaintenance::initializeTouchButtonTouched()

@@ -96,6 +96,8 @@ signals:
     void formatFinished(CardMaintenance::FormatResult result);
 
 private:
+    // Why the card cannot be formatted, as a lookup key; empty when it may be.
+    QString formatRefusal() const;
     void showSheet(Sheet sheet);
     void showFormatAlertWithInformativeText(const QString &text);
     void showMemoryCardFormatAlert();

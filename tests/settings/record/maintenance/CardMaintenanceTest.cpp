@@ -5,6 +5,7 @@
 #include "settings/record/maintenance/FakeFormatHelper.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -45,19 +46,24 @@ protected:
     CardMaintenance model;
 };
 
-TEST_F(CardMaintenanceTest, FormatsOnlyCardsOnRemovableVolumesThatHaveAName)
+TEST_F(CardMaintenanceTest, FormatsOnlyCardsOnRemovableVolumesThatHaveANameAndSaysWhyNot)
 {
     helper.prepare(model, 0);
+    ASSERT_TRUE(QDir(helper.cardRoot()).mkpath(u"SETTING"_s));
+    // The refusal names its reason after the sentence the camera's own texts use.
+    const QString nothingMounted = u"이 경로에 마운트된 볼륨이 없습니다."_s;
     const struct
     {
         QString root;
         Kind expected;
+        QString reason;
     } cases[] = {
-        {helper.cardRoot(), Kind::FormatConfirmation},
-        {helper.volumeRoot(u"DISK"_s), Kind::FormatMessage},       // an internal disk
-        {helper.volumeRoot(u"Untitled 2"_s), Kind::FormatMessage}, // a freshly made volume
-        {QString(), Kind::FormatMessage},                          // no card at all
-        {u"/nonexistent/card"_s, Kind::FormatMessage},
+        {helper.cardRoot(), Kind::FormatConfirmation, {}},
+        {helper.volumeRoot(u"DISK"_s), Kind::FormatMessage, u"볼륨이 이동식 매체에 있지 않습니다."_s},
+        {helper.volumeRoot(u"Untitled 2"_s), Kind::FormatMessage, u"이름 없는 볼륨은 카메라 카드로 보지 않습니다."_s},
+        {QString(), Kind::FormatMessage, nothingMounted},
+        {u"/nonexistent/card"_s, Kind::FormatMessage, nothingMounted},
+        {QDir(helper.cardRoot()).filePath(u"SETTING"_s), Kind::FormatMessage, nothingMounted}, // inside a card
     };
     for (const auto &c : cases) {
         model.setCardRoot(c.root);
@@ -66,7 +72,7 @@ TEST_F(CardMaintenanceTest, FormatsOnlyCardsOnRemovableVolumesThatHaveAName)
         EXPECT_EQ(sheet.kind, c.expected) << c.root.toStdString();
         EXPECT_EQ(sheet.messageText, tr(u"메모리 카드 포멧"_s));
         if (c.expected == Kind::FormatMessage) {
-            EXPECT_EQ(sheet.informativeText, tr(CannotFormat));
+            EXPECT_EQ(sheet.informativeText, tr(CannotFormat) + u"\n\n"_s + tr(c.reason)) << c.root.toStdString();
             EXPECT_EQ(sheet.buttonTitles, QStringList{u"OK"_s});
         } else {
             EXPECT_EQ(sheet.buttonTitles, QStringList({tr(u"아니오"_s), tr(u"예"_s)}));
@@ -75,6 +81,11 @@ TEST_F(CardMaintenanceTest, FormatsOnlyCardsOnRemovableVolumesThatHaveAName)
         EXPECT_EQ(model.currentSheet().kind, Kind::None);
     }
     EXPECT_TRUE(helper.argumentsGiven().isEmpty());
+    // In English, as the user reads it.
+    model.setCardRoot(u"/nonexistent/card"_s);
+    model.memoryCardFormatButtonTouched();
+    EXPECT_EQ(model.currentSheet().informativeText,
+              u"The memory card cannot be formatted.\n\nNothing is mounted at this path."_s);
 }
 
 TEST_F(CardMaintenanceTest, NoLeavesTheCardAlone)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 double HardEvents::magnitudeG(qint16 x, qint16 y, qint16 z)
 {
@@ -17,19 +18,33 @@ void HardEvents::addSample(const Event &sample)
 
 QList<HardEvents::Event> HardEvents::events() const
 {
-    QList<Event> strongest = m_candidates;
+    struct Candidate
+    {
+        qint64 ms;
+        double g;
+        qsizetype index;
+    };
+    QList<Candidate> strongest;
+    strongest.reserve(m_candidates.size());
+    for (qsizetype i = 0; i < m_candidates.size(); ++i) {
+        strongest.append({m_candidates[i].time.toMSecsSinceEpoch(), m_candidates[i].g, i});
+    }
     // Strongest first; among equals the earlier one.
     std::stable_sort(strongest.begin(), strongest.end(),
-                     [](const Event &a, const Event &b) { return a.g > b.g || (a.g == b.g && a.time < b.time); });
+                     [](const Candidate &a, const Candidate &b) { return a.g > b.g || (a.g == b.g && a.ms < b.ms); });
+    // The times kept so far, ordered: whether one lies within the spacing of a candidate is a look
+    // at its two neighbours, not a pass over every event kept.
+    constexpr qint64 spacingMs = kSpacingSeconds * 1000;
+    std::set<qint64> keptTimes;
     QList<Event> kept;
-    for (const Event &candidate : std::as_const(strongest)) {
-        const bool near = std::any_of(kept.cbegin(), kept.cend(), [&](const Event &event) {
-            return std::abs(event.time.msecsTo(candidate.time)) < kSpacingSeconds * 1000;
-        });
-        if (!near) {
-            kept.append(candidate);
+    for (const Candidate &candidate : std::as_const(strongest)) {
+        const auto next = keptTimes.lower_bound(candidate.ms - spacingMs + 1);
+        if (next != keptTimes.end() && *next < candidate.ms + spacingMs) {
+            continue;
         }
+        keptTimes.insert(candidate.ms);
+        kept.append(m_candidates[candidate.index]);
     }
-    std::sort(kept.begin(), kept.end(), [](const Event &a, const Event &b) { return a.time < b.time; });
+    std::stable_sort(kept.begin(), kept.end(), [](const Event &a, const Event &b) { return a.time < b.time; });
     return kept;
 }

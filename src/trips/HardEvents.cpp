@@ -11,8 +11,15 @@ double HardEvents::magnitudeG(qint16 x, qint16 y, qint16 z)
 
 void HardEvents::addSample(const Event &sample)
 {
-    if (sample.g > m_threshold) {
-        m_candidates.append(sample);
+    if (sample.g <= m_threshold) {
+        return;
+    }
+    const qint64 ms = sample.time.toMSecsSinceEpoch();
+    // Among equals the first one given stays.
+    if (const auto at = m_candidates.find(ms); at == m_candidates.end()) {
+        m_candidates.insert(ms, sample);
+    } else if (sample.g > at->g) {
+        *at = sample;
     }
 }
 
@@ -22,16 +29,16 @@ QList<HardEvents::Event> HardEvents::events() const
     {
         qint64 ms;
         double g;
-        qsizetype index;
+        const Event *event;
     };
     QList<Candidate> strongest;
     strongest.reserve(m_candidates.size());
-    for (qsizetype i = 0; i < m_candidates.size(); ++i) {
-        strongest.append({m_candidates[i].time.toMSecsSinceEpoch(), m_candidates[i].g, i});
+    for (auto it = m_candidates.cbegin(); it != m_candidates.cend(); ++it) {
+        strongest.append({it.key(), it->g, &*it});
     }
-    // Strongest first; among equals the earlier one.
-    std::stable_sort(strongest.begin(), strongest.end(),
-                     [](const Candidate &a, const Candidate &b) { return a.g > b.g || (a.g == b.g && a.ms < b.ms); });
+    // Strongest first; among equals the earlier one (no two share a moment).
+    std::sort(strongest.begin(), strongest.end(),
+              [](const Candidate &a, const Candidate &b) { return a.g > b.g || (a.g == b.g && a.ms < b.ms); });
     // The times kept so far, ordered: whether one lies within the spacing of a candidate is a look
     // at its two neighbours, not a pass over every event kept.
     constexpr qint64 spacingMs = kSpacingSeconds * 1000;
@@ -43,7 +50,7 @@ QList<HardEvents::Event> HardEvents::events() const
             continue;
         }
         keptTimes.insert(candidate.ms);
-        kept.append(m_candidates[candidate.index]);
+        kept.append(*candidate.event);
     }
     std::stable_sort(kept.begin(), kept.end(), [](const Event &a, const Event &b) { return a.time < b.time; });
     return kept;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 
 // The hard jolts of a trip: the samples whose acceleration |g| (the length of the three axes, 128
@@ -31,5 +32,8 @@ public:
 
 private:
     double m_threshold;
-    QList<Event> m_candidates;
+    // The strongest sample above the threshold at each moment (milliseconds since 1970): samples
+    // of one moment keep or drop each other, so only the strongest matters, and recordings that
+    // overlap (an event recording beside the continuous one, links to one file) add no more.
+    QHash<qint64, Event> m_candidates;
 };

@@ -459,13 +459,13 @@ BENCHMARK(BM_TripsCold)->Name("TripsCold")->Unit(benchmark::kMillisecond)->Itera
 
 // A recording whose header says SECONDS long and whose every sample is a jolt of 1.5 to 4 g, one fix a
 // second: as many samples as a track may hold.
-bool writeJoltyAvi(const QString &path, int seconds)
+bool writeJoltyAvi(const QString &path, int seconds, int headerSeconds = -1)
 {
     SparseWriter out(path);
     out.write("RIFF" + le32(0) + "AVI ");
     QByteArray avih(56, '\0');
     qToLittleEndian<quint32>(100000, avih.data());
-    qToLittleEndian<quint32>(quint32(seconds * 10), avih.data() + 16);
+    qToLittleEndian<quint32>(quint32((headerSeconds < 0 ? seconds : headerSeconds) * 10), avih.data() + 16);
     const QByteArray hdrl = "hdrl" + QByteArray("avih") + le32(56) + avih;
     out.write("LIST" + le32(quint32(hdrl.size())) + hdrl);
     const qint64 movi = out.pos();
@@ -562,29 +562,8 @@ BENCHMARK(BM_TripsLinkedJolts)
     ->Iterations(1)
     ->UseRealTime();
 
-// A one-minute MP4 whose SAMPLES subtitle samples all point at the one record it holds.
-bool writeRepeatedMp4(const QString &path, int samples)
-{
-    SparseWriter out(path);
-    out.write(box("ftyp", "isom" + be32(512)));
-    const qint64 mdat = out.pos();
-    out.write(be32(0) + "mdat");
-    const quint32 at = quint32(out.pos());
-    const QByteArray text = "gsensori,1,128,300,2,3;" + rmc(0).mid(1);
-    QByteArray sample(2, '\0');
-    qToBigEndian<quint16>(quint16(text.size()), sample.data());
-    out.write(sample + text);
-    out.patch(mdat, be32(quint32(out.pos() - mdat)));
-    const QByteArray mvhd = be32(0) + be32(0) + be32(0) + be32(1000) + be32(kSeconds * 1000) + QByteArray(80, '\0');
-    const QList<quint32> sizes(samples, quint32(sample.size() + text.size()));
-    const QList<quint32> offsets(samples, at);
-    out.write(box("moov", box("mvhd", mvhd) +
-                              track("sbtl", sampleTable(sizes, offsets, 1, box("tx3g", QByteArray(30, '\0'))))));
-    return out.finish();
-}
-
-// Cache entries of one-minute recordings whose records repeat far past their length: the entry as
-// kept (capped by the length) against the entry of every sample the file points at, and the cache
+// Cache entries of one-minute recordings holding 150,000 records (four hours of them): the entry
+// as kept (capped by the length) against the entry of every sample the file holds, and the cache
 // folder after 21 such recordings against its limit.
 void BM_TrackCacheRepeatedRecords(benchmark::State &state)
 {
@@ -596,14 +575,14 @@ void BM_TrackCacheRepeatedRecords(benchmark::State &state)
     }
     QStringList paths;
     for (int i = 0; i < 21; ++i) {
-        paths.append(folder + u"/20261207_06%1_F.mp4"_s.arg(i, 2, 10, QChar(u'0')) + u"00"_s);
-        if (!writeRepeatedMp4(paths.last(), 150000)) {
+        paths.append(folder + u"/20261207_06"_s + u"%1"_s.arg(i, 2, 10, QChar(u'0')) + u"00_F.avi"_s);
+        if (!writeJoltyAvi(paths.last(), 15000, kSeconds)) {
             state.SkipWithError("cannot write a recording");
             return;
         }
     }
     GrowingTrack whole(GrowingTrack::capacityFor(QFileInfo(paths.first()).size()));
-    QuickTrackReader::readMp4(paths.first(), whole);
+    QuickTrackReader::readAvi(paths.first(), whole, false);
     RecordingSamples uncapped = RecordingSamples::fromTrack(whole);
     const qint64 uncappedBytes = TrackCache::encode(TrackCache::key(paths.first()), uncapped).size();
     qint64 entryBytes = 0;

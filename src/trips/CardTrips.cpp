@@ -2,6 +2,7 @@
 
 #include "TrackLoader.h"
 #include "TripBuilder.h"
+#include "core/LocalPath.h"
 #include "incident/RecordingTime.h"
 #include "library/RecordingLibrary.h"
 
@@ -24,18 +25,12 @@ using FileId = std::pair<quint64, quint64>;
 std::optional<FileId> fileId(const QString &path)
 {
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+    if (::stat(LocalPath::encode(path).constData(), &status) != 0) {
         return std::nullopt;
     }
     return FileId{quint64(status.st_dev), quint64(status.st_ino)};
 }
 
-// A name that does not decode as UTF-8 comes out of the listing with replacement characters: it
-// no longer names the file on the card, and its time cannot be trusted.
-bool decodesCleanly(const QString &path)
-{
-    return QFile::decodeName(QFile::encodeName(path)) == path && !path.contains(QChar::ReplacementCharacter);
-}
 TripRecording withoutTrack(const QString &path)
 {
     TripRecording recording;
@@ -43,6 +38,38 @@ TripRecording withoutTrack(const QString &path)
     recording.start = RecordingTime::fromFileName(path).value_or(QDateTime());
     recording.kind = TripRecording::kindOf(path);
     return recording;
+}
+
+// The listed PATHS whose names can place them in time; the others noted in SKIPPED.
+QStringList usableNames(const QStringList &paths, QList<CardTrips::Skipped> &skipped)
+{
+    QStringList usable;
+    for (const QString &path : paths) {
+        if (const QString problem = CardTrips::nameProblem(path); !problem.isEmpty()) {
+            skipped.append({path, problem});
+        } else {
+            usable.append(path);
+        }
+    }
+    return usable;
+}
+
+// The track of PATH: the one already read for another link to the same file, else loaded and
+// kept in TRACKS for the next.
+RecordingSamples sharedTrack(const QString &path, const TrackCache *cache, const CardTrips::CancelCheck &cancelled,
+                             QHash<FileId, RecordingSamples> &tracks)
+{
+    const std::optional<FileId> id = fileId(path);
+    if (id) {
+        if (const auto known = tracks.constFind(*id); known != tracks.constEnd()) {
+            return *known;
+        }
+    }
+    RecordingSamples track = TrackLoader::load(path, cache, cancelled);
+    if (id) {
+        tracks.insert(*id, track);
+    }
+    return track;
 }
 } // namespace
 
@@ -53,7 +80,9 @@ QString CardTrips::cardGoneText()
 
 QString CardTrips::nameProblem(const QString &path)
 {
-    if (!decodesCleanly(path)) {
+    // Such a name is listed by its bytes: the readers and the cache's key would take another file
+    // for it, and its time cannot be trusted.
+    if (!LocalPath::isLossless(path)) {
         return u"its name is not valid UTF-8"_s;
     }
     if (!RecordingTime::fromFileName(path)) {
@@ -98,15 +127,7 @@ CardTrips::Card CardTrips::read(const QString &root, const TrackCache *cache, co
         card.failure = cardGoneText();
         return card;
     }
-    QStringList named;
-    for (const QString &path : recordingPaths(root)) {
-        if (const QString problem = nameProblem(path); !problem.isEmpty()) {
-            card.skipped.append({path, problem});
-        } else {
-            named.append(path);
-        }
-    }
-    const QStringList paths = TripBuilder::distinctRecordings(named);
+    const QStringList paths = TripBuilder::distinctRecordings(usableNames(recordingPaths(root), card.skipped));
     card.recordings.reserve(paths.size());
     // Links to one file are one recording on the card: read once, the track shared.
     QHash<FileId, RecordingSamples> tracks;
@@ -115,16 +136,10 @@ CardTrips::Card CardTrips::read(const QString &root, const TrackCache *cache, co
         if (cancelled && cancelled()) {
             return {};
         }
-        const std::optional<FileId> id = fileId(path);
         TripRecording recording = withoutTrack(path);
-        const auto known = id ? tracks.constFind(*id) : tracks.constEnd();
-        if (recording.kind != TripRecording::Kind::Parking && known != tracks.constEnd()) {
-            recording.track = *known;
-        } else if (recording.kind != TripRecording::Kind::Parking) {
-            recording.track = TrackLoader::load(path, cache, cancelled);
-            if (id) {
-                tracks.insert(*id, recording.track);
-            }
+        // A parking recording only ends the trip before it: its track is never needed.
+        if (recording.kind != TripRecording::Kind::Parking) {
+            recording.track = sharedTrack(path, cache, cancelled, tracks);
         }
         recording.durationMs = TripRecording::lengthMs(recording.track);
         if (cancelled && cancelled()) {

@@ -22,7 +22,7 @@ class TrackCache
 public:
     static constexpr qint64 kDefaultLimitBytes = 256LL * 1024 * 1024;
     // How much of each end of a recording its key's digest covers.
-    static constexpr qint64 kDigestBytes = 16 * 1024;
+    static constexpr qint64 kDigestBytes = 8 * 1024;
 
     // FOLDER empty: no cache (every lookup misses, nothing is stored).
     explicit TrackCache(const QString &folder, qint64 limitBytes = kDefaultLimitBytes);

@@ -4,6 +4,20 @@
 #include <cmath>
 #include <set>
 
+namespace {
+// The candidate of moment MS becomes the sample MAKE gives when it is the first of that moment or
+// stronger than the one kept; among equals the first one given stays.
+template <typename Make>
+void keepStrongest(QHash<qint64, HardEvents::Event> &candidates, qint64 ms, double g, const Make &make)
+{
+    if (const auto at = candidates.find(ms); at == candidates.end()) {
+        candidates.insert(ms, make());
+    } else if (g > at->g) {
+        *at = make();
+    }
+}
+} // namespace
+
 double HardEvents::magnitudeG(qint16 x, qint16 y, qint16 z)
 {
     return std::sqrt(double(x) * x + double(y) * y + double(z) * z) / 128.0;
@@ -11,15 +25,17 @@ double HardEvents::magnitudeG(qint16 x, qint16 y, qint16 z)
 
 void HardEvents::addSample(const Event &sample)
 {
-    if (sample.g <= m_threshold) {
-        return;
+    if (sample.g > m_threshold) {
+        keepStrongest(m_candidates, sample.time.toMSecsSinceEpoch(), sample.g, [&] { return sample; });
     }
-    const qint64 ms = sample.time.toMSecsSinceEpoch();
-    // Among equals the first one given stays.
-    if (const auto at = m_candidates.find(ms); at == m_candidates.end()) {
-        m_candidates.insert(ms, sample);
-    } else if (sample.g > at->g) {
-        *at = sample;
+}
+
+void HardEvents::addSample(qint64 timeMs, double g, qsizetype recording, qsizetype sample)
+{
+    if (g > m_threshold) {
+        keepStrongest(m_candidates, timeMs, g, [&] {
+            return Event{QDateTime::fromMSecsSinceEpoch(timeMs, Qt::UTC), g, recording, sample};
+        });
     }
 }
 

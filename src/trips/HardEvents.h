@@ -27,6 +27,9 @@ public:
     static double magnitudeG(qint16 x, qint16 y, qint16 z);
 
     void addSample(const Event &sample);
+    // The same for a sample at TIME_MS (milliseconds since 1970, UTC), its time made only when kept
+    // as a candidate.
+    void addSample(qint64 timeMs, double g, qsizetype recording, qsizetype sample);
     // The events kept, in time order.
     QList<Event> events() const;
 

@@ -103,9 +103,6 @@ TEST_F(CardTripsTest, NamesThatGiveNoUsableTimeAreLeftOutWithANote)
 
 TEST_F(CardTripsTest, ACardThatGoesAwayWhileReadIsAFailureNotAShortCard)
 {
-    for (const QString &name : {u"20261207_080000_F.avi"_s, u"20261207_080100_F.avi"_s, u"20261207_080200_F.avi"_s}) {
-        write(name.toLatin1());
-    }
     // Removed outright, and unmounted (the same path, now another, empty folder).
     const QList<std::function<bool()>> removals = {[&] { return QDir(card()).removeRecursively(); },
                                                    [&] {
@@ -113,24 +110,18 @@ TEST_F(CardTripsTest, ACardThatGoesAwayWhileReadIsAFailureNotAShortCard)
                                                               QDir().mkpath(card());
                                                    }};
     for (const auto &remove : removals) {
+        ASSERT_TRUE(QDir().mkpath(folder()));
+        for (const QByteArray name : {"20261207_080000_F.avi", "20261207_080100_F.avi", "20261207_080200_F.avi"}) {
+            write(name);
+        }
         ASSERT_EQ(CardTrips::read(card(), nullptr).recordings.size(), 3);
         bool removed = false;
-        const CardTrips::Card read = CardTrips::read(card(), nullptr, [&](qsizetype done, qsizetype) {
-            if (done == 1) {
-                removed = remove();
-            }
-        });
+        const CardTrips::Card read = CardTrips::read(
+            card(), nullptr, [&](qsizetype done, qsizetype) { removed = removed || (done == 1 && remove()); });
         ASSERT_TRUE(removed);
         EXPECT_EQ(read.failure, CardTrips::cardGoneText());
         EXPECT_TRUE(read.recordings.isEmpty());
-        // Back for the next case.
-        QDir(card()).removeRecursively();
-        QDir(m_dir.filePath(u"away"_s)).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(folder()));
-        for (const QString &name :
-             {u"20261207_080000_F.avi"_s, u"20261207_080100_F.avi"_s, u"20261207_080200_F.avi"_s}) {
-            write(name.toLatin1());
-        }
+        ASSERT_TRUE(QDir(card()).removeRecursively());
     }
 
     // The view's job says so too, with no trips.

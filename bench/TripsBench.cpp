@@ -21,8 +21,11 @@
 // apart, with a ten-minute pause after every 50, so the bytes counted are those of a full card.
 #include "trips/CardTrips.h"
 #include "trips/TrackCache.h"
+#include "trips/TrackLoader.h"
 #include "trips/TripBuilder.h"
 
+#include "sensor/GrowingTrack.h"
+#include "sensor/QuickTrackReader.h"
 #include "sensor/VexoClipData.h"
 #include "support/ThrottledCard.h"
 
@@ -31,6 +34,8 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -374,6 +379,15 @@ void BM_TripsWarmCache(benchmark::State &state)
         benchmark::DoNotOptimize(trips);
     }
     const double meanMs = state.iterations() > 0 ? totalMs / double(state.iterations()) : 0;
+    // The card's recordings are links to a few files, read once each: what a card of as many
+    // distinct files would add is a key (with its content digest) for every entry, timed here.
+    const QStringList paths = CardTrips::recordingPaths(card->root);
+    const auto keysStart = std::chrono::steady_clock::now();
+    for (const QString &path : paths) {
+        benchmark::DoNotOptimize(TrackCache::key(path));
+    }
+    state.counters["keys_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - keysStart).count();
     state.counters["trips"] = double(trips);
     // Of the time, the share spent joining and measuring the trips (the rest finds and loads).
     state.counters["rules_ms"] = state.iterations() > 0 ? buildMs / double(state.iterations()) : 0;
@@ -451,6 +465,161 @@ void BM_TripsCold(benchmark::State &state)
     state.counters["samples"] = double(samples);
 }
 BENCHMARK(BM_TripsCold)->Name("TripsCold")->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// A recording whose header says SECONDS long and whose every sample is a jolt of 1.5 to 4 g, one fix a
+// second: as many samples as a track may hold.
+bool writeJoltyAvi(const QString &path, int seconds, int headerSeconds = -1)
+{
+    SparseWriter out(path);
+    out.write("RIFF" + le32(0) + "AVI ");
+    QByteArray avih(56, '\0');
+    qToLittleEndian<quint32>(100000, avih.data());
+    qToLittleEndian<quint32>(quint32((headerSeconds < 0 ? seconds : headerSeconds) * 10), avih.data() + 16);
+    const QByteArray hdrl = "hdrl" + QByteArray("avih") + le32(56) + avih;
+    out.write("LIST" + le32(quint32(hdrl.size())) + hdrl);
+    const qint64 movi = out.pos();
+    out.write("LIST" + le32(0) + "movi");
+    QByteArray chunks;
+    for (int second = 0; second < seconds; ++second) {
+        for (int tenth = 0; tenth < 10; ++tenth) {
+            // Uneven strengths, so that the strongest-first rule has work to do.
+            const QByteArray record =
+                "gsensor," + QByteArray::number(200 + (second * 10 + tenth) * 7919 % 300) + ",0,0";
+            chunks += "02tx" + le32(quint32(record.size())) + record + QByteArray(record.size() & 1, '\0');
+        }
+        const QByteArray position = rmc(second % 3600);
+        chunks += "02tx" + le32(quint32(position.size())) + position + QByteArray(position.size() & 1, '\0');
+    }
+    out.write(chunks);
+    out.patch(movi + 4, le32(quint32(out.pos() - movi - 8)));
+    out.patch(4, le32(quint32(out.pos() - 8)));
+    return out.finish();
+}
+
+// The bytes the distinct sample lists of RECORDINGS hold, as allocated.
+qint64 trackBytes(const QList<TripRecording> &recordings)
+{
+    QSet<const void *> seen;
+    qint64 bytes = 0;
+    for (const TripRecording &recording : recordings) {
+        if (!seen.contains(recording.track.samples.constData())) {
+            seen.insert(recording.track.samples.constData());
+            bytes += recording.track.samples.capacity() * qint64(sizeof(RecordingSamples::Sample));
+        }
+    }
+    return bytes;
+}
+
+// Many directory entries (state.range(0)) linking to one four-hour recording full of jolts, against
+// the same recording listed once, in the same run: the trips' time and the memory of their tracks
+// per entry. Linear work gives "vs_one" near the number of links or below (the recording is read
+// once; only the trips' passes over its samples repeat), and "track_bytes_per_entry" falls as
+// links are added.
+void BM_TripsLinkedJolts(benchmark::State &state)
+{
+    const int links = int(state.range(0));
+    QTemporaryDir dir(card->dir.filePath(u"jolts-XXXXXX"_s));
+    const QString one = dir.filePath(u"one/cont_rec"_s);
+    const QString many = dir.filePath(u"many/cont_rec"_s);
+    if (!QDir().mkpath(one) || !QDir().mkpath(many) ||
+        !writeJoltyAvi(one + u"/20261207_060000_F.avi"_s, GrowingTrack::kMaxSamples / 10 - 1)) {
+        state.SkipWithError("cannot write the recording");
+        return;
+    }
+    for (int i = 0; i < links; ++i) {
+        const QString link =
+            many + u"/20261207_06%1%2_F.avi"_s.arg(i / 60, 2, 10, QChar(u'0')).arg(i % 60, 2, 10, QChar(u'0'));
+        if (::link(QFile::encodeName(one + u"/20261207_060000_F.avi"_s).constData(),
+                   QFile::encodeName(link).constData()) != 0) {
+            state.SkipWithError("cannot link the recording");
+            return;
+        }
+    }
+    const auto timed = [](const QString &root, qsizetype &events, qint64 &bytes, qsizetype &entries) {
+        const auto start = std::chrono::steady_clock::now();
+        const QList<TripRecording> recordings = CardTrips::load(root, nullptr);
+        events = 0;
+        for (const Trip &trip : TripBuilder::build(recordings, {})) {
+            events += trip.events.size();
+        }
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        bytes = trackBytes(recordings);
+        entries = recordings.size();
+        return ms;
+    };
+    double oneMs = 0;
+    double manyMs = 0;
+    qsizetype events = 0;
+    qint64 bytes = 0;
+    qsizetype entries = 0;
+    for (auto _ : state) {
+        oneMs += timed(dir.filePath(u"one"_s), events, bytes, entries);
+        manyMs += timed(dir.filePath(u"many"_s), events, bytes, entries);
+    }
+    const double runs = double(qMax<qint64>(1, state.iterations()));
+    state.counters["one_ms"] = oneMs / runs;
+    state.counters["links_ms"] = manyMs / runs;
+    state.counters["vs_one"] = oneMs > 0 ? manyMs / oneMs : 0;
+    state.counters["events"] = double(events);
+    state.counters["track_bytes_per_entry"] = entries > 0 ? double(bytes) / double(entries) : 0;
+}
+BENCHMARK(BM_TripsLinkedJolts)
+    ->Name("TripsLinkedJolts")
+    ->Arg(30)
+    ->Arg(300)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
+
+// Cache entries of one-minute recordings holding 150,000 records (four hours of them): the entry
+// as kept (capped by the length) against the entry of every sample the file holds, and the cache
+// folder after 21 such recordings against its limit.
+void BM_TrackCacheRepeatedRecords(benchmark::State &state)
+{
+    QTemporaryDir dir(card->dir.filePath(u"repeated-XXXXXX"_s));
+    const QString folder = dir.filePath(u"card/cont_rec"_s);
+    if (!QDir().mkpath(folder)) {
+        state.SkipWithError("cannot write the card");
+        return;
+    }
+    QStringList paths;
+    for (int i = 0; i < 21; ++i) {
+        paths.append(folder + u"/20261207_06"_s + u"%1"_s.arg(i, 2, 10, QChar(u'0')) + u"00_F.avi"_s);
+        if (!writeJoltyAvi(paths.last(), 15000, kSeconds)) {
+            state.SkipWithError("cannot write a recording");
+            return;
+        }
+    }
+    GrowingTrack whole(GrowingTrack::capacityFor(QFileInfo(paths.first()).size()));
+    QuickTrackReader::readAvi(paths.first(), whole, false);
+    RecordingSamples uncapped = RecordingSamples::fromTrack(whole);
+    const qint64 uncappedBytes = TrackCache::encode(TrackCache::key(paths.first()), uncapped).size();
+    qint64 entryBytes = 0;
+    qint64 folderBytes = 0;
+    const TrackCache cache(dir.filePath(u"cache"_s));
+    for (auto _ : state) {
+        const QList<TripRecording> recordings = CardTrips::load(dir.filePath(u"card"_s), &cache);
+        entryBytes = recordings.isEmpty()
+                         ? 0
+                         : TrackCache::encode(TrackCache::key(paths.first()), recordings.first().track).size();
+        folderBytes = 0;
+        for (const QFileInfo &entry : QDir(cache.folder()).entryInfoList(QDir::Files)) {
+            folderBytes += entry.size();
+        }
+    }
+    state.counters["recording_bytes"] = double(QFileInfo(paths.first()).size());
+    state.counters["uncapped_samples"] = double(uncapped.samples.size());
+    state.counters["uncapped_entry_bytes"] = double(uncappedBytes);
+    state.counters["entry_bytes"] = double(entryBytes);
+    state.counters["entry_vs_uncapped"] = uncappedBytes > 0 ? double(entryBytes) / double(uncappedBytes) : 0;
+    state.counters["cache_bytes_21"] = double(folderBytes);
+    state.counters["cache_limit_bytes"] = double(cache.limitBytes());
+}
+BENCHMARK(BM_TrackCacheRepeatedRecords)
+    ->Name("TrackCacheRepeatedRecords")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 } // namespace
 
 int main(int argc, char **argv)

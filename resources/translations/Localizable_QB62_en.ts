@@ -1073,5 +1073,13 @@ Please check the memory card.</translation>
         <source>© 2026 Velmora 개발자.</source>
         <translation>© 2026 The Velmora developers.</translation>
     </message>
+    <message>
+        <source>카드가 빠져서 트립을 끝까지 읽지 못했습니다.</source>
+        <translation>The card went away: its trips could not be read to the end.</translation>
+    </message>
+    <message>
+        <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
+        <translation>%1 recordings left out: their file names give no usable time.</translation>
+    </message>
 </context>
 </TS>

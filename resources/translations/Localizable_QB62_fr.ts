@@ -1073,5 +1073,13 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>© 2026 Velmora 개발자.</source>
         <translation>© 2026 Les développeurs de Velmora.</translation>
     </message>
+    <message>
+        <source>카드가 빠져서 트립을 끝까지 읽지 못했습니다.</source>
+        <translation>La carte a disparu : ses trajets n&apos;ont pas pu être lus jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
+        <translation>%1 enregistrements écartés : leur nom de fichier ne donne pas d&apos;heure utilisable.</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,13 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>© 2026 Velmora 개발자.</source>
         <translation>© 2026 Velmora 開発者</translation>
     </message>
+    <message>
+        <source>카드가 빠져서 트립을 끝까지 읽지 못했습니다.</source>
+        <translation>カードが取り外されたため、トリップを最後まで読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
+        <translation>ファイル名から使える時刻が得られないため、%1 件の録画を除外しました。</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,13 @@ Verifique o cartão de memória.</translation>
         <source>© 2026 Velmora 개발자.</source>
         <translation>© 2026 Os desenvolvedores do Velmora.</translation>
     </message>
+    <message>
+        <source>카드가 빠져서 트립을 끝까지 읽지 못했습니다.</source>
+        <translation>O cartão foi removido: não foi possível ler as viagens até o fim.</translation>
+    </message>
+    <message>
+        <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
+        <translation>%1 gravações deixadas de fora: o nome do arquivo não dá uma hora utilizável.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "TripsCommand.h"
 
 #include "CliOutput.h"
+#include "core/LocalPath.h"
 #include "trips/CardTrips.h"
 #include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"
@@ -88,12 +89,19 @@ int TripsCommand::run(const QStringList &arguments, CliOutput &io)
         return io.inputError(u"cannot read the folder \""_s + root.filePath() + u'"');
     }
     const TrackCache cache(parser.isSet(noCacheOption) ? QString() : TrackCache::defaultFolder());
-    const QList<TripRecording> recordings = CardTrips::load(root.absoluteFilePath(), &cache);
+    const CardTrips::Card card = CardTrips::read(root.absoluteFilePath(), &cache);
+    if (!card.failure.isEmpty()) {
+        return io.inputError(card.failure + u": \""_s + root.filePath() + u'"');
+    }
     TripBuilder::Options options;
     options.gapSeconds = gap;
     QJsonArray trips;
-    for (const Trip &trip : TripBuilder::build(recordings, options)) {
-        trips.append(tripJson(trip, recordings));
+    for (const Trip &trip : TripBuilder::build(card.recordings, options)) {
+        trips.append(tripJson(trip, card.recordings));
     }
-    return io.printJson(QJsonObject{{u"trips"_s, trips}});
+    QJsonArray skipped;
+    for (const CardTrips::Skipped &left : card.skipped) {
+        skipped.append(QJsonObject{{u"path"_s, LocalPath::displayText(left.path)}, {u"reason"_s, left.reason}});
+    }
+    return io.printJson(QJsonObject{{u"trips"_s, trips}, {u"skipped"_s, skipped}});
 }

@@ -5,6 +5,7 @@
 #include "settings/editor/TimeZoneTable.h"
 #include "settings/ini/KRVSettingText.h"
 #include "settings/record/CardRecognition.h"
+#include "settings/record/CardSettingFolders.h"
 #include "settings/record/SettingRecord.h"
 #include "settings/record/SettingRecordLayout.h"
 
@@ -130,7 +131,9 @@ std::optional<CardTimeZone> CardTimeZone::fromIni(QByteArrayView bytes)
 
 std::optional<CardTimeZone> CardTimeZone::read(const QString &root)
 {
-    if (root.isEmpty()) {
+    // A SETTING folder linked out of the card would date the card's recordings by whatever the
+    // link points at: such a card states no zone.
+    if (root.isEmpty() || !CardSettingFolders::problem(root).isEmpty()) {
         return std::nullopt;
     }
     // A card with a settings record is a record camera, whatever else lies beside it.

@@ -34,7 +34,8 @@ public:
     // For the files' notes: "UTC-08:00", or "UTC-08:00 with daylight saving (America/Los_Angeles)".
     QString description() const;
 
-    // The zone the card in ROOT states, or nothing (no settings file, or none that names a zone).
+    // The zone the card in ROOT states, or nothing (no settings file, none that names a zone, or
+    // settings folders that are links or lie outside the card).
     static std::optional<CardTimeZone> read(const QString &root);
     // From the bytes of a settings record: nothing when it is too short to hold the zone's fields
     // or names no zone of -12:00 to +14:00.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 
 // The hard jolts of a trip: the samples whose acceleration |g| (the length of the three axes, 128
@@ -26,10 +27,16 @@ public:
     static double magnitudeG(qint16 x, qint16 y, qint16 z);
 
     void addSample(const Event &sample);
+    // The same for a sample at TIME_MS (milliseconds since 1970, UTC), its time made only when kept
+    // as a candidate.
+    void addSample(qint64 timeMs, double g, qsizetype recording, qsizetype sample);
     // The events kept, in time order.
     QList<Event> events() const;
 
 private:
     double m_threshold;
-    QList<Event> m_candidates;
+    // The strongest sample above the threshold at each moment (milliseconds since 1970): samples
+    // of one moment keep or drop each other, so only the strongest matters, and recordings that
+    // overlap (an event recording beside the continuous one, links to one file) add no more.
+    QHash<qint64, Event> m_candidates;
 };

@@ -2,14 +2,19 @@
 
 #include "core/AtomicFileWriter.h"
 
+#include "sensor/SensorFile.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <algorithm>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -64,9 +69,64 @@ QList<RecordingSamples::Sample> samplesFromBlock(QByteArrayView block)
     }
     return samples;
 }
+// What the recording's first and last kDigestBytes hold (all of a shorter file): the headers, the
+// first pictures and the index or sample tables, which differ from one recording to the next even
+// where sizes and times agree. Empty when the file cannot be read.
+QByteArray contentDigest(const QString &path, qint64 size)
+{
+    QFile file;
+    if (!SensorFile::openRegularFile(path, file)) {
+        return {};
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const qint64 head = std::min(size, TrackCache::kDigestBytes);
+    const QByteArray first = file.read(head);
+    if (first.size() != head) {
+        return {};
+    }
+    hash.addData(first);
+    const qint64 tail = std::min(size - head, TrackCache::kDigestBytes);
+    if (tail > 0) {
+        if (!file.seek(size - tail)) {
+            return {};
+        }
+        const QByteArray last = file.read(tail);
+        if (last.size() != tail) {
+            return {};
+        }
+        hash.addData(last);
+    }
+    return hash.result();
+}
+
+struct Entry
+{
+    QString path;
+    qint64 bytes;
+    QDateTime used;
+};
+
+// The entries of FOLDER, least recently used first.
+QList<Entry> entriesOf(const QString &folder)
+{
+    QList<Entry> entries;
+    const QFileInfoList infos =
+        QDir(folder).entryInfoList({u"*.track"_s}, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Unsorted);
+    for (const QFileInfo &info : infos) {
+        entries.append({info.filePath(), info.size(), info.lastModified()});
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.used < b.used; });
+    return entries;
+}
+
+// Marks the entry at PATH used now.
+void touch(const QString &path)
+{
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr, 0);
+}
 } // namespace
 
-TrackCache::TrackCache(const QString &folder) : m_folder(folder)
+TrackCache::TrackCache(const QString &folder, qint64 limitBytes) : m_folder(folder), m_limit(limitBytes)
 {
 }
 
@@ -82,9 +142,14 @@ QByteArray TrackCache::key(const QString &recording)
     if (!info.isFile() || ::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &status) != 0) {
         return {};
     }
+    const QByteArray content = contentDigest(info.absoluteFilePath(), qint64(status.st_size));
+    if (content.isEmpty()) {
+        return {};
+    }
     return QFile::encodeName(info.absoluteFilePath()) + '\n' + QByteArray::number(quint64(status.st_dev)) + ':' +
            QByteArray::number(quint64(status.st_ino)) + ':' + QByteArray::number(qint64(status.st_size)) + ':' +
-           QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(status.st_mtim.tv_nsec));
+           QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(status.st_mtim.tv_nsec)) + ':' + content.toHex();
 }
 
 QString TrackCache::entryPath(const QByteArray &key) const
@@ -139,7 +204,11 @@ std::optional<RecordingSamples> TrackCache::find(const QByteArray &recordingKey)
     if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxEntryBytes) {
         return std::nullopt;
     }
-    return decode(recordingKey, file.read(kMaxEntryBytes));
+    std::optional<RecordingSamples> samples = decode(recordingKey, file.read(kMaxEntryBytes));
+    if (samples) {
+        touch(file.fileName());
+    }
+    return samples;
 }
 
 bool TrackCache::store(const QByteArray &recordingKey, const RecordingSamples &samples) const
@@ -147,5 +216,57 @@ bool TrackCache::store(const QByteArray &recordingKey, const RecordingSamples &s
     if (m_folder.isEmpty() || recordingKey.isEmpty() || !QDir().mkpath(m_folder)) {
         return false;
     }
-    return AtomicFileWriter::writeFile(entryPath(recordingKey), encode(recordingKey, samples));
+    const QByteArray entry = encode(recordingKey, samples);
+    // An entry of more than the whole cache may hold would only push every other one out.
+    if (entry.size() > std::min(kMaxEntryBytes, m_limit) ||
+        !AtomicFileWriter::writeFile(entryPath(recordingKey), entry)) {
+        return false;
+    }
+    account(entry.size());
+    return true;
+}
+
+void TrackCache::account(qint64 added) const
+{
+    const QMutexLocker lock(&m_sizeLock);
+    if (m_bytes < 0) {
+        // Looked at once; after that the entries this object writes are counted. An entry written
+        // again over its older self is counted twice: the folder is then looked at sooner.
+        m_bytes = 0;
+        for (const Entry &entry : entriesOf(m_folder)) {
+            m_bytes += entry.bytes;
+        }
+    } else {
+        m_bytes += added;
+    }
+    if (m_bytes > m_limit) {
+        // Down to nine tenths, so that the next entries do not each start another pass.
+        m_bytes = 0;
+        const QList<Entry> entries = entriesOf(m_folder);
+        qint64 total = 0;
+        for (const Entry &entry : entries) {
+            total += entry.bytes;
+        }
+        for (const Entry &entry : entries) {
+            if (total <= m_limit / 10 * 9) {
+                break;
+            }
+            if (QFile::remove(entry.path)) {
+                total -= entry.bytes;
+            }
+        }
+        m_bytes = total;
+    }
+}
+
+void TrackCache::trim() const
+{
+    if (m_folder.isEmpty()) {
+        return;
+    }
+    {
+        const QMutexLocker lock(&m_sizeLock);
+        m_bytes = -1;
+    }
+    account(0);
 }

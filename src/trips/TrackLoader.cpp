@@ -26,7 +26,32 @@ RecordingSamples TrackLoader::read(const QString &recording, const CancelCheck &
     samples.durationMs = result.durationMs;
     samples.route = QuickTrackReader::routeName(result.route);
     samples.note = result.note;
+    capToLength(samples);
     return samples;
+}
+
+qint64 TrackLoader::maxSamples(qint64 durationMs)
+{
+    if (durationMs <= 0) {
+        return -1;
+    }
+    return (durationMs + 999) / 1000 * kSamplesPerSecond + kSlackSeconds * kSamplesPerSecond;
+}
+
+void TrackLoader::capToLength(RecordingSamples &samples)
+{
+    const qint64 most = maxSamples(samples.durationMs);
+    if (most < 0 || samples.samples.size() <= most) {
+        // A list grown sample by sample holds room for more: kept for every recording of a card,
+        // only what it holds.
+        samples.samples.squeeze();
+        return;
+    }
+    const qsizetype dropped = samples.samples.size() - qsizetype(most);
+    samples.samples.resize(qsizetype(most));
+    samples.samples.squeeze();
+    const QString cut = u"%1 samples beyond the recording's length left out"_s.arg(dropped);
+    samples.note = samples.note.isEmpty() ? cut : samples.note + u"; "_s + cut;
 }
 
 RecordingSamples TrackLoader::load(const QString &recording, const TrackCache *cache, const CancelCheck &cancelled)

@@ -21,4 +21,13 @@ public:
     static RecordingSamples load(const QString &recording, const TrackCache *cache, const CancelCheck &cancelled = {});
     // The same without any cache.
     static RecordingSamples read(const QString &recording, const CancelCheck &cancelled = {});
+
+    // A camera stores ten samples a second; its sensor records may run a little past the pictures.
+    static constexpr qint64 kSamplesPerSecond = 10;
+    static constexpr qint64 kSlackSeconds = 5;
+    // The most samples a recording of DURATION_MS can hold; -1 when its length is not known.
+    static qint64 maxSamples(qint64 durationMs);
+    // SAMPLES cut to what their recording's length can hold, with a note when any were left out: a
+    // file whose records all point at one place would otherwise fill memory and the cache.
+    static void capToLength(RecordingSamples &samples);
 };

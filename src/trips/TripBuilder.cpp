@@ -85,9 +85,7 @@ void TripBuilder::measure(Trip &trip, const QList<TripRecording> &recordings, co
             const RecordingSamples::Sample &sample = samples[s];
             const qint64 timeMs = startMs + s * 100;
             const double g = HardEvents::magnitudeG(sample.gx, sample.gy, sample.gz);
-            if (g > options.thresholdG) {
-                jolts.addSample({recording.sampleTime(s), g, r, s});
-            }
+            jolts.addSample(timeMs, g, r, s);
             if (timeMs <= latestMs) {
                 continue;
             }

@@ -95,6 +95,7 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
     }
     releaseThread();
     m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_skipped.clear();
     m_busy = true;
     const quint64 generation = ++m_generation;
     const std::shared_ptr<std::atomic<bool>> flag = m_cancel;
@@ -123,10 +124,24 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
                 },
                 Qt::QueuedConnection);
         };
-        const QList<TripRecording> recordings = CardTrips::load(root, &cache, progress, cancelled);
+        CardTrips::Card card = CardTrips::read(root, &cache, progress, cancelled);
         if (flag->load()) {
             return;
         }
+        if (!card.failure.isEmpty()) {
+            QMetaObject::invokeMethod(
+                self,
+                [=, failure = card.failure] {
+                    if (self && self->m_generation == generation) {
+                        self->m_busy = false;
+                        emit self->failed(failure);
+                    }
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        const QList<TripRecording> recordings = std::move(card.recordings);
+        const QList<CardTrips::Skipped> skipped = std::move(card.skipped);
         const QList<Trip> trips = TripBuilder::build(recordings, options);
         const QVariant prepared = finishing ? finishing(trips, recordings) : QVariant();
         if (flag->load()) {
@@ -137,6 +152,7 @@ void TripsJob::start(const QString &root, const QString &cacheFolder, const Trip
             [=] {
                 if (self && self->m_generation == generation) {
                     self->m_busy = false;
+                    self->m_skipped = skipped;
                     emit self->finished(trips, recordings, prepared);
                 }
             },

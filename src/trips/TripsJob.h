@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardTrips.h"
 #include "Trip.h"
 #include "TripBuilder.h"
 #include "TripRecording.h"
@@ -39,14 +40,18 @@ public:
     // CACHE_FOLDER empty: no track cache.
     void start(const QString &root, const QString &cacheFolder, const TripBuilder::Options &options = {});
     void cancel();
-    // True from a start until its result or its cancelling has been told.
+    // True from a start until its result, its failure or its cancelling has been told.
     bool isRunning() const;
+    // The recordings the finished build left out, and why (empty until a build finishes).
+    const QList<CardTrips::Skipped> &skipped() const { return m_skipped; }
 
 signals:
     void progress(qsizetype done, qsizetype total);
     // PREPARED: what the finishing step gave (invalid without one).
     void finished(const QList<Trip> &trips, const QList<TripRecording> &recordings, const QVariant &prepared);
     void cancelled();
+    // The card could not be read to its end (it went away): MESSAGE says so; no trips come.
+    void failed(const QString &message);
 
 private:
     // Cancels the running build and waits for its worker to end.
@@ -61,5 +66,6 @@ private:
     std::shared_ptr<std::atomic<bool>> m_cancel;
     // Results of a build that was replaced or cancelled are dropped.
     quint64 m_generation = 0;
+    QList<CardTrips::Skipped> m_skipped;
     bool m_busy = false;
 };

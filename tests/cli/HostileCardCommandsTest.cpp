@@ -2,6 +2,7 @@
 // devices and another camera's settings record.
 #include "CliRun.h"
 
+#include "sensor/AviWriter.h"
 #include "sensor/SubtitleFileWriter.h"
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -169,6 +171,26 @@ TEST_F(HostileCardCommandsTest, PipesOnTheCardNeverHangTheTool)
     EXPECT_EQ(load->status, 1);
     EXPECT_TRUE(load->err.contains(u"not a regular file"_s)) << load->err.toStdString();
     EXPECT_FALSE(isRegular(record));
+}
+
+TEST_F(HostileCardCommandsTest, TripsNameTheRecordingsTheyLeaveOutAndAMissingCardFails)
+{
+    AviWriter avi;
+    avi.beginList("movi").textChunk(2, "gsensor,1,2,3");
+    avi.textChunk(2, "GNRMC,080000.00,A,3734.1000,N,12658.2000,E,20.0,0,071226,,,A");
+    card.write(u"cont_rec/20261207_080000_F.avi"_s, avi.bytes());
+    const QString badMonth = card.write(u"cont_rec/20261307_080000_F.avi"_s, avi.bytes());
+    const CliRun trips = run({u"trips"_s, card.path(), u"--no-cache"_s});
+    ASSERT_EQ(trips.status, 0) << trips.err.toStdString();
+    EXPECT_EQ(trips.json().value(u"trips"_s).toArray().size(), 1);
+    const QJsonArray skipped = trips.json().value(u"skipped"_s).toArray();
+    ASSERT_EQ(skipped.size(), 1);
+    EXPECT_EQ(QFileInfo(skipped.at(0)[u"path"_s].toString()).fileName(), QFileInfo(badMonth).fileName());
+    EXPECT_EQ(skipped.at(0)[u"reason"_s].toString(), u"its name gives no valid date and time"_s);
+
+    const CliRun gone = run({u"trips"_s, card.path() + u"/gone"_s});
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_TRUE(gone.out.isEmpty());
 }
 
 TEST_F(HostileCardCommandsTest, AnotherCamerasRecordIsOnlyRewrittenForAChosenModel)

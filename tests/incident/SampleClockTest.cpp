@@ -149,6 +149,33 @@ TEST(CardTimeZoneTest, ACardsRecordOutranksAnIniFileAndNothingIsWritten)
     EXPECT_EQ(file.readAll(), bytes);
 }
 
+TEST(CardTimeZoneTest, SettingsFoldersLinkedOutOfTheCardAreNotFollowed)
+{
+    // Each settings file lies outside the card, reached through a SETTING folder that is a link.
+    const QByteArray setup = record(-480, u"Pacific Standard Time"_s, 0);
+    const struct
+    {
+        const char16_t *folder;
+        const char16_t *file;
+        QByteArray bytes;
+    } cases[] = {{u"SETTING", u"setup.cfg", setup},
+                 {u"SETTING", u"blackbox.cfg", ini("9.500000")},
+                 {u"setting", u"blackbox.cfg", ini("9.500000")}};
+    for (const auto &link : cases) {
+        QTemporaryDir top;
+        const QString elsewhere = top.filePath(u"elsewhere"_s);
+        write(elsewhere + u'/' + QString::fromUtf16(link.file), link.bytes);
+        ASSERT_TRUE(QDir().mkpath(top.filePath(u"card"_s)));
+        const QString card = top.filePath(u"card"_s);
+        ASSERT_TRUE(QFile::link(elsewhere, card + u'/' + QString::fromUtf16(link.folder)));
+        EXPECT_FALSE(CardTimeZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
+        // The same file in the card's own folder is read.
+        ASSERT_TRUE(QFile::remove(card + u'/' + QString::fromUtf16(link.folder)));
+        write(card + u'/' + QString::fromUtf16(link.folder) + u'/' + QString::fromUtf16(link.file), link.bytes);
+        EXPECT_TRUE(CardTimeZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
+    }
+}
+
 TEST(SampleClockTest, GpsTimesWinOverTheFileNameEvenOnAnotherDay)
 {
     QTemporaryDir card;

@@ -5,8 +5,11 @@
 #include "sensor/AviWriter.h"
 #include "support/QtPrinters.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -96,6 +99,72 @@ TEST_F(TrackCacheTest, TornCorruptAndForeignEntriesAreNeverTrusted)
     const RecordingSamples loaded = TrackLoader::load(m_recording, &m_cache);
     EXPECT_EQ(loaded.samples[3].gy, 2);
     EXPECT_EQ(m_cache.find(key), loaded);
+}
+
+TEST_F(TrackCacheTest, AnotherCardAtTheSamePlaceWithFilesOfTheSameSizesAndTimesIsReadAgain)
+{
+    const QDateTime stamp = QFileInfo(m_recording).lastModified();
+    EXPECT_EQ(TrackLoader::load(m_recording, &m_cache).samples[0].gx, 5);
+    // The same path, inode, size and time; other records.
+    ASSERT_TRUE(writeFile(m_recording, recording(6)));
+    QFile file(m_recording);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(TrackLoader::load(m_recording, &m_cache).samples[0].gx, 6);
+}
+
+TEST_F(TrackCacheTest, ARecordingHoldsNoMoreSamplesThanItsLengthAndTheCacheStaysUnderItsLimit)
+{
+    // A one-second recording (30 frames of 33,333 us) whose records claim a thousand samples.
+    AviWriter avi;
+    QByteArray avih(56, '\0');
+    avih[0] = char(0x35);
+    avih[1] = char(0x82);
+    avih[16] = 30;
+    avi.beginList("hdrl").chunk("avih", avih).endList().beginList("movi");
+    for (int i = 0; i < 1000; ++i) {
+        avi.textChunk(2, "gsensor,1,2,3");
+        if (i % 10 == 9) {
+            avi.textChunk(2, "GNRMC,081500.00,A,3734.1000,N,12658.2000,E,10.0,0,071226,,,A");
+        }
+    }
+    ASSERT_TRUE(writeFile(m_recording, avi.bytes()));
+    const RecordingSamples read = TrackLoader::load(m_recording, &m_cache);
+    EXPECT_EQ(read.durationMs, 999);
+    EXPECT_EQ(read.samples.size(), TrackLoader::maxSamples(999));
+    EXPECT_LT(read.samples.size(), 100);
+    EXPECT_TRUE(read.note.contains(u"left out"_s)) << read.note.toStdString();
+
+    // Room for about three entries of a hundred samples: the least recently used go first.
+    const RecordingSamples samples = TrackLoader::read(m_recording);
+    const qint64 entryBytes = TrackCache::encode("key 0", samples).size();
+    const TrackCache small(m_dir.filePath(u"small"_s), entryBytes * 7 / 2);
+    const auto entryOf = [&](int i) -> QString {
+        return small.folder() + u'/' +
+               QString::fromLatin1(
+                   QCryptographicHash::hash(QByteArray("key " + QByteArray::number(i)), QCryptographicHash::Sha1)
+                       .toHex()) +
+               u".track"_s;
+    };
+    const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-1);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(small.store(QByteArray("key " + QByteArray::number(i)), samples));
+        QFile entry(entryOf(i));
+        ASSERT_TRUE(entry.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(entry.setFileTime(past.addSecs(i), QFileDevice::FileModificationTime));
+    }
+    // The oldest is used again: the second oldest is the one to go.
+    ASSERT_TRUE(small.find("key 0"));
+    ASSERT_TRUE(small.store("key 3", samples));
+    EXPECT_TRUE(QFileInfo::exists(entryOf(0)));
+    EXPECT_FALSE(QFileInfo::exists(entryOf(1)));
+    EXPECT_TRUE(QFileInfo::exists(entryOf(3)));
+    qint64 total = 0;
+    for (const QFileInfo &entry : QDir(small.folder()).entryInfoList(QDir::Files)) {
+        total += entry.size();
+    }
+    EXPECT_LE(total, small.limitBytes());
 }
 
 TEST_F(TrackCacheTest, ACacheFolderThatCannotBeWrittenMeansNoCache)

@@ -109,6 +109,38 @@ TEST(HardEventsTest, TheStrongestJoltWithinTenSecondsIsTheEvent)
     EXPECT_NEAR(HardEvents::magnitudeG(0, 96, -72), 120.0 / 128.0, 1e-12);
 }
 
+TEST(HardEventsTest, ManyJoltsKeepWhatTheStrongestFirstRuleKeeps)
+{
+    // Jolts at uneven times with repeated strengths, checked against the rule applied by hand:
+    // strongest first (the earlier among equals), each kept unless one kept lies within 10 s.
+    HardEvents events;
+    QList<HardEvents::Event> all;
+    const QDateTime start = at(8, 0, 0);
+    quint32 state = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        state = state * 1103515245u + 12345u;
+        const qint64 tenths = i * 3 + qint64(state >> 28);
+        all.append({start.addMSecs(tenths * 100), 0.5 + double((state >> 16) % 40) / 10.0, 0, i});
+        events.addSample(all.last());
+    }
+    std::stable_sort(all.begin(), all.end(),
+                     [](const auto &a, const auto &b) { return a.g > b.g || (a.g == b.g && a.time < b.time); });
+    QList<HardEvents::Event> expected;
+    for (const HardEvents::Event &jolt : std::as_const(all)) {
+        if (std::none_of(expected.cbegin(), expected.cend(),
+                         [&](const auto &kept) { return std::abs(kept.time.msecsTo(jolt.time)) < 10000; })) {
+            expected.append(jolt);
+        }
+    }
+    std::sort(expected.begin(), expected.end(), [](const auto &a, const auto &b) { return a.time < b.time; });
+    const QList<HardEvents::Event> kept = events.events();
+    ASSERT_EQ(kept.size(), expected.size());
+    ASSERT_GT(kept.size(), 50);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        EXPECT_EQ(kept[i].sample, expected[i].sample) << i;
+    }
+}
+
 TEST(TripBuilderTest, RecordingsJoinWhileTheGapIsAtMostTheLimit)
 {
     const QList<TripRecording> recordings = {

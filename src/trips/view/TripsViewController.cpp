@@ -5,6 +5,7 @@
 #include "TripsViewContent.h"
 #include "TripsViewModel.h"
 #include "TripsWindow.h"
+#include "core/LocalPath.h"
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
@@ -54,6 +55,7 @@ TripsViewController::TripsViewController(QWidget *parentWindow, QObject *parent)
     connect(m_job, &TripsJob::progress, this, &TripsViewController::showBuildProgress);
     connect(m_job, &TripsJob::finished, this, &TripsViewController::buildFinished);
     connect(m_job, &TripsJob::cancelled, this, &TripsViewController::buildCancelled);
+    connect(m_job, &TripsJob::failed, this, &TripsViewController::buildFailed);
     connect(m_bridge, &TripsMapBridge::routePointClicked, this, &TripsViewController::routePointClicked);
     connect(m_bridge, &TripsMapBridge::eventMarkerClicked, this, &TripsViewController::eventClicked);
     connect(m_map, &MapController::pageReady, this, &TripsViewController::redrawMap);
@@ -114,6 +116,7 @@ void TripsViewController::rebuild()
     m_model->clear();
     m_tripsScript = TripsMapScript::showTrips({}, {});
     m_selected = -1;
+    m_skipped.clear();
     hidePlaying();
     redrawMap();
     if (m_root.isEmpty()) {
@@ -165,6 +168,7 @@ void TripsViewController::buildFinished(const QList<Trip> &trips, const QList<Tr
                                          ? prepared.value<TripsViewContent>()
                                          : TripsViewContent::make(trips, recordings);
     m_model->setTrips(trips, recordings, content.paths);
+    m_skipped = m_job->skipped();
     m_tripsScript = content.mapScript;
     m_selected = -1;
     updateStatus();
@@ -175,6 +179,13 @@ void TripsViewController::buildFinished(const QList<Trip> &trips, const QList<Tr
 void TripsViewController::buildCancelled()
 {
     m_state = State::Cancelled;
+    m_window->setBusy(false);
+    updateStatus();
+}
+
+void TripsViewController::buildFailed()
+{
+    m_state = State::Failed;
     m_window->setBusy(false);
     updateStatus();
 }
@@ -265,12 +276,26 @@ void TripsViewController::updateStatus()
     case State::Cancelled:
         text = localized(u"트립 읽기를 취소했습니다."_s);
         break;
+    case State::Failed:
+        text = localized(u"카드가 빠져서 트립을 끝까지 읽지 못했습니다."_s);
+        break;
     case State::Shown:
         text = m_model->rowCount() == 0 ? localized(u"이 폴더에는 트립이 없습니다."_s)
                                         : localized(u"트립 %1개"_s).arg(m_model->rowCount());
+        if (!m_skipped.isEmpty()) {
+            text +=
+                u' ' +
+                localized(u"녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다."_s).arg(m_skipped.size());
+        }
         break;
     }
     m_window->setStatus(text);
+    // The recordings left out, each with why, for whoever looks closer.
+    QStringList left;
+    for (const CardTrips::Skipped &skipped : std::as_const(m_skipped)) {
+        left.append(LocalPath::displayText(skipped.path) + u": "_s + skipped.reason);
+    }
+    m_window->statusLabel()->setToolTip(m_state == State::Shown ? left.join(u'\n') : QString());
 }
 
 void TripsViewController::retranslate()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "trips/CardTrips.h"
 #include "trips/Trip.h"
 #include "trips/TripRecording.h"
 
@@ -70,6 +71,7 @@ Q_SIGNALS:
 private:
     void buildFinished(const QList<Trip> &trips, const QList<TripRecording> &recordings, const QVariant &prepared);
     void buildCancelled();
+    void buildFailed();
     void showBuildProgress(qsizetype done, qsizetype total);
     void applySpeedUnit();
     // The map's web view and page, made and loaded on the first opening.
@@ -84,6 +86,8 @@ private:
         Empty,
         Building,
         Cancelled,
+        // The card went away while its trips were read.
+        Failed,
         Shown
     };
 
@@ -99,6 +103,8 @@ private:
     State m_state = State::Empty;
     qsizetype m_done = 0;
     qsizetype m_total = 0;
+    // The recordings the shown trips leave out.
+    QList<CardTrips::Skipped> m_skipped;
     int m_selected = -1;
     // The map's drawing of the trips shown, as the worker made it; sent again when the page reloads.
     QString m_tripsScript;

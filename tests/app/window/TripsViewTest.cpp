@@ -262,6 +262,33 @@ TEST_F(TripsViewTest, AnOpenViewFollowsTheListedFolderAndEmptiesWhenTheCardGoes)
     EXPECT_FALSE(view->window()->cancelButton()->isVisibleTo(view->window()));
 }
 
+// The status line counts the recordings the trips leave out (their paths and reasons in its
+// tooltip), and says so when the card goes away while its trips are read.
+TEST_F(TripsViewTest, TheStatusLineNamesWhatIsLeftOutAndACardThatWentAway)
+{
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir().mkpath(other.filePath(u"cont_rec"_s)));
+    QFile badMonth(other.filePath(u"cont_rec/20261307_080000_F.avi"_s));
+    ASSERT_TRUE(badMonth.open(QIODevice::WriteOnly));
+    badMonth.write(QByteArray(4096, 'x'));
+    badMonth.close();
+    QSignalSpy shown(view, &TripsViewController::tripsShown);
+    view->followFolder(other.path());
+    ASSERT_TRUE(shown.wait(60000));
+    const QLabel *status = view->window()->statusLabel();
+    EXPECT_TRUE(status->text().contains(
+        localized(u"녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다."_s).arg(1)))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->toolTip().contains(u"20261307_080000_F.avi"_s)) << status->toolTip().toStdString();
+
+    QSignalSpy failed(view->job(), &TripsJob::failed);
+    view->followFolder(other.filePath(u"gone"_s));
+    ASSERT_TRUE(failed.wait(60000));
+    EXPECT_EQ(status->text(), localized(u"카드가 빠져서 트립을 끝까지 읽지 못했습니다."_s));
+    EXPECT_TRUE(status->toolTip().isEmpty());
+    EXPECT_FALSE(view->window()->cancelButton()->isVisibleTo(view->window()));
+}
+
 // A closed view builds nothing when the folder changes, and shows no trips from before when it is
 // opened again: here a folder's only recording is removed while the view is closed.
 TEST_F(TripsViewTest, AClosedViewBuildsNothingAndOpensOnWhatIsListedThen)

@@ -197,7 +197,7 @@ QByteArray readMoov(QIODevice &device, QString &why, qint64 &stoppedAt)
         why = u"the moov box is larger than any recording's"_s;
         break;
     case Mp4Boxes::Moov::Outcome::Unreadable:
-        why = u"the moov box cannot be read"_s;
+        why = u"the file cannot be read from byte %1: no moov box was read"_s.arg(moov.at);
         stoppedAt = moov.at;
         break;
     }

@@ -330,24 +330,29 @@ private:
     }
 
     // One "ix##" chunk: two longs an entry, each the data offset from the chunk's base and the size.
+    // Only the entries in use are read, not the room the chunk keeps for more.
     bool loadStandardIndex(qint64 offset, qint64 size)
     {
         if (size < 32 || size > AviSensorChunks::kMaxIndexBytes || offset + size > m_size) {
             return false;
         }
-        const QByteArray chunk = m_reader.bytesAt(offset, qsizetype(size)).toByteArray();
-        if (chunk.size() != size || !chunk.startsWith("ix") ||
-            qFromLittleEndian<quint32>(chunk.constData() + 4) + 8 > quint64(size)) {
+        const QByteArray head = m_reader.bytesAt(offset, 32).toByteArray();
+        if (head.size() != 32 || !head.startsWith("ix") ||
+            qFromLittleEndian<quint32>(head.constData() + 4) + 8 > quint64(size)) {
             return false;
         }
-        const char *body = chunk.constData() + 8;
+        const char *body = head.constData() + 8;
         if (qFromLittleEndian<quint16>(body) != 2 || body[3] != 1) {
             return false;
         }
         const qint64 count = qFromLittleEndian<quint32>(body + 4);
         const qint64 base = qint64(qFromLittleEndian<quint64>(body + 12) & 0x7fffffffffffffff);
-        const qint64 bodySize = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        const qint64 bodySize = qFromLittleEndian<quint32>(head.constData() + 4);
         if (count > (bodySize - 24) / 8 || m_entries.size() + count > kMaxIndexEntries) {
+            return false;
+        }
+        const QByteArray entries = m_reader.bytesAt(offset + 32, qsizetype(count * 8)).toByteArray();
+        if (entries.size() != count * 8) {
             return false;
         }
         for (qint64 i = 0; i < count; ++i) {
@@ -356,8 +361,8 @@ private:
             }
             Entry entry{};
             std::copy_n(body + 8, 4, entry.code);
-            entry.offset = base + qFromLittleEndian<quint32>(body + 24 + i * 8) - 8;
-            entry.size = qFromLittleEndian<quint32>(body + 28 + i * 8) & 0x7fffffff;
+            entry.offset = base + qFromLittleEndian<quint32>(entries.constData() + i * 8) - 8;
+            entry.size = qFromLittleEndian<quint32>(entries.constData() + i * 8 + 4) & 0x7fffffff;
             if (entry.offset < 12 || paddedEnd(entry.offset, entry.size) > m_size) {
                 return false;
             }

@@ -69,8 +69,8 @@ int fullScan(const QString &path, SensorTrack &track, bool krv, const QuickTrack
     if (krv) {
         return AviSensorReader::readFile(path, track, Family::KRV, cancelled);
     }
-    int count = QB62RecordingReader::readFile(path, track);
-    if (count == 0) {
+    int count = QB62RecordingReader::readFile(path, track, cancelled);
+    if (count == 0 && !(cancelled && cancelled())) {
         count = TailBlockReader::readFile(path, track);
     }
     if (count == 0) {

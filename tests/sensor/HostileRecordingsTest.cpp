@@ -7,8 +7,10 @@
 #include "sensor/AviSensorChunks.h"
 #include "sensor/AviSensorReader.h"
 #include "sensor/AviWriter.h"
+#include "sensor/GrowingTrack.h"
 #include "sensor/Mp4SubtitleSamples.h"
 #include "sensor/Mp4SubtitleWriter.h"
+#include "sensor/QB62RecordingReader.h"
 #include "sensor/QuickTrackReader.h"
 #include "sensor/VexoClipData.h"
 #include "support/FailingDevice.h"
@@ -135,6 +137,15 @@ TEST(HostileRecordingsTest, ACancelledSearchStopsBeforeReadingTheIndexes)
     EXPECT_EQ(chunks.route, Route::Cancelled);
     EXPECT_TRUE(chunks.spans.isEmpty());
     EXPECT_EQ(asked, 1);
+
+    // The text-record scan of the whole file, the route when no chunk layout can be trusted.
+    const QByteArray records = AviBuilder(AviBuilder::Records::QB62).seconds(400, 11, false).finish(false);
+    FailingDevice scanned(records);
+    GrowingTrack track(100000);
+    EXPECT_EQ(QB62RecordingReader::read(scanned, track, 4096, [] { return true; }), 0);
+    EXPECT_LT(scanned.bytesRead(), scanned.size());
+    FailingDevice whole(records);
+    EXPECT_EQ(QB62RecordingReader::read(whole, track, 4096), 4000);
 }
 
 TEST(HostileRecordingsTest, ARecordingIsNoLongerThanItsSamplesAndSizeAllow)

@@ -35,13 +35,16 @@ struct Export
     QJsonObject summary;
     // Why the recording could not be read; empty when it was.
     QString problem;
+    // Where a failing card stopped the reading, when it did: the export holds the samples before.
+    QString warning;
 };
 
 // The whole track of PATH, however long the recording runs (the player keeps 650 samples): a
 // subtitle file extracted from an MP4 (known by its extension alone, as the player knows it), an
 // MP4's own subtitle samples, or an AVI's sensor records (the KRV cameras' reader when KRV).
-// PROBLEM receives why the file cannot be read, when it cannot.
-GrowingTrack wholeTrack(const QString &path, bool krv, QString &problem)
+// PROBLEM receives why the file cannot be read, when it cannot; WARNING where reading stopped,
+// when a failing card stopped it after some samples.
+GrowingTrack wholeTrack(const QString &path, bool krv, QString &problem, QString &warning)
 {
     const QString openable = LocalPath::openable(path);
     GrowingTrack track(GrowingTrack::capacityFor(QFileInfo(openable).size()));
@@ -52,7 +55,11 @@ GrowingTrack wholeTrack(const QString &path, bool krv, QString &problem)
             return track;
         }
     } else {
-        problem = SensorOutput::readProblem(path, SensorOutput::readQuick(path, krv, track));
+        const QuickTrackReader::Result result = SensorOutput::readQuick(path, krv, track);
+        problem = SensorOutput::readProblem(path, result);
+        if (problem.isEmpty() && result.stoppedAt >= 0) {
+            warning = path + u": "_s + result.note;
+        }
     }
     return track;
 }
@@ -71,7 +78,7 @@ QList<qint64> fixTimes(const GrowingTrack &track)
 Export recordingExport(const QString &format, const QString &path, const QString &card, bool krv)
 {
     Export result;
-    const GrowingTrack track = wholeTrack(path, krv, result.problem);
+    const GrowingTrack track = wholeTrack(path, krv, result.problem, result.warning);
     if (!result.problem.isEmpty()) {
         return result;
     }
@@ -218,6 +225,9 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         result = recordingExport(format, path, card, parser.isSet(krvOption));
         if (!result->problem.isEmpty()) {
             return io.inputError(result->problem);
+        }
+        if (!result->warning.isEmpty()) {
+            io.err() << u"velmora-cli: "_s << result->warning << Qt::endl;
         }
     }
     const QByteArray &bytes = result->bytes;

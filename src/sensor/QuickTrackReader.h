@@ -43,7 +43,7 @@ public:
         // Where the file could not be read any further (a failing card): the samples are those
         // recorded before it, and NOTE says so. -1 when every read was whole.
         qint64 stoppedAt = -1;
-        // Whether the file could not be opened or read at all.
+        // Whether the file could not be opened.
         bool unreadable = false;
     };
 

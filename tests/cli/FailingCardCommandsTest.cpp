@@ -84,4 +84,34 @@ TEST(FailingCardCommandsTest, RecordingsThatCannotBeReadExitOneInsteadOfGivingAn
         }
     }
 }
+
+TEST(FailingCardCommandsTest, ARecordingReadUpToAFailingStretchGivesTheSamplesBeforeItAndSaysWhere)
+{
+    SmallFileSystem card;
+    if (!card.isMounted()) {
+        GTEST_SKIP() << card.skipReason().toStdString();
+    }
+    const QString avi = card.filePath(u"20261207_081500_F.avi"_s);
+    const QByteArray bytes = recordingAvi();
+    QFile file(avi);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    if (!card.failFromFiles({u"20261207_081500_F.avi"_s}, bytes.size() / 2) || canRead(avi)) {
+        GTEST_SKIP() << "the card's image could not be made to fail";
+    }
+    const CliRun quick = run({u"track"_s, u"--quick"_s, avi});
+    ASSERT_EQ(quick.status, 0) << quick.err.toStdString();
+    const int samples = quick.json().value(u"clipDataCount"_s).toInt();
+    EXPECT_GT(samples, 100);
+    EXPECT_LT(samples, 600);
+    const qint64 stoppedAt = quick.json().value(u"stoppedAt"_s).toInteger();
+    EXPECT_GE(stoppedAt, bytes.size() / 4);
+    EXPECT_LT(stoppedAt, bytes.size());
+    EXPECT_TRUE(quick.json().value(u"note"_s).toString().contains(QString::number(stoppedAt)));
+
+    const CliRun exported = run({u"export"_s, u"csv"_s, avi});
+    EXPECT_EQ(exported.status, 0) << exported.err.toStdString();
+    EXPECT_EQ(exported.out.count(u'\n'), samples + 1) << "a header and a line a sample";
+    EXPECT_TRUE(exported.err.contains(QString::number(stoppedAt))) << exported.err.toStdString();
+}
 } // namespace

@@ -120,7 +120,7 @@ bool SmallFileSystem::makeReadOnly()
     return m_mounted && runTool(u"mount"_s, {u"-o"_s, u"remount,ro"_s, path()}).isEmpty();
 }
 
-bool SmallFileSystem::failFromFiles(const QStringList &relatives)
+bool SmallFileSystem::failFromFiles(const QStringList &relatives, qint64 into)
 {
     if (!m_mounted || relatives.isEmpty()) {
         return false;
@@ -141,7 +141,7 @@ bool SmallFileSystem::failFromFiles(const QStringList &relatives)
     QString devices;
     bool ok = runTool(u"losetup"_s, {u"-j"_s, image}, &devices).isEmpty();
     const QString device = devices.section(u':', 0, 0).trimmed();
-    ok = ok && !device.isEmpty() && QFile::resize(image, start / 512 * 512) &&
+    ok = ok && !device.isEmpty() && QFile::resize(image, (start + into) / 512 * 512) &&
          runTool(u"losetup"_s, {u"-c"_s, device}).isEmpty();
     // Every file's pages leave the cache (written to the device first), so reads reach the device.
     for (const QString &name : QDir(path()).entryList(QDir::Files)) {

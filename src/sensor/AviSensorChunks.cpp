@@ -150,10 +150,12 @@ private:
         }
         const qint64 size = qFromLittleEndian<quint32>(header.data() + 4);
         if (code == "LIST" || code == "RIFF") {
+            // Decided before the next read, which may move the window HEADER lies in.
+            const bool part = code == "RIFF";
             if (m_reader.bytesAt(pos + 8, 4).size() != 4) {
                 return Step::Stop;
             }
-            m_extension = m_extension || code == "RIFF";
+            m_extension = m_extension || part;
             pos += 12;
             return Step::Next;
         }

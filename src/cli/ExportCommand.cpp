@@ -3,6 +3,8 @@
 #include "CliOutput.h"
 #include "SensorOutput.h"
 #include "core/AtomicFileWriter.h"
+#include "core/LocalPath.h"
+#include "core/RegularFileReader.h"
 #include "incident/SampleClock.h"
 #include "trips/CardTrips.h"
 #include "trips/TrackCache.h"
@@ -12,6 +14,7 @@
 #include "sensor/GrowingTrack.h"
 #include "sensor/QB62SrtReader.h"
 #include "sensor/QuickTrackReader.h"
+#include "sensor/SensorFile.h"
 #include "sensor/TrackExport.h"
 
 #include <QCommandLineParser>
@@ -30,21 +33,33 @@ struct Export
 {
     QByteArray bytes;
     QJsonObject summary;
+    // Why the recording could not be read; empty when it was.
+    QString problem;
+    // Where a failing card stopped the reading, when it did: the export holds the samples before.
+    QString warning;
 };
 
 // The whole track of PATH, however long the recording runs (the player keeps 650 samples): a
 // subtitle file extracted from an MP4 (known by its extension alone, as the player knows it), an
 // MP4's own subtitle samples, or an AVI's sensor records (the KRV cameras' reader when KRV).
-GrowingTrack wholeTrack(const QString &path, bool krv)
+// PROBLEM receives why the file cannot be read, when it cannot; WARNING where reading stopped,
+// when a failing card stopped it after some samples.
+GrowingTrack wholeTrack(const QString &path, bool krv, QString &problem, QString &warning)
 {
-    GrowingTrack track(GrowingTrack::capacityFor(QFileInfo(path).size()));
-    const QString suffix = QFileInfo(path).suffix();
-    if (!krv && suffix == u"srt"_s) {
-        track.setClipDataCount(quint32(QB62SrtReader::readFile(path, track)));
-    } else if (!krv && suffix.compare(u"mp4"_s, Qt::CaseInsensitive) == 0) {
-        QuickTrackReader::readMp4(path, track);
+    const QString openable = LocalPath::openable(path);
+    GrowingTrack track(GrowingTrack::capacityFor(QFileInfo(openable).size()));
+    if (!krv && QFileInfo(path).suffix() == u"srt"_s) {
+        const int samples = QB62SrtReader::readFile(openable, track);
+        track.setClipDataCount(quint32(samples));
+        if (samples == 0 && !RegularFileReader::readWhole(openable, SensorFile::kMaxSubtitleFileBytes, &problem)) {
+            return track;
+        }
     } else {
-        QuickTrackReader::readAvi(path, track, krv);
+        const QuickTrackReader::Result result = SensorOutput::readQuick(path, krv, track);
+        problem = SensorOutput::readProblem(path, result);
+        if (problem.isEmpty() && result.stoppedAt >= 0) {
+            warning = path + u": "_s + result.note;
+        }
     }
     return track;
 }
@@ -62,10 +77,13 @@ QList<qint64> fixTimes(const GrowingTrack &track)
 // The file of one recording, PATH.
 Export recordingExport(const QString &format, const QString &path, const QString &card, bool krv)
 {
-    const GrowingTrack track = wholeTrack(path, krv);
+    Export result;
+    const GrowingTrack track = wholeTrack(path, krv, result.problem, result.warning);
+    if (!result.problem.isEmpty()) {
+        return result;
+    }
     const QString name = QFileInfo(path).fileName();
     const TrackTimes times = SampleClock::times(path, card, fixTimes(track));
-    Export result;
     if (format == u"csv") {
         result.bytes = TrackExport::csv(track, TrackExport::WholeTrack, times);
     } else {
@@ -205,6 +223,12 @@ int ExportCommand::run(const QStringList &arguments, CliOutput &io)
         }
     } else {
         result = recordingExport(format, path, card, parser.isSet(krvOption));
+        if (!result->problem.isEmpty()) {
+            return io.inputError(result->problem);
+        }
+        if (!result->warning.isEmpty()) {
+            io.err() << u"velmora-cli: "_s << result->warning << Qt::endl;
+        }
     }
     const QByteArray &bytes = result->bytes;
 

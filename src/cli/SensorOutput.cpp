@@ -1,11 +1,15 @@
 #include "SensorOutput.h"
 
 #include "core/LocalPath.h"
+#include "core/RegularFileReader.h"
 
 #include "sensor/FloatText.h"
+#include "sensor/SensorFile.h"
 #include "sensor/VexoClipData.h"
 
 #include <QFileInfo>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +46,37 @@ void SensorOutput::loadTrack(const QString &path, bool krv, VexoClipData &track)
     } else {
         track.loadVideoFileCilpDataFromFilePath(LocalPath::openable(path));
     }
+}
+
+QuickTrackReader::Result SensorOutput::readQuick(const QString &path, bool krv, SensorTrack &track)
+{
+    const QString openable = LocalPath::openable(path);
+    return path.endsWith(u".mp4"_s, Qt::CaseInsensitive) ? QuickTrackReader::readMp4(openable, track)
+                                                         : QuickTrackReader::readAvi(openable, track, krv);
+}
+
+QString SensorOutput::readProblem(const QString &path, const QuickTrackReader::Result &result)
+{
+    if (result.unreadable || (result.stoppedAt >= 0 && result.samples == 0)) {
+        return u"cannot read "_s + path + u": "_s + result.note;
+    }
+    return {};
+}
+
+QString SensorOutput::loadProblem(const QString &path, bool krv, const VexoClipData &track)
+{
+    if (track.clipDataCount() > 0) {
+        return {};
+    }
+    if (!krv && QFileInfo(path).suffix() == u"srt"_s) {
+        QString error;
+        if (!RegularFileReader::readWhole(LocalPath::openable(path), SensorFile::kMaxSubtitleFileBytes, &error)) {
+            return error;
+        }
+        return {};
+    }
+    const auto scratch = std::make_unique<VexoClipData>();
+    return readProblem(path, readQuick(path, krv, *scratch));
 }
 
 QJsonObject SensorOutput::sampleJson(const VexoClipData &track, int index)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "sensor/QuickTrackReader.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
 class CliOutput;
+class SensorTrack;
 class VexoClipData;
 
 // What the sensor commands share: checking the input path, loading a track the way the player
@@ -25,6 +28,15 @@ public:
     // Loads TRACK from PATH: the KRV family's reader alone when KRV is set, otherwise the reader
     // chosen as for any recording (a path ending in "srt" is a subtitle file).
     static void loadTrack(const QString &path, bool krv, VexoClipData &track);
+    // Empty when the recording at PATH was read (whole, or up to where the card failed, which
+    // RESULT's note says); otherwise why it cannot be read, for an exit as unreadable input.
+    static QString readProblem(const QString &path, const QuickTrackReader::Result &result);
+    // The same for a track loaded by loadTrack: one without samples is read again by the quick
+    // reader (or, for a subtitle file, read whole), to tell an empty track from a file that cannot
+    // be read.
+    static QString loadProblem(const QString &path, bool krv, const VexoClipData &track);
+    // The quick reader on the recording at PATH: an MP4's subtitle samples, else the AVI route.
+    static QuickTrackReader::Result readQuick(const QString &path, bool krv, SensorTrack &track);
     // {"gx", "gy", "gz", "lat", "lng", "speed"} of one sample.
     static QJsonObject sampleJson(const VexoClipData &track, int index);
 };

@@ -39,14 +39,20 @@ int TrackCommand::run(const QStringList &arguments, CliOutput &io)
         return io.usageError(u"--quick reads recordings, not subtitle files"_s);
     }
     if (parser.isSet(quickOption)) {
-        const bool mp4 = path.endsWith(u".mp4"_s, Qt::CaseInsensitive);
-        const QuickTrackReader::Result result = mp4 ? QuickTrackReader::readMp4(path, *track)
-                                                    : QuickTrackReader::readAvi(path, *track, parser.isSet(krvOption));
+        const QuickTrackReader::Result result = SensorOutput::readQuick(path, parser.isSet(krvOption), *track);
+        if (const QString problem = SensorOutput::readProblem(path, result); !problem.isEmpty()) {
+            return io.inputError(problem);
+        }
         quick = {{u"route"_s, QuickTrackReader::routeName(result.route)},
                  {u"note"_s, result.note},
-                 {u"durationMs"_s, result.durationMs}};
+                 {u"durationMs"_s, result.durationMs},
+                 {u"stoppedAt"_s, result.stoppedAt}};
     } else {
         SensorOutput::loadTrack(path, parser.isSet(krvOption), *track);
+        if (const QString problem = SensorOutput::loadProblem(path, parser.isSet(krvOption), *track);
+            !problem.isEmpty()) {
+            return io.inputError(problem);
+        }
     }
     QJsonArray samples;
     for (int i = 0; i < int(track->clipDataCount()); ++i) {

@@ -81,12 +81,12 @@ Mp4Boxes::Moov Mp4Boxes::readMoov(QIODevice &device, int maxBoxes, qint64 maxMoo
     const qint64 fileSize = device.size();
     qint64 at = 0;
     for (int count = 0; count < maxBoxes && fileSize - at >= 8; ++count) {
-        if (!device.seek(at)) {
-            break;
-        }
-        const QByteArray header = device.read(16);
+        const QByteArray header = device.seek(at) ? device.read(16) : QByteArray();
         if (header.size() < 8) {
-            break;
+            // Eight bytes the file's size promises that cannot be had: the device failed here.
+            moov.outcome = Moov::Outcome::Unreadable;
+            moov.at = at;
+            return moov;
         }
         if (quint32(be32(header, 0)) == 1 && header.size() < 16) {
             break;

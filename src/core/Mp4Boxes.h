@@ -40,7 +40,7 @@ public:
             CutShort,
             // The "moov" box is larger than MAX_MOOV_BYTES.
             TooLarge,
-            // The "moov" box could not be read whole.
+            // The "moov" box, or a box header before it, could not be read (at byte AT).
             Unreadable,
         };
         Outcome outcome = Outcome::Missing;

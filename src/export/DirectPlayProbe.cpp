@@ -8,6 +8,7 @@
 #include <QList>
 #include <QtEndian>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +67,26 @@ QList<Chunk> riffChunks(QByteArrayView body)
     return chunks;
 }
 
+// Whether the OpenDML super index INDX names its index chunks over and over, or chunks holding
+// more bytes together than a file of FILESIZE: the player reads every chunk named, and would go on
+// reading long after it had read the file.
+bool isRunawaySuperIndex(QByteArrayView indx, qint64 fileSize)
+{
+    if (indx.size() < 24) {
+        return false;
+    }
+    const quint32 entries = qMin(le32(indx, 4), quint32((indx.size() - 24) / 16));
+    QList<std::pair<quint64, quint32>> chunks;
+    chunks.reserve(entries);
+    quint64 total = 0;
+    for (quint32 i = 0; i < entries; ++i) {
+        chunks.append({le64(indx, 24 + qsizetype(i) * 16), le32(indx, 24 + qsizetype(i) * 16 + 8)});
+        total += chunks.back().second;
+    }
+    std::sort(chunks.begin(), chunks.end());
+    return total > quint64(fileSize) || std::adjacent_find(chunks.cbegin(), chunks.cend()) != chunks.cend();
+}
+
 // An OpenDML super index ("indx" of index type 0) with at least one entry, every entry inside a
 // file of FILESIZE bytes.
 bool isUsableSuperIndex(QByteArrayView indx, qint64 fileSize)
@@ -87,8 +108,9 @@ bool isUsableSuperIndex(QByteArrayView indx, qint64 fileSize)
     return true;
 }
 
-// The header list's streams: how many are video, and whether each of those has a usable super index.
-void readAviHeader(QByteArrayView hdrl, qint64 fileSize, int &videoStreams, bool &superIndexed)
+// The header list's streams: how many are video, whether each of those has a usable super index,
+// and whether any stream's super index is a runaway one.
+void readAviHeader(QByteArrayView hdrl, qint64 fileSize, int &videoStreams, bool &superIndexed, bool &runaway)
 {
     superIndexed = true;
     for (const Chunk &chunk : riffChunks(hdrl)) {
@@ -102,6 +124,7 @@ void readAviHeader(QByteArrayView hdrl, qint64 fileSize, int &videoStreams, bool
                 video = part.body.first(4) == "vids";
             } else if (part.id == "indx") {
                 indexed = isUsableSuperIndex(part.body, fileSize);
+                runaway = runaway || isRunawaySuperIndex(part.body, fileSize);
             }
         }
         if (video) {
@@ -117,6 +140,7 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
     result.container = DirectPlayProbe::Container::Avi;
     bool idx1 = false;
     bool superIndexed = false;
+    bool runaway = false;
     bool cutShort = false;
     qint64 at = 12;
     for (int count = 0; count < DirectPlayProbe::kMaxTopLevel && fileSize - at >= 8; ++count) {
@@ -134,7 +158,7 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
             size <= DirectPlayProbe::kMaxHeaderBytes) {
             const QByteArray hdrl = readAt(device, at + 12, size - 4);
             if (hdrl.size() == size - 4) {
-                readAviHeader(hdrl, fileSize, result.videoStreams, superIndexed);
+                readAviHeader(hdrl, fileSize, result.videoStreams, superIndexed, runaway);
             }
         } else if (id == "idx1" && size >= 16) {
             idx1 = true;
@@ -143,6 +167,8 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
     }
     if (result.videoStreams == 0) {
         result.why = u"no video stream"_s;
+    } else if (runaway) {
+        result.why = u"an OpenDML index names its chunks over and over"_s;
     } else if (!idx1 && !superIndexed) {
         result.why = cutShort ? u"cut short, without an index"_s : u"no index"_s;
     } else {

@@ -9,7 +9,9 @@
 // the file); an MP4 needs a readable "moov" box (at the start or the end: the player reaches it
 // with one seek) with a video track whose sample tables point inside the file. A file cut short by
 // a power loss, one without "moov" or without a picture is left to the conversion, which rebuilds
-// what is missing (or says why nothing plays). Nothing of the file is trusted: every size is
+// what is missing (or says why nothing plays); so is an AVI whose super index names its index
+// chunks over and over (or more of them than the file holds), which the player would read on and
+// on. Nothing of the file is trusted: every size is
 // checked against its parent and the file, and the amounts read are capped.
 class DirectPlayProbe
 {

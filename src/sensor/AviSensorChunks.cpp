@@ -38,19 +38,18 @@ public:
         using Route = AviSensorChunks::Route;
         const QByteArrayView start = m_reader.bytesAt(0, 12);
         if (start.size() != 12 || start.first(4) != "RIFF" || start.sliced(8, 4) != "AVI ") {
-            return {Route::NotAvi, {}, u"not a RIFF/AVI file"_s};
+            return {Route::NotAvi, {}, u"not a RIFF/AVI file"_s, m_reader.failedAt()};
         }
         findTopLevel();
         // The OpenDML indexes cover every part; "idx1" only the first.
-        const bool indexed = loadOpenDmlIndex() || loadIndex();
+        const bool indexed = loadOpenDmlIndex() || (!m_stopped && loadIndex());
         bool crossed = false;
         bool failed = false;
         qint64 pos = 12;
-        for (;;) {
-            if (m_cancelled && ++m_passes % AviSensorChunks::kCancelCheckChunks == 0 && m_cancelled()) {
-                return {Route::Cancelled, {}, u"cancelled"_s};
-            }
-            if (indexed && isMoviList(pos)) {
+        while (!stopRequested()) {
+            // Once a crossing failed the index is not trusted for the lists after it: each further
+            // attempt would walk the rest of the file again.
+            if (indexed && !failed && isMoviList(pos)) {
                 const qint64 listPos = pos;
                 const Crossing crossing = crossMovi(pos);
                 crossed = crossed || crossing != Crossing::Failed;
@@ -72,7 +71,14 @@ public:
                 break;
             }
         }
+        if (m_stopped) {
+            return {Route::Cancelled, {}, u"cancelled"_s};
+        }
         m_result.route = crossed && !failed ? Route::Index : Route::Walk;
+        m_result.stoppedAt = m_reader.failedAt();
+        if (m_result.stoppedAt >= 0) {
+            m_result.note = u"the file cannot be read from byte %1"_s.arg(m_result.stoppedAt);
+        }
         return m_result;
     }
 
@@ -101,10 +107,33 @@ private:
     static constexpr qint64 kMaxHeaderListBytes = 1024 * 1024;
     static constexpr qint64 kMaxIndexEntries = AviSensorChunks::kMaxIndexBytes / 16;
 
+    // Asked in every loop over the file's chunks or an index's entries, so that a reader no longer
+    // wanted stops whatever the file holds; the cancel check itself is asked every
+    // kCancelCheckChunks passes. Once it said stop, stays true.
+    bool stopRequested()
+    {
+        if (!m_stopped && m_cancelled && ++m_passes % AviSensorChunks::kCancelCheckChunks == 0) {
+            m_stopped = m_cancelled();
+        }
+        return m_stopped;
+    }
+
+    // The same, asking the cancel check at once: before a read that may be large.
+    bool stopRequestedNow()
+    {
+        if (!m_stopped && m_cancelled) {
+            m_stopped = m_cancelled();
+        }
+        return m_stopped;
+    }
+
     // One chunk header at POS, as a walk over every header takes it: lists and further "RIFF"
     // parts are entered, other chunks passed over; sensor chunks are noted.
     Step walkStep(qint64 &pos)
     {
+        if (stopRequested()) {
+            return Step::Stop;
+        }
         const QByteArrayView header = m_reader.bytesAt(pos, 8);
         if (header.size() != 8) {
             return Step::Stop;
@@ -121,10 +150,12 @@ private:
         }
         const qint64 size = qFromLittleEndian<quint32>(header.data() + 4);
         if (code == "LIST" || code == "RIFF") {
+            // Decided before the next read, which may move the window HEADER lies in.
+            const bool part = code == "RIFF";
             if (m_reader.bytesAt(pos + 8, 4).size() != 4) {
                 return Step::Stop;
             }
-            m_extension = m_extension || code == "RIFF";
+            m_extension = m_extension || part;
             pos += 12;
             return Step::Next;
         }
@@ -193,6 +224,9 @@ private:
             return refuseIndex(u"idx1 index cannot be read"_s);
         }
         for (qsizetype at = 0; at + 16 <= bytes.size(); at += 16) {
+            if (stopRequested()) {
+                return refuseIndex(u"cancelled"_s);
+            }
             const QByteArrayView code(bytes.constData() + at, 4);
             // Index entries of lists ("rec " groups) cover chunks the index lists on their own.
             if (code == "LIST" || code == "rec ") {
@@ -223,6 +257,9 @@ private:
             return refuseIndex(u"idx1 index is out of order"_s);
         }
         for (Entry &entry : m_entries) {
+            if (stopRequested()) {
+                return refuseIndex(u"cancelled"_s);
+            }
             entry.offset += base;
             if (entry.offset < m_moviList + 12 || entry.offset >= m_moviEnd) {
                 return refuseIndex(u"idx1 index points outside the movi list"_s);
@@ -242,7 +279,21 @@ private:
         if (!findSuperIndexes(indexChunks)) {
             return false;
         }
+        // A super index may name the same index chunk many times over: each is read once, and
+        // together they may not hold more bytes than the file does (chunks that overlap do).
+        std::sort(indexChunks.begin(), indexChunks.end());
+        indexChunks.erase(std::unique(indexChunks.begin(), indexChunks.end()), indexChunks.end());
+        qint64 total = 0;
+        for (const auto &chunk : std::as_const(indexChunks)) {
+            total += chunk.second;
+        }
+        if (total > m_size) {
+            return refuseIndex(u"OpenDML indexes larger than the file"_s);
+        }
         for (const auto &[offset, size] : std::as_const(indexChunks)) {
+            if (stopRequestedNow()) {
+                return refuseIndex(u"cancelled"_s);
+            }
             if (!loadStandardIndex(offset, size)) {
                 return refuseIndex(u"OpenDML index at byte %1 cannot be used"_s.arg(offset));
             }
@@ -281,31 +332,39 @@ private:
     }
 
     // One "ix##" chunk: two longs an entry, each the data offset from the chunk's base and the size.
+    // Only the entries in use are read, not the room the chunk keeps for more.
     bool loadStandardIndex(qint64 offset, qint64 size)
     {
         if (size < 32 || size > AviSensorChunks::kMaxIndexBytes || offset + size > m_size) {
             return false;
         }
-        const QByteArray chunk = m_reader.bytesAt(offset, qsizetype(size)).toByteArray();
-        if (chunk.size() != size || !chunk.startsWith("ix") ||
-            qFromLittleEndian<quint32>(chunk.constData() + 4) + 8 > quint64(size)) {
+        const QByteArray head = m_reader.bytesAt(offset, 32).toByteArray();
+        if (head.size() != 32 || !head.startsWith("ix") ||
+            qFromLittleEndian<quint32>(head.constData() + 4) + 8 > quint64(size)) {
             return false;
         }
-        const char *body = chunk.constData() + 8;
+        const char *body = head.constData() + 8;
         if (qFromLittleEndian<quint16>(body) != 2 || body[3] != 1) {
             return false;
         }
         const qint64 count = qFromLittleEndian<quint32>(body + 4);
         const qint64 base = qint64(qFromLittleEndian<quint64>(body + 12) & 0x7fffffffffffffff);
-        const qint64 bodySize = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        const qint64 bodySize = qFromLittleEndian<quint32>(head.constData() + 4);
         if (count > (bodySize - 24) / 8 || m_entries.size() + count > kMaxIndexEntries) {
             return false;
         }
+        const QByteArray entries = m_reader.bytesAt(offset + 32, qsizetype(count * 8)).toByteArray();
+        if (entries.size() != count * 8) {
+            return false;
+        }
         for (qint64 i = 0; i < count; ++i) {
+            if (stopRequested()) {
+                return false;
+            }
             Entry entry{};
             std::copy_n(body + 8, 4, entry.code);
-            entry.offset = base + qFromLittleEndian<quint32>(body + 24 + i * 8) - 8;
-            entry.size = qFromLittleEndian<quint32>(body + 28 + i * 8) & 0x7fffffff;
+            entry.offset = base + qFromLittleEndian<quint32>(entries.constData() + i * 8) - 8;
+            entry.size = qFromLittleEndian<quint32>(entries.constData() + i * 8 + 4) & 0x7fffffff;
             if (entry.offset < 12 || paddedEnd(entry.offset, entry.size) > m_size) {
                 return false;
             }
@@ -341,6 +400,10 @@ private:
         auto entry = std::lower_bound(m_entries.cbegin(), m_entries.cend(), at,
                                       [](const Entry &e, qint64 offset) { return e.offset < offset; });
         for (; entry != m_entries.cend() && entry->offset < listEnd; ++entry) {
+            if (stopRequested()) {
+                pos = at;
+                return Crossing::Stopped;
+            }
             const qint64 chunk = entry->offset;
             while (at < chunk) {
                 // A stretch the index does not account for: walk its headers.
@@ -389,6 +452,7 @@ private:
     qint64 m_index = -1;
     qint64 m_indexSize = 0;
     qint64 m_passes = 0;
+    bool m_stopped = false;
     bool m_extension = false;
 };
 } // namespace
@@ -401,10 +465,14 @@ AviSensorChunks::Result AviSensorChunks::locate(QIODevice &device, const CancelC
     return Locator(device, cancelled).run();
 }
 
-bool AviSensorChunks::gather(QIODevice &device, const QList<Span> &spans, QByteArray &all, QByteArray &firstPart)
+bool AviSensorChunks::gather(QIODevice &device, const QList<Span> &spans, QByteArray &all, QByteArray &firstPart,
+                             qint64 *stoppedAt)
 {
     all.clear();
     firstPart.clear();
+    if (stoppedAt != nullptr) {
+        *stoppedAt = -1;
+    }
     qint64 total = 0;
     for (const Span &span : spans) {
         total += span.length;
@@ -420,18 +488,26 @@ bool AviSensorChunks::gather(QIODevice &device, const QList<Span> &spans, QByteA
             ++j;
         }
         const qint64 length = spans[j - 1].offset + spans[j - 1].length - spans[i].offset;
-        if (!device.seek(spans[i].offset)) {
-            return false;
-        }
-        const QByteArray run = device.read(length);
+        const QByteArray run = device.seek(spans[i].offset) ? device.read(length) : QByteArray();
         if (run.size() != length) {
-            return false;
+            if (stoppedAt == nullptr) {
+                return false;
+            }
+            // The spans read whole before the failure are kept.
+            *stoppedAt = spans[i].offset + run.size();
+            while (j > i && spans[j - 1].offset + spans[j - 1].length > *stoppedAt) {
+                --j;
+            }
         }
-        all += run;
+        all += QByteArrayView(run).first(j > i ? qsizetype(spans[j - 1].offset + spans[j - 1].length - spans[i].offset)
+                                               : 0);
         for (qsizetype k = i, at = 0; k < j; at += qsizetype(spans[k].length), ++k) {
             if (!spans[k].extension) {
                 firstPart += QByteArrayView(run).sliced(at, qsizetype(spans[k].length));
             }
+        }
+        if (stoppedAt != nullptr && *stoppedAt >= 0) {
+            break;
         }
         i = j;
     }

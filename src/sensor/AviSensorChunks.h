@@ -15,7 +15,11 @@
 // indexed) are walked header by header. An index that disagrees with the file (out of order,
 // pointing past the end, naming a chunk that is not there) is dropped for a plain walk of "movi".
 // Bytes that cannot be a chunk header end the search as lost: the caller then scans the whole
-// file as before. A header of eight zero bytes ends the file (a zero-filled tail).
+// file as before. A header of eight zero bytes ends the file (a zero-filled tail). A super index
+// naming its index chunks over and over is read once per chunk, and indexes holding more bytes
+// than the file are not used; one failed crossing of "movi" leaves the index for the rest of the
+// walk. A read that fails (a failing card) ends the search where it failed, keeping what was found
+// before it. The cancel check is asked in every loop, the index's included.
 class AviSensorChunks
 {
 public:
@@ -48,6 +52,9 @@ public:
         QList<Span> spans;
         // Why the index was not used, or where the walk lost its footing; empty when neither.
         QString note;
+        // Where the file could not be read any further (a failing card): the spans end before it.
+        // -1 when every read was whole.
+        qint64 stoppedAt = -1;
     };
 
     using CancelCheck = std::function<bool()>;
@@ -62,8 +69,11 @@ public:
     static Result locate(QIODevice &device, const CancelCheck &cancelled = {});
 
     // The spans' bytes one after the other: ALL of every span, FIRST_PART of those outside further
-    // "RIFF" parts. False when a span cannot be read whole or they exceed kMaxSensorBytes.
-    static bool gather(QIODevice &device, const QList<Span> &spans, QByteArray &all, QByteArray &firstPart);
+    // "RIFF" parts. False when they exceed kMaxSensorBytes, or when a span cannot be read whole and
+    // STOPPEDAT is not given; with it, the spans read whole before the failure are kept and
+    // STOPPEDAT receives the byte where reading failed (-1 when nothing failed).
+    static bool gather(QIODevice &device, const QList<Span> &spans, QByteArray &all, QByteArray &firstPart,
+                       qint64 *stoppedAt = nullptr);
 
     static QString routeName(Route route);
 };

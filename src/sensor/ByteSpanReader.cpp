@@ -56,6 +56,7 @@ bool ByteSpanReader::refill(qint64 pos, qsizetype count)
         }
         wanted = qMin(wanted, m_size - pos);
         if (!m_device.seek(pos)) {
+            noteFailure(pos);
             return false;
         }
         m_window.clear();
@@ -72,6 +73,17 @@ bool ByteSpanReader::refill(qint64 pos, qsizetype count)
         got += n;
     }
     m_bytesRead += got;
+    if (got < wanted && !m_sequential) {
+        // Less than the device's own size promised: it failed there.
+        noteFailure(pos + got);
+    }
     m_window.resize(kept + qsizetype(got));
     return !m_window.isEmpty();
+}
+
+void ByteSpanReader::noteFailure(qint64 pos)
+{
+    if (m_failedAt < 0 || pos < m_failedAt) {
+        m_failedAt = pos;
+    }
 }

@@ -27,15 +27,20 @@ public:
     bool isSequential() const { return m_sequential; }
     // Bytes taken from the device so far.
     qint64 bytesRead() const { return m_bytesRead; }
+    // Where the device stopped giving bytes before the end it reported (a read error on a failing
+    // card); -1 while every read was whole.
+    qint64 failedAt() const { return m_failedAt; }
 
 private:
     bool refill(qint64 pos, qsizetype count);
+    void noteFailure(qint64 pos);
 
     QIODevice &m_device;
     QByteArray m_window;
     qint64 m_base = 0;
     qint64 m_size;
     qint64 m_bytesRead = 0;
+    qint64 m_failedAt = -1;
     qsizetype m_refillBytes = kMinRefillBytes;
     bool m_sequential;
 };

@@ -178,8 +178,9 @@ QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
     return starts;
 }
 
-// The top-level "moov" box's body; empty with WHY when there is none that can be read.
-QByteArray readMoov(QIODevice &device, QString &why)
+// The top-level "moov" box's body; empty with WHY when there is none that can be read, and
+// STOPPEDAT where the box starts when reading it failed.
+QByteArray readMoov(QIODevice &device, QString &why, qint64 &stoppedAt)
 {
     Mp4Boxes::Moov moov =
         Mp4Boxes::readMoov(device, Mp4SubtitleSamples::kMaxTopLevelBoxes, Mp4SubtitleSamples::kMaxMoovBytes);
@@ -196,14 +197,71 @@ QByteArray readMoov(QIODevice &device, QString &why)
         why = u"the moov box is larger than any recording's"_s;
         break;
     case Mp4Boxes::Moov::Outcome::Unreadable:
-        why = u"the moov box cannot be read"_s;
+        why = u"the file cannot be read from byte %1: no moov box was read"_s.arg(moov.at);
+        stoppedAt = moov.at;
         break;
     }
     return {};
 }
 
-// Reads the samples at LOCATIONS, one read per run of neighbouring samples.
-bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByteArray> &texts, QString &why)
+// The time the samples of the track TRAK cover in milliseconds, from its "mdhd" time scale and
+// "stts" runs; -1 without usable timing or when it is longer than any recording.
+qint64 trackSampleMs(QByteArrayView trak)
+{
+    const auto mdhd = Mp4Boxes::descend(trak, {"mdia", "mdhd"});
+    const auto stts = Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "stts"});
+    if (!mdhd || mdhd->isEmpty() || !stts || stts->size() < 8) {
+        return -1;
+    }
+    const qsizetype timescaleAt = (*mdhd)[0] == 1 ? 20 : 12;
+    if (mdhd->size() < timescaleAt + 4) {
+        return -1;
+    }
+    const quint64 timescale = be32(*mdhd, timescaleAt);
+    const qint64 runs = be32(*stts, 4);
+    if (timescale == 0 || (stts->size() - 8) / 8 < runs) {
+        return -1;
+    }
+    const quint64 limit = quint64(kMaxTrackSeconds) * timescale;
+    quint64 total = 0;
+    for (qint64 run = 0; run < runs; ++run) {
+        const quint64 samples = be32(*stts, 8 + run * 8);
+        const quint64 delta = be32(*stts, 8 + run * 8 + 4);
+        if (delta != 0 && samples > (limit - total) / delta) {
+            return -1;
+        }
+        total += samples * delta;
+    }
+    return rescaled(qint64(total), qint64(timescale), 1000);
+}
+
+// The movie header's duration MOVIEMS as far as the file bears it out: no longer than its longest
+// track's samples last (a second's slack for edits), and no more seconds than the file holds
+// kMinBytesPerSecond; -1 when the file cannot hold it at all.
+qint64 boundedDurationMs(qint64 movieMs, QByteArrayView moov, qint64 fileSize)
+{
+    if (movieMs < 0) {
+        return movieMs;
+    }
+    qint64 longest = -1;
+    for (const Box &box : Mp4Boxes::children(moov)) {
+        if (box.type == "trak") {
+            longest = qMax(longest, trackSampleMs(box.body));
+        }
+    }
+    if (longest >= 0 && movieMs > longest + 1000) {
+        movieMs = longest;
+    }
+    if (movieMs / 1000 > fileSize / Mp4SubtitleSamples::kMinBytesPerSecond) {
+        return -1;
+    }
+    return movieMs;
+}
+
+// Reads the samples at LOCATIONS, one read per run of neighbouring samples. A read that fails (a
+// failing card) ends the texts with the samples read whole before it; STOPPEDAT is where it failed.
+bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByteArray> &texts, qint64 &stoppedAt,
+                 QString &why)
 {
     const qint64 size = device.size();
     for (qsizetype i = 0; i < locations.size();) {
@@ -213,14 +271,17 @@ bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByt
         }
         const qint64 start = locations[i].offset;
         const qint64 length = locations[j - 1].offset + locations[j - 1].size - start;
-        if (start + length > size || !device.seek(start)) {
+        if (start + length > size) {
             why = u"the sample tables point past the end of the file"_s;
             return false;
         }
-        const QByteArray run = device.read(length);
+        const QByteArray run = device.seek(start) ? device.read(length) : QByteArray();
         if (run.size() != length) {
-            why = u"the subtitle samples cannot be read"_s;
-            return false;
+            stoppedAt = start + run.size();
+            why = u"the file cannot be read from byte %1: the track ends there"_s.arg(stoppedAt);
+            while (j > i && locations[j - 1].offset + locations[j - 1].size > stoppedAt) {
+                --j;
+            }
         }
         for (qsizetype k = i; k < j; ++k) {
             const QByteArrayView sample = QByteArrayView(run).sliced(locations[k].offset - start, locations[k].size);
@@ -229,6 +290,9 @@ bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByt
             texts.append(sample.sliced(qMin<qsizetype>(2, sample.size()))
                              .first(qMin(length16, qMax<qsizetype>(0, sample.size() - 2)))
                              .toByteArray());
+        }
+        if (stoppedAt >= 0) {
+            break;
         }
         i = j;
     }
@@ -243,12 +307,12 @@ Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
         result.note = u"not a random-access file"_s;
         return result;
     }
-    const QByteArray moov = readMoov(device, result.note);
+    const QByteArray moov = readMoov(device, result.note, result.stoppedAt);
     if (moov.isEmpty()) {
         return result;
     }
     if (const auto mvhd = Mp4Boxes::child(moov, "mvhd")) {
-        result.durationMs = movieDurationMs(*mvhd);
+        result.durationMs = boundedDurationMs(movieDurationMs(*mvhd), moov, device.size());
     }
     for (const Box &box : Mp4Boxes::children(moov)) {
         if (box.type != "trak" || !isSubtitleTrack(box.body)) {
@@ -257,7 +321,8 @@ Mp4SubtitleSamples::Result Mp4SubtitleSamples::read(QIODevice &device)
         SampleTables tables;
         QList<Location> locations;
         if (!tables.load(*Mp4Boxes::descend(box.body, {"mdia", "minf", "stbl"}), result.note) ||
-            !tables.locate(locations, result.note) || !readSamples(device, locations, result.texts, result.note)) {
+            !tables.locate(locations, result.note) ||
+            !readSamples(device, locations, result.texts, result.stoppedAt, result.note)) {
             result.texts.clear();
             return result;
         }

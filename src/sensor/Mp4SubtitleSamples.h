@@ -23,9 +23,13 @@ public:
         // rounded as the subtitle file conversion writes gives it; empty when the track has no
         // usable timing (TEXTS are then still read).
         QList<qint64> startsMs;
-        // The movie's duration from its header, in milliseconds; -1 when unknown.
+        // The movie's duration from its header in milliseconds, no longer than its tracks' samples
+        // last and its size can hold; -1 when unknown.
         qint64 durationMs = -1;
         QString note;
+        // Where the file could not be read any further (a failing card): TEXTS are the samples
+        // read whole before it, and NOTE says so. -1 when every read was whole.
+        qint64 stoppedAt = -1;
     };
 
     // The largest "moov" box read (a recording's tables take a few hundred kilobytes per hour).
@@ -36,6 +40,9 @@ public:
     static constexpr qint64 kMaxSamples = 1000000;
     // The most top-level boxes looked at before giving up on finding "moov".
     static constexpr int kMaxTopLevelBoxes = 1024;
+    // No recording holds less than this for a second of it (a second's sensor records alone take
+    // more): a header's duration the file's size cannot hold is not believed.
+    static constexpr qint64 kMinBytesPerSecond = 100;
 
     // DEVICE must be open and random-access.
     static Result read(QIODevice &device);

@@ -11,9 +11,10 @@ class Mp4SubtitleWriter
 {
 public:
     // SAMPLES_PER_CHUNK samples in each chunk; WIDE_OFFSETS writes "co64" instead of "stco";
-    // DURATION_MS goes into the movie header.
+    // DURATION_MS goes into the movie header. With SAMPLE_MS the subtitle track is timed: a
+    // millisecond time scale and every sample SAMPLE_MS long; without, it has no timing.
     static QByteArray file(const QList<QByteArray> &texts, int samplesPerChunk, bool wideOffsets = false,
-                           quint32 durationMs = 15000);
+                           quint32 durationMs = 15000, quint32 sampleMs = 0);
     // One box: its size, TYPE and BODY.
     static QByteArray box(QByteArrayView type, const QByteArray &body);
     static QByteArray be32(quint32 value);

@@ -165,16 +165,17 @@ const char *findStreamPrefix(const char *from, const char *to)
 }
 } // namespace
 
-int QB62RecordingReader::readFile(const QString &path, SensorTrack &track)
+int QB62RecordingReader::readFile(const QString &path, SensorTrack &track, const CancelCheck &cancelled)
 {
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
         return 0;
     }
-    return read(file, track);
+    return read(file, track, kWindowBytes, cancelled);
 }
 
-int QB62RecordingReader::read(QIODevice &device, SensorTrack &track, qsizetype windowBytes)
+int QB62RecordingReader::read(QIODevice &device, SensorTrack &track, qsizetype windowBytes,
+                              const CancelCheck &cancelled)
 {
     const qint64 size = device.size();
     ByteWindow window(device, size, qMax(windowBytes, kMinWindowBytes));
@@ -183,7 +184,11 @@ int QB62RecordingReader::read(QIODevice &device, SensorTrack &track, qsizetype w
     QString text;
 
     qint64 p = 0;
+    int passes = 0;
     while (!batcher.isFull()) {
+        if (cancelled && ++passes % kCancelCheckPasses == 0 && cancelled()) {
+            return 0;
+        }
         // A code needs four bytes; fewer left means no more codes.
         if (window.ensure(p, 4) < 4) {
             break;

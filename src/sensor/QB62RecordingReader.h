@@ -3,6 +3,8 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
+
 class SensorTrack;
 
 // The QB62 cameras' AVI recordings: text records ("gsensor", "gsensori", "GPRMC", "GNRMC") as the
@@ -21,10 +23,15 @@ public:
     // costs little, small enough that four of them are a few megabytes.
     static constexpr qsizetype kWindowBytes = 1024 * 1024;
 
-    static int readFile(const QString &path, SensorTrack &track);
+    // Asked every few thousand codes from the reading thread; true abandons the scan (no track).
+    using CancelCheck = std::function<bool()>;
+
+    static int readFile(const QString &path, SensorTrack &track, const CancelCheck &cancelled = {});
     // DEVICE must be open and report its size; it is read once, sequentially, WINDOW_BYTES at a
     // time (at least kMinWindowBytes). The result does not depend on the window size.
-    static int read(QIODevice &device, SensorTrack &track, qsizetype windowBytes = kWindowBytes);
+    static int read(QIODevice &device, SensorTrack &track, qsizetype windowBytes = kWindowBytes,
+                    const CancelCheck &cancelled = {});
+    static constexpr int kCancelCheckPasses = 4096;
 
     // A window must hold a code, its size bytes and a whole record.
     static constexpr qsizetype kMinWindowBytes = 256;

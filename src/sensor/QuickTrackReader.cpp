@@ -46,7 +46,21 @@ qint64 aviDurationMs(QIODevice &device)
     }
     const quint32 microsecondsPerFrame = qFromLittleEndian<quint32>(head.constData() + 32);
     const quint32 frames = qFromLittleEndian<quint32>(head.constData() + 48);
+    // Every frame is a chunk of its own, eight bytes of header at least: a count the file cannot
+    // hold is not believed.
+    if (qint64(frames) * 8 > device.size()) {
+        return -1;
+    }
     return qint64(microsecondsPerFrame) * frames / 1000;
+}
+
+// The earliest byte where reading failed, with the note saying so.
+void noteStop(QuickTrackReader::Result &result, qint64 stoppedAt)
+{
+    if (stoppedAt >= 0 && (result.stoppedAt < 0 || stoppedAt < result.stoppedAt)) {
+        result.stoppedAt = stoppedAt;
+        result.note = u"the file cannot be read from byte %1: the track ends there"_s.arg(stoppedAt);
+    }
 }
 
 // Today's readers over the whole file, in their usual order.
@@ -55,8 +69,8 @@ int fullScan(const QString &path, SensorTrack &track, bool krv, const QuickTrack
     if (krv) {
         return AviSensorReader::readFile(path, track, Family::KRV, cancelled);
     }
-    int count = QB62RecordingReader::readFile(path, track);
-    if (count == 0) {
+    int count = QB62RecordingReader::readFile(path, track, cancelled);
+    if (count == 0 && !(cancelled && cancelled())) {
         count = TailBlockReader::readFile(path, track);
     }
     if (count == 0) {
@@ -74,6 +88,7 @@ QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, SensorTr
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
         result.note = u"not a readable file"_s;
+        result.unreadable = true;
         return result;
     }
     result.durationMs = aviDurationMs(file);
@@ -85,16 +100,20 @@ QuickTrackReader::Result QuickTrackReader::readAvi(const QString &path, SensorTr
     if (chunks.route == AviSensorChunks::Route::Cancelled) {
         return result;
     }
-    if (!located || !AviSensorChunks::gather(file, chunks.spans, all, firstPart)) {
+    qint64 gatheredTo = -1;
+    if (!located || !AviSensorChunks::gather(file, chunks.spans, all, firstPart, &gatheredTo)) {
         if (located) {
             result.note = u"the sensor chunks cannot be read apart"_s;
         }
         result.route = Route::FullScan;
+        noteStop(result, chunks.stoppedAt);
         result.samples = fullScan(path, track, krv, cancelled);
         track.setClipDataCount(quint32(result.samples));
         return result;
     }
     result.route = chunks.route == AviSensorChunks::Route::Index ? Route::Index : Route::Walk;
+    noteStop(result, chunks.stoppedAt);
+    noteStop(result, gatheredTo);
     const auto chunkWalk = [&](Family family) {
         return readBytes(riffAround(firstPart),
                          [&](QIODevice &device) { return AviSensorReader::read(device, track, family); });
@@ -127,11 +146,13 @@ QuickTrackReader::Result QuickTrackReader::readMp4(const QString &path, SensorTr
     QFile file;
     if (!SensorFile::openRegularFile(path, file)) {
         result.note = u"not a readable file"_s;
+        result.unreadable = true;
         return result;
     }
     const Mp4SubtitleSamples::Result samples = Mp4SubtitleSamples::read(file);
     result.durationMs = samples.durationMs;
     result.note = samples.note;
+    result.stoppedAt = samples.stoppedAt;
     if (!samples.found) {
         return result;
     }

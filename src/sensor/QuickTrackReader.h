@@ -37,8 +37,14 @@ public:
         Route route = Route::None;
         // Why the quicker route was not taken, or what ended the walk early.
         QString note;
-        // The recording's length as its header gives it; -1 when unknown.
+        // The recording's length as its header gives it, where the file's size and samples allow
+        // it; -1 when unknown.
         qint64 durationMs = -1;
+        // Where the file could not be read any further (a failing card): the samples are those
+        // recorded before it, and NOTE says so. -1 when every read was whole.
+        qint64 stoppedAt = -1;
+        // Whether the file could not be opened.
+        bool unreadable = false;
     };
 
     using CancelCheck = std::function<bool()>;

@@ -171,6 +171,26 @@ TEST(DirectPlayProbeTest, AnOpenDmlSuperIndexCountsOnlyWhenEveryEntryLiesInsideT
     EXPECT_FALSE(probeBytes(avi(parts)).playable) << "the rear camera has no index";
     parts.superIndexes = {superIndex({}), superIndex({{300, 200}})};
     EXPECT_FALSE(probeBytes(avi(parts)).playable) << "an index with no entry in use";
+
+    // The player reads every index chunk a super index names: named over and over, or more of them
+    // than the file holds, they would keep it reading on and on, whatever "idx1" says.
+    QList<std::pair<quint64, quint32>> repeated;
+    for (int i = 0; i < 1000; ++i) {
+        repeated.append({quint64(100 + i % 2 * 200), 200});
+    }
+    const struct
+    {
+        const char *what;
+        QByteArray indx;
+    } runaways[] = {
+        {"the same two chunks 500 times each", superIndex(repeated)},
+        {"overlapping chunks holding more than the file", superIndex({{100, 3000}, {101, 3000}, {102, 3000}})},
+    };
+    for (const auto &runaway : runaways) {
+        const DirectPlayProbe::Result result = probeBytes(avi({{"vids"}, true, {runaway.indx}}));
+        EXPECT_FALSE(result.playable) << runaway.what;
+        EXPECT_FALSE(result.why.isEmpty()) << runaway.what;
+    }
 }
 
 TEST(DirectPlayProbeTest, AnMp4PlaysAsItIsWithAMoovWhereverItIsAndAVideoTrackInsideTheFile)

@@ -7,13 +7,18 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// Runs PROGRAM (looked for in the system folders too) and says what went wrong, or nothing.
-QString runTool(const QString &program, const QStringList &arguments)
+// Runs PROGRAM (looked for in the system folders too) and says what went wrong, or nothing;
+// OUTPUT, when given, receives what it printed.
+QString runTool(const QString &program, const QStringList &arguments, QString *output = nullptr)
 {
     const QString found =
         QStandardPaths::findExecutable(program, {u"/usr/sbin"_s, u"/sbin"_s, u"/usr/bin"_s, u"/bin"_s});
@@ -26,7 +31,25 @@ QString runTool(const QString &program, const QStringList &arguments)
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         return program + u" failed: "_s + QString::fromLocal8Bit(process.readAll()).trimmed();
     }
+    if (output != nullptr) {
+        *output = QString::fromLocal8Bit(process.readAll());
+    }
     return {};
+}
+
+// Where the data of the open file FD begin on its device, in bytes; -1 when unknown.
+qint64 firstPhysicalByte(int fd)
+{
+    alignas(fiemap) char buffer[sizeof(fiemap) + sizeof(fiemap_extent)] = {};
+    auto *map = reinterpret_cast<fiemap *>(buffer);
+    map->fm_start = 0;
+    map->fm_length = FIEMAP_MAX_OFFSET;
+    map->fm_flags = FIEMAP_FLAG_SYNC;
+    map->fm_extent_count = 1;
+    if (::ioctl(fd, FS_IOC_FIEMAP, map) != 0 || map->fm_mapped_extents < 1) {
+        return -1;
+    }
+    return qint64(reinterpret_cast<fiemap_extent *>(buffer + sizeof(fiemap))->fe_physical);
 }
 } // namespace
 
@@ -95,4 +118,38 @@ bool SmallFileSystem::fill()
 bool SmallFileSystem::makeReadOnly()
 {
     return m_mounted && runTool(u"mount"_s, {u"-o"_s, u"remount,ro"_s, path()}).isEmpty();
+}
+
+bool SmallFileSystem::failFromFiles(const QStringList &relatives, qint64 into)
+{
+    if (!m_mounted || relatives.isEmpty()) {
+        return false;
+    }
+    qint64 start = std::numeric_limits<qint64>::max();
+    for (const QString &relative : relatives) {
+        const int fd = ::open(QFile::encodeName(filePath(relative)).constData(), O_RDONLY);
+        const qint64 first = fd >= 0 ? firstPhysicalByte(fd) : -1;
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (first <= 0) {
+            return false;
+        }
+        start = qMin(start, first);
+    }
+    const QString image = m_folder.filePath(u"fs.img"_s);
+    QString devices;
+    bool ok = runTool(u"losetup"_s, {u"-j"_s, image}, &devices).isEmpty();
+    const QString device = devices.section(u':', 0, 0).trimmed();
+    ok = ok && !device.isEmpty() && QFile::resize(image, (start + into) / 512 * 512) &&
+         runTool(u"losetup"_s, {u"-c"_s, device}).isEmpty();
+    // Every file's pages leave the cache (written to the device first), so reads reach the device.
+    for (const QString &name : QDir(path()).entryList(QDir::Files)) {
+        const int other = ::open(QFile::encodeName(filePath(name)).constData(), O_RDONLY);
+        ok = ok && other >= 0 && ::fdatasync(other) == 0 && ::posix_fadvise(other, 0, 0, POSIX_FADV_DONTNEED) == 0;
+        if (other >= 0) {
+            ::close(other);
+        }
+    }
+    return ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A file system of a few hundred kilobytes of its own (an ext4 image mounted through a loop
@@ -26,6 +27,12 @@ public:
     // Mounts it again read-only, as a write-protected card or a read-only share; false when that
     // failed.
     bool makeReadOnly();
+    // Makes the card fail INTO bytes after the data of the first of the files RELATIVES (written
+    // and closed) begin, as a worn card does: the image is cut there and its loop device takes the new size, so
+    // every read of those bytes from the device ends in an I/O error; the pages of the files in its
+    // root are dropped from the cache so that reads reach the device. False when that could not be
+    // arranged.
+    bool failFromFiles(const QStringList &relatives, qint64 into = 0);
 
 private:
     QTemporaryDir m_folder;

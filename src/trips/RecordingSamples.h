@@ -22,6 +22,10 @@ struct RecordingSamples
     // How the track was read ("index", "walk", "sample-tables", "tail", "full-scan", "none").
     QString route;
     QString note;
+    // Reading stopped at this byte (a read error on the card): the samples before it are kept, and
+    // the track is not kept in the cache as if it were the recording's whole track. -1 when read
+    // whole. Not stored: a cached track is always whole.
+    qint64 stoppedAt = -1;
 
     // The samples read into TRACK.
     static RecordingSamples fromTrack(const GrowingTrack &track);

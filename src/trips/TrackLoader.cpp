@@ -26,6 +26,7 @@ RecordingSamples TrackLoader::read(const QString &recording, const CancelCheck &
     samples.durationMs = result.durationMs;
     samples.route = QuickTrackReader::routeName(result.route);
     samples.note = result.note;
+    samples.stoppedAt = result.stoppedAt;
     capToLength(samples);
     return samples;
 }
@@ -66,7 +67,8 @@ RecordingSamples TrackLoader::load(const QString &recording, const TrackCache *c
     if (cancelled && cancelled()) {
         return {};
     }
-    if (cache && !key.isEmpty()) {
+    // A track cut short by a read error is read again next time: the card may read then.
+    if (cache && !key.isEmpty() && samples.stoppedAt < 0) {
         cache->store(key, samples);
     }
     return samples;

@@ -7,6 +7,7 @@
 #include "support/QtPrinters.h"
 #include "support/SmallFileSystem.h"
 
+#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -113,5 +114,16 @@ TEST(FailingCardCommandsTest, ARecordingReadUpToAFailingStretchGivesTheSamplesBe
     EXPECT_EQ(exported.status, 0) << exported.err.toStdString();
     EXPECT_EQ(exported.out.count(u'\n'), samples + 1) << "a header and a line a sample";
     EXPECT_TRUE(exported.err.contains(QString::number(stoppedAt))) << exported.err.toStdString();
+
+    // The trips read it too, but do not keep the part read as the recording's track: the card may
+    // read whole next time.
+    const CliRun trips = run({u"trips"_s, card.filePath(QString())});
+    EXPECT_EQ(trips.status, 0) << trips.err.toStdString();
+    QStringList cached;
+    for (QDirIterator it(qEnvironmentVariable("XDG_CACHE_HOME"), QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        cached << it.next();
+    }
+    EXPECT_TRUE(cached.isEmpty()) << cached.join(u", "_s).toStdString();
 }
 } // namespace

@@ -997,5 +997,17 @@ Please check the memory card.</translation>
         <source>트립 %1개</source>
         <translation>Trips: %1</translation>
     </message>
+    <message>
+        <source>이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.
+메모리카드에는 아무것도 기록되지 않았습니다.</source>
+        <translation>The settings of this model cannot be saved by this program.
+Nothing was written to the memory card.</translation>
+    </message>
+    <message>
+        <source>메모리카드가 쓰기 금지되어 있습니다.
+메모리카드의 잠금 스위치를 확인하여 주시기 바랍니다.</source>
+        <translation>The memory card is write-protected.
+Please check the lock switch of the memory card.</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,17 @@ Veuillez vérifier la carte mémoire.</translation>
         <source>트립 %1개</source>
         <translation>Trajets : %1</translation>
     </message>
+    <message>
+        <source>이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.
+메모리카드에는 아무것도 기록되지 않았습니다.</source>
+        <translation>Les paramètres de ce modèle ne peuvent pas être enregistrés par ce programme.
+Rien n’a été écrit sur la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>메모리카드가 쓰기 금지되어 있습니다.
+메모리카드의 잠금 스위치를 확인하여 주시기 바랍니다.</source>
+        <translation>La carte mémoire est protégée en écriture.
+Veuillez vérifier le verrou de la carte mémoire.</translation>
+    </message>
 </context>
 </TS>

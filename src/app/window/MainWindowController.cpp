@@ -421,6 +421,8 @@ void MainWindowController::applyLanguageSettings()
             m_unitMenu->setTitle(localized(u"속도 단위"_s));
             m_unitKmphMenuItem->setText(localized(u"KM/H"_s));
             m_unitMphMenuItem->setText(localized(u"MPH"_s));
+            // The language may have been changed elsewhere (a settings window's own menu).
+            markCurrentLanguage();
         }
         if (m_incidents != nullptr) {
             m_incidents->retranslate();

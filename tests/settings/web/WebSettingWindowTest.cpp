@@ -4,6 +4,7 @@
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/record/CardWriteProtection.h"
 #include "settings/web/RendererMemoryWatch.h"
 #include "settings/web/WebSettingPage.h"
 #include "settings/web/WebSettingRequestFilter.h"
@@ -13,6 +14,7 @@
 #include "support/CardFolder.h"
 #include "support/PageQuery.h"
 #include "support/QtPrinters.h"
+#include "support/SmallFileSystem.h"
 #include "support/TestSettings.h"
 #include "support/TextFit.h"
 
@@ -36,6 +38,7 @@
 #include <iostream>
 #include <map>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -672,6 +675,39 @@ function run() {
     EXPECT_FALSE(tcp.hasPendingConnections() || tcp.waitForNewConnection(0))
         << "a peer connection reached the TCP port; attempts: " << attempts.join(u' ').toStdString();
     EXPECT_EQ(ask(window, u"typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
+}
+
+// A card whose lock switch is set is mounted read-only: Save says the card is write-protected.
+TEST_F(WebSettingWindowTest, SaveOnAWriteProtectedCardSaysSo)
+{
+    SmallFileSystem locked;
+    if (!locked.isMounted()) {
+        GTEST_SKIP() << locked.skipReason().toStdString();
+    }
+    QDir().mkpath(locked.filePath(u"SETTING/html"_s));
+    for (const auto &[name, bytes] : {std::pair{u"SETTING/setup.cfg"_s, QByteArray(432, '\0')},
+                                      std::pair{u"SETTING/html/index.html"_s, RecordingPage}}) {
+        QFile file(locked.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ASSERT_TRUE(locked.makeReadOnly());
+    QPointer<WebSettingWindowController> window =
+        WebSettingWindowController::showWebSettingWindow(nullptr, locked.path(), threeLanguages());
+    ASSERT_NE(window.data(), nullptr);
+    QSignalSpy connected(window.data(), &WebSettingWindowController::connectionFinished);
+    ASSERT_TRUE(connected.wait(PageTimeoutMs));
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    auto *alert = window->window()->findChild<QMessageBox *>(u"memoryCardAlert"_s);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->informativeText(), localized(CardWriteProtection::writeFailedMessageKey(locked.path())));
+    EXPECT_NE(alert->informativeText(), localized(CardWriteProtection::checkCardMessageKey()));
+    alert->close();
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
 }
 
 // A page that allocates without end is stopped past the renderer's limit: its process ends, the

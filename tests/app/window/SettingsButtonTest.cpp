@@ -106,6 +106,11 @@ protected:
                              shown.append(QString::fromLatin1(screen->metaObject()->className()));
                              if (steps.empty()) {
                                  ADD_FAILURE() << "no step for " << screen->metaObject()->className();
+                                 // Cancelled, so an unexpected screen fails the test instead of hanging it.
+                                 QTimer::singleShot(0, screen, [screen] {
+                                     waitFor([screen] { return screen->view()->window()->isVisible(); });
+                                     SettingWindow::endModal(screen->view(), 0);
+                                 });
                                  return;
                              }
                              Step step = steps.front();

@@ -1081,5 +1081,17 @@ Please check the memory card.</translation>
         <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
         <translation>%1 recordings left out: their file names give no usable time.</translation>
     </message>
+    <message>
+        <source>이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.
+메모리카드에는 아무것도 기록되지 않았습니다.</source>
+        <translation>The settings of this model cannot be saved by this program.
+Nothing was written to the memory card.</translation>
+    </message>
+    <message>
+        <source>메모리카드가 쓰기 금지되어 있습니다.
+메모리카드의 잠금 스위치를 확인하여 주시기 바랍니다.</source>
+        <translation>The memory card is write-protected.
+Please check the lock switch of the memory card.</translation>
+    </message>
 </context>
 </TS>

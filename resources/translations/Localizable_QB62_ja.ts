@@ -1081,5 +1081,17 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
         <translation>ファイル名から使える時刻が得られないため、%1 件の録画を除外しました。</translation>
     </message>
+    <message>
+        <source>이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.
+메모리카드에는 아무것도 기록되지 않았습니다.</source>
+        <translation>このモデルの設定はこのプログラムでは保存できません。
+メモリーカードには何も書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>메모리카드가 쓰기 금지되어 있습니다.
+메모리카드의 잠금 스위치를 확인하여 주시기 바랍니다.</source>
+        <translation>メモリーカードが書き込み禁止になっています。
+メモリーカードのロックスイッチを確認してください。</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,17 @@ Verifique o cartão de memória.</translation>
         <source>녹화 %1개는 파일 이름에서 쓸 수 있는 시간을 얻지 못해 빠졌습니다.</source>
         <translation>%1 gravações deixadas de fora: o nome do arquivo não dá uma hora utilizável.</translation>
     </message>
+    <message>
+        <source>이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.
+메모리카드에는 아무것도 기록되지 않았습니다.</source>
+        <translation>As definições deste modelo não podem ser guardadas por este programa.
+Nada foi escrito no cartão de memória.</translation>
+    </message>
+    <message>
+        <source>메모리카드가 쓰기 금지되어 있습니다.
+메모리카드의 잠금 스위치를 확인하여 주시기 바랍니다.</source>
+        <translation>O cartão de memória está protegido contra escrita.
+Verifique o bloqueio do cartão de memória.</translation>
+    </message>
 </context>
 </TS>

@@ -424,6 +424,8 @@ void MainWindowController::applyLanguageSettings()
             m_unitMenu->setTitle(localized(u"속도 단위"_s));
             m_unitKmphMenuItem->setText(localized(u"KM/H"_s));
             m_unitMphMenuItem->setText(localized(u"MPH"_s));
+            // The language may have been changed elsewhere (a settings window's own menu).
+            markCurrentLanguage();
         }
         m_ui->quitAction->setText(localized(u"%1 종료"_s).arg(u"Velmora"_s));
         if (m_incidents != nullptr) {

@@ -21,7 +21,11 @@ void SettingsScreenOpeners::install(SettingsFlow &flow, std::shared_ptr<const Vo
             QB62SettingManager::SharedQB62SettingManager()->showMemoryCardAlert();
             return;
         }
-        on.host().updateModelInfo();
+        // A model the user chose (the card holds nothing that says which it is) would be lost to
+        // a new recognition, and Reset would find no model to take factory settings from.
+        if (!QB62SettingManager::SharedQB62SettingManager()->isModelChosen()) {
+            on.host().updateModelInfo();
+        }
         KRVSettingViewController screen;
         const int result = on.showModalWindowWithView(screen.view(), &screen, false);
         if (result == 1) {

@@ -943,6 +943,14 @@ bool QB62SettingEditor::saveSettingTime()
 QB62SettingEditor::OkResult QB62SettingEditor::okButtonTouched()
 {
     OkResult result;
+    if (m_layout == nullptr) {
+        // A model this screen has no layout for (one only the model chooser offers): nothing can
+        // be written, the record nor the clock file, and pressing OK must not look like a save.
+        m_manager->showAlert(
+            u"블랙박스 설정"_s,
+            u"이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.\n메모리카드에는 아무것도 기록되지 않았습니다."_s);
+        return result;
+    }
     const SettingRecord &before = m_loadedRecord;
     result.recordWritten = saveData();
     for (const SettingRecordLayout::FieldInfo &info : SettingRecordLayout::fields()) {
@@ -960,7 +968,7 @@ QB62SettingEditor::OkResult QB62SettingEditor::okButtonTouched()
     }
     result.clockHandled = saveSettingTime();
     if (!result.clockHandled) {
-        m_manager->showMemoryCardAlert();
+        m_manager->showWriteFailedAlert();
     }
     return result;
 }

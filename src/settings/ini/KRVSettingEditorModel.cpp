@@ -641,8 +641,8 @@ void KRVSettingEditorModel::setDateTimePickerValue(const QDateTime &dateTime)
 
 int KRVSettingEditorModel::okButtonTouched(bool *saved)
 {
-    // Clock lines alone are no settings file: with no lines (an unreadable file) none are added.
-    if (m_controls.value(u"dateTimeCheckBox"_s).value.toBool() && !m_manager->linedSettings().isEmpty()) {
+    // Clock lines alone are no settings file: over an unreadable file none are added.
+    if (m_controls.value(u"dateTimeCheckBox"_s).value.toBool() && m_manager->hasText()) {
         m_manager->removeTimeDateDelimiters();
         // The picker's date in the user's own calendar and time zone, as the camera shows it.
         const QDateTime when = m_controls.value(u"dateTimeDatePicker"_s).value.toDateTime().toLocalTime();

@@ -6,6 +6,7 @@
 #include "core/VexoLanguages.h"
 
 #include "settings/record/CardSettingFolders.h"
+#include "settings/record/CardWriteProtection.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 
@@ -112,9 +113,11 @@ KRVSettingManager::LoadResult KRVSettingManager::loadData()
         CardSettingFolders::isCardFile(path, cardSettings()->settingDirPath()) ? readSettingText(path) : std::nullopt;
     if (text) {
         m_text = std::move(*text);
+        m_hasText = true;
         return LoadResult::Card;
     }
     m_text = KRVSettingText(QStringList(), m_text.separator());
+    m_hasText = false;
     return LoadResult::Unreadable;
 }
 
@@ -136,18 +139,20 @@ bool KRVSettingManager::loadDefaultData_QF27()
     }
     if (!text) {
         m_text = KRVSettingText();
+        m_hasText = false;
         return false;
     }
     m_text = std::move(*text);
+    m_hasText = true;
     return true;
 }
 
 bool KRVSettingManager::saveData()
 {
     const QString root = cardSettings()->settingDirPath();
-    // Without lines there is nothing that could stand for the card's file: an unreadable file was
-    // loaded, and writing an empty file (or one of clock lines alone) over it would lose it.
-    if (root.isEmpty() || m_text.lines().isEmpty() || m_text.holdsOnlyClockLines()) {
+    // Lines that stand for no file (an unreadable one was loaded) would replace it with clock lines
+    // alone and lose it. A file read whole is written back whatever it holds, an empty one too.
+    if (root.isEmpty() || !m_hasText) {
         showMemoryCardAlert();
         return false;
     }
@@ -163,10 +168,13 @@ bool KRVSettingManager::saveData()
         QDir(root).mkdir(folder.fileName());
     }
     // Never through a settings folder that leads out of the card.
-    QString error;
-    if (!CardSettingFolders::isCardFile(path, root) || QFileInfo(path).isDir() ||
-        !AtomicFileWriter::writeFile(path, m_text.toBytes(), &error)) {
+    if (!CardSettingFolders::isCardFile(path, root) || QFileInfo(path).isDir()) {
         showMemoryCardAlert();
+        return false;
+    }
+    QString error;
+    if (!AtomicFileWriter::writeFile(path, m_text.toBytes(), &error)) {
+        showAlert(CardWriteProtection::writeFailedMessageKey(root));
         return false;
     }
     return true;
@@ -174,12 +182,17 @@ bool KRVSettingManager::saveData()
 
 void KRVSettingManager::showMemoryCardAlert()
 {
+    showAlert(CardWriteProtection::checkCardMessageKey());
+}
+
+void KRVSettingManager::showAlert(const QString &messageKey)
+{
     const std::shared_ptr<SettingAlertPresenter> presenter =
         m_alertPresenter ? m_alertPresenter : cardSettings()->alertPresenter();
     if (!presenter) {
         return;
     }
     VexoLanguages &languages = VexoLanguages::SharedVexoLanguages();
-    presenter->showAlert(languages.localized(u"메모리카드 오류"_s),
-                         languages.localized(u"메모리카드를 확인하여 주시기 바랍니다."_s), u"OK"_s);
+    presenter->showAlert(languages.localized(CardWriteProtection::alertTitleKey()), languages.localized(messageKey),
+                         u"OK"_s);
 }

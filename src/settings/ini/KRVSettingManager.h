@@ -42,7 +42,11 @@ public:
     KRVSettingManager &operator=(const KRVSettingManager &) = delete;
 
     const QStringList &linedSettings() const { return m_text.lines(); }
+    // Replaces the lines; what they stand for stays what was loaded.
     void setLinedSettings(const QStringList &lines) { m_text.setLines(lines); }
+    // Whether the lines stand for a settings file: the card's, read whole (an empty one too), or
+    // the factory settings. Not after an unreadable file, and not before anything was loaded.
+    bool hasText() const { return m_hasText; }
     const KRVSettingText &text() const { return m_text; }
 
     // Reads the card's SETTING/blackbox.cfg, or the factory settings when the card has none.
@@ -53,8 +57,8 @@ public:
     bool loadDefaultData_QF27();
     // Writes the lines to the card's SETTING/blackbox.cfg atomically, creating SETTING when
     // needed. Shows the memory card alert and returns false when there is no card, the card's
-    // folder is gone, its SETTING folder leads out of it, there are no lines to write but clock
-    // lines (an unreadable file was loaded) or the write fails; the card is unchanged then.
+    // folder is gone, its SETTING folder leads out of it, the lines stand for no file (an
+    // unreadable one was loaded) or the write fails; the card is unchanged then.
     bool saveData();
 
     void removeTimeDateDelimiters() { m_text.removeTimeDateDelimiters(); }
@@ -76,8 +80,11 @@ public:
 
 private:
     void showMemoryCardAlert();
+    // The alert with MESSAGEKEY under the memory card title.
+    void showAlert(const QString &messageKey);
 
     KRVSettingText m_text;
+    bool m_hasText = false;
     std::shared_ptr<QB62SettingManager> m_cardSettings;
     std::shared_ptr<SettingAlertPresenter> m_alertPresenter;
 };

@@ -8,6 +8,7 @@
 #include "platform/SystemVolumes.h"
 #include "platform/VolumeSource.h"
 #include "settings/record/CardRecognition.h"
+#include "settings/record/CardWriteProtection.h"
 #include "settings/record/SettingAlertPresenter.h"
 #include "settings/record/SettingDefaults.h"
 
@@ -198,7 +199,7 @@ bool QB62SettingManager::saveData()
     const QFileInfo folderInfo(folder);
     if (!folderInfo.isDir() && !QDir(m_settingDirPath).mkdir(folderInfo.fileName())) {
         m_lastError = u"cannot make the folder %1"_s.arg(folder);
-        showMemoryCardAlert();
+        showWriteFailedAlert();
         return false;
     }
     const QString path = QDir(folder).filePath(RecordFileName);
@@ -218,7 +219,7 @@ bool QB62SettingManager::saveData()
         buffer.append(present->sliced(buffer.size()));
     }
     if (!AtomicFileWriter::writeFile(path, buffer, &m_lastError)) {
-        showMemoryCardAlert();
+        showWriteFailedAlert();
         return false;
     }
     return true;
@@ -409,10 +410,19 @@ void QB62SettingManager::setVolumeSource(std::shared_ptr<const VolumeSource> vol
 
 void QB62SettingManager::showMemoryCardAlert()
 {
+    showAlert(CardWriteProtection::alertTitleKey(), CardWriteProtection::checkCardMessageKey());
+}
+
+void QB62SettingManager::showWriteFailedAlert()
+{
+    showAlert(CardWriteProtection::alertTitleKey(), CardWriteProtection::writeFailedMessageKey(m_settingDirPath));
+}
+
+void QB62SettingManager::showAlert(const QString &titleKey, const QString &messageKey)
+{
     if (!m_alertPresenter) {
         return;
     }
     VexoLanguages &languages = VexoLanguages::SharedVexoLanguages();
-    m_alertPresenter->showAlert(languages.localized(u"메모리카드 오류"_s),
-                                languages.localized(u"메모리카드를 확인하여 주시기 바랍니다."_s), u"OK"_s);
+    m_alertPresenter->showAlert(languages.localized(titleKey), languages.localized(messageKey), u"OK"_s);
 }

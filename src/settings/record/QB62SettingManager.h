@@ -128,6 +128,8 @@ public:
     // The user's choice of model (the model chooser, the tool's --model): loadData then rewrites
     // even a record that names no known model. A new recognition or setModelType forgets it.
     void chooseModelType(qint64 type);
+    // Whether the model type is the user's choice rather than a recognition's.
+    bool isModelChosen() const { return m_modelChosen; }
     qint64 localID() const { return m_localID; }
     void setLocalID(qint64 id) { m_localID = id; }
     qint32 firmwareVersionInt() const { return m_firmwareVersionInt; }
@@ -149,6 +151,11 @@ public:
 
     // The memory card alert, through the alert presenter (nothing without one).
     void showMemoryCardAlert();
+    // The alert for a write to the card that failed: it says so when the card is write-protected,
+    // else it is the memory card alert.
+    void showWriteFailedAlert();
+    // An alert of TITLEKEY and MESSAGEKEY, localized, with an OK button.
+    void showAlert(const QString &titleKey, const QString &messageKey);
 
 private:
     // The card's settings folder: the one holding the recognised record, else one that exists in

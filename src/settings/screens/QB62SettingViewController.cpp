@@ -373,7 +373,8 @@ void QB62SettingViewController::showConfirmation(const QB62SettingEditor::Confir
 {
     // A sheet on the screen's window; the answer goes back to the editor. The question is the
     // box's text (a sheet has no title to read), and one role for both buttons keeps them in the
-    // order given, "아니오" first, whatever the desktop's button order.
+    // order given, "아니오" first, whatever the desktop's button order. "아니오" is also what Return
+    // and Escape answer: a key pressed by habit never switches parking recording off.
     auto *alert = new QMessageBox(QMessageBox::Information, QString(), localized(confirmation.messageKey),
                                   QMessageBox::NoButton, view()->window());
     alert->setInformativeText(localized(confirmation.informativeKey));
@@ -382,7 +383,7 @@ void QB62SettingViewController::showConfirmation(const QB62SettingEditor::Confir
     QPushButton *no = alert->addButton(localized(confirmation.buttonKeys.value(0)), QMessageBox::ActionRole);
     QPushButton *yes = alert->addButton(localized(confirmation.buttonKeys.value(1)), QMessageBox::ActionRole);
     alert->setEscapeButton(no);
-    alert->setDefaultButton(yes);
+    alert->setDefaultButton(no);
     no->setObjectName(u"noButton"_s);
     yes->setObjectName(u"yesButton"_s);
     alert->setWindowModality(Qt::WindowModal);

@@ -269,7 +269,7 @@ WebSettingSession::SaveResult WebSettingSession::saveConfig(const QVariant &getC
 
     // The card may have changed since the window opened: nothing is written through a settings
     // folder that leads out of it.
-    for (const QString &path : {timedateFilename(), cfgFilename()}) {
+    for (const QString &path : {cfgFilename(), timedateFilename()}) {
         if (!CardSettingFolders::isCardFile(path, m_folder)) {
             if (error != nullptr) {
                 *error = u"%1 lies outside the card: not written"_s.arg(path);
@@ -278,15 +278,17 @@ WebSettingSession::SaveResult WebSettingSession::saveConfig(const QVariant &getC
         }
     }
 
+    // The settings first, as the record editor does: a card that refuses them keeps its clock
+    // file too, so the camera never takes a new clock with the old settings.
+    if (!AtomicFileWriter::writeFile(cfgFilename(), bytes, error)) {
+        return SaveResult::WriteFailed;
+    }
     // A clock setting the page never filled in would hand the camera a broken time file.
     if (m_dateTimeUse && !m_date.isEmpty() && !m_hour.isEmpty() && !m_minute.isEmpty()) {
         if (!AtomicFileWriter::writeFile(timedateFilename(), WebSettingData::timeFileBytes({m_date, m_hour, m_minute}),
                                          error)) {
             return SaveResult::WriteFailed;
         }
-    }
-    if (!AtomicFileWriter::writeFile(cfgFilename(), bytes, error)) {
-        return SaveResult::WriteFailed;
     }
     return SaveResult::Saved;
 }

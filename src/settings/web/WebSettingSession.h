@@ -111,8 +111,9 @@ public:
         NotHexText, // get_cfg() gave no text, an empty one, or one too long for a settings file
         WriteFailed // the card did not take a file; what it held before is still there
     };
-    // Writes the clock setting (when the page asked for it) to time.dat and the decoded answer of
-    // get_cfg() to setup.cfg, both atomically. An answer that is not usable writes nothing.
+    // Writes the decoded answer of get_cfg() to setup.cfg, then the clock setting (when the page
+    // asked for it) to time.dat, both atomically. An answer that is not usable writes nothing, and
+    // a setup.cfg the card refuses leaves time.dat as it was.
     SaveResult saveConfig(const QVariant &getCfgAnswer, QString *error = nullptr);
 
 Q_SIGNALS:

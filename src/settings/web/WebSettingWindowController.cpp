@@ -6,6 +6,7 @@
 #include "core/VexoLanguages.h"
 #include "ui_WebSettingWindowController.h"
 
+#include "settings/record/CardWriteProtection.h"
 #include "settings/web/WebSettingScript.h"
 #include "settings/web/WebSettingSession.h"
 
@@ -291,8 +292,12 @@ void WebSettingWindowController::startWebBrowserConnection()
             m_session->setCfgSize(size);
             runScripts(m_session->connectionScripts(), [this] {
                 m_connecting = false;
+                m_connected = true;
                 for (const bool showTabsNow : std::exchange(m_pendingShowTabs, {})) {
                     showTabs(showTabsNow);
+                }
+                for (const std::function<void()> &work : std::exchange(m_afterConnection, {})) {
+                    work();
                 }
                 Q_EMIT connectionFinished();
             });
@@ -336,26 +341,24 @@ void WebSettingWindowController::saveConfig()
             return;
         }
         qCWarning(lcWebSettingWindow, "settings not saved: %s", qUtf8Printable(error));
-        showMemoryCardAlert();
+        showMemoryCardAlertOver(m_window, result == WebSettingSession::SaveResult::WriteFailed
+                                              ? CardWriteProtection::writeFailedMessageKey(m_session->folder())
+                                              : CardWriteProtection::checkCardMessageKey());
         Q_EMIT saveFinished(false);
     });
 }
 
-QMessageBox *WebSettingWindowController::showMemoryCardAlertOver(QWidget *parent)
+QMessageBox *WebSettingWindowController::showMemoryCardAlertOver(QWidget *parent, const QString &messageKey)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::NoButton, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName(u"memoryCardAlert"_s);
-    setPlainTexts(box, localized(u"메모리카드 오류"_s), localized(u"메모리카드를 확인하여 주시기 바랍니다."_s));
+    setPlainTexts(box, localized(CardWriteProtection::alertTitleKey()),
+                  localized(messageKey.isEmpty() ? CardWriteProtection::checkCardMessageKey() : messageKey));
     box->addButton(u"OK"_s, QMessageBox::AcceptRole);
     box->setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     box->open();
     return box;
-}
-
-void WebSettingWindowController::showMemoryCardAlert()
-{
-    showMemoryCardAlertOver(m_window);
 }
 
 void WebSettingWindowController::pageStopped()
@@ -379,7 +382,8 @@ void WebSettingWindowController::showAlertWithTitle(const QString &title, const 
     auto *box = new QMessageBox(QMessageBox::Information, QString(), QString(), QMessageBox::NoButton, window());
     box->setAttribute(Qt::WA_DeleteOnClose);
     setPlainTexts(box, title, message);
-    // One role for every button keeps them in the order given: "아니오" then "예".
+    // One role for every button keeps them in the order given: "아니오" then "예". The first button
+    // is the safe answer, the one Return and Escape give.
     QList<QPushButton *> buttons;
     if (buttonCount == 2) {
         buttons = {box->addButton(localized(u"아니오"_s), QMessageBox::ActionRole),
@@ -388,7 +392,7 @@ void WebSettingWindowController::showAlertWithTitle(const QString &title, const 
         buttons = {box->addButton(localized(u"확인"_s), QMessageBox::ActionRole)};
     }
     box->setEscapeButton(buttons.constFirst());
-    box->setDefaultButton(buttons.constLast());
+    box->setDefaultButton(buttons.constFirst());
     m_yesNoAlert = box;
     connect(box, &QMessageBox::finished, this, [this, box, buttons] {
         const qsizetype index = buttons.indexOf(qobject_cast<QPushButton *>(box->clickedButton()));
@@ -414,14 +418,23 @@ void WebSettingWindowController::askFormat()
     }
 }
 
+void WebSettingWindowController::whenConnected(std::function<void()> work)
+{
+    if (m_connected) {
+        work();
+    } else {
+        m_afterConnection.append(std::move(work));
+    }
+}
+
 void WebSettingWindowController::onBtnBack()
 {
-    showTabs(true);
+    whenConnected([this] { showTabs(true); });
 }
 
 void WebSettingWindowController::onBtnReset()
 {
-    resetCfg();
+    whenConnected([this] { resetCfg(); });
 }
 
 void WebSettingWindowController::onBtnCancel()

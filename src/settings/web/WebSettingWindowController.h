@@ -62,8 +62,9 @@ public:
     // What keeps the page's renderer within its memory; past the limit the page is stopped and an
     // alert says so.
     RendererMemoryWatch *memoryWatch() const { return m_memoryWatch; }
-    // The memory-card alert over PARENT, or over the whole application without one.
-    static QMessageBox *showMemoryCardAlertOver(QWidget *parent);
+    // The memory-card alert over PARENT, or over the whole application without one; MESSAGEKEY
+    // (the memory-card message when empty) says what is wrong.
+    static QMessageBox *showMemoryCardAlertOver(QWidget *parent, const QString &messageKey = {});
 
     void setAskFormat(FormatSequence askFormat);
 
@@ -100,7 +101,6 @@ private:
     void windowWillClose();
     void evaluate(const QString &script, std::function<void(const QVariant &)> done = {});
     void runScripts(QStringList scripts, std::function<void()> done = {});
-    void showMemoryCardAlert();
     void pageStopped();
     void setSaving(bool saving);
 
@@ -113,9 +113,16 @@ private:
     QPointer<QMessageBox> m_yesNoAlert;
     FormatSequence m_askFormat;
     bool m_saving = false;
+    // Runs WORK now when the page has been given the card, else once the connection's calls end.
+    void whenConnected(std::function<void()> work);
+
     // While the connection's calls run, the page's requests to show its tabs wait for their end,
-    // so the page builds its editor from everything it was given.
+    // so the page builds its editor from everything it was given. Back and Reset wait until the
+    // page has been given the card: the connection's set_cfg would otherwise undo them.
+    // The page's own requests go first, so the user's press is the last word.
     bool m_connecting = false;
+    bool m_connected = false;
     QList<bool> m_pendingShowTabs;
+    QList<std::function<void()>> m_afterConnection;
     bool m_closing = false;
 };

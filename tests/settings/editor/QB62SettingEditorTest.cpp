@@ -1,6 +1,7 @@
 #include "settings/editor/QB62SettingEditor.h"
 
 #include "EditorTestCard.h"
+#include "core/VexoLanguages.h"
 
 #include "settings/editor/EditorLayout.h"
 #include "settings/editor/MemoryPartition.h"
@@ -473,5 +474,30 @@ TEST(QB62SettingEditorTest, ADrivingResolutionTheScreenCannotShowStaysUnlessTheU
         editor.touch(u"alwaysRadioGroupFrontResolution"_s, 1);
         ASSERT_TRUE(editor.okButtonTouched().recordWritten);
         EXPECT_EQ(card.manager->value(Field::front_resolution), 3) << "model type " << type;
+    }
+}
+
+// The two models only the model chooser offers have no layout: OK writes nothing, the clock file
+// included, and says so instead of closing as if saved.
+TEST(QB62SettingEditorTest, OkOnAModelWithoutALayoutSaysNothingWasWritten)
+{
+    for (const qint64 type : {27, 28}) {
+        EditorTestCard card(type);
+        const QByteArray record = card.read(Record);
+        QB62SettingEditor editor(card.manager);
+        editor.loadView();
+        ASSERT_EQ(editor.layout(), nullptr);
+        editor.touch(u"commonTimeCheckBox"_s, 1);
+        card.alerts->shown.clear();
+        const QB62SettingEditor::OkResult result = editor.okButtonTouched();
+        EXPECT_FALSE(result.recordWritten);
+        VexoLanguages &languages = VexoLanguages::SharedVexoLanguages();
+        EXPECT_EQ(card.alerts->shown,
+                  QStringList{languages.localized(u"블랙박스 설정"_s) + u": "_s +
+                              languages.localized(u"이 모델의 설정은 이 프로그램에서 저장할 수 없습니다.\n"
+                                                  u"메모리카드에는 아무것도 기록되지 않았습니다."_s)})
+            << "type " << type;
+        EXPECT_EQ(card.read(Record), record);
+        EXPECT_FALSE(QFile::exists(card.path(Clock)));
     }
 }

@@ -4,10 +4,12 @@
 #include "core/VexoLanguages.h"
 
 #include "settings/ini/KRVSettingEditorModel.h"
+#include "settings/record/CardWriteProtection.h"
 #include "settings/record/QB62SettingManager.h"
 #include "settings/record/SettingAlertPresenter.h"
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
+#include "support/SmallFileSystem.h"
 #include "support/TestSettings.h"
 
 #include <QDir>
@@ -117,6 +119,34 @@ TEST_F(KRVSettingManagerTest, AFileThatCannotBeReadIsNeitherChangedNorReplaced)
     EXPECT_EQ(card.read(File), notUtf8);
 }
 
+// An empty file, or one of blank lines, is a file read whole: the editor opens on it with empty
+// entries and OK writes it back, with the clock lines when the box is ticked.
+TEST_F(KRVSettingManagerTest, AnEmptyOrBlankFileLoadsAndSaves)
+{
+    for (const QByteArray &blank : {QByteArray(), QByteArray("\r\n"), QByteArray("\n\n\n")}) {
+        SCOPED_TRACE(blank.toHex().toStdString());
+        alerts->shown.clear();
+        card.write(File, blank);
+        ASSERT_EQ(manager.loadData(), KRVSettingManager::LoadResult::Card);
+        KRVSettingEditorModel editor(std::shared_ptr<KRVSettingManager>(&manager, [](KRVSettingManager *) {}));
+        editor.load();
+        bool saved = false;
+        editor.okButtonTouched(&saved);
+        EXPECT_TRUE(saved);
+        EXPECT_TRUE(alerts->shown.isEmpty());
+        EXPECT_EQ(card.read(File), blank);
+
+        card.write(File, blank);
+        ASSERT_EQ(manager.loadData(), KRVSettingManager::LoadResult::Card);
+        editor.load();
+        editor.dateTimeCheckBoxTouched(true);
+        editor.okButtonTouched(&saved);
+        EXPECT_TRUE(saved);
+        EXPECT_TRUE(alerts->shown.isEmpty());
+        EXPECT_TRUE(card.read(File).contains("year=")) << card.read(File).toStdString();
+    }
+}
+
 TEST_F(KRVSettingManagerTest, ASettingsFolderLinkedOutOfTheCardIsNeitherReadNorWritten)
 {
     CardFolder outside;
@@ -202,4 +232,27 @@ TEST_F(KRVSettingManagerTest, TheSharedObjectFollowsTheSharedCardSettings)
     replacement->setSettingDirPath(card.path());
     QB62SettingManager::ChagneQB62SettingManager(replacement);
     EXPECT_EQ(shared->settingFilePath(), QDir(card.path()).filePath(File));
+}
+
+TEST_F(KRVSettingManagerTest, OkOnAWriteProtectedCardSaysSo)
+{
+    SmallFileSystem locked;
+    if (!locked.isMounted()) {
+        GTEST_SKIP() << locked.skipReason().toStdString();
+    }
+    const QByteArray original = "[blackbox]\r\npark_mode=1\r\n";
+    QDir().mkpath(locked.filePath(u"SETTING"_s));
+    QFile file(locked.filePath(File));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(original);
+    file.close();
+    ASSERT_TRUE(locked.makeReadOnly());
+    cardSettings->setSettingDirPath(locked.path());
+    ASSERT_EQ(manager.loadData(), KRVSettingManager::LoadResult::Card);
+    ASSERT_TRUE(manager.setValueForKey(u"park_mode=", u"0"_s));
+    EXPECT_FALSE(manager.saveData());
+    ASSERT_EQ(alerts->shown.size(), 1);
+    EXPECT_EQ(alerts->shown.at(0).value(1), VexoLanguages::SharedVexoLanguages().localized(
+                                                CardWriteProtection::writeFailedMessageKey(locked.path())));
+    EXPECT_NE(CardWriteProtection::writeFailedMessageKey(locked.path()), CardWriteProtection::checkCardMessageKey());
 }

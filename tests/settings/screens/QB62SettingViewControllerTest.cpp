@@ -356,8 +356,12 @@ TEST_F(QB62SettingViewControllerTest, TheParkingQuestionIsTheBoxsTextWithNoBefor
     std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
     EXPECT_EQ(buttons.at(0)->text(), languages.localized(u"아니오"_s));
     EXPECT_EQ(buttons.at(1)->text(), languages.localized(u"예"_s));
-    QTest::mouseClick(buttons.at(0), Qt::LeftButton);
+    // Return answers "아니오": parking recording stays on.
+    EXPECT_EQ(alert->defaultButton(), buttons.at(0));
+    QTest::keyClick(alert, Qt::Key_Return);
+    ASSERT_TRUE(waitFor([this] { return screen->useParkingModeAlert() == nullptr; }));
     EXPECT_EQ(manager->value(Field::parking_mode_set), 1);
+    EXPECT_TRUE(screen->radioCells(u"parkingModeRadioGroup"_s).at(0)->isSelected());
 }
 
 TEST_F(QB62SettingViewControllerTest, EveryRadioCellShowsItsRingAndTheTitleStandsOut)

@@ -16,8 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -320,6 +322,8 @@ TEST(WebSettingSession, AnswersThatAreNoSettingsAndCardsThatRefuseAreReportedNot
     EXPECT_EQ(session.saveConfig(u"0102"_s, &error), WebSettingSession::SaveResult::WriteFailed);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(card.filePath(u"SETTING/setup.cfg"_s)).isDir());
+    // The clock goes to the camera with the settings only: a refused record leaves it too.
+    EXPECT_EQ(card.read(u"SETTING/time.dat"_s), QByteArray("untouched"));
 
     // A clock the page never filled in is not written.
     WebSettingSession blank(card.path(), {});
@@ -491,4 +495,30 @@ TEST(RendererMemoryWatch, AProcessPastTheLimitIsStoppedAndReported)
     EXPECT_TRUE(child.waitForFinished(10000));
     EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(watch.watchedPid(), 0);
+}
+
+// What the web engine's browser side holds for a page is memory of this process: its growth since
+// the watch started counts with the renderer's.
+TEST(RendererMemoryWatch, ThisProcesssGrowthSinceTheWatchStartedCountsForThePage)
+{
+    QProcess child;
+    child.start(u"sleep"_s, {u"600"_s});
+    ASSERT_TRUE(child.waitForStarted());
+    RendererMemoryWatch watch;
+    QSignalSpy exceeded(&watch, &RendererMemoryWatch::limitExceeded);
+    watch.watch(child.processId());
+    const qint64 before = watch.pageBytes();
+    EXPECT_GT(before, 0);
+    EXPECT_FALSE(watch.check());
+
+    constexpr qsizetype Held = 256 * 1024 * 1024;
+    std::vector<char> held(Held);
+    std::fill(held.begin(), held.end(), char(1));
+    EXPECT_GE(watch.pageBytes() - before, Held / 2) << "the growth is counted";
+    watch.setLimitBytes(before + Held / 4);
+    EXPECT_TRUE(watch.check());
+    EXPECT_EQ(exceeded.size(), 1);
+    EXPECT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(held.back(), 1);
 }

@@ -4,6 +4,7 @@
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
 
+#include "settings/record/CardWriteProtection.h"
 #include "settings/web/RendererMemoryWatch.h"
 #include "settings/web/WebSettingPage.h"
 #include "settings/web/WebSettingRequestFilter.h"
@@ -13,6 +14,7 @@
 #include "support/CardFolder.h"
 #include "support/PageQuery.h"
 #include "support/QtPrinters.h"
+#include "support/SmallFileSystem.h"
 #include "support/TestSettings.h"
 #include "support/TextFit.h"
 
@@ -36,6 +38,7 @@
 #include <iostream>
 #include <map>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -296,6 +299,26 @@ TEST_F(WebSettingWindowTest, ListBackAndResetDriveTheTabsAndTheBackButton)
     EXPECT_FALSE(QFileInfo::exists(card.root + u"/SETTING/ADAS_CAL.dat"_s));
 }
 
+// Reset pressed while the page is still loading waits until the page has the card's settings:
+// the connection's set_cfg would otherwise undo it.
+TEST_F(WebSettingWindowTest, ResetPressedBeforeThePageIsConnectedIsTheLastWord)
+{
+    Card card;
+    WebSettingWindowController *window =
+        WebSettingWindowController::showWebSettingWindow(nullptr, card.root, threeLanguages());
+    ASSERT_NE(window, nullptr);
+    QSignalSpy connected(window, &WebSettingWindowController::connectionFinished);
+    window->resetButton()->click();
+    ASSERT_TRUE(connected.wait(PageTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls(window).size() >= 12; }, 20000))
+        << calls(window).join(u'|').toStdString();
+    const QStringList all = calls(window);
+    EXPECT_EQ(all.indexOf(u"set_cfg:864:00AB7F"_s), 2) << all.join(u'|').toStdString();
+    EXPECT_EQ(all.mid(all.size() - 3),
+              (QStringList{u"generateSetting:false"_s, u"set_cfg:4:0102"_s, u"generateSetting:true"_s}))
+        << all.join(u'|').toStdString();
+}
+
 TEST_F(WebSettingWindowTest, OnceConnectedThePageStaysWhereItIs)
 {
     Card card;
@@ -345,6 +368,14 @@ TEST_F(WebSettingWindowTest, PageAlertsKeepTheirButtonOrderAnswerThePageAndShowT
     std::sort(buttons.begin(), buttons.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
     buttons.at(0)->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"update_cancel:8"_s}; }, 20000))
+        << calls(window).join(u'|').toStdString();
+
+    // Return gives the first, safe answer.
+    ask(window, u"calls = []; Dashcam.userNoti('T\\tM\\t10\\tv\\t2'); 1"_s);
+    alert = waitForAlert(window);
+    ASSERT_NE(alert, nullptr);
+    QTest::keyClick(alert, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls(window) == QStringList{u"update_cancel:10"_s}; }, 20000))
         << calls(window).join(u'|').toStdString();
 
     // One button: OK, and the page hears update_cancel.
@@ -646,6 +677,39 @@ function run() {
     EXPECT_EQ(ask(window, u"typeof RTCPeerConnection"_s).toString(), u"undefined"_s);
 }
 
+// A card whose lock switch is set is mounted read-only: Save says the card is write-protected.
+TEST_F(WebSettingWindowTest, SaveOnAWriteProtectedCardSaysSo)
+{
+    SmallFileSystem locked;
+    if (!locked.isMounted()) {
+        GTEST_SKIP() << locked.skipReason().toStdString();
+    }
+    QDir().mkpath(locked.filePath(u"SETTING/html"_s));
+    for (const auto &[name, bytes] : {std::pair{u"SETTING/setup.cfg"_s, QByteArray(432, '\0')},
+                                      std::pair{u"SETTING/html/index.html"_s, RecordingPage}}) {
+        QFile file(locked.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ASSERT_TRUE(locked.makeReadOnly());
+    QPointer<WebSettingWindowController> window =
+        WebSettingWindowController::showWebSettingWindow(nullptr, locked.path(), threeLanguages());
+    ASSERT_NE(window.data(), nullptr);
+    QSignalSpy connected(window.data(), &WebSettingWindowController::connectionFinished);
+    ASSERT_TRUE(connected.wait(PageTimeoutMs));
+    QSignalSpy saved(window.data(), &WebSettingWindowController::saveFinished);
+    window->saveButton()->click();
+    ASSERT_TRUE(saved.wait(20000));
+    EXPECT_FALSE(saved.at(0).at(0).toBool());
+    auto *alert = window->window()->findChild<QMessageBox *>(u"memoryCardAlert"_s);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_EQ(alert->informativeText(), localized(CardWriteProtection::writeFailedMessageKey(locked.path())));
+    EXPECT_NE(alert->informativeText(), localized(CardWriteProtection::checkCardMessageKey()));
+    alert->close();
+    window->cancelButton()->click();
+    EXPECT_TRUE(closes(window));
+}
+
 // A page that allocates without end is stopped past the renderer's limit: its process ends, the
 // window says why and can only be cancelled.
 TEST_F(WebSettingWindowTest, APageThatTakesTooMuchMemoryIsStoppedAndSaysSo)
@@ -690,6 +754,74 @@ function hog() {
     window->cancelButton()->click();
     EXPECT_TRUE(closes(window));
     EXPECT_EQ(card.snapshot(), before);
+}
+
+// A page that stores what it allocates (Blobs, IndexedDB) keeps its renderer small: the memory
+// lands in the web engine's browser side, which is this process. It is counted all the same and
+// the page is stopped.
+TEST_F(WebSettingWindowTest, APageThatStoresTooMuchOutsideItsRendererIsStoppedToo)
+{
+    const QByteArray hoard = R"HTML(<!DOCTYPE html><html><head><script>
+var model = { name: 'HOARD', cfgSize: 432 };
+function set_cfg() {} function setParamLanguage() {} function set_language() {} function generateSetting() {}
+function get_cfg() { return '01'; }
+var Count = 24;
+var kept = [];
+var report = { made: 0, error: '' };
+function block(n) {
+  var b = new Uint8Array(64 * 1024 * 1024);
+  for (var j = 0; j < b.length; j += 4096) { b[j] = n + 1; }
+  return b;
+}
+function hoardBlobs() {
+  (function next() {
+    if (report.made >= Count) { return; }
+    try { kept.push(new Blob([block(report.made)])); report.made += 1; } catch (e) { report.error = String(e); return; }
+    setTimeout(next, 10);
+  })();
+}
+function hoardIndexedDB() {
+  var request = indexedDB.open('hoard', 1);
+  request.onupgradeneeded = function () { request.result.createObjectStore('blocks'); };
+  request.onerror = function () { report.error = String(request.error); };
+  request.onsuccess = function () {
+    var db = request.result;
+    (function next() {
+      if (report.made >= Count) { return; }
+      var tx = db.transaction('blocks', 'readwrite');
+      tx.objectStore('blocks').put(block(report.made), report.made);
+      tx.oncomplete = function () { report.made += 1; next(); };
+      tx.onabort = function () { report.error = String(tx.error); };
+    })();
+  };
+}
+</script></head><body>hoard</body></html>
+)HTML";
+    for (const QString &hoarding : {u"hoardBlobs"_s, u"hoardIndexedDB"_s}) {
+        SCOPED_TRACE(hoarding.toStdString());
+        Card card;
+        card.write(u"SETTING/html/index.html"_s, hoard);
+        QPointer<WebSettingWindowController> window = open(card);
+        ASSERT_NE(window.data(), nullptr);
+        window->memoryWatch()->setLimitBytes(384LL * 1024 * 1024);
+        const qint64 renderer = window->webView()->page()->renderProcessPid();
+        ask(window, hoarding + u"(); 1"_s);
+        QMessageBox *alert = nullptr;
+        const auto stoppedOrDone = [&] {
+            alert = window->window()->findChild<QMessageBox *>(u"pageStoppedAlert"_s);
+            return alert != nullptr || !QFileInfo::exists(u"/proc/%1"_s.arg(renderer)) ||
+                   ask(window, u"report.made >= Count || report.error !== ''"_s).toBool();
+        };
+        ASSERT_TRUE(QTest::qWaitFor(stoppedOrDone, 180000));
+        ASSERT_NE(alert, nullptr) << "stored " << ask(window, u"report.made"_s).toInt() << " blocks of 64 MiB; "
+                                  << ask(window, u"report.error"_s).toString().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(u"/proc/%1"_s.arg(renderer)); }, 20000))
+            << "the renderer is gone";
+        EXPECT_FALSE(window->saveButton()->isEnabled());
+        alert->close();
+        window->cancelButton()->click();
+        EXPECT_TRUE(closes(window));
+    }
 }
 
 // The window's captions in every language the viewer offers, each fitting its button.

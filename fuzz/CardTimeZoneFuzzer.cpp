@@ -1,7 +1,7 @@
 // A card's settings record or INI file may hold anything. Whatever zone the card is read to state
 // lies between UTC-12:00 and UTC+14:00 (an hour more with daylight saving), and converting any
 // reading of the camera's clock moves it by no more than that.
-#include "incident/CardTimeZone.h"
+#include "recording/CardTimeZone.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,9 +5,9 @@
 #include "core/AtomicFileWriter.h"
 #include "core/LocalPath.h"
 #include "core/RegularFileReader.h"
-#include "incident/SampleClock.h"
+#include "recording/SampleClock.h"
+#include "recording/TrackCache.h"
 #include "trips/CardTrips.h"
-#include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
 

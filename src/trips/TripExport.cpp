@@ -1,6 +1,6 @@
 #include "TripExport.h"
 
-#include "incident/SampleClock.h"
+#include "recording/SampleClock.h"
 
 #include <QFileInfo>
 

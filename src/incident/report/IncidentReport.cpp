@@ -7,10 +7,10 @@
 #include "incident/IncidentClips.h"
 #include "incident/IncidentFigures.h"
 #include "incident/IncidentWindow.h"
-#include "incident/RecordingTime.h"
-#include "incident/RecordingTrack.h"
 #include "incident/ReportFolder.h"
-#include "incident/SampleClock.h"
+#include "recording/RecordingTime.h"
+#include "recording/RecordingTrack.h"
+#include "recording/SampleClock.h"
 
 #include "export/ConversionFailure.h"
 #include "export/Utils.h"

@@ -1,6 +1,6 @@
 #include "SampleClock.h"
 
-#include "incident/RecordingTime.h"
+#include "recording/RecordingTime.h"
 
 #include "sensor/VexoClipData.h"
 #include "settings/record/CardRecognition.h"

@@ -1,9 +1,9 @@
 // The time of day of every sample, by the one rule the exports follow, and the card's time zone it
 // may need: the GPS fixes' own times first, then the file name's start in the card's zone, then
 // the file name's start as the camera's local time.
-#include "incident/SampleClock.h"
+#include "recording/SampleClock.h"
 
-#include "incident/CardTimeZone.h"
+#include "recording/CardTimeZone.h"
 
 #include "sensor/VexoClipData.h"
 #include "settings/record/SettingRecord.h"

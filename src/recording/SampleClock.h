@@ -1,6 +1,6 @@
 #pragma once
 
-#include "incident/CardTimeZone.h"
+#include "recording/CardTimeZone.h"
 
 #include "sensor/TrackTimes.h"
 

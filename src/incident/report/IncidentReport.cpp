@@ -17,6 +17,7 @@
 #include "export/VideoConverter.h"
 #include "sensor/TrackExport.h"
 #include "sensor/VexoClipData.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <QDir>
 #include <QFile>
@@ -204,7 +205,8 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     };
     const TrackExport::Range range{figures.firstSample(), figures.endSample()};
     const QString recordingName = LocalPath::displayText(QFileInfo(recording).fileName());
-    const TrackTimes times = SampleClock::times(recording, request.cardRoot, *track);
+    const TrackTimes times =
+        SampleClock::times(recording, CardClockZone::forRecording(recording, request.cardRoot), *track);
     if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range, times))) {
         return fail(error);
     }

@@ -10,9 +10,9 @@
 // a card read at 60 MB/s (ThrottledCard) and the viewer's two paths and the lone player start from
 // an empty page cache each time: the cold figures, the bytes read counted from the card's device.
 #include "demo/DemoCard.h"
-#include "incident/RecordingTrack.h"
+#include "recording/DirectPlayRoute.h"
+#include "recording/RecordingTrack.h"
 
-#include "export/DirectPlayRoute.h"
 #include "export/VideoConverter.h"
 #include "playback/MpvPlayer.h"
 #include "playback/VexoAVView.h"

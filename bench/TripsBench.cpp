@@ -19,9 +19,9 @@
 // camera's picture sizes, but sparse: the pictures are holes, so the card takes little disk. The
 // card's recordings (VELMORA_BENCH_RECORDINGS, 1000) are hard links to them under names a minute
 // apart, with a ten-minute pause after every 50, so the bytes counted are those of a full card.
+#include "recording/TrackCache.h"
+#include "recording/TrackLoader.h"
 #include "trips/CardTrips.h"
-#include "trips/TrackCache.h"
-#include "trips/TrackLoader.h"
 #include "trips/TripBuilder.h"
 
 #include "sensor/GrowingTrack.h"

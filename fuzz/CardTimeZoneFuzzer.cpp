@@ -1,7 +1,7 @@
 // A card's settings record or INI file may hold anything. Whatever zone the card is read to state
 // lies between UTC-12:00 and UTC+14:00 (an hour more with daylight saving), and converting any
 // reading of the camera's clock moves it by no more than that.
-#include "incident/CardTimeZone.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The first byte picks the file: even a settings record, odd an INI file.
     const QByteArrayView file(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const std::optional<CardTimeZone> zone =
-        data[0] % 2 == 0 ? CardTimeZone::fromRecord(file) : CardTimeZone::fromIni(file);
+        data[0] % 2 == 0 ? CardClockZone::fromRecord(file) : CardClockZone::fromIni(file);
     if (!zone) {
         return 0;
     }

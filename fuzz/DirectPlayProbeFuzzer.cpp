@@ -1,7 +1,7 @@
 // The probe that decides whether a recording plays as it is: chunk and box sizes that lie, super
 // indexes and chunk tables that point anywhere, must never make it read out of bounds or hang, and
 // a file it calls playable has a video stream.
-#include "export/DirectPlayProbe.h"
+#include "recording/DirectPlayProbe.h"
 
 #include <QBuffer>
 #include <QByteArray>

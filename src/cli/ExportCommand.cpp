@@ -5,9 +5,9 @@
 #include "core/AtomicFileWriter.h"
 #include "core/LocalPath.h"
 #include "core/RegularFileReader.h"
-#include "incident/SampleClock.h"
+#include "recording/SampleClock.h"
+#include "recording/TrackCache.h"
 #include "trips/CardTrips.h"
-#include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
 
@@ -16,6 +16,7 @@
 #include "sensor/QuickTrackReader.h"
 #include "sensor/SensorFile.h"
 #include "sensor/TrackExport.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -83,7 +84,7 @@ Export recordingExport(const QString &format, const QString &path, const QString
         return result;
     }
     const QString name = QFileInfo(path).fileName();
-    const TrackTimes times = SampleClock::times(path, card, fixTimes(track));
+    const TrackTimes times = SampleClock::times(path, CardClockZone::forRecording(path, card), fixTimes(track));
     if (format == u"csv") {
         result.bytes = TrackExport::csv(track, TrackExport::WholeTrack, times);
     } else {

@@ -2,8 +2,8 @@
 
 #include "CliOutput.h"
 #include "core/LocalPath.h"
+#include "recording/TrackCache.h"
 #include "trips/CardTrips.h"
-#include "trips/TrackCache.h"
 #include "trips/TripBuilder.h"
 
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
 #include "CardTrips.h"
 
-#include "TrackLoader.h"
 #include "TripBuilder.h"
 #include "core/LocalPath.h"
-#include "incident/RecordingTime.h"
 #include "library/RecordingLibrary.h"
+#include "recording/RecordingTime.h"
+#include "recording/TrackLoader.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "TripBuilder.h"
 
 #include "core/PartnerName.h"
-#include "incident/RecordingTime.h"
+#include "recording/RecordingTime.h"
 
 #include <QFileInfo>
 #include <QSet>

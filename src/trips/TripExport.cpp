@@ -1,6 +1,8 @@
 #include "TripExport.h"
 
-#include "incident/SampleClock.h"
+#include "recording/SampleClock.h"
+
+#include "settings/zone/CardClockZone.h"
 
 #include <QFileInfo>
 
@@ -21,7 +23,7 @@ TrackExport::Segment TripExport::segment(const TripRecording &recording, const Q
             result.points.append(TrackExport::Point{int(i), sample.lat, sample.lng, sample.speed});
         }
     }
-    result.times = SampleClock::times(recording.path, cardRoot, fixTimes);
+    result.times = SampleClock::times(recording.path, CardClockZone::forRecording(recording.path, cardRoot), fixTimes);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingSamples.h"
+#include "recording/RecordingSamples.h"
 
 #include <QDateTime>
 #include <QString>

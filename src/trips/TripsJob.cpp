@@ -1,7 +1,7 @@
 #include "TripsJob.h"
 
 #include "CardTrips.h"
-#include "TrackCache.h"
+#include "recording/TrackCache.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

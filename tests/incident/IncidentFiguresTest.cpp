@@ -5,7 +5,7 @@
 #include "incident/IncidentClips.h"
 #include "incident/IncidentFolderName.h"
 #include "incident/IncidentWindow.h"
-#include "incident/RecordingTime.h"
+#include "recording/RecordingTime.h"
 
 #include "sensor/VexoClipData.h"
 #include "support/TestTracks.h"

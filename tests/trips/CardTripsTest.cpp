@@ -1,7 +1,7 @@
 #include "trips/CardTrips.h"
 
 #include "core/LocalPath.h"
-#include "trips/TrackCache.h"
+#include "recording/TrackCache.h"
 #include "trips/TripsJob.h"
 
 #include "sensor/AviWriter.h"

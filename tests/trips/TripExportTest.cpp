@@ -2,8 +2,8 @@
 // when the track comes from the cache.
 #include "trips/TripExport.h"
 
-#include "trips/TrackCache.h"
-#include "trips/TrackLoader.h"
+#include "recording/TrackCache.h"
+#include "recording/TrackLoader.h"
 
 #include "sensor/AviWriter.h"
 #include "support/QtPrinters.h"

@@ -1,8 +1,8 @@
 // Recordings longer than the player's 65 s: the trips, their exports and the track cache keep
 // every sample.
+#include "recording/TrackCache.h"
+#include "recording/TrackLoader.h"
 #include "trips/CardTrips.h"
-#include "trips/TrackCache.h"
-#include "trips/TrackLoader.h"
 #include "trips/TripBuilder.h"
 #include "trips/TripExport.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "export/DirectPlayRoute.h"
+#include "recording/DirectPlayRoute.h"
+
 #include "playback/VexoAVView.h"
 #include "playback/clock/PlayGapWatch.h"
 #include "playback/clock/PlaybackStopCause.h"

@@ -2,7 +2,7 @@
 
 #include "IncidentGraph.h"
 #include "RouteDrawing.h"
-#include "incident/RecordingTime.h"
+#include "recording/RecordingTime.h"
 
 #include <QBuffer>
 #include <QPageLayout>

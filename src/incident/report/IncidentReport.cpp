@@ -7,16 +7,17 @@
 #include "incident/IncidentClips.h"
 #include "incident/IncidentFigures.h"
 #include "incident/IncidentWindow.h"
-#include "incident/RecordingTime.h"
-#include "incident/RecordingTrack.h"
 #include "incident/ReportFolder.h"
-#include "incident/SampleClock.h"
+#include "recording/RecordingTime.h"
+#include "recording/RecordingTrack.h"
+#include "recording/SampleClock.h"
 
 #include "export/ConversionFailure.h"
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
 #include "sensor/TrackExport.h"
 #include "sensor/VexoClipData.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <QDir>
 #include <QFile>
@@ -204,7 +205,8 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     };
     const TrackExport::Range range{figures.firstSample(), figures.endSample()};
     const QString recordingName = LocalPath::displayText(QFileInfo(recording).fileName());
-    const TrackTimes times = SampleClock::times(recording, request.cardRoot, *track);
+    const TrackTimes times =
+        SampleClock::times(recording, CardClockZone::forRecording(recording, request.cardRoot), *track);
     if (figures.hasSensorData() && !writeFile(Csv, TrackExport::csv(*track, range, times))) {
         return fail(error);
     }

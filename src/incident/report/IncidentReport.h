@@ -34,7 +34,7 @@ public:
         // The report's folder: new, or empty.
         QString output;
         // The camera card the recording lies on, whose settings give the camera clock's time zone;
-        // empty: looked for above the recording (SampleClock::cardRootFor).
+        // empty: looked for above the recording (CardClockZone::cardRootFor).
         QString cardRoot;
         // Where conversions are kept (the viewer's working folder); a private temporary folder
         // removed afterwards when empty.

@@ -9,7 +9,7 @@
 #include "core/NotificationCenter.h"
 #include "core/Preferences.h"
 #include "core/VexoLanguages.h"
-#include "trips/TrackCache.h"
+#include "recording/TrackCache.h"
 #include "trips/TripsJob.h"
 
 #include "map/MapController.h"

@@ -1,4 +1,4 @@
-#include "CardTimeZone.h"
+#include "CardClockZone.h"
 
 #include "core/RegularFileReader.h"
 
@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimeZone>
 
 #include <cmath>
@@ -25,6 +26,8 @@ constexpr int kRecordFields = 60;
 constexpr qint64 kRecordHeadBytes = 432;
 // As much as the settings editor reads of the file.
 constexpr qint64 kIniLimitBytes = 1024 * 1024;
+// The cards keep recordings at most two folders below their root.
+constexpr int kLevelsAbove = 2;
 
 bool isOffset(int minutes)
 {
@@ -49,48 +52,7 @@ QByteArray rulesZoneFor(const QString &key, int standard)
 }
 } // namespace
 
-qint64 CardTimeZone::utcMsecs(qint64 cameraMsecs) const
-{
-    return cameraMsecs - qint64(offsetMinutesAt(cameraMsecs)) * 60 * 1000;
-}
-
-int CardTimeZone::offsetMinutesAt(qint64 cameraMsecs) const
-{
-    if (!m_daylight) {
-        return m_standardMinutes;
-    }
-    if (m_rulesZone.isEmpty()) {
-        return m_standardMinutes + 60;
-    }
-    const QTimeZone zone(m_rulesZone);
-    const QDateTime reading = QDateTime::fromMSecsSinceEpoch(cameraMsecs, Qt::UTC);
-    const QDateTime local(reading.date(), reading.time(), zone);
-    return local.isValid() ? local.offsetFromUtc() / 60 : m_standardMinutes;
-}
-
-QString CardTimeZone::offsetText(int minutes)
-{
-    if (minutes == 0) {
-        return u"UTC"_s;
-    }
-    const int magnitude = std::abs(minutes);
-    return u"UTC%1%2:%3"_s.arg(minutes < 0 ? u"-"_s : u"+"_s)
-        .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
-        .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString CardTimeZone::description() const
-{
-    if (!m_daylight) {
-        return offsetText(m_standardMinutes);
-    }
-    if (m_rulesZone.isEmpty()) {
-        return offsetText(m_standardMinutes) + u" with daylight saving (one hour ahead)"_s;
-    }
-    return offsetText(m_standardMinutes) + u" with daylight saving ("_s + QString::fromLatin1(m_rulesZone) + u')';
-}
-
-std::optional<CardTimeZone> CardTimeZone::fromRecord(QByteArrayView bytes)
+std::optional<CardTimeZone> CardClockZone::fromRecord(QByteArrayView bytes)
 {
     using Field = SettingRecordLayout::Field;
     SettingRecord record;
@@ -110,7 +72,7 @@ std::optional<CardTimeZone> CardTimeZone::fromRecord(QByteArrayView bytes)
     return CardTimeZone(standard, observesDaylight, observesDaylight ? rulesZoneFor(key, standard) : QByteArray());
 }
 
-std::optional<CardTimeZone> CardTimeZone::fromIni(QByteArrayView bytes)
+std::optional<CardTimeZone> CardClockZone::fromIni(QByteArrayView bytes)
 {
     const std::optional<KRVSettingText> text = KRVSettingText::fromBytes(bytes);
     if (!text) {
@@ -129,7 +91,7 @@ std::optional<CardTimeZone> CardTimeZone::fromIni(QByteArrayView bytes)
     return CardTimeZone(minutes, observesDaylight, {});
 }
 
-std::optional<CardTimeZone> CardTimeZone::read(const QString &root)
+std::optional<CardTimeZone> CardClockZone::read(const QString &root)
 {
     // A SETTING folder linked out of the card would date the card's recordings by whatever the
     // link points at: such a card states no zone.
@@ -150,4 +112,25 @@ std::optional<CardTimeZone> CardTimeZone::read(const QString &root)
         }
     }
     return std::nullopt;
+}
+
+QString CardClockZone::cardRootFor(const QString &recording)
+{
+    QString folder = QFileInfo(recording).absolutePath();
+    for (int level = 0; level <= kLevelsAbove; ++level) {
+        if (!CardRecognition::settingRecordPath(folder).isEmpty() || CardRecognition::hasIniSettings(folder)) {
+            return folder;
+        }
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder) {
+            break;
+        }
+        folder = parent;
+    }
+    return {};
+}
+
+std::optional<CardTimeZone> CardClockZone::forRecording(const QString &recording, const QString &cardRoot)
+{
+    return read(cardRoot.isEmpty() ? cardRootFor(recording) : cardRoot);
 }

@@ -1,17 +1,13 @@
 #include "SampleClock.h"
 
-#include "incident/RecordingTime.h"
+#include "recording/RecordingTime.h"
 
 #include "sensor/VexoClipData.h"
-#include "settings/record/CardRecognition.h"
-
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 constexpr qint64 kSampleMsecs = 100;
-constexpr int kLevelsAbove = 2;
 
 // Rule 1: the fixes' own times, and the nearest one's moved by the play time where a sample has
 // none. Empty when no sample has a time of its own.
@@ -92,29 +88,14 @@ TrackTimes SampleClock::times(const QList<qint64> &fixTimes, const std::optional
                       u"the card states no time zone"_s);
 }
 
-TrackTimes SampleClock::times(const QString &recording, const QString &cardRoot, const VexoClipData &track)
+TrackTimes SampleClock::times(const QString &recording, const std::optional<CardTimeZone> &zone,
+                              const VexoClipData &track)
 {
-    return times(recording, cardRoot, fixTimes(track));
+    return times(recording, zone, fixTimes(track));
 }
 
-TrackTimes SampleClock::times(const QString &recording, const QString &cardRoot, const QList<qint64> &fixTimes)
+TrackTimes SampleClock::times(const QString &recording, const std::optional<CardTimeZone> &zone,
+                              const QList<qint64> &fixTimes)
 {
-    const QString root = cardRoot.isEmpty() ? cardRootFor(recording) : cardRoot;
-    return times(fixTimes, RecordingTime::fromFileName(recording), CardTimeZone::read(root));
-}
-
-QString SampleClock::cardRootFor(const QString &recording)
-{
-    QString folder = QFileInfo(recording).absolutePath();
-    for (int level = 0; level <= kLevelsAbove; ++level) {
-        if (!CardRecognition::settingRecordPath(folder).isEmpty() || CardRecognition::hasIniSettings(folder)) {
-            return folder;
-        }
-        const QString parent = QFileInfo(folder).path();
-        if (parent == folder) {
-            break;
-        }
-        folder = parent;
-    }
-    return {};
+    return times(fixTimes, RecordingTime::fromFileName(recording), zone);
 }

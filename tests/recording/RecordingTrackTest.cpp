@@ -1,4 +1,4 @@
-#include "incident/RecordingTrack.h"
+#include "recording/RecordingTrack.h"
 
 #include "demo/DemoCard.h"
 

@@ -1,11 +1,11 @@
 // Which recordings the player opens as they are: containers built here byte by byte (so each case
 // can be read), then the demo card's real recordings and damaged copies of them, and the route a
 // recording of one or both cameras takes.
-#include "export/DirectPlayProbe.h"
+#include "recording/DirectPlayProbe.h"
 
 #include "demo/DemoCard.h"
+#include "recording/DirectPlayRoute.h"
 
-#include "export/DirectPlayRoute.h"
 #include "support/QtPrinters.h"
 
 #include <QBuffer>

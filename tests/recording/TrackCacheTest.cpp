@@ -1,6 +1,6 @@
-#include "trips/TrackCache.h"
+#include "recording/TrackCache.h"
 
-#include "trips/TrackLoader.h"
+#include "recording/TrackLoader.h"
 
 #include "sensor/AviWriter.h"
 #include "support/QtPrinters.h"

@@ -1,8 +1,9 @@
 #include "DirectPlayRoute.h"
 
 #include "DirectPlayProbe.h"
-#include "VideoConverter.h"
 #include "core/LocalPath.h"
+
+#include "export/VideoConverter.h"
 
 #include <QFileInfo>
 

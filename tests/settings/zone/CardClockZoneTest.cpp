@@ -1,9 +1,8 @@
-// The time of day of every sample, by the one rule the exports follow, and the card's time zone it
-// may need: the GPS fixes' own times first, then the file name's start in the card's zone, then
-// the file name's start as the camera's local time.
-#include "incident/SampleClock.h"
+// The zone of the camera's clock as the card's record or INI file states it, and the samples' times
+// it gives a recording found on that card.
+#include "settings/zone/CardClockZone.h"
 
-#include "incident/CardTimeZone.h"
+#include "recording/SampleClock.h"
 
 #include "sensor/VexoClipData.h"
 #include "settings/record/SettingRecord.h"
@@ -76,19 +75,19 @@ void track(VexoClipData &data, int count, int firstFix = -1, qint64 fix = 0)
 
 TEST(CardTimeZoneTest, TheRecordsOffsetComesFirstAndItsZoneNameStandsIn)
 {
-    const auto pacific = CardTimeZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 0));
+    const auto pacific = CardClockZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 0));
     ASSERT_TRUE(pacific);
     EXPECT_EQ(pacific->standardMinutes(), -480);
     EXPECT_EQ(pacific->utcMsecs(reading(u"2026-12-07T23:59:59"_s)), utc(u"2026-12-08T07:59:59Z"_s));
     EXPECT_EQ(pacific->description(), u"UTC-08:00"_s);
     // An offset that is not one names the zone by its key.
-    const auto korea = CardTimeZone::fromRecord(record(100000, u"Korea Standard Time"_s, 0));
+    const auto korea = CardClockZone::fromRecord(record(100000, u"Korea Standard Time"_s, 0));
     ASSERT_TRUE(korea);
     EXPECT_EQ(korea->standardMinutes(), 540);
-    EXPECT_FALSE(CardTimeZone::fromRecord(record(100000, u"Nowhere Standard Time"_s, 0)));
-    EXPECT_FALSE(CardTimeZone::fromRecord(record(-13 * 60, QString(), 0)));
+    EXPECT_FALSE(CardClockZone::fromRecord(record(100000, u"Nowhere Standard Time"_s, 0)));
+    EXPECT_FALSE(CardClockZone::fromRecord(record(-13 * 60, QString(), 0)));
     // Too short to hold tz_key.
-    EXPECT_FALSE(CardTimeZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 0).first(400)));
+    EXPECT_FALSE(CardClockZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 0).first(400)));
     EXPECT_EQ(CardTimeZone::offsetText(570), u"UTC+09:30"_s);
     EXPECT_EQ(CardTimeZone::offsetText(-210), u"UTC-03:30"_s);
     EXPECT_EQ(CardTimeZone::offsetText(0), u"UTC"_s);
@@ -99,51 +98,51 @@ TEST(CardTimeZoneTest, DaylightSavingFollowsTheNamedZonesRulesOrMovesTheClockAnH
     if (!QTimeZone(QByteArrayLiteral("America/Los_Angeles")).isValid()) {
         GTEST_SKIP() << "this system has no time-zone data for America/Los_Angeles";
     }
-    const auto pacific = CardTimeZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 1));
+    const auto pacific = CardClockZone::fromRecord(record(-480, u"Pacific Standard Time"_s, 1));
     ASSERT_TRUE(pacific);
     EXPECT_EQ(pacific->rulesZone(), QByteArrayLiteral("America/Los_Angeles"));
     EXPECT_EQ(pacific->utcMsecs(reading(u"2026-07-01T12:00:00"_s)), utc(u"2026-07-01T19:00:00Z"_s));
     EXPECT_EQ(pacific->utcMsecs(reading(u"2026-12-07T08:15:00"_s)), utc(u"2026-12-07T16:15:00Z"_s));
     // A name that does not stand for the offset's zone (the factory "Parcific") brings no rules:
     // the switch holds the clock an hour ahead.
-    const auto misspelt = CardTimeZone::fromRecord(record(-480, u"Parcific Standard Time"_s, 1));
+    const auto misspelt = CardClockZone::fromRecord(record(-480, u"Parcific Standard Time"_s, 1));
     ASSERT_TRUE(misspelt);
     EXPECT_TRUE(misspelt->rulesZone().isEmpty());
     EXPECT_EQ(misspelt->utcMsecs(reading(u"2026-12-07T08:15:00"_s)), utc(u"2026-12-07T15:15:00Z"_s));
-    const auto stale = CardTimeZone::fromRecord(record(540, u"Pacific Standard Time"_s, 1));
+    const auto stale = CardClockZone::fromRecord(record(540, u"Pacific Standard Time"_s, 1));
     ASSERT_TRUE(stale);
     EXPECT_EQ(stale->offsetMinutesAt(reading(u"2026-07-01T12:00:00"_s)), 600);
 }
 
 TEST(CardTimeZoneTest, TheIniCamerasHoursFromUtc)
 {
-    const auto adelaide = CardTimeZone::fromIni(ini("9.500000"));
+    const auto adelaide = CardClockZone::fromIni(ini("9.500000"));
     ASSERT_TRUE(adelaide);
     EXPECT_EQ(adelaide->standardMinutes(), 570);
     EXPECT_EQ(adelaide->utcMsecs(reading(u"2026-12-08T09:00:00"_s)), utc(u"2026-12-07T23:30:00Z"_s));
-    const auto summer = CardTimeZone::fromIni(ini("-8.000000", "1"));
+    const auto summer = CardClockZone::fromIni(ini("-8.000000", "1"));
     ASSERT_TRUE(summer);
     EXPECT_EQ(summer->offsetMinutesAt(reading(u"2026-12-07T08:00:00"_s)), -420);
     // A garbled or missing value states no zone rather than UTC.
-    EXPECT_FALSE(CardTimeZone::fromIni(ini("abc")));
-    EXPECT_FALSE(CardTimeZone::fromIni(ini("")));
-    EXPECT_FALSE(CardTimeZone::fromIni(ini("15.000000")));
-    EXPECT_FALSE(CardTimeZone::fromIni("[blackbox]\r\nmodel=QF27\r\n"));
-    EXPECT_FALSE(CardTimeZone::fromIni("\xff\xfe"));
+    EXPECT_FALSE(CardClockZone::fromIni(ini("abc")));
+    EXPECT_FALSE(CardClockZone::fromIni(ini("")));
+    EXPECT_FALSE(CardClockZone::fromIni(ini("15.000000")));
+    EXPECT_FALSE(CardClockZone::fromIni("[blackbox]\r\nmodel=QF27\r\n"));
+    EXPECT_FALSE(CardClockZone::fromIni("\xff\xfe"));
 }
 
 TEST(CardTimeZoneTest, ACardsRecordOutranksAnIniFileAndNothingIsWritten)
 {
     QTemporaryDir card;
-    EXPECT_FALSE(CardTimeZone::read(card.path()));
-    EXPECT_FALSE(CardTimeZone::read(QString()));
+    EXPECT_FALSE(CardClockZone::read(card.path()));
+    EXPECT_FALSE(CardClockZone::read(QString()));
     write(card.filePath(u"setting/blackbox.cfg"_s), ini("9.500000"));
-    ASSERT_TRUE(CardTimeZone::read(card.path()));
-    EXPECT_EQ(CardTimeZone::read(card.path())->standardMinutes(), 570);
+    ASSERT_TRUE(CardClockZone::read(card.path()));
+    EXPECT_EQ(CardClockZone::read(card.path())->standardMinutes(), 570);
     const QByteArray bytes = record(-480, u"Pacific Standard Time"_s, 0);
     write(card.filePath(u"SETTING/setup.cfg"_s), bytes);
-    ASSERT_TRUE(CardTimeZone::read(card.path()));
-    EXPECT_EQ(CardTimeZone::read(card.path())->standardMinutes(), -480);
+    ASSERT_TRUE(CardClockZone::read(card.path()));
+    EXPECT_EQ(CardClockZone::read(card.path())->standardMinutes(), -480);
     QFile file(card.filePath(u"SETTING/setup.cfg"_s));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), bytes);
@@ -168,31 +167,12 @@ TEST(CardTimeZoneTest, SettingsFoldersLinkedOutOfTheCardAreNotFollowed)
         ASSERT_TRUE(QDir().mkpath(top.filePath(u"card"_s)));
         const QString card = top.filePath(u"card"_s);
         ASSERT_TRUE(QFile::link(elsewhere, card + u'/' + QString::fromUtf16(link.folder)));
-        EXPECT_FALSE(CardTimeZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
+        EXPECT_FALSE(CardClockZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
         // The same file in the card's own folder is read.
         ASSERT_TRUE(QFile::remove(card + u'/' + QString::fromUtf16(link.folder)));
         write(card + u'/' + QString::fromUtf16(link.folder) + u'/' + QString::fromUtf16(link.file), link.bytes);
-        EXPECT_TRUE(CardTimeZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
+        EXPECT_TRUE(CardClockZone::read(card)) << QString::fromUtf16(link.folder).toStdString();
     }
-}
-
-TEST(SampleClockTest, GpsTimesWinOverTheFileNameEvenOnAnotherDay)
-{
-    QTemporaryDir card;
-    write(card.filePath(u"SETTING/setup.cfg"_s), record(-480, u"Pacific Standard Time"_s, 0));
-    VexoClipData data;
-    // The receiver's date is the day after the one in the file name; the first second has no fix,
-    // and neither has the fifth.
-    track(data, 50, 10, utc(u"2026-12-08T00:10:00.000Z"_s));
-    for (int i = 40; i < 50; ++i) {
-        data.setFixTime(i, NmeaTime::kNoTime);
-    }
-    const TrackTimes times = SampleClock::times(card.filePath(u"cont_rec/20261207_081500_F.avi"_s), card.path(), data);
-    EXPECT_EQ(times.clock(), TrackTimes::Clock::Utc);
-    EXPECT_EQ(times.sampleText(10), u"2026-12-08T00:10:00.000Z"_s);
-    EXPECT_EQ(times.sampleText(0), u"2026-12-08T00:09:59.000Z"_s);
-    EXPECT_EQ(times.sampleText(45), u"2026-12-08T00:10:03.500Z"_s);
-    EXPECT_TRUE(times.note().contains(u"GPS"_s));
 }
 
 TEST(SampleClockTest, WithoutGpsTimesTheFileNameStartsTheClockInTheCardsZone)
@@ -204,7 +184,7 @@ TEST(SampleClockTest, WithoutGpsTimesTheFileNameStartsTheClockInTheCardsZone)
     const QString recording = card.filePath(u"evt_rec/20261207_235959_EVT.avi"_s);
     // Found above the recording, or named.
     for (const QString &root : {QString(), card.path()}) {
-        const TrackTimes times = SampleClock::times(recording, root, data);
+        const TrackTimes times = SampleClock::times(recording, CardClockZone::forRecording(recording, root), data);
         EXPECT_EQ(times.clock(), TrackTimes::Clock::Utc);
         EXPECT_EQ(times.sampleText(0), u"2026-12-08T07:59:59.000Z"_s);
         EXPECT_EQ(times.sampleText(15), u"2026-12-08T08:00:00.500Z"_s);
@@ -213,35 +193,19 @@ TEST(SampleClockTest, WithoutGpsTimesTheFileNameStartsTheClockInTheCardsZone)
 
     QTemporaryDir iniCard;
     write(iniCard.filePath(u"SETTING/blackbox.cfg"_s), ini("9.500000"));
-    const TrackTimes east = SampleClock::times(iniCard.filePath(u"cont_rec/Rec_20261208_090000.avi"_s), {}, data);
+    const QString iniRecording = iniCard.filePath(u"cont_rec/Rec_20261208_090000.avi"_s);
+    const TrackTimes east = SampleClock::times(iniRecording, CardClockZone::forRecording(iniRecording, {}), data);
     EXPECT_EQ(east.clock(), TrackTimes::Clock::Utc);
     EXPECT_EQ(east.sampleText(0), u"2026-12-07T23:30:00.000Z"_s);
     EXPECT_TRUE(east.note().contains(u"UTC+09:30"_s)) << east.note().toStdString();
-}
-
-TEST(SampleClockTest, WithoutAZoneTheCamerasClockIsWrittenAsLocalTime)
-{
-    QTemporaryDir folder;
-    VexoClipData data;
-    track(data, 3);
-    const TrackTimes local = SampleClock::times(folder.filePath(u"a/b/c/20261207_081500_F.avi"_s), {}, data);
-    EXPECT_EQ(local.clock(), TrackTimes::Clock::Local);
-    EXPECT_EQ(local.sampleText(2), u"2026-12-07T08:15:00.200"_s);
-    EXPECT_TRUE(local.note().contains(u"no time zone"_s));
-
-    // No GPS time and no start in the name: no times at all, and the note says so.
-    const TrackTimes none = SampleClock::times(folder.filePath(u"clip.avi"_s), {}, data);
-    EXPECT_EQ(none.clock(), TrackTimes::Clock::None);
-    EXPECT_EQ(none.sampleText(0), QString());
-    EXPECT_FALSE(none.note().isEmpty());
 }
 
 TEST(SampleClockTest, TheCardIsLookedForInTheRecordingsFolderAndTheTwoAbove)
 {
     QTemporaryDir card;
     write(card.filePath(u"SETTING/setup.cfg"_s), record(0, u"GMT Standard Time"_s, 0));
-    EXPECT_EQ(SampleClock::cardRootFor(card.filePath(u"x.avi"_s)), card.path());
-    EXPECT_EQ(SampleClock::cardRootFor(card.filePath(u"cont_rec/x.avi"_s)), card.path());
-    EXPECT_EQ(SampleClock::cardRootFor(card.filePath(u"a/b/x.avi"_s)), card.path());
-    EXPECT_EQ(SampleClock::cardRootFor(card.filePath(u"a/b/c/x.avi"_s)), QString());
+    EXPECT_EQ(CardClockZone::cardRootFor(card.filePath(u"x.avi"_s)), card.path());
+    EXPECT_EQ(CardClockZone::cardRootFor(card.filePath(u"cont_rec/x.avi"_s)), card.path());
+    EXPECT_EQ(CardClockZone::cardRootFor(card.filePath(u"a/b/x.avi"_s)), card.path());
+    EXPECT_EQ(CardClockZone::cardRootFor(card.filePath(u"a/b/c/x.avi"_s)), QString());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "incident/CardTimeZone.h"
+#include "recording/CardTimeZone.h"
 
 #include "sensor/TrackTimes.h"
 
@@ -28,13 +28,15 @@ class VexoClipData;
 class SampleClock
 {
 public:
-    // The times of TRACK, read from RECORDING (its path names the recording's start). CARD_ROOT is
-    // the card the recording lies on; empty: the card is looked for with cardRootFor.
-    static TrackTimes times(const QString &recording, const QString &cardRoot, const VexoClipData &track);
+    // The times of TRACK, read from RECORDING (its path names the recording's start), with ZONE
+    // the zone the recording's card states (CardClockZone asks the card), when it states one.
+    static TrackTimes times(const QString &recording, const std::optional<CardTimeZone> &zone,
+                            const VexoClipData &track);
     // The same for a track kept as the UTC time of each sample's own fix (NmeaTime::kNoTime where
     // a sample has none), one per sample: the trips keep their tracks so, without the player's
     // fixed capacity.
-    static TrackTimes times(const QString &recording, const QString &cardRoot, const QList<qint64> &fixTimes);
+    static TrackTimes times(const QString &recording, const std::optional<CardTimeZone> &zone,
+                            const QList<qint64> &fixTimes);
     // The rule itself, on what the files gave: the recording's start on the camera's clock and the
     // card's zone, each when known.
     static TrackTimes times(const VexoClipData &track, const std::optional<QDateTime> &fileStart,
@@ -43,7 +45,4 @@ public:
                             const std::optional<CardTimeZone> &zone);
     // The UTC time of each sample's own fix in TRACK, NmeaTime::kNoTime where it has none.
     static QList<qint64> fixTimes(const VexoClipData &track);
-    // The card a recording lies on: its own folder or one of the two above it (the cards keep
-    // recordings one folder deep), the first holding the camera's settings; empty when none does.
-    static QString cardRootFor(const QString &recording);
 };

@@ -282,7 +282,8 @@ private:
     bool findSuperIndexes(QList<AviChunks::IndexChunk> &indexChunks)
     {
         for (const AviChunks::Stream &stream : AviChunks::streams(m_headerList)) {
-            if (!stream.indx) {
+            // An "indx" too short for its own fixed part names nothing: the stream has no index.
+            if (!stream.indx || stream.indx->size() < 24) {
                 continue;
             }
             const AviChunks::SuperIndex index = AviChunks::superIndex(*stream.indx);

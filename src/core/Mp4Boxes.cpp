@@ -1,31 +1,22 @@
 #include "Mp4Boxes.h"
 
+#include "ByteOrder.h"
+
 #include <QIODevice>
-#include <QtEndian>
 
 namespace {
-quint32 be32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint32>(bytes.data() + at);
-}
-
-quint64 be64(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint64>(bytes.data() + at);
-}
-
 // The size of the box whose header starts HEADER (8 or 16 bytes of it, as the file gives), given
 // ROOM bytes from its start to the end of what holds it, and its header's length; no size when
 // it does not fit.
 std::optional<std::pair<quint64, qsizetype>> boxSize(QByteArrayView header, quint64 room)
 {
-    quint64 size = be32(header, 0);
+    quint64 size = ByteOrder::be32(header, 0);
     qsizetype length = 8;
     if (size == 1) {
         if (header.size() < 16) {
             return std::nullopt;
         }
-        size = be64(header, 8);
+        size = ByteOrder::be64(header, 8);
         length = 16;
     } else if (size == 0) {
         size = room;
@@ -88,7 +79,7 @@ Mp4Boxes::Moov Mp4Boxes::readMoov(QIODevice &device, int maxBoxes, qint64 maxMoo
             moov.at = at;
             return moov;
         }
-        if (quint32(be32(header, 0)) == 1 && header.size() < 16) {
+        if (quint32(ByteOrder::be32(header, 0)) == 1 && header.size() < 16) {
             break;
         }
         const auto size = boxSize(header, quint64(fileSize - at));

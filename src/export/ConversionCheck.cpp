@@ -1,13 +1,13 @@
 #include "ConversionCheck.h"
 
 #include "FfmpegProgress.h"
+#include "core/ByteOrder.h"
 #include "core/LocalPath.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -84,12 +84,12 @@ bool ConversionCheck::boxesRunPastTheEnd(QIODevice &device)
         if (header.size() < 8) {
             return false;
         }
-        quint64 length = qFromBigEndian<quint32>(header.constData());
+        quint64 length = ByteOrder::be32(header, 0);
         if (length == 1) {
             if (header.size() < 16) {
                 return true; // the large size itself is cut off
             }
-            length = qFromBigEndian<quint64>(header.constData() + 8);
+            length = ByteOrder::be64(header, 8);
         } else if (length == 0) {
             return false; // runs to the end of the file, wherever that is
         }

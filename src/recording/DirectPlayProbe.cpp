@@ -1,12 +1,13 @@
 #include "DirectPlayProbe.h"
 
+#include "core/AviChunks.h"
+#include "core/ByteOrder.h"
 #include "core/Mp4Boxes.h"
 #include "core/RegularFileReader.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QList>
-#include <QtEndian>
 
 #include <algorithm>
 #include <optional>
@@ -15,26 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 using Result = DirectPlayProbe::Result;
-
-quint32 le32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.data() + at);
-}
-
-quint64 le64(QByteArrayView bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint64>(bytes.data() + at);
-}
-
-quint32 be32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint32>(bytes.data() + at);
-}
-
-quint64 be64(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint64>(bytes.data() + at);
-}
 
 // COUNT bytes at AT, or fewer when the file ends or cannot be read.
 QByteArray readAt(QIODevice &device, qint64 at, qint64 count)
@@ -45,67 +26,22 @@ QByteArray readAt(QIODevice &device, qint64 at, qint64 count)
     return device.read(count);
 }
 
-struct Chunk
-{
-    QByteArrayView id;
-    QByteArrayView body;
-};
-
-// The RIFF chunks inside BODY (each padded to an even size); one that does not fit ends the list.
-QList<Chunk> riffChunks(QByteArrayView body)
-{
-    QList<Chunk> chunks;
-    qsizetype at = 0;
-    while (body.size() - at >= 8) {
-        const quint32 size = le32(body, at + 4);
-        if (size > quint64(body.size() - at - 8)) {
-            break;
-        }
-        chunks.append({body.sliced(at, 4), body.sliced(at + 8, size)});
-        at += 8 + qsizetype(size) + (size & 1);
-    }
-    return chunks;
-}
-
-// Whether the OpenDML super index INDX names its index chunks over and over, or chunks holding
+// Whether the OpenDML super index INDEX names its index chunks over and over, or chunks holding
 // more bytes together than a file of FILESIZE: the player reads every chunk named, and would go on
 // reading long after it had read the file.
-bool isRunawaySuperIndex(QByteArrayView indx, qint64 fileSize)
+bool isRunawaySuperIndex(const AviChunks::SuperIndex &index, qint64 fileSize)
 {
-    if (indx.size() < 24) {
-        return false;
-    }
-    const quint32 entries = qMin(le32(indx, 4), quint32((indx.size() - 24) / 16));
-    QList<std::pair<quint64, quint32>> chunks;
-    chunks.reserve(entries);
-    quint64 total = 0;
-    for (quint32 i = 0; i < entries; ++i) {
-        chunks.append({le64(indx, 24 + qsizetype(i) * 16), le32(indx, 24 + qsizetype(i) * 16 + 8)});
-        total += chunks.back().second;
-    }
-    std::sort(chunks.begin(), chunks.end());
-    return total > quint64(fileSize) || std::adjacent_find(chunks.cbegin(), chunks.cend()) != chunks.cend();
+    const AviChunks::IndexChunkSet chunks = AviChunks::distinctChunks(index.entries);
+    return chunks.repeated || chunks.totalBytes > quint64(fileSize);
 }
 
-// An OpenDML super index ("indx" of index type 0) with at least one entry, every entry inside a
-// file of FILESIZE bytes.
-bool isUsableSuperIndex(QByteArrayView indx, qint64 fileSize)
+// An OpenDML super index with at least one entry, every entry inside a file of FILESIZE bytes.
+bool isUsableSuperIndex(const AviChunks::SuperIndex &index, qint64 fileSize)
 {
-    if (indx.size() < 24 || static_cast<quint8>(indx[3]) != 0) {
-        return false;
-    }
-    const quint32 entries = le32(indx, 4);
-    if (entries == 0 || entries > quint32((indx.size() - 24) / 16)) {
-        return false;
-    }
-    for (quint32 i = 0; i < entries; ++i) {
-        const quint64 offset = le64(indx, 24 + qsizetype(i) * 16);
-        const quint32 size = le32(indx, 24 + qsizetype(i) * 16 + 8);
-        if (size == 0 || offset > quint64(fileSize) || quint64(size) > quint64(fileSize) - offset) {
-            return false;
-        }
-    }
-    return true;
+    return index.ofIndexes && index.complete && !index.entries.isEmpty() &&
+           std::all_of(index.entries.cbegin(), index.entries.cend(), [fileSize](const AviChunks::IndexChunk &chunk) {
+               return AviChunks::isInsideFile(chunk, fileSize);
+           });
 }
 
 // The header list's streams: how many are video, whether each of those has a usable super index,
@@ -113,23 +49,12 @@ bool isUsableSuperIndex(QByteArrayView indx, qint64 fileSize)
 void readAviHeader(QByteArrayView hdrl, qint64 fileSize, int &videoStreams, bool &superIndexed, bool &runaway)
 {
     superIndexed = true;
-    for (const Chunk &chunk : riffChunks(hdrl)) {
-        if (chunk.id != "LIST" || chunk.body.size() < 4 || chunk.body.first(4) != "strl") {
-            continue;
-        }
-        bool video = false;
-        bool indexed = false;
-        for (const Chunk &part : riffChunks(chunk.body.sliced(4))) {
-            if (part.id == "strh" && part.body.size() >= 4) {
-                video = part.body.first(4) == "vids";
-            } else if (part.id == "indx") {
-                indexed = isUsableSuperIndex(part.body, fileSize);
-                runaway = runaway || isRunawaySuperIndex(part.body, fileSize);
-            }
-        }
-        if (video) {
+    for (const AviChunks::Stream &stream : AviChunks::streams(hdrl)) {
+        const AviChunks::SuperIndex index = stream.indx ? AviChunks::superIndex(*stream.indx) : AviChunks::SuperIndex{};
+        runaway = runaway || isRunawaySuperIndex(index, fileSize);
+        if (stream.type == "vids") {
             ++videoStreams;
-            superIndexed = superIndexed && indexed;
+            superIndexed = superIndexed && isUsableSuperIndex(index, fileSize);
         }
     }
 }
@@ -138,39 +63,19 @@ Result probeAvi(QIODevice &device, qint64 fileSize)
 {
     Result result;
     result.container = DirectPlayProbe::Container::Avi;
-    bool idx1 = false;
+    const AviChunks::TopLevel top =
+        AviChunks::topLevel([&device](qint64 at, qint64 count) { return readAt(device, at, count); }, fileSize);
     bool superIndexed = false;
     bool runaway = false;
-    bool cutShort = false;
-    qint64 at = 12;
-    for (int count = 0; count < DirectPlayProbe::kMaxTopLevel && fileSize - at >= 8; ++count) {
-        const QByteArray header = readAt(device, at, 12);
-        if (header.size() < 8 || header.first(4) == QByteArray(4, '\0')) {
-            break; // the preallocated rest of a recording, or nothing more to read
-        }
-        const qint64 size = le32(header, 4);
-        const QByteArrayView id = QByteArrayView(header).first(4);
-        if (size > fileSize - at - 8) {
-            cutShort = true;
-            break;
-        }
-        if (id == "LIST" && header.size() == 12 && QByteArrayView(header).sliced(8, 4) == "hdrl" && size >= 4 &&
-            size <= DirectPlayProbe::kMaxHeaderBytes) {
-            const QByteArray hdrl = readAt(device, at + 12, size - 4);
-            if (hdrl.size() == size - 4) {
-                readAviHeader(hdrl, fileSize, result.videoStreams, superIndexed, runaway);
-            }
-        } else if (id == "idx1" && size >= 16) {
-            idx1 = true;
-        }
-        at += 8 + size + (size & 1);
-    }
+    readAviHeader(top.headerList, fileSize, result.videoStreams, superIndexed, runaway);
+    // An "idx1" of at least one entry that the file holds whole.
+    const bool idx1 = top.index >= 0 && top.indexSize >= 16 && top.indexSize <= fileSize - top.index - 8;
     if (result.videoStreams == 0) {
         result.why = u"no video stream"_s;
     } else if (runaway) {
         result.why = u"an OpenDML index names its chunks over and over"_s;
     } else if (!idx1 && !superIndexed) {
-        result.why = cutShort ? u"cut short, without an index"_s : u"no index"_s;
+        result.why = top.cutShort ? u"cut short, without an index"_s : u"no index"_s;
     } else {
         result.playable = true;
     }
@@ -190,13 +95,13 @@ bool chunksInsideFile(QByteArrayView stbl, qint64 fileSize)
         return true;
     }
     const qsizetype width = wide ? 8 : 4;
-    if (offsets->size() < 8 || be32(*offsets, 4) > quint32((offsets->size() - 8) / width)) {
+    if (offsets->size() < 8 || ByteOrder::be32(*offsets, 4) > quint32((offsets->size() - 8) / width)) {
         return false;
     }
-    const quint32 chunks = be32(*offsets, 4);
+    const quint32 chunks = ByteOrder::be32(*offsets, 4);
     for (quint32 i = 0; i < chunks; ++i) {
         const qsizetype at = 8 + qsizetype(i) * width;
-        const quint64 offset = wide ? be64(*offsets, at) : be32(*offsets, at);
+        const quint64 offset = wide ? ByteOrder::be64(*offsets, at) : ByteOrder::be32(*offsets, at);
         if (offset >= quint64(fileSize)) {
             return false;
         }
@@ -212,7 +117,7 @@ bool isVideoTrackWithSamples(QByteArrayView trak)
     const bool chunked = Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "stco"}) ||
                          Mp4Boxes::descend(trak, {"mdia", "minf", "stbl", "co64"});
     return hdlr && hdlr->size() >= 12 && hdlr->sliced(8, 4) == "vide" && stsz && stsz->size() >= 12 &&
-           be32(*stsz, 8) != 0 && chunked;
+           ByteOrder::be32(*stsz, 8) != 0 && chunked;
 }
 
 Result probeMp4(QIODevice &device, qint64 fileSize)

@@ -34,10 +34,8 @@ public:
         QString why;
     };
 
-    // The most top-level chunks or boxes looked at.
+    // The most top-level boxes looked at (the AVI walk keeps its own, equal, cap).
     static constexpr int kMaxTopLevel = 4096;
-    // The largest AVI header list ("hdrl") read.
-    static constexpr qint64 kMaxHeaderBytes = 1024 * 1024;
     // The largest "moov" box read.
     static constexpr qint64 kMaxMoovBytes = 64 * 1024 * 1024;
 

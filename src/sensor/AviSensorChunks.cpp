@@ -2,19 +2,14 @@
 
 #include "AviSensorReader.h"
 #include "ByteSpanReader.h"
-
-#include <QtEndian>
+#include "core/AviChunks.h"
+#include "core/ByteOrder.h"
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-bool isChunkCode(QByteArrayView code)
-{
-    return std::all_of(code.begin(), code.end(), [](char c) { return c >= 0x20 && c <= 0x7e; });
-}
-
 bool isSensorCode(QByteArrayView code)
 {
     return code == "02tx" || code == "03tx";
@@ -22,7 +17,7 @@ bool isSensorCode(QByteArrayView code)
 
 qint64 paddedEnd(qint64 offset, qint64 size)
 {
-    return offset + 8 + size + (size & 1);
+    return AviChunks::paddedEnd(offset, size);
 }
 
 class Locator
@@ -103,8 +98,6 @@ private:
         qint64 size;
     };
 
-    static constexpr int kMaxTopLevelChunks = 4096;
-    static constexpr qint64 kMaxHeaderListBytes = 1024 * 1024;
     static constexpr qint64 kMaxIndexEntries = AviSensorChunks::kMaxIndexBytes / 16;
 
     // Asked in every loop over the file's chunks or an index's entries, so that a reader no longer
@@ -145,10 +138,10 @@ private:
             return Step::Stop;
         }
         const QByteArrayView code = header.first(4);
-        if (!isChunkCode(code)) {
+        if (!AviChunks::isChunkCode(code)) {
             return Step::Lost;
         }
-        const qint64 size = qFromLittleEndian<quint32>(header.data() + 4);
+        const qint64 size = ByteOrder::le32(header, 4);
         if (code == "LIST" || code == "RIFF") {
             // Decided before the next read, which may move the window HEADER lies in.
             const bool part = code == "RIFF";
@@ -179,26 +172,14 @@ private:
     // The header list, the first "movi" list and "idx1" among the top-level chunks of the first part.
     void findTopLevel()
     {
-        qint64 pos = 12;
-        for (int count = 0; count < kMaxTopLevelChunks; ++count) {
-            const QByteArrayView header = m_reader.bytesAt(pos, 12);
-            if (header.size() < 8 || AviSensorReader::isZeroHeader(header.first(8)) || !isChunkCode(header.first(4)) ||
-                header.first(4) == "RIFF") {
-                return;
-            }
-            const qint64 size = qFromLittleEndian<quint32>(header.data() + 4);
-            const bool list = header.first(4) == "LIST" && header.size() == 12;
-            if (list && header.sliced(8, 4) == "movi" && m_moviList < 0) {
-                m_moviList = pos;
-                m_moviEnd = qMin(pos + 8 + size, m_size);
-            } else if (list && header.sliced(8, 4) == "hdrl" && m_headerList.isEmpty() && size <= kMaxHeaderListBytes) {
-                m_headerList = m_reader.bytesAt(pos + 12, qsizetype(qMax<qint64>(0, size - 4))).toByteArray();
-            } else if (header.first(4) == "idx1" && m_index < 0) {
-                m_index = pos;
-                m_indexSize = size;
-            }
-            pos = paddedEnd(pos, size);
-        }
+        const AviChunks::TopLevel top = AviChunks::topLevel(
+            [this](qint64 at, qint64 count) { return m_reader.bytesAt(at, qsizetype(count)).toByteArray(); }, m_size,
+            [this] { return stopRequested(); });
+        m_headerList = top.headerList;
+        m_moviList = top.moviList;
+        m_moviEnd = top.moviEnd;
+        m_index = top.index;
+        m_indexSize = top.indexSize;
     }
 
     bool refuseIndex(const QString &why)
@@ -234,8 +215,8 @@ private:
             }
             Entry entry{};
             std::copy_n(code.data(), 4, entry.code);
-            entry.offset = qFromLittleEndian<quint32>(bytes.constData() + at + 8);
-            entry.size = qFromLittleEndian<quint32>(bytes.constData() + at + 12);
+            entry.offset = ByteOrder::le32(bytes, at + 8);
+            entry.size = ByteOrder::le32(bytes, at + 12);
             m_entries.append(entry);
         }
         if (m_entries.isEmpty()) {
@@ -275,27 +256,22 @@ private:
     // chunks that list the stream's chunks, in every part of the file.
     bool loadOpenDmlIndex()
     {
-        QList<std::pair<qint64, qint64>> indexChunks;
-        if (!findSuperIndexes(indexChunks)) {
+        QList<AviChunks::IndexChunk> named;
+        if (!findSuperIndexes(named)) {
             return false;
         }
         // A super index may name the same index chunk many times over: each is read once, and
         // together they may not hold more bytes than the file does (chunks that overlap do).
-        std::sort(indexChunks.begin(), indexChunks.end());
-        indexChunks.erase(std::unique(indexChunks.begin(), indexChunks.end()), indexChunks.end());
-        qint64 total = 0;
-        for (const auto &chunk : std::as_const(indexChunks)) {
-            total += chunk.second;
-        }
-        if (total > m_size) {
+        const AviChunks::IndexChunkSet indexChunks = AviChunks::distinctChunks(named);
+        if (indexChunks.totalBytes > quint64(m_size)) {
             return refuseIndex(u"OpenDML indexes larger than the file"_s);
         }
-        for (const auto &[offset, size] : std::as_const(indexChunks)) {
+        for (const AviChunks::IndexChunk &chunk : indexChunks.chunks) {
             if (stopRequestedNow()) {
                 return refuseIndex(u"cancelled"_s);
             }
-            if (!loadStandardIndex(offset, size)) {
-                return refuseIndex(u"OpenDML index at byte %1 cannot be used"_s.arg(offset));
+            if (!loadStandardIndex(chunk)) {
+                return refuseIndex(u"OpenDML index at byte %1 cannot be used"_s.arg(chunk.offset));
             }
         }
         std::sort(m_entries.begin(), m_entries.end(),
@@ -303,68 +279,48 @@ private:
         return !m_entries.isEmpty();
     }
 
-    bool findSuperIndexes(QList<std::pair<qint64, qint64>> &indexChunks)
+    bool findSuperIndexes(QList<AviChunks::IndexChunk> &indexChunks)
     {
-        const QByteArrayView list(m_headerList);
-        for (qsizetype at = 0; list.size() - at >= 8;) {
-            const QByteArrayView code = list.sliced(at, 4);
-            const qint64 size = qFromLittleEndian<quint32>(list.data() + at + 4);
-            if (code == "LIST") {
-                at += 12;
+        for (const AviChunks::Stream &stream : AviChunks::streams(m_headerList)) {
+            // An "indx" too short for its own fixed part names nothing: the stream has no index.
+            if (!stream.indx || stream.indx->size() < 24) {
                 continue;
             }
-            if (code == "indx" && size >= 24 && size <= list.size() - at - 8) {
-                const QByteArrayView body = list.sliced(at + 8, qsizetype(size));
-                // Four longs an entry, an index of indexes.
-                if (qFromLittleEndian<quint16>(body.data()) != 4 || body[3] != 0) {
-                    return refuseIndex(u"OpenDML super index of an unknown kind"_s);
-                }
-                const qint64 count = qMin<qint64>(qFromLittleEndian<quint32>(body.data() + 4), (size - 24) / 16);
-                for (qint64 i = 0; i < count; ++i) {
-                    const char *entry = body.data() + 24 + i * 16;
-                    indexChunks.append({qint64(qFromLittleEndian<quint64>(entry) & 0x7fffffffffffffff),
-                                        qFromLittleEndian<quint32>(entry + 8)});
-                }
+            const AviChunks::SuperIndex index = AviChunks::superIndex(*stream.indx);
+            // Four longs an entry, an index of indexes, whose entries all fit in its chunk.
+            if (!index.ofIndexes || !index.complete) {
+                return refuseIndex(u"OpenDML super index of an unknown kind"_s);
             }
-            at += qsizetype(qMin<qint64>(paddedEnd(0, size), list.size() - at));
+            indexChunks.append(index.entries);
         }
         return !indexChunks.isEmpty();
     }
 
     // One "ix##" chunk: two longs an entry, each the data offset from the chunk's base and the size.
     // Only the entries in use are read, not the room the chunk keeps for more.
-    bool loadStandardIndex(qint64 offset, qint64 size)
+    bool loadStandardIndex(const AviChunks::IndexChunk &chunk)
     {
-        if (size < 32 || size > AviSensorChunks::kMaxIndexBytes || offset + size > m_size) {
+        if (!AviChunks::isInsideFile(chunk, m_size) || chunk.size > AviSensorChunks::kMaxIndexBytes) {
             return false;
         }
-        const QByteArray head = m_reader.bytesAt(offset, 32).toByteArray();
-        if (head.size() != 32 || !head.startsWith("ix") ||
-            qFromLittleEndian<quint32>(head.constData() + 4) + 8 > quint64(size)) {
+        const qint64 offset = qint64(chunk.offset);
+        const auto index = AviChunks::standardIndex(
+            m_reader.bytesAt(offset, AviChunks::kStandardIndexHeaderBytes).toByteArray(), chunk.size, m_size);
+        if (!index || m_entries.size() + qint64(index->count) > kMaxIndexEntries) {
             return false;
         }
-        const char *body = head.constData() + 8;
-        if (qFromLittleEndian<quint16>(body) != 2 || body[3] != 1) {
+        const QByteArray entries = m_reader.bytesAt(offset + 32, qsizetype(index->count) * 8).toByteArray();
+        if (entries.size() != qsizetype(index->count) * 8) {
             return false;
         }
-        const qint64 count = qFromLittleEndian<quint32>(body + 4);
-        const qint64 base = qint64(qFromLittleEndian<quint64>(body + 12) & 0x7fffffffffffffff);
-        const qint64 bodySize = qFromLittleEndian<quint32>(head.constData() + 4);
-        if (count > (bodySize - 24) / 8 || m_entries.size() + count > kMaxIndexEntries) {
-            return false;
-        }
-        const QByteArray entries = m_reader.bytesAt(offset + 32, qsizetype(count * 8)).toByteArray();
-        if (entries.size() != count * 8) {
-            return false;
-        }
-        for (qint64 i = 0; i < count; ++i) {
+        for (quint32 i = 0; i < index->count; ++i) {
             if (stopRequested()) {
                 return false;
             }
             Entry entry{};
-            std::copy_n(body + 8, 4, entry.code);
-            entry.offset = base + qFromLittleEndian<quint32>(entries.constData() + i * 8) - 8;
-            entry.size = qFromLittleEndian<quint32>(entries.constData() + i * 8 + 4) & 0x7fffffff;
+            std::copy_n(index->code.constData(), 4, entry.code);
+            entry.offset = index->base + qint64(ByteOrder::le32(entries, qsizetype(i) * 8)) - 8;
+            entry.size = ByteOrder::le32(entries, qsizetype(i) * 8 + 4) & 0x7fffffff;
             if (entry.offset < 12 || paddedEnd(entry.offset, entry.size) > m_size) {
                 return false;
             }
@@ -377,7 +333,7 @@ private:
     {
         const QByteArrayView header = m_reader.bytesAt(at, 8);
         return header.size() == 8 && header.first(4) == QByteArrayView(entry.code, 4) &&
-               qFromLittleEndian<quint32>(header.data() + 4) == entry.size;
+               ByteOrder::le32(header, 4) == entry.size;
     }
 
     Crossing failCrossing(const QString &why, qsizetype spansBefore, bool extensionBefore)
@@ -394,8 +350,7 @@ private:
     {
         const qsizetype spansBefore = m_result.spans.size();
         const bool extensionBefore = m_extension;
-        const qint64 listEnd =
-            qMin(pos + 8 + qint64(qFromLittleEndian<quint32>(m_reader.bytesAt(pos + 4, 4).data())), m_size);
+        const qint64 listEnd = qMin(pos + 8 + qint64(ByteOrder::le32(m_reader.bytesAt(pos + 4, 4), 0)), m_size);
         qint64 at = pos + 12;
         auto entry = std::lower_bound(m_entries.cbegin(), m_entries.cend(), at,
                                       [](const Entry &e, qint64 offset) { return e.offset < offset; });

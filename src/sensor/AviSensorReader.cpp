@@ -5,20 +5,15 @@
 #include "SensorFile.h"
 #include "SensorText.h"
 #include "SensorTrack.h"
+#include "core/ByteOrder.h"
 
 #include <QFile>
-#include <QtEndian>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-quint32 readLe32(const char *bytes)
-{
-    return qFromLittleEndian<quint32>(bytes);
-}
-
 class AviRecords
 {
 public:
@@ -162,7 +157,7 @@ int AviSensorReader::read(QIODevice &device, SensorTrack &track, Family family, 
             break;
         }
         const QByteArrayView code = header.first(4);
-        const qint64 size = readLe32(header.data() + 4);
+        const qint64 size = ByteOrder::le32(header, 4);
         const qint64 pad = size & 1;
         if (code == "LIST") {
             // Enter the list: its type, then its sub-chunks as the next headers.

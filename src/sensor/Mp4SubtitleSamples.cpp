@@ -1,8 +1,7 @@
 #include "Mp4SubtitleSamples.h"
 
+#include "core/ByteOrder.h"
 #include "core/Mp4Boxes.h"
-
-#include <QtEndian>
 
 #include <optional>
 
@@ -10,15 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 using Box = Mp4Boxes::Box;
-quint32 be32(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint32>(bytes.data() + at);
-}
-
-quint64 be64(QByteArrayView bytes, qsizetype at)
-{
-    return qFromBigEndian<quint64>(bytes.data() + at);
-}
 
 // The duration in a "mvhd" body, in milliseconds.
 qint64 movieDurationMs(QByteArrayView mvhd)
@@ -31,8 +21,8 @@ qint64 movieDurationMs(QByteArrayView mvhd)
     if (mvhd.size() < timescaleAt + (wide ? 12 : 8)) {
         return -1;
     }
-    const quint32 timescale = be32(mvhd, timescaleAt);
-    const quint64 duration = wide ? be64(mvhd, timescaleAt + 4) : be32(mvhd, timescaleAt + 4);
+    const quint32 timescale = ByteOrder::be32(mvhd, timescaleAt);
+    const quint64 duration = wide ? ByteOrder::be64(mvhd, timescaleAt + 4) : ByteOrder::be32(mvhd, timescaleAt + 4);
     if (timescale == 0 || duration > quint64(1) << 52) {
         return -1;
     }
@@ -77,10 +67,10 @@ public:
         m_stsz = *stsz;
         m_stsc = *stsc;
         m_offsets = *offsets;
-        m_uniformSize = be32(m_stsz, 4);
-        m_sampleCount = be32(m_stsz, 8);
-        m_chunkCount = be32(m_offsets, 4);
-        m_stscCount = be32(m_stsc, 4);
+        m_uniformSize = ByteOrder::be32(m_stsz, 4);
+        m_sampleCount = ByteOrder::be32(m_stsz, 8);
+        m_chunkCount = ByteOrder::be32(m_offsets, 4);
+        m_stscCount = ByteOrder::be32(m_stsc, 4);
         const qint64 offsetWidth = m_wideOffsets ? 8 : 4;
         if ((m_uniformSize == 0 && (m_stsz.size() - 12) / 4 < m_sampleCount) ||
             (m_offsets.size() - 8) / offsetWidth < m_chunkCount || (m_stsc.size() - 8) / 12 < m_stscCount) {
@@ -98,14 +88,14 @@ public:
         qint64 run = 0;
         for (qint64 chunk = 1; chunk <= m_chunkCount && sample < m_sampleCount; ++chunk) {
             // The run of "stsc" that covers this chunk: the last one starting at or before it.
-            while (run + 1 < m_stscCount && be32(m_stsc, 8 + (run + 1) * 12) <= chunk) {
+            while (run + 1 < m_stscCount && ByteOrder::be32(m_stsc, 8 + (run + 1) * 12) <= chunk) {
                 ++run;
             }
-            const qint64 perChunk = m_stscCount > 0 ? be32(m_stsc, 8 + run * 12 + 4) : 0;
-            qint64 offset = m_wideOffsets ? qint64(be64(m_offsets, 8 + (chunk - 1) * 8) & 0x7fffffffffffffff)
-                                          : qint64(be32(m_offsets, 8 + (chunk - 1) * 4));
+            const qint64 perChunk = m_stscCount > 0 ? ByteOrder::be32(m_stsc, 8 + run * 12 + 4) : 0;
+            qint64 offset = m_wideOffsets ? qint64(ByteOrder::be64(m_offsets, 8 + (chunk - 1) * 8) & 0x7fffffffffffffff)
+                                          : qint64(ByteOrder::be32(m_offsets, 8 + (chunk - 1) * 4));
             for (qint64 k = 0; k < perChunk && sample < m_sampleCount; ++k, ++sample) {
-                const qint64 size = m_uniformSize != 0 ? m_uniformSize : be32(m_stsz, 12 + sample * 4);
+                const qint64 size = m_uniformSize != 0 ? m_uniformSize : ByteOrder::be32(m_stsz, 12 + sample * 4);
                 total += size;
                 if (total > Mp4SubtitleSamples::kMaxSampleBytes || sample >= Mp4SubtitleSamples::kMaxSamples) {
                     why = u"the subtitle samples are larger than any camera writes"_s;
@@ -152,8 +142,8 @@ QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
     if (mdhd->size() < timescaleAt + 4) {
         return {};
     }
-    const qint64 timescale = be32(*mdhd, timescaleAt);
-    const qint64 runs = be32(*stts, 4);
+    const qint64 timescale = ByteOrder::be32(*mdhd, timescaleAt);
+    const qint64 runs = ByteOrder::be32(*stts, 4);
     if (timescale == 0 || (stts->size() - 8) / 8 < runs) {
         return {};
     }
@@ -161,8 +151,8 @@ QList<qint64> sampleStartsMs(QByteArrayView mdia, qsizetype count)
     starts.reserve(count);
     qint64 time = 0;
     for (qint64 run = 0; run < runs && starts.size() < count; ++run) {
-        const qint64 samples = be32(*stts, 8 + run * 8);
-        const qint64 delta = be32(*stts, 8 + run * 8 + 4);
+        const qint64 samples = ByteOrder::be32(*stts, 8 + run * 8);
+        const qint64 delta = ByteOrder::be32(*stts, 8 + run * 8 + 4);
         for (qint64 k = 0; k < samples && starts.size() < count; ++k) {
             // Longer than any recording: the times are not to be believed (and would overflow).
             if (time / timescale > kMaxTrackSeconds) {
@@ -217,16 +207,16 @@ qint64 trackSampleMs(QByteArrayView trak)
     if (mdhd->size() < timescaleAt + 4) {
         return -1;
     }
-    const quint64 timescale = be32(*mdhd, timescaleAt);
-    const qint64 runs = be32(*stts, 4);
+    const quint64 timescale = ByteOrder::be32(*mdhd, timescaleAt);
+    const qint64 runs = ByteOrder::be32(*stts, 4);
     if (timescale == 0 || (stts->size() - 8) / 8 < runs) {
         return -1;
     }
     const quint64 limit = quint64(kMaxTrackSeconds) * timescale;
     quint64 total = 0;
     for (qint64 run = 0; run < runs; ++run) {
-        const quint64 samples = be32(*stts, 8 + run * 8);
-        const quint64 delta = be32(*stts, 8 + run * 8 + 4);
+        const quint64 samples = ByteOrder::be32(*stts, 8 + run * 8);
+        const quint64 delta = ByteOrder::be32(*stts, 8 + run * 8 + 4);
         if (delta != 0 && samples > (limit - total) / delta) {
             return -1;
         }
@@ -286,7 +276,7 @@ bool readSamples(QIODevice &device, const QList<Location> &locations, QList<QByt
         for (qsizetype k = i; k < j; ++k) {
             const QByteArrayView sample = QByteArrayView(run).sliced(locations[k].offset - start, locations[k].size);
             // A timed-text sample: the text's length, the text, then style boxes the track ignores.
-            const qsizetype length16 = sample.size() >= 2 ? qFromBigEndian<quint16>(sample.data()) : 0;
+            const qsizetype length16 = ByteOrder::be16(sample, 0);
             texts.append(sample.sliced(qMin<qsizetype>(2, sample.size()))
                              .first(qMin(length16, qMax<qsizetype>(0, sample.size() - 2)))
                              .toByteArray());

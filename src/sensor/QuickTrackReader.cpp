@@ -8,6 +8,7 @@
 #include "SensorFile.h"
 #include "SensorTrack.h"
 #include "TailBlockReader.h"
+#include "core/ByteOrder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -44,8 +45,8 @@ qint64 aviDurationMs(QIODevice &device)
         QByteArrayView(head).sliced(20, 4) != "hdrl" || QByteArrayView(head).sliced(24, 4) != "avih") {
         return -1;
     }
-    const quint32 microsecondsPerFrame = qFromLittleEndian<quint32>(head.constData() + 32);
-    const quint32 frames = qFromLittleEndian<quint32>(head.constData() + 48);
+    const quint32 microsecondsPerFrame = ByteOrder::le32(head, 32);
+    const quint32 frames = ByteOrder::le32(head, 48);
     // Every frame is a chunk of its own, eight bytes of header at least: a count the file cannot
     // hold is not believed.
     if (qint64(frames) * 8 > device.size()) {

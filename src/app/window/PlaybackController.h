@@ -28,12 +28,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// Turns a chosen recording into synchronised playback: the recording's own files for the front and
-// rear cameras in the two players (or, where the player cannot take them as they are, their
-// converted copies), the sensor track loaded beside them, both players started together
-// once both are ready, and a 33-per-second timer that maps play time to sensor samples for the
-// readouts, the meter and the map. Transport, previous/next, auto-advance, volume and the
-// front/rear swap live here too.
+// Turns a recording that PlaybackLoader made ready into synchronised playback: its front and rear
+// files in the two players, its sensor track beside them, both players started together once both
+// are ready, and a 33-per-second timer that maps play time to sensor samples for the readouts, the
+// meter and the map. Transport, previous/next, auto-advance, volume, the front/rear swap and the
+// alerts live here too.
 class PlaybackController : public QObject
 {
     Q_OBJECT

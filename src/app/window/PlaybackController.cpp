@@ -17,9 +17,6 @@
 #include "playback/VolumeSliderView.h"
 #include "ui/ImageButton.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>

@@ -217,3 +217,14 @@ void PlaybackLoader::inspect(const QString &played, const QString &recording, do
             Qt::QueuedConnection);
     });
 }
+
+void PlaybackLoader::explainPlayerFailure(const QString &played, const QString &recording)
+{
+    // A card that failed to read or went away is not a damaged recording.
+    inspect(played, recording, 0.0, 0.0, [this](PlaybackStopCause::Cause cause) {
+        if (PlaybackStopCause::leavesRecording(cause)) {
+            Q_EMIT gone();
+        }
+        Q_EMIT failed(PlaybackStopCause::failedMessageKey(cause), PlaybackStopCause::titleKey(cause));
+    });
+}

@@ -58,6 +58,10 @@ public:
     void inspect(const QString &played, const QString &recording, double from, double to,
                  std::function<void(PlaybackStopCause::Cause)> then);
 
+    // The players could not open PLAYED, the loaded copy of the recording at RECORDING: what the
+    // card says of it is said in failed(), after gone() when the file is no longer there.
+    void explainPlayerFailure(const QString &played, const QString &recording);
+
     // Which answers belong to the recording now loaded, and whether it starts by itself.
     RecordingLoad &state() { return m_load; }
     const RecordingLoad &state() const { return m_load; }
@@ -80,6 +84,9 @@ Q_SIGNALS:
     void failed(const QString &messageKey, const QString &titleKey);
     // It plays, but only the part before MESSAGEKEY's reason.
     void cutShort(const QString &messageKey);
+    // The loaded recording's file is no longer there: nothing of it may play from what the
+    // players still hold.
+    void gone();
 
 private:
     // Off the GUI thread: plays the recording as it is when the probe allows, else converts it.

@@ -44,6 +44,7 @@ struct LoaderUnderTest
     {
         QObject::connect(&loader, &PlaybackLoader::conversionStarted, [this] { heard.events << u"converting"_s; });
         QObject::connect(&loader, &PlaybackLoader::nothingToPlay, [this] { heard.events << u"nothing"_s; });
+        QObject::connect(&loader, &PlaybackLoader::gone, [this] { heard.events << u"gone"_s; });
         QObject::connect(&loader, &PlaybackLoader::cutShort, [this](const QString &key) {
             heard.events << u"cutShort"_s;
             heard.messageKey = key;
@@ -199,5 +200,33 @@ TEST(PlaybackLoaderTest, AConversionGivenUpIsDroppedOnce)
     EXPECT_EQ(test.heard.drops, dropsBefore + 1);
     EXPECT_FALSE(test.loader.progress()->isActive());
     EXPECT_FALSE(test.loader.giveUpConversion()) << "given up already";
+}
+TEST(PlaybackLoaderTest, APlayerThatCannotOpenTheCopyIsExplainedByTheCard)
+{
+    using Cause = PlaybackStopCause::Cause;
+    struct Row
+    {
+        const char *name;
+        std::optional<QByteArray> bytes;
+        QStringList events;
+        Cause cause;
+    };
+    const Row rows[] = {
+        {"damaged", QByteArray(4096, 'x'), {u"failed"_s}, Cause::Damaged},
+        // Gone from the card: the players let it go before the user is told.
+        {"gone", std::nullopt, {u"gone"_s, u"failed"_s}, Cause::RecordingGone},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        LoaderUnderTest test;
+        const QString played = recordingOf(dir, u"a_f.mov"_s, row.bytes).toLocalFile();
+        test.loader.explainPlayerFailure(played, played);
+        ASSERT_TRUE(test.waitFor(u"failed"_s));
+        EXPECT_EQ(test.heard.events, row.events);
+        EXPECT_EQ(test.heard.messageKey, PlaybackStopCause::failedMessageKey(row.cause));
+        EXPECT_EQ(test.heard.titleKey, PlaybackStopCause::titleKey(row.cause));
+    }
 }
 } // namespace

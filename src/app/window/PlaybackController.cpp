@@ -81,6 +81,7 @@ void PlaybackController::connectLoader()
     connect(m_loader, &PlaybackLoader::conversionStarted, this, [this] { m_ui.stopButton->setEnabled(true); });
     connect(m_loader, &PlaybackLoader::nothingToPlay, this, [this] { m_currentVideoUrl = QUrl(); });
     connect(m_loader, &PlaybackLoader::failed, this, &PlaybackController::showPlaybackFailedAlert);
+    connect(m_loader, &PlaybackLoader::gone, this, &PlaybackController::leaveRecording);
     connect(m_loader, &PlaybackLoader::cutShort, this, [this](const QString &key) { showPlaybackFailedAlert(key); });
 }
 
@@ -170,15 +171,7 @@ void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewS
         QTimer::singleShot(0, this, [this, view, generation] {
             if (m_loader->state().isCurrent(generation) && view->status() == VexoAVViewStatusError &&
                 std::exchange(m_awaitingPlayers, false)) {
-                // A card that failed to read or went away is not a damaged recording.
-                m_loader->inspect(view->fileName(), m_currentVideoUrl.toLocalFile(), 0.0, 0.0,
-                                  [this](PlaybackStopCause::Cause cause) {
-                                      if (PlaybackStopCause::leavesRecording(cause)) {
-                                          leaveRecording();
-                                      }
-                                      showPlaybackFailedAlert(PlaybackStopCause::failedMessageKey(cause),
-                                                              PlaybackStopCause::titleKey(cause));
-                                  });
+                m_loader->explainPlayerFailure(view->fileName(), m_currentVideoUrl.toLocalFile());
             }
         });
         return;

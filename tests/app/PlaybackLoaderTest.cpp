@@ -187,20 +187,6 @@ TEST(PlaybackLoaderTest, OnlyTheRecordingLastChosenIsActedOn)
     EXPECT_EQ(test.heard.files.constFirst().path, u"/tmp/second_f.mov"_s);
 }
 
-TEST(PlaybackLoaderTest, AConversionGivenUpIsDroppedOnce)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    LoaderUnderTest test;
-    EXPECT_FALSE(test.loader.giveUpConversion()) << "nothing under way yet";
-    test.loader.load(recordingOf(dir, u"a.avi"_s, QByteArray(4096, 'x')));
-    ASSERT_TRUE(test.waitForConversion(1));
-    const int dropsBefore = test.heard.drops;
-    EXPECT_TRUE(test.loader.giveUpConversion());
-    EXPECT_EQ(test.heard.drops, dropsBefore + 1);
-    EXPECT_FALSE(test.loader.progress()->isActive());
-    EXPECT_FALSE(test.loader.giveUpConversion()) << "given up already";
-}
 TEST(PlaybackLoaderTest, APlayerThatCannotOpenTheCopyIsExplainedByTheCard)
 {
     using Cause = PlaybackStopCause::Cause;

@@ -340,14 +340,32 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     if (url.isEmpty()) {
         return std::nullopt;
     }
-    const QString path = url.isLocalFile() ? url.toLocalFile() : url.path();
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension != u"avi" && extension != u"mp4") {
+    Recording recording;
+    recording.url = url;
+    recording.path = url.isLocalFile() ? url.toLocalFile() : url.path();
+    recording.extension = QFileInfo(recording.path).suffix().toLower();
+    if (recording.extension != u"avi" && recording.extension != u"mp4") {
         // The player opens what Qt can name: a name that is not UTF-8 through its stand-in.
-        const QString openable = url.isLocalFile() ? LocalPath::openable(path) : path;
-        return QList<QUrl>{openable == path || openable.isEmpty() ? url : QUrl::fromLocalFile(openable)};
+        const QString openable = url.isLocalFile() ? LocalPath::openable(recording.path) : recording.path;
+        return QList<QUrl>{openable == recording.path || openable.isEmpty() ? url : QUrl::fromLocalFile(openable)};
     }
+    if (Outcome outcome = prepareWorkingFolder(recording)) {
+        return *outcome;
+    }
+    if (Outcome outcome = probeStreams(recording)) {
+        return *outcome;
+    }
+    // The plan's argument lists read its picture tags: it stays here until the runs are over.
+    Plan plan;
+    planJobs(recording, plan);
+    if (Outcome outcome = settleTags(recording, plan)) {
+        return *outcome;
+    }
+    return runAndVerify(recording, plan);
+}
 
+VideoConverter::Outcome VideoConverter::prepareWorkingFolder(Recording &recording)
+{
     QString working = m_workingDirectory;
     if (working.isEmpty()) {
         working = m_planOnly ? Utils::WorkingDirectoryLocation() : Utils::GetWorkingDirectoryPath();
@@ -355,156 +373,186 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
     m_usedWorkingDirectory = working.isEmpty() ? Utils::WorkingDirectoryLocation() : working;
     if (working.isEmpty()) {
         m_failure = Failure::WorkingFolderUnusable;
-        return std::nullopt;
+        return Playable();
     }
     // Qt and ffmpeg open the recording by this name; the working names come from its own.
-    const QString source = LocalPath::openable(path);
-    const QString folder = source.isEmpty() ? QString() : conversionFolder(working, path);
-    if (folder.isEmpty()) {
+    recording.source = LocalPath::openable(recording.path);
+    recording.folder = recording.source.isEmpty() ? QString() : conversionFolder(working, recording.path);
+    if (recording.folder.isEmpty()) {
         m_failure = Failure::RecordingUnreadable;
-        return std::nullopt;
+        return Playable();
     }
-    if (!isPlainFile(path)) {
+    if (!isPlainFile(recording.path)) {
         // A link may lead anywhere outside the card: it is not the camera's recording.
         m_failure = Failure::NotItsContainer;
-        return QList<QUrl>{};
+        return Playable(QList<QUrl>{});
     }
-    if (!m_planOnly && !QDir().mkpath(folder)) {
+    if (!m_planOnly && !QDir().mkpath(recording.folder)) {
         m_failure = Failure::WorkingFolderUnusable;
-        return std::nullopt;
+        return Playable();
     }
     if (!m_planOnly) {
-        removeStalePartials(folder);
+        removeStalePartials(recording.folder);
     }
-    const QString baseName = workingBaseName(path);
-    const QString front = folder + u'/' + baseName + u"_f.mov"_s;
-    const QString rear = folder + u'/' + baseName + u"_r.mov"_s;
-    bool hasRear = false;
+    const QString baseName = workingBaseName(recording.path);
+    recording.front = recording.folder + u'/' + baseName + u"_f.mov"_s;
+    recording.rear = recording.folder + u'/' + baseName + u"_r.mov"_s;
+    return std::nullopt;
+}
 
-    int videoStreams = 1;
-    QString info;
-    if (extension == u"avi") {
-        info = m_runner.run(inputArguments(source)).output;
-        if (m_runner.isCancelled()) {
-            m_failure = Failure::Cancelled;
-            return std::nullopt;
-        }
-        m_reports.insert(source, info);
-        if (!readsAsItsContainer(source)) {
-            return QList<QUrl>{};
-        }
-        videoStreams = Utils::GetVideoStreamCountFromVideoInfo(info);
-        if (videoStreams == 0) {
-            m_failure = Failure::NoVideoStream;
-            return QList<QUrl>{};
-        }
+VideoConverter::Outcome VideoConverter::probeStreams(Recording &recording)
+{
+    if (recording.extension != u"avi") {
+        return std::nullopt;
     }
+    recording.info = m_runner.run(inputArguments(recording.source)).output;
+    if (m_runner.isCancelled()) {
+        m_failure = Failure::Cancelled;
+        return Playable();
+    }
+    m_reports.insert(recording.source, recording.info);
+    if (!readsAsItsContainer(recording.source)) {
+        return Playable(QList<QUrl>{});
+    }
+    recording.videoStreams = Utils::GetVideoStreamCountFromVideoInfo(recording.info);
+    if (recording.videoStreams == 0) {
+        m_failure = Failure::NoVideoStream;
+        return Playable(QList<QUrl>{});
+    }
+    return std::nullopt;
+}
 
+void VideoConverter::need(Plan &plan, const QString &output, std::function<QStringList(const QString &)> arguments,
+                          const QString &from, const QString &origin, const QByteArray &key, bool subtitles) const
+{
+    if (!isMade(output, key)) {
+        plan.jobs.append({output, std::move(arguments), from, origin, key, subtitles, true});
+    }
+}
+
+void VideoConverter::planJobs(const Recording &recording, Plan &plan)
+{
     // A recording is converted only when all of its outputs are in place and made from the files
     // as they are now; each missing or outdated one is made again, so a run killed after some of
     // them (the ".mov" but not yet its ".srt") is completed by the next conversion instead of
     // being reused as it is for good. The picture tags are settled once the runs are known (the
     // argument lists are made just before they start).
-    const QByteArray frontKey = ConversionCheck::sourceKey(path);
-    int frontType = Utils::AviTypeOther;
-    int rearType = Utils::AviTypeOther;
-    QString otherSource;
-    QList<Job> jobs;
-    const auto need = [&](const QString &output, std::function<QStringList(const QString &)> arguments,
-                          const QString &from, const QString &origin, const QByteArray &key, bool subtitles) {
-        if (!isMade(output, key)) {
-            jobs.append({output, std::move(arguments), from, origin, key, subtitles, true});
-        }
-    };
-    if (videoStreams >= 2) {
-        hasRear = true;
-        if (!isMade(front, frontKey) || !isMade(rear, frontKey)) {
+    const QByteArray frontKey = ConversionCheck::sourceKey(recording.path);
+    plan.frontType = Utils::AviTypeOther;
+    plan.rearType = Utils::AviTypeOther;
+    const QString source = recording.source;
+    int &frontType = plan.frontType;
+    if (recording.videoStreams >= 2) {
+        plan.hasRear = true;
+        if (!isMade(recording.front, frontKey) || !isMade(recording.rear, frontKey)) {
             // The report read for the stream count lists the sound streams as well.
-            const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(info);
+            const int audioStreams = Utils::GetAudioStreamCountFromVideoInfo(recording.info);
             need(
-                front,
+                plan, recording.front,
                 [=, &frontType](const QString &o) {
                     return twoStreamArguments(frontType, audioStreams, source, false, o);
                 },
-                source, path, frontKey, false);
+                source, recording.path, frontKey, false);
             need(
-                rear,
+                plan, recording.rear,
                 [=, &frontType](const QString &o) {
                     return twoStreamArguments(frontType, audioStreams, source, true, o);
                 },
-                source, path, frontKey, false);
+                source, recording.path, frontKey, false);
         }
-    } else {
+        return;
+    }
+    need(
+        plan, recording.front, [=, &frontType](const QString &o) { return oneStreamArguments(frontType, source, o); },
+        source, recording.path, frontKey, false);
+    if (recording.extension == u"mp4") {
         need(
-            front, [=, &frontType](const QString &o) { return oneStreamArguments(frontType, source, o); }, source, path,
-            frontKey, false);
-        if (extension == u"mp4") {
-            need(
-                Utils::replaceFileExtensionFromFilePath(front, u"srt"_s),
-                [=](const QString &o) { return subtitleArguments(source, o); }, source, path, frontKey, true);
-            const QUrl other = otherCameraUrl(url);
-            const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
-            otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
-            if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile() && isPlainFile(otherPath)) {
-                hasRear = true;
-                const QByteArray rearKey = ConversionCheck::sourceKey(otherPath);
-                need(
-                    rear, [=, &rearType](const QString &o) { return oneStreamArguments(rearType, otherSource, o); },
-                    otherSource, otherPath, rearKey, false);
-                need(
-                    Utils::replaceFileExtensionFromFilePath(rear, u"srt"_s),
-                    [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, otherPath,
-                    rearKey, true);
-            } else if (!isPresent(otherPath)) {
-                // The partner may be gone since it was converted: what was made of it still plays.
-                // A partner that is a link plays nothing, neither now nor from before.
-                hasRear = exists(rear);
-            }
-        }
+            plan, Utils::replaceFileExtensionFromFilePath(recording.front, u"srt"_s),
+            [=](const QString &o) { return subtitleArguments(source, o); }, source, recording.path, frontKey, true);
+        planPartner(recording, plan);
     }
-    if (!jobs.isEmpty()) {
-        if (!readsAsItsContainer(source)) {
-            // Never the rear camera in the front camera's place, and the user is told why.
-            if (hasRear) {
-                m_failure = Failure::FrontUnreadable;
-            }
-            return QList<QUrl>{};
-        }
-        frontType = tagType(Utils::GetAviType(source), ConversionCheck::readInput(sourceReportText(source)).videoCodec);
-        if (hasRear && !otherSource.isEmpty()) {
-            rearType = tagType(Utils::GetAviType(otherSource),
-                               ConversionCheck::readInput(sourceReportText(otherSource)).videoCodec);
-        }
+}
+
+void VideoConverter::planPartner(const Recording &recording, Plan &plan)
+{
+    const QUrl other = otherCameraUrl(recording.url);
+    const QString otherPath = other.isLocalFile() ? other.toLocalFile() : other.path();
+    plan.otherSource = other.isEmpty() ? QString() : LocalPath::openable(otherPath);
+    const QString otherSource = plan.otherSource;
+    if (!otherSource.isEmpty() && QFileInfo(otherSource).isFile() && isPlainFile(otherPath)) {
+        plan.hasRear = true;
+        const QByteArray rearKey = ConversionCheck::sourceKey(otherPath);
+        int &rearType = plan.rearType;
+        need(
+            plan, recording.rear,
+            [=, &rearType](const QString &o) { return oneStreamArguments(rearType, otherSource, o); }, otherSource,
+            otherPath, rearKey, false);
+        need(
+            plan, Utils::replaceFileExtensionFromFilePath(recording.rear, u"srt"_s),
+            [=](const QString &o) { return subtitleArguments(otherSource, o); }, otherSource, otherPath, rearKey, true);
+    } else if (!isPresent(otherPath)) {
+        // The partner may be gone since it was converted: what was made of it still plays.
+        // A partner that is a link plays nothing, neither now nor from before.
+        plan.hasRear = exists(recording.rear);
     }
+}
+
+VideoConverter::Outcome VideoConverter::settleTags(const Recording &recording, Plan &plan)
+{
+    if (plan.jobs.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!readsAsItsContainer(recording.source)) {
+        // Never the rear camera in the front camera's place, and the user is told why.
+        if (plan.hasRear) {
+            m_failure = Failure::FrontUnreadable;
+        }
+        return Playable(QList<QUrl>{});
+    }
+    plan.frontType = tagType(Utils::GetAviType(recording.source),
+                             ConversionCheck::readInput(sourceReportText(recording.source)).videoCodec);
+    if (plan.hasRear && !plan.otherSource.isEmpty()) {
+        plan.rearType = tagType(Utils::GetAviType(plan.otherSource),
+                                ConversionCheck::readInput(sourceReportText(plan.otherSource)).videoCodec);
+    }
+    return std::nullopt;
+}
+
+VideoConverter::Playable VideoConverter::runAndVerify(const Recording &recording, Plan &plan)
+{
     // A rear camera that fails leaves the front playing alone, as a recording without a partner;
     // subtitles are wanted only from a recording that has a subtitle stream.
-    const QString frontSubtitles = Utils::replaceFileExtensionFromFilePath(front, u"srt"_s);
-    for (Job &job : jobs) {
-        job.required = job.output == front ||
+    const QString frontSubtitles = Utils::replaceFileExtensionFromFilePath(recording.front, u"srt"_s);
+    for (Job &job : plan.jobs) {
+        job.required = job.output == recording.front ||
                        (job.output == frontSubtitles && (m_planOnly || sourceReport(job.source).subtitle > 0));
     }
-    if (m_progress && !m_planOnly && !jobs.isEmpty()) {
+    if (m_progress && !m_planOnly && !plan.jobs.isEmpty()) {
         // The stream report of an AVI was read for its stream count; an MP4 is asked for one.
-        followProgress(jobs.size(), sourceReport(source).durationUs);
+        followProgress(plan.jobs.size(), sourceReport(recording.source).durationUs);
     }
-    if (!jobs.isEmpty()) {
-        runAllInto(jobs);
+    if (!plan.jobs.isEmpty()) {
+        runAllInto(plan.jobs);
     }
     m_runner.setProgressHandler({});
     if (m_runner.isCancelled()) {
         m_failure = Failure::Cancelled;
         return std::nullopt;
     }
+    return verify(recording, plan);
+}
+
+VideoConverter::Playable VideoConverter::verify(const Recording &recording, const Plan &plan)
+{
     if (m_planOnly) {
-        QList<QUrl> files{QUrl::fromLocalFile(front)};
-        if (hasRear) {
-            files.append(QUrl::fromLocalFile(rear));
+        QList<QUrl> files{QUrl::fromLocalFile(recording.front)};
+        if (plan.hasRear) {
+            files.append(QUrl::fromLocalFile(recording.rear));
         }
         return files;
     }
-
-    const bool rearMade = hasRear && exists(rear);
-    if (!exists(front)) {
+    const bool rearMade = plan.hasRear && exists(recording.rear);
+    if (!exists(recording.front)) {
         // Never the rear camera in the front camera's place.
         if (rearMade) {
             m_failure = Failure::FrontUnreadable;
@@ -518,10 +566,10 @@ VideoConverter::Playable VideoConverter::checkAndConvertVideo(const QUrl &url)
         // recording that has none.
         return QList<QUrl>{};
     }
-    QList<QUrl> files{QUrl::fromLocalFile(front)};
+    QList<QUrl> files{QUrl::fromLocalFile(recording.front)};
     if (rearMade) {
-        files.append(QUrl::fromLocalFile(rear));
+        files.append(QUrl::fromLocalFile(recording.rear));
     }
-    m_cutShort = exists(cutShortPath(front)) || (rearMade && exists(cutShortPath(rear)));
+    m_cutShort = exists(cutShortPath(recording.front)) || (rearMade && exists(cutShortPath(recording.rear)));
     return files;
 }

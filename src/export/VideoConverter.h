@@ -143,6 +143,50 @@ private:
         bool subtitles = false;
         bool required = true; // its failure leaves the recording without something it has
     };
+    // The recording being converted: its names, where its copies go and what ffmpeg reported of
+    // its streams.
+    struct Recording
+    {
+        QUrl url;
+        QString path;      // its own path on the card
+        QString extension; // lower case
+        QString source;    // as Qt and ffmpeg open it
+        QString folder;    // its conversion folder
+        QString front;     // the front camera's copy
+        QString rear;      // the rear camera's copy
+        int videoStreams = 1;
+        QString info; // ffmpeg's stream report of an AVI
+    };
+    // The runs that make a recording's missing or outdated copies. Its argument lists read the
+    // picture tags, settled once the runs are known: a plan stays where it was made.
+    struct Plan
+    {
+        QList<Job> jobs;
+        bool hasRear = false;
+        QString otherSource; // the partner recording of an MP4, as Qt and ffmpeg open it
+        int frontType = 0;
+        int rearType = 0;
+    };
+    // What a phase of the conversion says: the files to give (the conversion ends there), or
+    // nothing when the next phase follows.
+    using Outcome = std::optional<Playable>;
+    // The working folder: found, made and cleared of unfinished runs for the recording at
+    // RECORDING's path, whose working names it sets.
+    Outcome prepareWorkingFolder(Recording &recording);
+    // The stream probe: an AVI's stream count, read from ffmpeg's report of it.
+    Outcome probeStreams(Recording &recording);
+    // The plan: a job for each copy of RECORDING that is missing or outdated.
+    void planJobs(const Recording &recording, Plan &plan);
+    void planPartner(const Recording &recording, Plan &plan);
+    // The picture tags of the planned runs, read from the recordings once runs are needed.
+    Outcome settleTags(const Recording &recording, Plan &plan);
+    // Runs PLAN and gives the copies that came out whole.
+    Playable runAndVerify(const Recording &recording, Plan &plan);
+    // The copies of RECORDING that are in place after the runs, front first.
+    Playable verify(const Recording &recording, const Plan &plan);
+    // Adds a job for OUTPUT to PLAN unless it is there, made from the source whose key is KEY.
+    void need(Plan &plan, const QString &output, std::function<QStringList(const QString &)> arguments,
+              const QString &from, const QString &origin, const QByteArray &key, bool subtitles) const;
     // Runs independent jobs at the same time; each output appears only when its run succeeded
     // and what it made is complete. Notes the failure of a required job.
     void runAllInto(QList<Job> &jobs);

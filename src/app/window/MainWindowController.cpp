@@ -750,7 +750,12 @@ bool MainWindowController::isVideoSwitched() const
 
 void MainWindowController::setUpPlayback()
 {
-    m_playback = new PlaybackController(this, *m_ui, m_bigMovieView, this);
+    auto *loader = new PlaybackLoader(
+        [this](const QUrl &url, PlaybackLoader::ConversionDone done, PlaybackLoader::ConversionShare share) {
+            checkAndConvertVideo(url, std::move(done), std::move(share));
+        },
+        [this] { dropConversion(); }, this);
+    m_playback = new PlaybackController(this, *m_ui, m_bigMovieView, loader, this);
     PlaybackController *playback = m_playback;
     const std::pair<ImageButton *, void (PlaybackController::*)()> buttons[] = {
         {m_ui->playPauseButton, &PlaybackController::playPauseButtonTouched},

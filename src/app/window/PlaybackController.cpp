@@ -10,7 +10,6 @@
 #include "recording/RecordingTrack.h"
 #include "ui_MainWindow.h"
 
-#include "app/ConversionProgress.h"
 #include "export/ConversionFailure.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
@@ -19,9 +18,6 @@
 #include "playback/VolumeSliderView.h"
 #include "ui/ImageButton.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -36,11 +32,6 @@ QString localized(const QString &key)
     return VexoLanguages::SharedVexoLanguages().localized(key);
 }
 
-bool isMp4(const QUrl &url)
-{
-    return QFileInfo(url.path()).suffix().toLower() == u"mp4";
-}
-
 QString minutesAndSeconds(double seconds)
 {
     const int whole = int(std::clamp(std::floor(seconds), 0.0, double(INT_MAX)));
@@ -49,9 +40,12 @@ QString minutesAndSeconds(double seconds)
 } // namespace
 
 PlaybackController::PlaybackController(MainWindowController *window, const Ui::MainWindow &ui, VexoAVView *bigMovieView,
-                                       QObject *parent)
-    : QObject(parent), m_window(window), m_ui(ui), m_bigMovieView(bigMovieView), m_smallMovieView(ui.smallMovieView)
+                                       PlaybackLoader *loader, QObject *parent)
+    : QObject(parent), m_window(window), m_ui(ui), m_bigMovieView(bigMovieView), m_smallMovieView(ui.smallMovieView),
+      m_loader(loader)
 {
+    // The loader's answers are for this controller only: it goes with it.
+    m_loader->setParent(this);
     // Qt timers count whole milliseconds: each tick is armed for its own due time (TickSchedule),
     // so the timer runs 33 times a second, not 33.3.
     m_videoPlayTimer = new QTimer(this);
@@ -65,31 +59,31 @@ PlaybackController::PlaybackController(MainWindowController *window, const Ui::M
                 &PlaybackController::vexoAVViewDidUpdateDuration);
         connect(player, &VexoAVView::vexoAVViewDidStopAtDamage, this, &PlaybackController::vexoAVViewDidStopAtDamage);
     }
-    // A sensor track still being read when the program quits is not wanted: its scan stops at once
-    // instead of keeping the process alive after the window has gone.
-    if (QCoreApplication::instance() != nullptr) {
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
-                [this] { m_load.cancelTrackRead(); });
-    }
     m_ticker.setTrack(&m_clipData, nullptr);
     connect(this, &PlaybackController::ticked, this, &PlaybackController::applyTick);
     connect(m_ui.seekTimeSldierView, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &PlaybackController::seekTimeSliderTouchedUp);
     connect(m_ui.volumeSliderView, &VolumeSliderView::volumeChanged, this, &PlaybackController::volumeChanged);
     connect(m_ui.muteButton, &ImageButton::clicked, this, &PlaybackController::toggleMuteButtonTouched);
-    m_trackReader.setMaxThreadCount(1);
-    m_conversionProgress = new ConversionProgress(this);
-    new ConversionProgressView(m_conversionProgress, m_ui.bigMovieViewScrollView); // owned by the main view
+    connectLoader();
+    new ConversionProgressView(m_loader->progress(), m_ui.bigMovieViewScrollView); // owned by the main view
     m_waitingLabel = new QLabel(m_ui.bigMovieViewScrollView);
     m_waitingLabel->setObjectName(u"waitingForCardLabel"_s);
     m_waitingLabel->setStyleSheet(u"QLabel { background: rgba(0, 0, 0, 160); color: white; padding: 6px; }"_s);
     m_waitingLabel->hide();
 }
 
-PlaybackController::~PlaybackController()
+PlaybackController::~PlaybackController() = default;
+
+void PlaybackController::connectLoader()
 {
-    m_load.cancelTrackRead();
-    m_trackReader.clear();
+    connect(m_loader, &PlaybackLoader::loaded, this, &PlaybackController::playLoaded);
+    // Stop gives the conversion up, even before any recording has played.
+    connect(m_loader, &PlaybackLoader::conversionStarted, this, [this] { m_ui.stopButton->setEnabled(true); });
+    connect(m_loader, &PlaybackLoader::nothingToPlay, this, [this] { m_currentVideoUrl = QUrl(); });
+    connect(m_loader, &PlaybackLoader::failed, this, &PlaybackController::showPlaybackFailedAlert);
+    connect(m_loader, &PlaybackLoader::gone, this, &PlaybackController::leaveRecording);
+    connect(m_loader, &PlaybackLoader::cutShort, this, [this](const QString &key) { showPlaybackFailedAlert(key); });
 }
 
 void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
@@ -104,10 +98,6 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     // Each recording starts with its front camera large, whatever its kind: a flag left from the
     // last one would make saving and snapshots take the wrong camera.
     m_isVideoSwitched = false;
-    // A new number: the conversion and track read of the recording before are no longer wanted
-    // (its scan is cancelled), and nothing acts on players that hold no movie yet.
-    const quint64 generation = m_load.begin();
-    m_trackReader.clear();
     setRecordingControlsEnabled(false);
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
@@ -120,151 +110,31 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_ticker.resetThrottles();
     m_window->resetMapPosition();
     showWaitingForCard(false);
-
-    // The recording before it is no longer wanted: a conversion of it stops.
-    m_window->dropConversion();
-    m_converting = false;
-    m_conversionProgress->end();
-    chooseRoute(url, generation);
-}
-
-void PlaybackController::chooseRoute(const QUrl &url, quint64 generation)
-{
-    // A recording the player can open as it is plays from its own files; the probe that decides
-    // reads a few headers of the card, so it runs off the GUI thread with the track read.
-    m_trackReader.clear();
-    m_trackReader.start([this, url, generation, cancelled = m_load.trackCancel()] {
-        if (cancelled->load()) {
-            return;
-        }
-        if (const std::optional<QList<DirectPlayRoute::Source>> sources = DirectPlayRoute::sources(url)) {
-            readTrackAndPrepare(url, *sources, generation, cancelled);
-            return;
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, url, generation, cancelled] {
-                if (m_load.isCurrent(generation) && !cancelled->load()) {
-                    convert(url, generation);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    // The recording before it is no longer wanted: its conversion and track read stop, and
+    // nothing acts on players that hold no movie yet.
+    m_loader->load(url);
 }
 
 void PlaybackController::abandonLoad()
 {
-    m_load.cancelTrackRead();
+    m_loader->abandon();
     // A recording still on its way is not loaded now: nothing is current.
-    if (!m_load.isReady()) {
+    if (!m_loader->state().isReady()) {
         m_currentVideoUrl = QUrl();
     }
-    m_conversionProgress->end();
 }
 
 bool PlaybackController::giveUpConversion()
 {
-    if (!std::exchange(m_converting, false)) {
+    if (!m_loader->giveUpConversion()) {
         return false;
     }
-    m_window->dropConversion();
     abandonLoad();
     return true;
 }
 
-void PlaybackController::convert(const QUrl &url, quint64 generation)
-{
-    // Converting can take a while on a long recording: it runs off the GUI thread, and only the
-    // newest request is acted on when it returns.
-    // The indicator starts anew for this recording; the one before it was cancelled with its
-    // conversion.
-    m_conversionProgress->begin(url.fileName());
-    m_converting = true;
-    // Stop gives the conversion up, even before any recording has played.
-    m_ui.stopButton->setEnabled(true);
-    m_window->checkAndConvertVideo(
-        url,
-        [this, url, generation](const std::optional<QList<QUrl>> &files, const QString &messageKey) {
-            conversionDone(url, files, messageKey, generation);
-        },
-        [this, generation](double share) {
-            if (m_load.isCurrent(generation)) {
-                m_conversionProgress->setShare(share);
-            }
-        });
-}
-
-void PlaybackController::conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files,
-                                        const QString &messageKey, quint64 generation)
-{
-    if (!m_load.isCurrent(generation)) {
-        return;
-    }
-    m_converting = false;
-    if (!files || files->isEmpty()) {
-        m_conversionProgress->end();
-        m_currentVideoUrl = QUrl();
-        const QString unsupported = ConversionFailure::messageKey(ConversionFailure::Reason::Unsupported);
-        const QString damaged = ConversionFailure::messageKey(ConversionFailure::Reason::Damaged);
-        if (!messageKey.isEmpty() && messageKey != unsupported && messageKey != damaged) {
-            showPlaybackFailedAlert(messageKey);
-            return;
-        }
-        // The converter read nothing it knows; the card may say more: a file reserved and never
-        // written, or a card that failed to read.
-        inspectRecording(
-            url.toLocalFile(), url.toLocalFile(), 0.0, 0.0, [this, messageKey](PlaybackStopCause::Cause cause) {
-                if (cause == PlaybackStopCause::Cause::Damaged) {
-                    showPlaybackFailedAlert(messageKey);
-                    return;
-                }
-                showPlaybackFailedAlert(PlaybackStopCause::failedMessageKey(cause), PlaybackStopCause::titleKey(cause));
-            });
-        return;
-    }
-    m_conversionProgress->complete();
-    if (!messageKey.isEmpty()) {
-        // It plays, and the user learns why it ends early (a recording cut short).
-        showPlaybackFailedAlert(messageKey);
-    }
-    // The converted copies hold one picture each: the player takes its own.
-    QList<DirectPlayRoute::Source> playable;
-    for (const QUrl &file : *files) {
-        playable.append({file.toLocalFile(), 0});
-    }
-    // Only the newest read runs: one still waiting is dropped, a running one was cancelled when
-    // this recording was chosen.
-    m_trackReader.clear();
-    m_trackReader.start([this, url, playable, generation, cancelled = m_load.trackCancel()] {
-        if (!cancelled->load()) {
-            readTrackAndPrepare(url, playable, generation, cancelled);
-        }
-    });
-}
-
-void PlaybackController::readTrackAndPrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
-                                             quint64 generation,
-                                             const std::shared_ptr<const std::atomic_bool> &cancelled)
-{
-    // The track is read before anything of the recording is shown, as the players, the track and
-    // the instruments change together; only the reading leaves the GUI thread, whose window would
-    // otherwise stand still while a long recording is scanned.
-    std::shared_ptr<SensorTrack> track = readSensorTrack(url, files.constFirst().path, cancelled.get());
-    if (cancelled->load()) {
-        return;
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [this, url, files, track, generation] {
-            if (m_load.isCurrent(generation)) {
-                continuePrepare(url, files, *track);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void PlaybackController::continuePrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
-                                         SensorTrack &track)
+void PlaybackController::playLoaded(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
+                                    const std::shared_ptr<PlaybackLoader::Track> &track)
 {
     m_currentVideoUrl = url;
     m_awaitingPlayers = true;
@@ -279,8 +149,8 @@ void PlaybackController::continuePrepare(const QUrl &url, const QList<DirectPlay
         m_smallMovieView->setFileName(m_smallVideoFilePath, files.at(1).videoTrack);
         m_smallMovieView->setVolume(0.0f); // the small player is always silent
     }
-    m_clipData = track.clipData;
-    m_subtitleData = std::move(track.subtitleData);
+    m_clipData = track->clipData;
+    m_subtitleData = track->subtitleData;
     m_ticker.setTrack(&m_clipData, subtitleData());
     m_ui.gravityGraphView->setClipData(&m_clipData);
     if (Dashboard *dashboard = m_window->dashboard()) {
@@ -291,38 +161,18 @@ void PlaybackController::continuePrepare(const QUrl &url, const QList<DirectPlay
     m_window->updateMovieViewCoverScrren();
 }
 
-std::shared_ptr<PlaybackController::SensorTrack>
-PlaybackController::readSensorTrack(const QUrl &url, const QString &frontFile, const std::atomic_bool *cancelled)
-{
-    auto track = std::make_shared<SensorTrack>();
-    SubtitleData subtitles;
-    RecordingTrack::load(url.toLocalFile(), frontFile, track->clipData, cancelled, &subtitles);
-    if (isMp4(url)) {
-        track->subtitleData = std::move(subtitles);
-    }
-    return track;
-}
-
 void PlaybackController::vexoAVViewDidUpdateStatus(VexoAVView *view, VexoAVViewStatus status)
 {
     if (status == VexoAVViewStatusError) {
         // That recording will not start: nothing is on its way any more.
-        m_conversionProgress->end();
+        m_loader->progress()->end();
         // A file with sound only reports an error and then readiness at once: only an error that
         // stays means the file does not play.
-        const quint64 generation = m_load.current();
+        const quint64 generation = m_loader->state().current();
         QTimer::singleShot(0, this, [this, view, generation] {
-            if (m_load.isCurrent(generation) && view->status() == VexoAVViewStatusError &&
+            if (m_loader->state().isCurrent(generation) && view->status() == VexoAVViewStatusError &&
                 std::exchange(m_awaitingPlayers, false)) {
-                // A card that failed to read or went away is not a damaged recording.
-                inspectRecording(view->fileName(), m_currentVideoUrl.toLocalFile(), 0.0, 0.0,
-                                 [this](PlaybackStopCause::Cause cause) {
-                                     if (PlaybackStopCause::leavesRecording(cause)) {
-                                         leaveRecording();
-                                     }
-                                     showPlaybackFailedAlert(PlaybackStopCause::failedMessageKey(cause),
-                                                             PlaybackStopCause::titleKey(cause));
-                                 });
+                m_loader->explainPlayerFailure(view->fileName(), m_currentVideoUrl.toLocalFile());
             }
         });
         return;
@@ -361,10 +211,10 @@ void PlaybackController::vexoAVViewDidUpdateDuration(VexoAVView *view, double se
 void PlaybackController::onMovieReady()
 {
     m_awaitingPlayers = false;
-    m_conversionProgress->end();
+    m_loader->progress()->end();
     setRecordingControlsEnabled(true);
     // Stop pressed while the recording loaded holds: it waits at its start.
-    if (!m_load.becomeReady()) {
+    if (!m_loader->state().becomeReady()) {
         return;
     }
     playVideo();
@@ -443,7 +293,7 @@ void PlaybackController::setCurrentVideoTime(double seconds)
 
 void PlaybackController::playPauseButtonTouched()
 {
-    m_load.playPressed();
+    m_loader->state().playPressed();
     if (m_isVideoPaused) {
         playVideo();
     } else {
@@ -454,14 +304,14 @@ void PlaybackController::playPauseButtonTouched()
 void PlaybackController::stopButtonTouched()
 {
     giveUpConversion();
-    m_load.stopPressed();
+    m_loader->state().stopPressed();
     stopVideo();
 }
 
 void PlaybackController::rewindButtonTouched()
 {
     // The keys step frames too: nothing to step until the chosen recording's players are ready.
-    if (!m_load.isReady()) {
+    if (!m_loader->state().isReady()) {
         return;
     }
     pauseVideo();
@@ -472,7 +322,7 @@ void PlaybackController::rewindButtonTouched()
 
 void PlaybackController::fastForwardButtonTouched()
 {
-    if (!m_load.isReady()) {
+    if (!m_loader->state().isReady()) {
         return;
     }
     pauseVideo();
@@ -504,7 +354,7 @@ void PlaybackController::playNextFileButtonTouched()
 void PlaybackController::toggleVideoSwithButtonTouched()
 {
     // Nothing to swap until both players hold the recording's movies.
-    if (!m_load.isReady() || !m_smallMovieView->hasMovie()) {
+    if (!m_loader->state().isReady() || !m_smallMovieView->hasMovie()) {
         return;
     }
     pauseVideo();
@@ -515,7 +365,7 @@ void PlaybackController::toggleVideoSwithButtonTouched()
 
 void PlaybackController::seekTimeSliderTouchedUp(double seconds)
 {
-    if (!m_load.isReady()) {
+    if (!m_loader->state().isReady()) {
         return;
     }
     m_ticker.resetThrottles();
@@ -719,31 +569,8 @@ void PlaybackController::vexoAVViewDidStopAtDamage(VexoAVView *view, double seco
     const double from = length > 0.0 ? seconds / length : 0.0;
     // The player reads a little ahead of what it shows: the part that failed lies past the stop.
     const double to = length > 0.0 ? (seconds + 5.0) / length : 1.0;
-    inspectRecording(view->fileName(), m_currentVideoUrl.toLocalFile(), from, to,
-                     [this, seconds](PlaybackStopCause::Cause cause) { showStoppedAlert(cause, seconds); });
-}
-
-void PlaybackController::inspectRecording(const QString &played, const QString &recording, double from, double to,
-                                          std::function<void(PlaybackStopCause::Cause)> then)
-{
-    const quint64 generation = m_load.current();
-    m_trackReader.start([this, played, recording, from, to, generation, then = std::move(then)] {
-        PlaybackStopCause::Findings findings = PlaybackStopCause::inspect(played, from, to);
-        if (!recording.isEmpty() && recording != played) {
-            const QFileInfo card(recording);
-            findings.fileExists = findings.fileExists && card.exists();
-            findings.folderExists = findings.folderExists && card.dir().exists();
-        }
-        const PlaybackStopCause::Cause cause = PlaybackStopCause::classify(findings);
-        QMetaObject::invokeMethod(
-            this,
-            [this, cause, generation, then] {
-                if (m_load.isCurrent(generation)) {
-                    then(cause);
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    m_loader->inspect(view->fileName(), m_currentVideoUrl.toLocalFile(), from, to,
+                      [this, seconds](PlaybackStopCause::Cause cause) { showStoppedAlert(cause, seconds); });
 }
 
 void PlaybackController::leaveRecording()
@@ -751,7 +578,7 @@ void PlaybackController::leaveRecording()
     pauseVideo();
     stopVideoPlayTimer();
     // A new number: answers still on their way for the recording are dropped with it.
-    m_load.begin();
+    m_loader->forget();
     m_awaitingPlayers = false;
     m_bigMovieView->reset();
     m_smallMovieView->reset();

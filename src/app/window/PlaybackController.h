@@ -1,13 +1,12 @@
 #pragma once
 
+#include "app/PlaybackLoader.h"
 #include "recording/DirectPlayRoute.h"
-
 #include "playback/VexoAVView.h"
 #include "playback/clock/PlayGapWatch.h"
 #include "playback/clock/PlaybackStopCause.h"
 #include "playback/clock/PlaybackTicker.h"
 #include "playback/clock/RearFollower.h"
-#include "playback/clock/RecordingLoad.h"
 #include "playback/clock/TickSchedule.h"
 #include "sensor/SubtitleData.h"
 #include "sensor/VexoClipData.h"
@@ -16,14 +15,12 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QThreadPool>
 #include <QUrl>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
-class ConversionProgress;
 class QLabel;
 class MainWindowController;
 class QTimer;
@@ -31,12 +28,11 @@ namespace Ui {
 class MainWindow;
 }
 
-// Turns a chosen recording into synchronised playback: the recording's own files for the front and
-// rear cameras in the two players (or, where the player cannot take them as they are, their
-// converted copies), the sensor track loaded beside them, both players started together
-// once both are ready, and a 33-per-second timer that maps play time to sensor samples for the
-// readouts, the meter and the map. Transport, previous/next, auto-advance, volume and the
-// front/rear swap live here too.
+// Turns a recording that PlaybackLoader made ready into synchronised playback: its front and rear
+// files in the two players, its sensor track beside them, both players started together once both
+// are ready, and a 33-per-second timer that maps play time to sensor samples for the readouts, the
+// meter and the map. Transport, previous/next, auto-advance, volume, the front/rear swap and the
+// alerts live here too.
 class PlaybackController : public QObject
 {
     Q_OBJECT
@@ -44,8 +40,9 @@ class PlaybackController : public QObject
 public:
     static constexpr double PlayTimerInterval = 1.0 / 33.0;
 
+    // LOADER brings the chosen recordings' files and tracks; it outlives the controller.
     PlaybackController(MainWindowController *window, const Ui::MainWindow &ui, VexoAVView *bigMovieView,
-                       QObject *parent = nullptr);
+                       PlaybackLoader *loader, QObject *parent = nullptr);
     ~PlaybackController() override;
 
     // Loads a recording; playback starts when the players report that they are ready.
@@ -85,7 +82,7 @@ public:
     // Play stopped in a damaged part of the large player's movie: said, and the recording stays.
     void vexoAVViewDidStopAtDamage(VexoAVView *view, double seconds);
     // Whether the chosen recording's players are ready (its recording controls work only then).
-    bool isRecordingReady() const { return m_load.isReady(); }
+    bool isRecordingReady() const { return m_loader->state().isReady(); }
 
     QUrl currentVideoUrl() const { return m_currentVideoUrl; }
     QString bigVideoFilePath() const { return m_bigVideoFilePath; }
@@ -103,7 +100,7 @@ public:
     // included): its ffmpeg is stopped, the indicator goes and nothing loads. Whether there was one.
     bool giveUpConversion();
     // The indicator of the chosen recording's conversion, shown over the large player.
-    ConversionProgress *conversionProgress() const { return m_conversionProgress; }
+    ConversionProgress *conversionProgress() const { return m_loader->progress(); }
 
 Q_SIGNALS:
     // A recording was loaded into the players (after conversion); for the instruments and the map.
@@ -116,28 +113,10 @@ Q_SIGNALS:
     void playbackStopped();
 
 private:
-    // A recording's sensor track as read from its files, before it replaces the current one.
-    struct SensorTrack
-    {
-        VexoClipData clipData;
-        std::optional<SubtitleData> subtitleData;
-    };
-    // Reads the track of the recording at URL whose front camera plays from FRONTFILE (for an MP4,
-    // its subtitle file lies beside it). Reads files only, so it runs on any thread.
-    // CANCELLED stops a long scan when the track is no longer wanted.
-    static std::shared_ptr<SensorTrack> readSensorTrack(const QUrl &url, const QString &frontFile,
-                                                        const std::atomic_bool *cancelled);
-    // Off the GUI thread: plays the recording as it is when the probe allows, else converts it.
-    void chooseRoute(const QUrl &url, quint64 generation);
-    // The recording goes the conversion route: its copies play once they are made.
-    void convert(const QUrl &url, quint64 generation);
-    void conversionDone(const QUrl &url, const std::optional<QList<QUrl>> &files, const QString &messageKey,
-                        quint64 generation);
-    // On the track reader's thread: reads the track of the recording whose front camera plays from
-    // FILES' first, then hands both to continuePrepare on the GUI thread.
-    void readTrackAndPrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files, quint64 generation,
-                             const std::shared_ptr<const std::atomic_bool> &cancelled);
-    void continuePrepare(const QUrl &url, const QList<DirectPlayRoute::Source> &files, SensorTrack &track);
+    void connectLoader();
+    // The loaded recording URL goes into the players from FILES, front first, with TRACK.
+    void playLoaded(const QUrl &url, const QList<DirectPlayRoute::Source> &files,
+                    const std::shared_ptr<PlaybackLoader::Track> &track);
     void selectAndPlay(int row);
     void setPlayPauseImages(const QString &name);
     void applyTick(const PlaybackTicker::Tick &tick);
@@ -150,11 +129,6 @@ private:
     void showSkippedPartAlert(double from, double to);
     void showStoppedAlert(PlaybackStopCause::Cause cause, double seconds);
     void showAlert(const QString &objectName, const QString &titleKey, const QString &text);
-    // Off the GUI thread: what the card shows of the file PLAYED (the recording's own or its
-    // converted copy), read between FROM and TO of its length, and of RECORDING; THEN hears the
-    // cause on the GUI thread, while the same recording is still the chosen one.
-    void inspectRecording(const QString &played, const QString &recording, double from, double to,
-                          std::function<void(PlaybackStopCause::Cause)> then);
     // A recording whose file has gone: its players are emptied, so nothing of it plays from what
     // they still hold.
     void leaveRecording();
@@ -171,7 +145,6 @@ private:
     QPointer<VexoAVView> m_bigMovieView;
     QPointer<VexoAVView> m_smallMovieView;
     QTimer *m_videoPlayTimer = nullptr;
-    ConversionProgress *m_conversionProgress = nullptr;
     PlaybackTicker m_ticker;
     VexoClipData m_clipData;
     std::optional<SubtitleData> m_subtitleData;
@@ -180,8 +153,8 @@ private:
     QString m_smallVideoFilePath;
     bool m_isVideoPaused = true;
     bool m_isVideoSwitched = false;
-    // Which answers belong to the recording now chosen, and whether it starts by itself.
-    RecordingLoad m_load;
+    // Brings the chosen recording's files and track, and knows which answers are still wanted.
+    PlaybackLoader *m_loader;
     // The play timer's rhythm: 33 ticks a second on a millisecond timer.
     TickSchedule m_tickSchedule{33};
     PlayGapWatch m_gapWatch;
@@ -192,9 +165,4 @@ private:
     // Between handing files to the players and their readiness: a player error then means the
     // converted file does not play, which is said, not ignored.
     bool m_awaitingPlayers = false;
-    // A conversion for the recording being loaded is under way.
-    bool m_converting = false;
-    // Reads sensor tracks off the GUI thread: a long AVI is scanned whole for its sensor records.
-    // Last, so it is waited for while everything else is still there.
-    QThreadPool m_trackReader;
 };

@@ -638,7 +638,8 @@ function run() {
     const bool made = std::any_of(attempts.begin(), attempts.end(),
                                   [](const QString &attempt) { return attempt.endsWith(u":made"_s); });
     if (made) {
-        QTest::qWaitFor([&] { return udp.hasPendingDatagrams() || tcp.hasPendingConnections(); }, 20000);
+        static_cast<void>(
+            QTest::qWaitFor([&] { return udp.hasPendingDatagrams() || tcp.hasPendingConnections(); }, 20000));
     }
     // The page's own world and every frame it reaches from there have no constructor left.
     for (const QString &none : {u"page:none"_s, u"prefixed:none"_s, u"frame:none"_s, u"indexed:none"_s}) {

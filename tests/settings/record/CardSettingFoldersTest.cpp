@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -20,6 +22,11 @@ struct FoldersCase
     QList<std::pair<QString, QString>> links;
     const char *problemNames; // a fragment of the problem's text; empty: no problem
 };
+
+void PrintTo(const FoldersCase &layout, std::ostream *out)
+{
+    *out << layout.name;
+}
 
 class CardSettingFoldersTest : public ::testing::TestWithParam<FoldersCase>
 {
@@ -52,7 +59,8 @@ TEST_P(CardSettingFoldersTest, OnlyTheCardsOwnFoldersPass)
         return;
     }
     const QString problem = CardSettingFolders::problem(card());
-    const QString settingFile = card() + u"/SETTING/setup.cfg"_s;
+    // A file of the card itself: only the folders decide.
+    const QString settingFile = card() + u"/note.txt"_s;
     if (QString::fromUtf8(layout.problemNames).isEmpty()) {
         EXPECT_EQ(problem, QString());
         EXPECT_TRUE(CardSettingFolders::isCardFile(settingFile, card()));
@@ -75,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A link is refused even when it stays on the card: what it leads to may change under the route.
         FoldersCase{"LinkWithinTheCard", {u"other"_s}, {{u"SETTING"_s, u"@card/other"_s}}, "SETTING is a link"},
         FoldersCase{"DanglingLink", {}, {{u"SETTING"_s, u"@card/missing"_s}}, "SETTING is a link"}),
-    [](const ::testing::TestParamInfo<FoldersCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<FoldersCase> &param) { return std::string(param.param.name); });
 
 TEST(CardSettingFoldersRootTest, ACardReachedThroughALinkOrMissingIsNotRefusedHere)
 {

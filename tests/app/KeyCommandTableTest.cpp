@@ -85,23 +85,6 @@ TEST(KeyCommandTableTest, EveryRowIsReachableAndNamesItsKeyOnce)
     EXPECT_EQ(KeyCommandTable::firstKeyFor(Command::Print), QKeyCombination(Qt::ControlModifier, Qt::Key_P));
 }
 
-TEST(KeyCommandTableTest, NewCommandsPressTheirButtonsAndTheOriginalOnesDoNot)
-{
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::PreviousFile), u"prevFileButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::NextFile), u"nextFileButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ZoomIn), u"zoomInButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ZoomOut), u"zoomOutButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::ResetZoom), u"resetScaleButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Snapshot), u"snapShotButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Mute), u"muteButton"_s);
-    EXPECT_EQ(KeyCommandTable::buttonFor(Command::Print), u"printButton"_s);
-    // The window runs these itself, whether or not a button is enabled, as it always has.
-    for (Command command : {Command::Rewind, Command::FastForward, Command::PlayPause, Command::FullScreen,
-                            Command::HideFullScreen, Command::AppExit}) {
-        EXPECT_TRUE(KeyCommandTable::buttonFor(command).isEmpty());
-    }
-}
-
 TEST(MainWindowLayoutTest, GroupsStayCentredOnWideWindows)
 {
     const auto design = MainWindowLayout::groupPositions(1024);

@@ -3,6 +3,7 @@
 #include "export/Utils.h"
 #include "export/VideoConverter.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestSettings.h"
 
 #include <QDir>
@@ -220,17 +221,8 @@ void expectSameTrack(const TrackPair &pair)
     EXPECT_EQ(pair.quick.value(u"samples"_s), pair.full.value(u"samples"_s));
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestFiles::readAll;
+using TestFiles::writeFile;
 } // namespace
 
 TEST_F(DemoCardTest, TheQuickReaderGivesEveryRecordingsTrackExactly)
@@ -265,7 +257,7 @@ TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
     QTemporaryDir damaged;
     for (const QString &relative : {u"evt_rec/20261207_081600_EVT.avi"_s, u"motion_rec/20261207_081400_MOT.avi"_s,
                                     u"cont_rec/Rec_20261207_081900.avi"_s}) {
-        const QByteArray bytes = fileBytes(onCard(relative));
+        const QByteArray bytes = readAll(onCard(relative));
         ASSERT_FALSE(bytes.isEmpty());
         const QString name = QFileInfo(relative).fileName();
         const qsizetype index = bytes.lastIndexOf("idx1");
@@ -291,7 +283,7 @@ TEST_F(DemoCardTest, TheQuickReaderMatchesOnDamagedRecordings)
         for (const auto &damage : cases) {
             SCOPED_TRACE(damage.what);
             const QString path = QDir(damaged.path()).filePath(QString::fromLatin1(damage.what) + u'_' + name);
-            ASSERT_TRUE(writeBytes(path, damage.bytes));
+            ASSERT_TRUE(writeFile(path, damage.bytes));
             const TrackPair pair = bothReads(path, path);
             expectSameTrack(pair);
             EXPECT_EQ(pair.quick.value(u"route"_s).toString(), QString::fromLatin1(damage.route));

@@ -4,6 +4,7 @@
 #include "CliRun.h"
 
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestSettings.h"
 
 #include <QDateTime>
@@ -29,11 +30,7 @@ constexpr auto EventAvi = "evt_rec/20261207_081600_EVT.avi";
 constexpr auto MotionAvi = "motion_rec/20261207_081400_MOT.avi";
 constexpr auto TailAvi = "manual_rec/20261207_081800_MAN.avi";
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readAll;
 
 QStringList gpxTimes(const QByteArray &gpx)
 {

@@ -7,6 +7,7 @@
 #include "support/CardFolder.h"
 #include "support/QtPrinters.h"
 #include "support/SmallFileSystem.h"
+#include "support/TestFiles.h"
 #include "support/TestSettings.h"
 
 #include <QDir>
@@ -44,11 +45,7 @@ protected:
         subtitles = card.write(u"clip.srt"_s, SubtitleFileWriter::file(entries));
     }
 
-    static QByteArray readAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray readAll(const QString &path) { return TestFiles::readAll(path); }
 
     static bool isRegular(const QString &path)
     {

@@ -87,12 +87,6 @@ TEST_F(SettingsRoutesCommandsTest, ASettingsFolderLinkedOutOfTheCardIsRefusedByE
         EXPECT_TRUE(result.out.isEmpty()) << result.out.toStdString();
     }
     EXPECT_EQ(filesUnder(outside.path()), before);
-
-    // The lang folder alone linked out is refused as well.
-    QFile::remove(card.filePath(u"SETTING"_s));
-    card.write(IniFile, IniCard);
-    ASSERT_TRUE(QFile::link(outside.path(), card.filePath(u"SETTING/lang"_s)));
-    EXPECT_EQ(run({u"ini"_s, u"show"_s, card.path()}).status, CliOutput::UnreadableInput);
 }
 
 TEST_F(SettingsRoutesCommandsTest, TheEditorNeverDeletesAClockFileOutsideTheCard)

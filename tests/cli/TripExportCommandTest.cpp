@@ -6,6 +6,7 @@
 #include "support/GpxSchemaCheck.h"
 #include "support/LongDrive.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 #include "support/TestSettings.h"
 
 #include <QDateTime>
@@ -28,11 +29,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readAll;
 
 // The texts of every element named NAME, grouped by the enclosing element named GROUP.
 QList<QStringList> grouped(const QByteArray &document, QStringView group, QStringView name)
@@ -87,25 +84,12 @@ protected:
         }
         return paths;
     }
-    // What each recording's fixes are dated: an AVI's own GPX export gives it; the single export
-    // reads no track from an MP4, whose drive the demo card writes at ten samples a second from a
-    // fix time given here.
+    // What each recording's fixes are dated: as its own GPX export dates them (an MP4's from its
+    // own subtitle samples, an AVI's from its sensor chunks).
     static QList<QStringList> ownTimes(const QStringList &recordings)
     {
-        const QHash<QString, QString> mp4Starts{{u"20261207_081500_F.mp4"_s, u"2026-12-07T08:15:00.000Z"_s},
-                                                {u"20261207_081700_SOS.mp4"_s, u"2026-12-07T08:15:45.000Z"_s}};
         QList<QStringList> times;
         for (const QString &path : recordings) {
-            const QString name = QFileInfo(path).fileName();
-            if (mp4Starts.contains(name)) {
-                const QDateTime start = QDateTime::fromString(mp4Starts.value(name), Qt::ISODateWithMs);
-                QStringList mp4;
-                for (int i = 0; i < 150; ++i) {
-                    mp4.append(start.addMSecs(i * 100).toString(u"yyyy-MM-ddTHH:mm:ss.zzzZ"_s));
-                }
-                times.append(mp4);
-                continue;
-            }
             const CliRun single = run({u"export"_s, u"gpx"_s, path});
             EXPECT_EQ(single.status, 0) << single.err.toStdString();
             times.append(grouped(single.out.toUtf8(), u"trkseg", u"time").value(0));

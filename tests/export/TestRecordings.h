@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/FfmpegRunner.h"
+#include "support/TestFiles.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -94,15 +95,9 @@ inline bool mp4(const QString &path, const char *size, const QString &subtitles 
     return make(arguments);
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
+using TestFiles::writeFile;
 inline QByteArray readFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::readAll(path);
 }
 } // namespace TestRecordings

@@ -3,6 +3,7 @@
 #include "incident/ReportFolder.h"
 
 #include "support/SmallFileSystem.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +14,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestFiles::writeFile;
 
 QStringList everything(const QString &folder)
 {

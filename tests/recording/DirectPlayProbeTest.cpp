@@ -6,7 +6,9 @@
 #include "demo/DemoCard.h"
 #include "recording/DirectPlayRoute.h"
 
+#include "sensor/AviWriter.h"
 #include "support/QtPrinters.h"
+#include "support/TestBytes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -25,31 +27,14 @@ using namespace Qt::StringLiterals;
 namespace {
 using Container = DirectPlayProbe::Container;
 
-QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray le64(quint64 value)
-{
-    QByteArray bytes(8, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
+using TestBytes::be32;
+using TestBytes::le32;
+using TestBytes::le64;
 
 // A RIFF chunk, padded to an even size.
 QByteArray chunk(const QByteArray &id, const QByteArray &body)
 {
-    return id + le32(quint32(body.size())) + body + (body.size() % 2 != 0 ? QByteArray(1, '\0') : QByteArray());
+    return AviWriter::chunkBytes(id, body);
 }
 
 QByteArray list(const QByteArray &type, const QByteArray &body)
@@ -104,7 +89,7 @@ QByteArray avi(const AviParts &parts)
 // An MP4 box.
 QByteArray box(const QByteArray &type, const QByteArray &body)
 {
-    return be32(quint32(body.size() + 8)) + type + body;
+    return TestBytes::mp4Box(type, body);
 }
 
 // A track of handler HANDLER with SAMPLES samples in one chunk at OFFSET.

@@ -7,6 +7,8 @@
 #include "sensor/SubtitleData.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
+#include "support/TestTracks.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,33 +42,10 @@ std::unique_ptr<VexoClipData> fullRead(const QString &path)
     return track;
 }
 
-void expectSameTrack(const VexoClipData &actual, const VexoClipData &expected)
-{
-    ASSERT_EQ(actual.clipDataCount(), expected.clipDataCount());
-    EXPECT_EQ(actual.gpsDataCount(), expected.gpsDataCount());
-    for (int i = 0; i < int(expected.clipDataCount()); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(actual.getGx(i), expected.getGx(i));
-        EXPECT_EQ(actual.getGy(i), expected.getGy(i));
-        EXPECT_EQ(actual.getGz(i), expected.getGz(i));
-        EXPECT_EQ(actual.getGpsLat(i), expected.getGpsLat(i));
-        EXPECT_EQ(actual.getGpsLng(i), expected.getGpsLng(i));
-        EXPECT_EQ(actual.getGpsSpeed(i), expected.getGpsSpeed(i));
-        EXPECT_EQ(actual.getFixTime(i), expected.getFixTime(i));
-    }
-}
+using TestTracks::expectSameTrack;
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestFiles::readAll;
+using TestFiles::writeFile;
 
 // Both demo cards (their recordings are made the same way, by two cameras' settings) for the suite.
 class RecordingTrackTest : public ::testing::TestWithParam<DemoCard::Camera>
@@ -129,7 +108,7 @@ TEST_P(RecordingTrackTest, DamagedRecordingsLoadAsTheWholeFileReadsGiveThem)
 {
     QTemporaryDir damaged;
     for (const QString &path : aviRecordings()) {
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes = readAll(path);
         const qsizetype index = bytes.lastIndexOf("idx1");
         ASSERT_GT(index, 0) << path.toStdString();
         QByteArray overwritten = bytes;
@@ -149,7 +128,7 @@ TEST_P(RecordingTrackTest, DamagedRecordingsLoadAsTheWholeFileReadsGiveThem)
             const QString copy =
                 QDir(damaged.path()).filePath(QString::fromLatin1(damage.what) + u'_' + QFileInfo(path).fileName());
             SCOPED_TRACE(copy.toStdString());
-            ASSERT_TRUE(writeBytes(copy, damage.bytes));
+            ASSERT_TRUE(writeFile(copy, damage.bytes));
             auto track = std::make_unique<VexoClipData>();
             const QuickTrackReader::Result result = RecordingTrack::load(copy, {}, *track);
             expectSameTrack(*track, *fullRead(copy));
@@ -174,11 +153,11 @@ TEST_P(RecordingTrackTest, ACancelledLoadGivesNoTrackAndTheNextLoadIsWhole)
     for (int i = 0; i < 3 * 4096; ++i) {
         junk += AviWriter::chunkBytes("JUNK", "pad");
     }
-    const QByteArray padded = AviWriter::withChunksInMovi(fileBytes(evt), junk);
+    const QByteArray padded = AviWriter::withChunksInMovi(readAll(evt), junk);
     const qsizetype index = padded.lastIndexOf("idx1");
     ASSERT_GT(index, 0);
     const QString many = QDir(working.path()).filePath(u"many_20261207_081600_EVT.avi"_s);
-    ASSERT_TRUE(writeBytes(many, padded.first(index)));
+    ASSERT_TRUE(writeFile(many, padded.first(index)));
     paths << many;
 
     for (const QString &path : paths) {
@@ -224,10 +203,10 @@ TEST_P(RecordingTrackTest, AnMp4PlayedAsItIsReadsWhatItsConversionExtracts)
     }
     const QString gaps = folder->filePath(u"gaps_%1.mp4"_s.arg(cardIndex()));
     const QString gapText = folder->filePath(u"gaps_%1.srt"_s.arg(cardIndex()));
-    ASSERT_TRUE(writeBytes(gapText, "1\n00:00:00,700 --> 00:00:00,800\ngsensori,1,128,1,2,3\n\n"
-                                    "2\n00:00:01,000 --> 00:00:01,100\ngsensori,1,128,4,5,6;"
-                                    "GPRMC,081501.00,A,3733.1,N,12658.2,E,20.0,0.0,071226,,,A\n\n"
-                                    "3\n00:01:02,350 --> 00:01:02,450\ngsensori,1,128,7,8,9\n\n"));
+    ASSERT_TRUE(writeFile(gapText, "1\n00:00:00,700 --> 00:00:00,800\ngsensori,1,128,1,2,3\n\n"
+                                   "2\n00:00:01,000 --> 00:00:01,100\ngsensori,1,128,4,5,6;"
+                                   "GPRMC,081501.00,A,3733.1,N,12658.2,E,20.0,0.0,071226,,,A\n\n"
+                                   "3\n00:01:02,350 --> 00:01:02,450\ngsensori,1,128,7,8,9\n\n"));
     ASSERT_EQ(QProcess::execute(ffmpeg, {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
                                          u"color=c=black:s=64x64:d=63"_s, u"-i"_s, gapText, u"-c:v"_s, u"libx264"_s,
                                          u"-preset"_s, u"ultrafast"_s, u"-c:s"_s, u"mov_text"_s, gaps}),

@@ -1,6 +1,7 @@
 #pragma once
 // Recordings as the cameras lay them out, built in memory for the readers' tests.
 #include "sensor/AviWriter.h"
+#include "support/TestBytes.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,12 +14,7 @@
 namespace avibuilder {
 using namespace Qt::StringLiterals;
 
-inline QByteArray le32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
+using TestBytes::le32;
 
 // An AVI laid out as the cameras lay theirs: a header list, then "movi" with pictures, sound and
 // sensor chunks interleaved second by second, then an "idx1" index of the chunks it is told to

@@ -5,6 +5,7 @@
 #include "sensor/AviWriter.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
+#include "support/TestTracks.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -338,10 +339,7 @@ TEST(AviSensorReaderTest, AForwardOnlyDeviceReadsAlike)
     VexoClipData forward;
     ASSERT_EQ(AviSensorReader::read(device, forward, Family::Standard), 10);
     forward.setClipDataCount(10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(forward.getGx(i), seekable.getGx(i)) << i;
-        EXPECT_EQ(forward.getGz(i), seekable.getGz(i)) << i;
-    }
+    TestTracks::expectSameSamples(forward, seekable, 10);
     EXPECT_EQ(forward.gpsDataCount(), 10u);
 }
 } // namespace

@@ -7,6 +7,7 @@
 #include "sensor/SubtitleFileWriter.h"
 #include "sensor/VexoClipData.h"
 #include "support/QtPrinters.h"
+#include "support/TestTracks.h"
 
 #include <QBuffer>
 
@@ -277,11 +278,8 @@ TEST(QB62RecordingReaderTest, TheWindowSizeNeverChangesTheTrack)
         VexoClipData track;
         ASSERT_EQ(QB62RecordingReader::read(buffer, track, window), count) << window;
         track.setClipDataCount(quint32(count));
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(at(track, i), at(reference, i)) << window << ' ' << i;
-            EXPECT_EQ(track.getGpsLat(i), reference.getGpsLat(i));
-            EXPECT_EQ(track.getGpsSpeed(i), reference.getGpsSpeed(i));
-        }
+        SCOPED_TRACE(window);
+        TestTracks::expectSameSamples(track, reference, count);
     }
 }
 
@@ -392,10 +390,7 @@ TEST(QB62SrtReaderTest, CrLfFilesReadLikeLfFiles)
     VexoClipData crlf;
     ASSERT_EQ(readSubtitle(subtitle(texts), lf), 10);
     ASSERT_EQ(readSubtitle(subtitle(texts, u"\r\n"_s), crlf), 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(at(crlf, i), at(lf, i));
-        EXPECT_EQ(crlf.getGpsLat(i), lf.getGpsLat(i));
-    }
+    TestTracks::expectSameSamples(crlf, lf, 10);
     EXPECT_EQ(at(crlf, 0), (Sample{64, -31, 8}));
     EXPECT_EQ(crlf.gpsDataCount(), 10u);
 }

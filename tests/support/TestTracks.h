@@ -2,7 +2,13 @@
 
 #include "sensor/VexoClipData.h"
 
-// Tracks for the map tests, sample by sample. A track's fix count is what the readers would
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Tracks for the tests, sample by sample, and their comparison. A track's fix count is what the readers would
 // report: the samples whose position is not (0, 0).
 namespace TestTracks {
 
@@ -37,6 +43,39 @@ inline void driveAfterNoFix(VexoClipData &track, int noFix = 20, int count = 600
         track.setSample(i, 0, 0, 128, fix ? 37.5f + step : 0.0f, fix ? 127.0f + step : 0.0f, fix ? 40 : 0);
     }
     finish(track, count);
+}
+
+// Sample INDEX as one line ("gx gy gz | lat lng speed | fixTime"), so a difference shows whole.
+inline std::string sampleText(const VexoClipData &track, int index)
+{
+    // Nine digits tell any two floats apart.
+    const auto number = [](double value) {
+        return QString::number(value, 'g', 9);
+    };
+    return QStringLiteral("%1 %2 %3 | %4 %5 %6 | %7")
+        .arg(track.getGx(index))
+        .arg(track.getGy(index))
+        .arg(track.getGz(index))
+        .arg(number(track.getGpsLat(index)), number(track.getGpsLng(index)))
+        .arg(track.getGpsSpeed(index))
+        .arg(track.getFixTime(index))
+        .toStdString();
+}
+
+// The first COUNT samples of both tracks, every field of each.
+inline void expectSameSamples(const VexoClipData &actual, const VexoClipData &expected, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(sampleText(actual, i), sampleText(expected, i)) << "sample " << i;
+    }
+}
+
+// Both tracks whole: their counts and every sample.
+inline void expectSameTrack(const VexoClipData &actual, const VexoClipData &expected)
+{
+    ASSERT_EQ(actual.clipDataCount(), expected.clipDataCount());
+    EXPECT_EQ(actual.gpsDataCount(), expected.gpsDataCount());
+    expectSameSamples(actual, expected, int(expected.clipDataCount()));
 }
 
 } // namespace TestTracks

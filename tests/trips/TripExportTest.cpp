@@ -7,6 +7,7 @@
 
 #include "sensor/AviWriter.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,11 +17,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestFiles::writeFile;
 
 // Two seconds of records, ten samples each: the first second's fix dated 08:15:07 UTC, the second
 // second's fix with no date (status "A" but the date field empty).

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -127,10 +128,16 @@ TEST_F(TripsJobTest, ACancelledOrReplacedBuildSaysNothingMoreAndTheEndWaitsForIt
     EXPECT_EQ(finished.first().at(0).value<QList<Trip>>().size(), 2);
     EXPECT_EQ(cancelled.size(), 2);
 
-    // Destroyed while building: it stops and waits, without a signal to a dead object.
+    // Destroyed while building: it stops and waits, without a signal to a dead object. The worker
+    // holds its own copy of the finishing step, so that copy outliving the object means the worker
+    // was left running.
     auto running = std::make_unique<TripsJob>();
+    auto token = std::make_shared<int>(0);
+    const std::weak_ptr<int> held = token;
+    running->setFinishing([token](const QList<Trip> &, const QList<TripRecording> &) { return QVariant(); });
+    token.reset();
     running->start(card(), QString());
     running.reset();
-    QCoreApplication::processEvents();
+    EXPECT_TRUE(held.expired()) << "the worker ended with the object";
 }
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "support/LongDrive.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -23,11 +24,7 @@ namespace {
 using LongDrive::avi;
 using LongDrive::mp4;
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using TestFiles::writeFile;
 
 class WholeTrackTest : public ::testing::Test
 {

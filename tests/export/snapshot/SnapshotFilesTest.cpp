@@ -2,6 +2,7 @@
 #include "export/SnapshotName.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,11 +34,7 @@ QImage testFrame(int width, int height)
     return image;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readAll;
 } // namespace
 
 TEST(SnapshotNameTest, TheRecordingsNameAndThePlayTimeInWholeMilliseconds)

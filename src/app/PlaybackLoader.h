@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ConversionProgress.h"
 #include "recording/DirectPlayRoute.h"
+
+#include "app/ConversionProgress.h"
 #include "playback/clock/PlaybackStopCause.h"
 #include "playback/clock/RecordingLoad.h"
 #include "sensor/SubtitleData.h"

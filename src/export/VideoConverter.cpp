@@ -90,22 +90,7 @@ QString VideoConverter::cutShortPath(const QString &output)
 
 QUrl VideoConverter::otherCameraUrl(const QUrl &url)
 {
-    // Edited on the path for files, so a "?" or "%" in a name (written "%3F", "%25" in URL text)
-    // can neither hide nor fake an "F.". Only the file name carries the camera letter.
-    const QString text = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    static constexpr std::pair<QStringView, QStringView> edits[] = {
-        {u"F.", u"R."},
-        {u"R.", u"F."},
-        {u"F_BC.", u"R_BC."},
-        {u"R_BC.", u"F_BC."},
-    };
-    for (const auto &[from, to] : edits) {
-        const QString edited = PartnerName::replaceInFileName(text, from, to);
-        if (!edited.isNull()) {
-            return url.isLocalFile() ? QUrl::fromLocalFile(edited) : QUrl(edited);
-        }
-    }
-    return {};
+    return PartnerName::otherCamera(url);
 }
 
 QStringList VideoConverter::inputArguments(const QString &input)

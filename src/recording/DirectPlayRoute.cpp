@@ -2,8 +2,7 @@
 
 #include "DirectPlayProbe.h"
 #include "core/LocalPath.h"
-
-#include "export/VideoConverter.h"
+#include "core/PartnerName.h"
 
 #include <QFileInfo>
 
@@ -39,7 +38,7 @@ std::optional<QList<DirectPlayRoute::Source>> DirectPlayRoute::sources(const QUr
         return QList<Source>{{front, 1}};
     }
     QList<Source> files{{front, 1}};
-    const QString other = localPath(VideoConverter::otherCameraUrl(url));
+    const QString other = localPath(PartnerName::otherCamera(url));
     const QString rear = other.isEmpty() ? QString() : LocalPath::openable(other);
     if (!rear.isEmpty() && QFileInfo(rear).isFile()) {
         // A partner the player cannot take as it is sends the pair to the conversion, which keeps

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/PlaybackLoader.h"
 #include "recording/DirectPlayRoute.h"
+
+#include "app/PlaybackLoader.h"
 #include "playback/VexoAVView.h"
 #include "playback/clock/PlayGapWatch.h"
 #include "playback/clock/PlaybackStopCause.h"

@@ -22,6 +22,7 @@
 #include "map/WebEngineEnvironment.h"
 #include "platform/FolderVolumes.h"
 #include "sensor/AviWriter.h"
+#include "support/ThreadTimes.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -169,32 +170,6 @@ bool makeTripsCard()
     return done.open(QIODevice::WriteOnly);
 }
 
-// Processor time the calling thread has used so far, and the time it has waited for a processor
-// while ready to run (the scheduler's own count; 0 where the kernel does not keep it).
-struct ThreadTimes
-{
-    double cpuMs = 0.0;
-    double waitMs = 0.0;
-};
-
-ThreadTimes threadTimes()
-{
-    ThreadTimes times;
-    QFile schedstat(u"/proc/thread-self/schedstat"_s);
-    if (schedstat.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> fields = schedstat.readAll().simplified().split(' ');
-        if (fields.size() >= 2) {
-            times.cpuMs = double(fields.at(0).toLongLong()) / 1e6;
-            times.waitMs = double(fields.at(1).toLongLong()) / 1e6;
-            return times;
-        }
-    }
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    times.cpuMs = double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-    return times;
-}
-
 // Ticks every TickMs on the GUI thread and keeps the longest gap between two ticks, and the most
 // processor time the GUI thread used within one gap (on a busy machine a gap also holds the time
 // the thread waited for a processor); calls a check on each tick and ends the run when it holds
@@ -218,7 +193,7 @@ struct StallProbe
         ThreadTimes atTick;
         QObject::connect(&ticker, &QTimer::timeout, &loop, [&] {
             const double gapMs = double(sinceTick.nsecsElapsed()) / 1e6;
-            const ThreadTimes now = threadTimes();
+            const ThreadTimes now = ThreadTimes::now();
             const double cpuMs = now.cpuMs - atTick.cpuMs;
             const double waitMs = now.waitMs - atTick.waitMs;
             longestGapMs = qMax(longestGapMs, gapMs);
@@ -235,7 +210,7 @@ struct StallProbe
         });
         clock.start();
         sinceTick.start();
-        atTick = threadTimes();
+        atTick = ThreadTimes::now();
         ticker.start();
         // Started from inside the loop, so whatever it does at once counts as a gap too.
         QTimer::singleShot(0, &loop, start);

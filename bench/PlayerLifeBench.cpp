@@ -16,6 +16,7 @@
 #include "export/RecordingCopyJob.h"
 #include "playback/PlayerTeardown.h"
 #include "playback/VexoAVView.h"
+#include "support/ThreadTimes.h"
 #include "support/ThrottledCard.h"
 
 #include <QApplication>
@@ -113,32 +114,6 @@ void forgetCached(const QString &path)
     }
 }
 
-// Processor time the calling thread has used so far, and the time it waited for a processor
-// while ready to run (the scheduler's own count; 0 where the kernel does not keep it).
-struct ThreadTimes
-{
-    double cpuMs = 0.0;
-    double waitMs = 0.0;
-};
-
-ThreadTimes threadTimes()
-{
-    ThreadTimes times;
-    QFile schedstat(u"/proc/thread-self/schedstat"_s);
-    if (schedstat.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> fields = schedstat.readAll().simplified().split(' ');
-        if (fields.size() >= 2) {
-            times.cpuMs = double(fields.at(0).toLongLong()) / 1e6;
-            times.waitMs = double(fields.at(1).toLongLong()) / 1e6;
-            return times;
-        }
-    }
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    times.cpuMs = double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-    return times;
-}
-
 // The longest gap between two ticks of a TickMs timer while WORK runs (started from the event
 // loop) until DONE says so or TIMEOUTMS passes, the most processor time the GUI thread used
 // within one gap, and the longest time within one gap it neither ran nor waited for a processor
@@ -156,12 +131,12 @@ Gaps longestGaps(const std::function<void()> &work, const std::function<bool()> 
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0;
-    ThreadTimes atTick = threadTimes();
+    ThreadTimes atTick = ThreadTimes::now();
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        const ThreadTimes times = threadTimes();
+        const ThreadTimes times = ThreadTimes::now();
         const double gapMs = double(now - last) / 1e6;
         const double cpuMs = times.cpuMs - atTick.cpuMs;
         gaps.longestMs = std::max(gaps.longestMs, gapMs);

@@ -1093,5 +1093,13 @@ Rien n’a été écrit sur la carte mémoire.</translation>
         <translation>La carte mémoire est protégée en écriture.
 Veuillez vérifier le verrou de la carte mémoire.</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>Le rapport d’incident a été créé.</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>Le rapport se trouve dans : %1</translation>
+    </message>
 </context>
 </TS>

@@ -1093,5 +1093,13 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <translation>メモリーカードが書き込み禁止になっています。
 メモリーカードのロックスイッチを確認してください。</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>事故レポートを作成しました。</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>レポートの場所: %1</translation>
+    </message>
 </context>
 </TS>

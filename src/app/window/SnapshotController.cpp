@@ -10,13 +10,16 @@
 #include "export/snapshot/SnapshotWriter.h"
 #include "playback/VexoAVView.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -104,10 +107,33 @@ void SnapshotController::printButtonTouched()
     SnapshotPrinter::prepare(printer());
     QPrintDialog dialog(&printer(), m_window->mainWindow());
     dialog.setObjectName(u"snapshotPrintDialog"_s);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted || !previewAccepted()) {
         return;
     }
     printSnapshot(printer());
+}
+
+bool SnapshotController::previewAccepted()
+{
+    // The page as it will come out of the printer chosen, before paper is used.
+    const QImage frame = m_bigMovieView->snapshot();
+    QDialog preview(m_window->mainWindow());
+    preview.setObjectName(u"snapshotPrintPreview"_s);
+    preview.setWindowTitle(localized(u"인쇄"_s));
+    auto *pages = new QPrintPreviewWidget(&printer(), &preview);
+    connect(pages, &QPrintPreviewWidget::paintRequested, &preview,
+            [&frame](QPrinter *target) { SnapshotPrinter::print(frame, *target); });
+    pages->fitInView();
+    auto *buttons = new QDialogButtonBox(&preview);
+    buttons->addButton(localized(u"인쇄"_s), QDialogButtonBox::AcceptRole);
+    buttons->addButton(localized(u"취소"_s), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, &preview, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &preview, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&preview);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    preview.resize(720, 560);
+    return preview.exec() == QDialog::Accepted;
 }
 
 bool SnapshotController::printSnapshot(QPrinter &target)

@@ -14,7 +14,8 @@ class VexoAVView;
 
 // The snapshot and print buttons: both pause playback and act on the frame the large player
 // shows, at the video's own size and unmirrored. A snapshot is saved as a PNG file where the user
-// chooses; printing puts the frame on one landscape page. Nothing happens without a movie, and a
+// chooses; printing puts the frame on one landscape page, shown in a preview after the print dialog
+// and printed only when the user confirms it there. Nothing happens without a movie, and a
 // failure is said in an alert over the main window; playback stays paused either way.
 class SnapshotController : public QObject
 {
@@ -42,6 +43,8 @@ public:
     QPrinter &printer();
 
 private:
+    // Shows the page of the current frame on the printer as set up; whether the user chose to print.
+    bool previewAccepted();
     void showFailure(const QString &objectName, const QString &key, const QString &reason);
 
     MainWindowController *m_window;

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 
@@ -169,8 +170,21 @@ TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortr
         });
         QMetaObject::invokeMethod(dialog, &QDialog::accept);
     });
+    // Then the page is previewed, and printed once the preview is confirmed.
+    int previewPages = -1;
+    QTimer previewWatch;
+    QObject::connect(&previewWatch, &QTimer::timeout, [&] {
+        auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (preview != nullptr && preview->objectName() == u"snapshotPrintPreview"_s) {
+            auto *pages = preview->findChild<QPrintPreviewWidget *>();
+            previewPages = pages != nullptr ? pages->pageCount() : 0;
+            preview->accept();
+        }
+    });
+    previewWatch.start(50);
     snapshots().printButtonTouched();
     ASSERT_TRUE(dialogShown);
+    EXPECT_EQ(previewPages, 1);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
     QFile pdf(printer.outputFileName());
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << printer.outputFileName().toStdString();

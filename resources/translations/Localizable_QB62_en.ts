@@ -1101,5 +1101,9 @@ Please check the lock switch of the memory card.</translation>
         <source>보고서 위치: %1</source>
         <translation>The report is in: %1</translation>
     </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Snapshots Show Front and Rear Side by Side</translation>
+    </message>
 </context>
 </TS>

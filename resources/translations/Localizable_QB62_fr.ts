@@ -1101,5 +1101,9 @@ Veuillez vérifier le verrou de la carte mémoire.</translation>
         <source>보고서 위치: %1</source>
         <translation>Le rapport se trouve dans : %1</translation>
     </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Instantanés avec les caméras avant et arrière côte à côte</translation>
+    </message>
 </context>
 </TS>

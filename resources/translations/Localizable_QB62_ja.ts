@@ -1101,5 +1101,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>보고서 위치: %1</source>
         <translation>レポートの場所: %1</translation>
     </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>スナップショットに前後カメラを並べる</translation>
+    </message>
 </context>
 </TS>

@@ -1101,5 +1101,9 @@ Verifique o bloqueio do cartão de memória.</translation>
         <source>보고서 위치: %1</source>
         <translation>O relatório está em: %1</translation>
     </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Instantâneos com câmeras dianteira e traseira lado a lado</translation>
+    </message>
 </context>
 </TS>

@@ -6,10 +6,12 @@
 #include "core/VexoLanguages.h"
 
 #include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotComposer.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
 #include "playback/VexoAVView.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -28,12 +31,36 @@ QString localized(const QString &key)
 {
     return VexoLanguages::SharedVexoLanguages().localized(key);
 }
+
+// Remembered between sessions: snapshots and prints hold both cameras side by side.
+constexpr QLatin1StringView BothCamerasKey{"SnapshotBothCameras"};
 } // namespace
 
 SnapshotController::SnapshotController(MainWindowController *window, VexoAVView *bigMovieView,
                                        PlaybackController *playback, QObject *parent)
     : QObject(parent), m_window(window), m_bigMovieView(bigMovieView), m_playback(playback)
 {
+    m_bothCamerasAction = new QAction(localized(u"스냅샷에 앞뒤 카메라를 나란히"_s), this);
+    m_bothCamerasAction->setObjectName(u"snapshotBothCamerasAction"_s);
+    m_bothCamerasAction->setCheckable(true);
+    m_bothCamerasAction->setChecked(QSettings().value(BothCamerasKey, false).toBool());
+    connect(m_bothCamerasAction, &QAction::toggled, this,
+            [](bool checked) { QSettings().setValue(BothCamerasKey, checked); });
+}
+
+void SnapshotController::retranslate()
+{
+    m_bothCamerasAction->setText(localized(u"스냅샷에 앞뒤 카메라를 나란히"_s));
+}
+
+QImage SnapshotController::currentPicture() const
+{
+    const QImage frame = m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage();
+    const VexoAVView *other = m_window->smallMovieView();
+    if (!m_bothCamerasAction->isChecked() || other == nullptr || !other->hasMovie()) {
+        return frame;
+    }
+    return SnapshotComposer::sideBySide(frame, other->snapshot());
 }
 
 SnapshotController::~SnapshotController() = default;
@@ -84,7 +111,7 @@ void SnapshotController::snapshotButtonTouched()
     }
     const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();
-    saveSnapshot(m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage(), path);
+    saveSnapshot(currentPicture(), path);
 }
 
 bool SnapshotController::saveSnapshot(const QImage &image, const QString &path)
@@ -116,7 +143,7 @@ void SnapshotController::printButtonTouched()
 bool SnapshotController::previewAccepted()
 {
     // The page as it will come out of the printer chosen, before paper is used.
-    const QImage frame = m_bigMovieView->snapshot();
+    const QImage frame = currentPicture();
     QDialog preview(m_window->mainWindow());
     preview.setObjectName(u"snapshotPrintPreview"_s);
     preview.setWindowTitle(localized(u"인쇄"_s));
@@ -143,7 +170,7 @@ bool SnapshotController::printSnapshot(QPrinter &target)
     }
     m_playback->pauseVideo();
     // Landscape was set before the dialog; what the user chose in it stands.
-    const QImage frame = m_bigMovieView->snapshot();
+    const QImage frame = currentPicture();
     if (SnapshotPrinter::print(frame, target)) {
         return true;
     }

@@ -9,6 +9,7 @@
 
 class MainWindowController;
 class PlaybackController;
+class QAction;
 class QPrinter;
 class VexoAVView;
 
@@ -30,6 +31,10 @@ public:
     // it, else the current recording, with the play time in milliseconds.
     QString proposedSnapshotName() const;
 
+    // The remembered option to save and print both cameras side by side.
+    QAction *bothCamerasAction() const { return m_bothCamerasAction; }
+    void retranslate();
+
     void snapshotButtonTouched();
     void printButtonTouched();
 
@@ -45,6 +50,8 @@ public:
 private:
     // Shows the page of the current frame on the printer as set up; whether the user chose to print.
     bool previewAccepted();
+    // The frame of the large player, with the other camera's beside it when that option is on.
+    QImage currentPicture() const;
     void showFailure(const QString &objectName, const QString &key, const QString &reason);
 
     MainWindowController *m_window;
@@ -52,4 +59,5 @@ private:
     PlaybackController *m_playback;
     std::unique_ptr<QPrinter> m_printer;
     QString m_lastFolder;
+    QAction *m_bothCamerasAction = nullptr;
 };

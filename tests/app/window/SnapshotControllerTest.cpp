@@ -8,6 +8,7 @@
 #include "export/snapshot/SnapshotPrinter.h"
 #include "support/QtPrinters.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -195,5 +196,28 @@ TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortr
     const QList<QByteArray> numbers = bytes.mid(box + 11, 60).split(']').at(0).simplified().split(' ');
     ASSERT_EQ(numbers.size(), 4);
     EXPECT_LT(numbers.at(2).toDouble(), numbers.at(3).toDouble()) << bytes.mid(box, 60).toStdString();
+}
+} // namespace
+
+namespace {
+TEST_F(SnapshotControllerTest, TheRememberedBothCamerasOptionPutsTheRearBesideTheFront)
+{
+    pausedAt(5.0);
+    QAction *both = snapshots().bothCamerasAction();
+    EXPECT_FALSE(both->isChecked()) << "off until chosen";
+    both->setChecked(true);
+    EXPECT_TRUE(SnapshotController(controller.get(), big(), &playback()).bothCamerasAction()->isChecked())
+        << "remembered";
+    const QString path = output.filePath(u"both.png"_s);
+    ASSERT_TRUE(snapshotAnswering([&](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }));
+    const QImage saved(path);
+    const QImage front = big()->snapshot();
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.height(), front.height());
+    EXPECT_GT(saved.width(), front.width()) << "the rear beside the front";
+    EXPECT_EQ(saved.copy(0, 0, front.width(), front.height()), front.convertToFormat(saved.format()));
 }
 } // namespace

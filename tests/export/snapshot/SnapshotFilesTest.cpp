@@ -1,5 +1,6 @@
 // Snapshot files: the proposed name, the PNG written whole, the printed page.
 #include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotComposer.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
 #include "support/TestFiles.h"
@@ -131,4 +132,26 @@ TEST(SnapshotPrinterTest, PrintingToAPdfGivesOneLandscapePageHoldingTheWholeFram
     EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());
     // The frame goes in whole, at its own pixel size.
     EXPECT_TRUE(pdf.contains("/Width 1280") && pdf.contains("/Height 720"));
+}
+
+TEST(SnapshotComposerTest, TheOtherCameraGoesOnTheRightAtTheSameHeight)
+{
+    const QImage front = testFrame(320, 180);
+    struct Case
+    {
+        QImage rear;
+        QSize size;
+    };
+    for (const Case &c : {Case{testFrame(160, 90), QSize(640, 180)}, Case{testFrame(640, 240), QSize(800, 180)},
+                          Case{QImage(), QSize(320, 180)}}) {
+        SCOPED_TRACE(c.rear.width());
+        const QImage both = SnapshotComposer::sideBySide(front, c.rear);
+        ASSERT_EQ(both.size(), c.size);
+        EXPECT_EQ(both.pixelColor(5, 5), QColor(Qt::red)) << "the front unscaled on the left";
+        EXPECT_EQ(both.pixelColor(both.width() - 5, both.height() - 5),
+                  c.rear.isNull() ? QColor(Qt::yellow) : c.rear.pixelColor(c.rear.width() - 2, c.rear.height() - 2));
+        if (!c.rear.isNull()) {
+            EXPECT_EQ(both.pixelColor(325, 5), QColor(Qt::red)) << "the rear's own corner starts at the seam";
+        }
+    }
 }

@@ -1105,5 +1105,9 @@ Please check the lock switch of the memory card.</translation>
         <source>스냅샷에 앞뒤 카메라를 나란히</source>
         <translation>Snapshots Show Front and Rear Side by Side</translation>
     </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Stamp Date, Time and Speed on Snapshots</translation>
+    </message>
 </context>
 </TS>

@@ -1105,5 +1105,9 @@ Veuillez vérifier le verrou de la carte mémoire.</translation>
         <source>스냅샷에 앞뒤 카메라를 나란히</source>
         <translation>Instantanés avec les caméras avant et arrière côte à côte</translation>
     </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Inscrire date, heure et vitesse sur les instantanés</translation>
+    </message>
 </context>
 </TS>

@@ -1105,5 +1105,9 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>스냅샷에 앞뒤 카메라를 나란히</source>
         <translation>スナップショットに前後カメラを並べる</translation>
     </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>スナップショットに日付・時刻・速度を表示</translation>
+    </message>
 </context>
 </TS>

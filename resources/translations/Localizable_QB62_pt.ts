@@ -1105,5 +1105,9 @@ Verifique o bloqueio do cartão de memória.</translation>
         <source>스냅샷에 앞뒤 카메라를 나란히</source>
         <translation>Instantâneos com câmeras dianteira e traseira lado a lado</translation>
     </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Carimbar data, hora e velocidade nos instantâneos</translation>
+    </message>
 </context>
 </TS>

@@ -288,6 +288,7 @@ void MainWindowController::showMainWindow()
     m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_snapshots->bothCamerasAction());
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_snapshots->stampAction());
     m_trips = new TripsController(this, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_trips->action());
     m_controlHelp = new ControlHelp({m_mainWindow.get(), m_fullscreenMovieControlWindow}, m_ui->applicationMenu,

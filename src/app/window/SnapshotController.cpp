@@ -3,13 +3,16 @@
 #include "MainWindow.h"
 #include "MainWindowController.h"
 #include "PlaybackController.h"
+#include "core/Preferences.h"
 #include "core/VexoLanguages.h"
+#include "recording/SampleClock.h"
 
 #include "export/SnapshotName.h"
 #include "export/snapshot/SnapshotComposer.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
 #include "playback/VexoAVView.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -34,33 +37,63 @@ QString localized(const QString &key)
 
 // Remembered between sessions: snapshots and prints hold both cameras side by side.
 constexpr QLatin1StringView BothCamerasKey{"SnapshotBothCameras"};
+// Remembered too: the frame's date, time and speed stamped in its corner.
+constexpr QLatin1StringView StampKey{"SnapshotStamp"};
+
+QAction *rememberedOption(const QLatin1StringView &key, const QString &objectName, QObject *parent)
+{
+    auto *action = new QAction(parent);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    action->setChecked(QSettings().value(key, false).toBool());
+    QObject::connect(action, &QAction::toggled, parent, [key](bool checked) { QSettings().setValue(key, checked); });
+    return action;
+}
 } // namespace
 
 SnapshotController::SnapshotController(MainWindowController *window, VexoAVView *bigMovieView,
                                        PlaybackController *playback, QObject *parent)
     : QObject(parent), m_window(window), m_bigMovieView(bigMovieView), m_playback(playback)
 {
-    m_bothCamerasAction = new QAction(localized(u"스냅샷에 앞뒤 카메라를 나란히"_s), this);
-    m_bothCamerasAction->setObjectName(u"snapshotBothCamerasAction"_s);
-    m_bothCamerasAction->setCheckable(true);
-    m_bothCamerasAction->setChecked(QSettings().value(BothCamerasKey, false).toBool());
-    connect(m_bothCamerasAction, &QAction::toggled, this,
-            [](bool checked) { QSettings().setValue(BothCamerasKey, checked); });
+    m_bothCamerasAction = rememberedOption(BothCamerasKey, u"snapshotBothCamerasAction"_s, this);
+    m_stampAction = rememberedOption(StampKey, u"snapshotStampAction"_s, this);
+    retranslate();
 }
 
 void SnapshotController::retranslate()
 {
     m_bothCamerasAction->setText(localized(u"스냅샷에 앞뒤 카메라를 나란히"_s));
+    m_stampAction->setText(localized(u"스냅샷에 날짜, 시각, 속도 표시"_s));
+}
+
+QString SnapshotController::stampText() const
+{
+    // The camera clock's time of the frame, as every export dates samples, and the speed then.
+    const QString recording = m_playback->currentVideoUrl().toLocalFile();
+    const VexoClipData &track = m_playback->clipData();
+    const double seconds = m_bigMovieView->currentTime();
+    const TrackTimes times = SampleClock::times(recording, CardClockZone::forRecording(recording, {}), track);
+    QString when = times.text(times.msecsAtPlayTime(seconds)).left(19).replace(u'T', u' ');
+    if (!when.isEmpty() && times.isUtc()) {
+        when += u" UTC"_s;
+    }
+    const int sample = int(seconds * 10.0);
+    if (sample >= 0 && quint32(sample) < track.clipDataCount() && track.getGpsSpeed(sample) != VexoClipData::kNoSpeed) {
+        const quint32 speed = track.getGpsSpeed(sample);
+        const bool miles = Preferences::speedUnit() == Preferences::MilesPerHour;
+        when += u"  "_s + (miles ? u"%1 mph"_s.arg(qRound(speed * 0.621371)) : u"%1 km/h"_s.arg(speed));
+    }
+    return when.trimmed();
 }
 
 QImage SnapshotController::currentPicture() const
 {
     const QImage frame = m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage();
     const VexoAVView *other = m_window->smallMovieView();
-    if (!m_bothCamerasAction->isChecked() || other == nullptr || !other->hasMovie()) {
-        return frame;
-    }
-    return SnapshotComposer::sideBySide(frame, other->snapshot());
+    const QImage picture = m_bothCamerasAction->isChecked() && other != nullptr && other->hasMovie()
+                               ? SnapshotComposer::sideBySide(frame, other->snapshot())
+                               : frame;
+    return m_stampAction->isChecked() ? SnapshotComposer::stamped(picture, stampText()) : picture;
 }
 
 SnapshotController::~SnapshotController() = default;

@@ -33,6 +33,10 @@ public:
 
     // The remembered option to save and print both cameras side by side.
     QAction *bothCamerasAction() const { return m_bothCamerasAction; }
+    // The remembered option to stamp the frame's date, time and speed in its corner.
+    QAction *stampAction() const { return m_stampAction; }
+    // The stamp of the frame shown: "2026-12-07 08:15:05 UTC  52 km/h" (the speed when there is a fix).
+    QString stampText() const;
     void retranslate();
 
     void snapshotButtonTouched();
@@ -60,4 +64,5 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     QString m_lastFolder;
     QAction *m_bothCamerasAction = nullptr;
+    QAction *m_stampAction = nullptr;
 };

@@ -200,7 +200,7 @@ TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortr
 } // namespace
 
 namespace {
-TEST_F(SnapshotControllerTest, TheRememberedBothCamerasOptionPutsTheRearBesideTheFront)
+TEST_F(SnapshotControllerTest, TheRememberedOptionsPutTheRearBesideTheFrontAndStampTheCorner)
 {
     pausedAt(5.0);
     QAction *both = snapshots().bothCamerasAction();
@@ -219,5 +219,23 @@ TEST_F(SnapshotControllerTest, TheRememberedBothCamerasOptionPutsTheRearBesideTh
     EXPECT_EQ(saved.height(), front.height());
     EXPECT_GT(saved.width(), front.width()) << "the rear beside the front";
     EXPECT_EQ(saved.copy(0, 0, front.width(), front.height()), front.convertToFormat(saved.format()));
+
+    // The stamp goes in the lower left corner and leaves the rest of the picture alone.
+    both->setChecked(false);
+    snapshots().stampAction()->setChecked(true);
+    const QString stamped = output.filePath(u"stamped.png"_s);
+    ASSERT_TRUE(snapshotAnswering([&](QFileDialog *dialog) {
+        dialog->selectFile(stamped);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }));
+    const QImage withStamp = QImage(stamped).convertToFormat(QImage::Format_RGB32);
+    const QImage plain = front.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(withStamp.size(), plain.size());
+    EXPECT_TRUE(snapshots().stampText().startsWith(u"2026-12-07 08:1"_s)) << snapshots().stampText().toStdString();
+    EXPECT_TRUE(snapshots().stampText().endsWith(u" km/h"_s)) << snapshots().stampText().toStdString();
+    const int h = plain.height();
+    EXPECT_NE(withStamp.copy(0, h - h / 6, plain.width() / 2, h / 6),
+              plain.copy(0, h - h / 6, plain.width() / 2, h / 6));
+    EXPECT_EQ(withStamp.copy(0, 0, plain.width(), h / 2), plain.copy(0, 0, plain.width(), h / 2));
 }
 } // namespace

@@ -1093,5 +1093,21 @@ Nothing was written to the memory card.</translation>
         <translation>The memory card is write-protected.
 Please check the lock switch of the memory card.</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>The incident report was made.</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>The report is in: %1</translation>
+    </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Snapshots Show Front and Rear Side by Side</translation>
+    </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Stamp Date, Time and Speed on Snapshots</translation>
+    </message>
 </context>
 </TS>

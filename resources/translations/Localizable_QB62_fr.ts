@@ -1093,5 +1093,21 @@ Rien n’a été écrit sur la carte mémoire.</translation>
         <translation>La carte mémoire est protégée en écriture.
 Veuillez vérifier le verrou de la carte mémoire.</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>Le rapport d’incident a été créé.</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>Le rapport se trouve dans : %1</translation>
+    </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Instantanés avec les caméras avant et arrière côte à côte</translation>
+    </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Inscrire date, heure et vitesse sur les instantanés</translation>
+    </message>
 </context>
 </TS>

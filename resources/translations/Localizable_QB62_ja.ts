@@ -1093,5 +1093,21 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <translation>メモリーカードが書き込み禁止になっています。
 メモリーカードのロックスイッチを確認してください。</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>事故レポートを作成しました。</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>レポートの場所: %1</translation>
+    </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>スナップショットに前後カメラを並べる</translation>
+    </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>スナップショットに日付・時刻・速度を表示</translation>
+    </message>
 </context>
 </TS>

@@ -1093,5 +1093,21 @@ Nada foi escrito no cartão de memória.</translation>
         <translation>O cartão de memória está protegido contra escrita.
 Verifique o bloqueio do cartão de memória.</translation>
     </message>
+    <message>
+        <source>사고 보고서를 만들었습니다.</source>
+        <translation>O relatório de incidente foi criado.</translation>
+    </message>
+    <message>
+        <source>보고서 위치: %1</source>
+        <translation>O relatório está em: %1</translation>
+    </message>
+    <message>
+        <source>스냅샷에 앞뒤 카메라를 나란히</source>
+        <translation>Instantâneos com câmeras dianteira e traseira lado a lado</translation>
+    </message>
+    <message>
+        <source>스냅샷에 날짜, 시각, 속도 표시</source>
+        <translation>Carimbar data, hora e velocidade nos instantâneos</translation>
+    </message>
 </context>
 </TS>

@@ -151,6 +151,29 @@ void IncidentController::cancelAndWait()
     m_conversionFolder.reset();
 }
 
+void IncidentController::showReport(const QString &dir)
+{
+    const QString pdf = QDir(dir).filePath(QString::fromLatin1(IncidentReport::Pdf));
+    const bool pageOpened = m_opener(QUrl::fromLocalFile(pdf));
+    const bool folderOpened = m_opener(QUrl::fromLocalFile(dir));
+    if (pageOpened || folderOpened) {
+        return;
+    }
+    // Nothing on this desktop opens the page or the folder: say where the report is.
+    const QString title = localized(u"사고 보고서를 만들었습니다."_s);
+    auto *alert =
+        new QMessageBox(QMessageBox::Information, title,
+                        title + u"\n\n"_s + localized(u"보고서 위치: %1"_s).arg(QDir::toNativeSeparators(pdf)),
+                        QMessageBox::NoButton, m_window->mainWindow());
+    alert->setObjectName(u"incidentWhereAlert"_s);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
 void IncidentController::finish(const IncidentReport::Result &result)
 {
     if (m_progress != nullptr) {
@@ -161,8 +184,7 @@ void IncidentController::finish(const IncidentReport::Result &result)
     updateEnabled();
     const bool cancelled = m_cancel && m_cancel->load();
     if (result.ok) {
-        m_opener(QUrl::fromLocalFile(QDir(result.dir).filePath(QString::fromLatin1(IncidentReport::Pdf))));
-        m_opener(QUrl::fromLocalFile(result.dir));
+        showReport(result.dir);
         Q_EMIT reportFinished(true, result.dir);
         return;
     }

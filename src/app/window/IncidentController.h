@@ -22,8 +22,8 @@ class VexoAVView;
 // The incident report menu item: on the recording now playing it pauses, asks for the moment (the
 // current play time), the seconds before and after (15 each) and the report's folder, then makes
 // the report on a worker thread while the window stays live, with a cancel button. When it is done
-// the report opens in the desktop's PDF viewer and its folder is shown; a failure is said in an
-// alert with the reason.
+// the report opens in the desktop's PDF viewer and its folder is shown (when neither opens, an
+// alert says where the report is); a failure is said in an alert with the reason.
 class IncidentController : public QObject
 {
     Q_OBJECT
@@ -61,6 +61,7 @@ Q_SIGNALS:
 
 private:
     void finish(const IncidentReport::Result &result);
+    void showReport(const QString &dir);
     void updateEnabled();
 
     MainWindowController *m_window;

@@ -7,6 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -34,10 +38,11 @@ IncidentDialog::IncidentDialog(double moment, double duration, const QString &fo
         m_ui->momentSpinBox->setMaximum(duration);
     }
     m_ui->momentSpinBox->setValue(moment);
-    m_ui->folderLineEdit->setText(QDir::toNativeSeparators(folder));
+    setFolder(folder);
     connect(m_ui->browseButton, &QPushButton::clicked, this, &IncidentDialog::browse);
     connect(m_ui->folderLineEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!text.trimmed().isEmpty());
+        m_ui->folderLineEdit->setToolTip(text);
     });
 }
 
@@ -66,6 +71,22 @@ QString IncidentDialog::folder() const
 void IncidentDialog::setFolder(const QString &folder)
 {
     m_ui->folderLineEdit->setText(QDir::toNativeSeparators(folder));
+    fitFolderField();
+}
+
+void IncidentDialog::fitFolderField()
+{
+    // The whole path is read at a glance: the field is as wide as it, up to most of the screen,
+    // and its tooltip holds it when even that is too narrow.
+    QLineEdit *field = m_ui->folderLineEdit;
+    const QString text = field->text();
+    const QScreen *screen = this->screen();
+    const int widest = screen != nullptr ? screen->availableGeometry().width() * 2 / 3 : 1000;
+    const int wanted = field->fontMetrics().horizontalAdvance(text + u"MM"_s) +
+                       2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    field->setMinimumWidth(std::min(wanted, widest));
+    field->setToolTip(text);
+    adjustSize();
 }
 
 void IncidentDialog::browse()

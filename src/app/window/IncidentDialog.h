@@ -26,6 +26,7 @@ public:
 
 private:
     void browse();
+    void fitFolderField();
 
     std::unique_ptr<Ui::IncidentDialog> m_ui;
 };

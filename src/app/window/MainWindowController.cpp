@@ -287,6 +287,8 @@ void MainWindowController::showMainWindow()
     connect(m_ui->printButton, &ImageButton::clicked, m_snapshots, &SnapshotController::printButtonTouched);
     m_incidents = new IncidentController(this, m_bigMovieView, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_incidents->action());
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_snapshots->bothCamerasAction());
+    m_ui->applicationMenu->insertAction(m_ui->quitAction, m_snapshots->stampAction());
     m_trips = new TripsController(this, m_playback, this);
     m_ui->applicationMenu->insertAction(m_ui->quitAction, m_trips->action());
     m_controlHelp = new ControlHelp({m_mainWindow.get(), m_fullscreenMovieControlWindow}, m_ui->applicationMenu,
@@ -430,6 +432,9 @@ void MainWindowController::applyLanguageSettings()
         m_ui->quitAction->setText(localized(u"%1 종료"_s).arg(u"Velmora"_s));
         if (m_incidents != nullptr) {
             m_incidents->retranslate();
+        }
+        if (m_snapshots != nullptr) {
+            m_snapshots->retranslate();
         }
         const QStringList keys = {u"파일_전체"_s, u"파일_상시"_s, u"파일_모션"_s, u"파일_이벤트"_s, u"파일_수동"_s};
         const QList<ImageButton *> buttons = filterButtons();

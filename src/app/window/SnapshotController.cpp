@@ -3,20 +3,29 @@
 #include "MainWindow.h"
 #include "MainWindowController.h"
 #include "PlaybackController.h"
+#include "core/Preferences.h"
 #include "core/VexoLanguages.h"
+#include "recording/SampleClock.h"
 
 #include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotComposer.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
 #include "playback/VexoAVView.h"
+#include "settings/zone/CardClockZone.h"
 
+#include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -25,12 +34,66 @@ QString localized(const QString &key)
 {
     return VexoLanguages::SharedVexoLanguages().localized(key);
 }
+
+// Remembered between sessions: snapshots and prints hold both cameras side by side.
+constexpr QLatin1StringView BothCamerasKey{"SnapshotBothCameras"};
+// Remembered too: the frame's date, time and speed stamped in its corner.
+constexpr QLatin1StringView StampKey{"SnapshotStamp"};
+
+QAction *rememberedOption(const QLatin1StringView &key, const QString &objectName, QObject *parent)
+{
+    auto *action = new QAction(parent);
+    action->setObjectName(objectName);
+    action->setCheckable(true);
+    action->setChecked(QSettings().value(key, false).toBool());
+    QObject::connect(action, &QAction::toggled, parent, [key](bool checked) { QSettings().setValue(key, checked); });
+    return action;
+}
 } // namespace
 
 SnapshotController::SnapshotController(MainWindowController *window, VexoAVView *bigMovieView,
                                        PlaybackController *playback, QObject *parent)
     : QObject(parent), m_window(window), m_bigMovieView(bigMovieView), m_playback(playback)
 {
+    m_bothCamerasAction = rememberedOption(BothCamerasKey, u"snapshotBothCamerasAction"_s, this);
+    m_stampAction = rememberedOption(StampKey, u"snapshotStampAction"_s, this);
+    retranslate();
+}
+
+void SnapshotController::retranslate()
+{
+    m_bothCamerasAction->setText(localized(u"스냅샷에 앞뒤 카메라를 나란히"_s));
+    m_stampAction->setText(localized(u"스냅샷에 날짜, 시각, 속도 표시"_s));
+}
+
+QString SnapshotController::stampText() const
+{
+    // The camera clock's time of the frame, as every export dates samples, and the speed then.
+    const QString recording = m_playback->currentVideoUrl().toLocalFile();
+    const VexoClipData &track = m_playback->clipData();
+    const double seconds = m_bigMovieView->currentTime();
+    const TrackTimes times = SampleClock::times(recording, CardClockZone::forRecording(recording, {}), track);
+    QString when = times.text(times.msecsAtPlayTime(seconds)).left(19).replace(u'T', u' ');
+    if (!when.isEmpty() && times.isUtc()) {
+        when += u" UTC"_s;
+    }
+    const int sample = int(seconds * 10.0);
+    if (sample >= 0 && quint32(sample) < track.clipDataCount() && track.getGpsSpeed(sample) != VexoClipData::kNoSpeed) {
+        const quint32 speed = track.getGpsSpeed(sample);
+        const bool miles = Preferences::speedUnit() == Preferences::MilesPerHour;
+        when += u"  "_s + (miles ? u"%1 mph"_s.arg(qRound(speed * 0.621371)) : u"%1 km/h"_s.arg(speed));
+    }
+    return when.trimmed();
+}
+
+QImage SnapshotController::currentPicture() const
+{
+    const QImage frame = m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage();
+    const VexoAVView *other = m_window->smallMovieView();
+    const QImage picture = m_bothCamerasAction->isChecked() && other != nullptr && other->hasMovie()
+                               ? SnapshotComposer::sideBySide(frame, other->snapshot())
+                               : frame;
+    return m_stampAction->isChecked() ? SnapshotComposer::stamped(picture, stampText()) : picture;
 }
 
 SnapshotController::~SnapshotController() = default;
@@ -81,7 +144,7 @@ void SnapshotController::snapshotButtonTouched()
     }
     const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();
-    saveSnapshot(m_bigMovieView != nullptr ? m_bigMovieView->snapshot() : QImage(), path);
+    saveSnapshot(currentPicture(), path);
 }
 
 bool SnapshotController::saveSnapshot(const QImage &image, const QString &path)
@@ -104,10 +167,33 @@ void SnapshotController::printButtonTouched()
     SnapshotPrinter::prepare(printer());
     QPrintDialog dialog(&printer(), m_window->mainWindow());
     dialog.setObjectName(u"snapshotPrintDialog"_s);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted || !previewAccepted()) {
         return;
     }
     printSnapshot(printer());
+}
+
+bool SnapshotController::previewAccepted()
+{
+    // The page as it will come out of the printer chosen, before paper is used.
+    const QImage frame = currentPicture();
+    QDialog preview(m_window->mainWindow());
+    preview.setObjectName(u"snapshotPrintPreview"_s);
+    preview.setWindowTitle(localized(u"인쇄"_s));
+    auto *pages = new QPrintPreviewWidget(&printer(), &preview);
+    connect(pages, &QPrintPreviewWidget::paintRequested, &preview,
+            [&frame](QPrinter *target) { SnapshotPrinter::print(frame, *target); });
+    pages->fitInView();
+    auto *buttons = new QDialogButtonBox(&preview);
+    buttons->addButton(localized(u"인쇄"_s), QDialogButtonBox::AcceptRole);
+    buttons->addButton(localized(u"취소"_s), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, &preview, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &preview, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&preview);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    preview.resize(720, 560);
+    return preview.exec() == QDialog::Accepted;
 }
 
 bool SnapshotController::printSnapshot(QPrinter &target)
@@ -117,7 +203,7 @@ bool SnapshotController::printSnapshot(QPrinter &target)
     }
     m_playback->pauseVideo();
     // Landscape was set before the dialog; what the user chose in it stands.
-    const QImage frame = m_bigMovieView->snapshot();
+    const QImage frame = currentPicture();
     if (SnapshotPrinter::print(frame, target)) {
         return true;
     }

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,22 @@ namespace {
 const QColor AxisColours[] = {QColor(210, 50, 50), QColor(40, 150, 60), QColor(40, 90, 210)};
 const QColor SpeedColour(90, 90, 90);
 const QColor PeakColour(240, 140, 0);
+const QColor PictureColour(30, 30, 30);
+
+// The picture's moment: a thin line across the plot and a triangle pointing up at it from below.
+void paintPictureMark(QPainter &painter, const QRectF &plot, double x)
+{
+    if (x < plot.left() - 0.5 || x > plot.right() + 0.5) {
+        return;
+    }
+    painter.setPen(QPen(PictureColour, 0.6));
+    painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(PictureColour);
+    painter.drawPolygon(QPolygonF{QPointF(x, plot.bottom()), QPointF(x - 3.5, plot.bottom() + 6.0),
+                                  QPointF(x + 3.5, plot.bottom() + 6.0)});
+    painter.setBrush(Qt::NoBrush);
+}
 } // namespace
 
 double IncidentGraph::xFor(double seconds, const QRectF &plot, const IncidentWindow &window)
@@ -36,7 +53,8 @@ double IncidentGraph::accelerationRange(const VexoClipData &track, const Inciden
 }
 
 void IncidentGraph::paint(QPainter &painter, const QRectF &area, const VexoClipData &track,
-                          const IncidentWindow &window, const IncidentFigures &figures, const IncidentTexts &texts)
+                          const IncidentWindow &window, const IncidentFigures &figures, const IncidentTexts &texts,
+                          std::optional<double> pictureAt)
 {
     painter.save();
     QFont small = painter.font();
@@ -59,6 +77,9 @@ void IncidentGraph::paint(QPainter &painter, const QRectF &area, const VexoClipD
         painter.setPen(Qt::black);
         painter.drawText(QRectF(x - 20.0, plot.bottom() + 7.0, 40.0, 12.0), Qt::AlignHCenter | Qt::AlignTop,
                          QString::number(t, 'f', 0) + u" s"_s);
+    }
+    if (pictureAt) {
+        paintPictureMark(painter, plot, xFor(*pictureAt, plot, window));
     }
     if (!figures.hasSensorData()) {
         painter.setPen(Qt::darkGray);

@@ -2,6 +2,8 @@
 
 #include <QRectF>
 
+#include <optional>
+
 class IncidentFigures;
 class IncidentWindow;
 class QPainter;
@@ -10,7 +12,8 @@ struct IncidentTexts;
 
 // The graph of a report: the three acceleration axes in g (left scale) and the speed in km/h
 // (right scale, only when the window has fixes) over the window's play time, with the peak marked
-// by a vertical line and its value.
+// by a vertical line and its value, and the moment of the page's picture by a thin line with a
+// triangle below the plot.
 class IncidentGraph
 {
 public:
@@ -20,5 +23,6 @@ public:
     static double accelerationRange(const VexoClipData &track, const IncidentFigures &figures);
 
     static void paint(QPainter &painter, const QRectF &area, const VexoClipData &track, const IncidentWindow &window,
-                      const IncidentFigures &figures, const IncidentTexts &texts);
+                      const IncidentFigures &figures, const IncidentTexts &texts,
+                      std::optional<double> pictureAt = std::nullopt);
 };

@@ -125,7 +125,7 @@ QByteArray IncidentPdf::render(const Content &content)
         }
         painter.setPen(Qt::black);
 
-        // The front camera at the peak (or at the moment), on the right half.
+        // The front camera at the moment, on the right half.
         const QRectF stillArea(Margin + labelWidth + valueWidth + 14.0, Margin + 40.0,
                                width - labelWidth - valueWidth - 14.0, 170.0);
         painter.setFont(bold);
@@ -149,7 +149,8 @@ QByteArray IncidentPdf::render(const Content &content)
         const double graphTop = std::max(y, stillArea.bottom()) + 16.0;
         const QRectF graphArea(Margin, graphTop, width, 200.0);
         if (content.track != nullptr) {
-            IncidentGraph::paint(painter, graphArea, *content.track, content.window, figures, texts);
+            IncidentGraph::paint(painter, graphArea, *content.track, content.window, figures, texts,
+                                 content.still.isNull() ? std::nullopt : std::optional<double>(content.stillAt));
         }
 
         const double routeTop = graphArea.bottom() + 16.0;

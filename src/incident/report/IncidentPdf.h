@@ -14,7 +14,7 @@
 class VexoClipData;
 
 // The one A4 page of an incident report, made with Qt's own PDF writer: what was recorded and
-// when, the window, the figures, the front camera's picture at the peak, the graph and the route.
+// when, the window, the figures, the front camera's picture at the moment, the graph and the route.
 // Numbers are written with "." whatever the language, as in the report's JSON, so the page and the
 // file say the same figures in the same form.
 class IncidentPdf

@@ -156,10 +156,10 @@ IncidentReport::Result IncidentReport::make(const Request &request)
     }
     const IncidentFigures figures = IncidentFigures::compute(*track, *window);
 
-    // The clips and the picture at the peak, at the same time. The picture is taken a little
-    // before the very end, where there is no frame left to show.
-    const double stillAt =
-        std::clamp(figures.peak() ? figures.peak()->at : window->at(), 0.0, std::max(0.0, *duration - 0.05));
+    // The clips and the picture at the moment, at the same time: the frame the user chose (without
+    // a moment, the strongest jolt, which the graph marks as the peak). It is taken a little before
+    // the very end, where there is no frame left to show.
+    const double stillAt = std::clamp(window->at(), 0.0, std::max(0.0, *duration - 0.05));
     QList<QStringList> runs{
         IncidentClips::cutArguments(front, window->from(), window->length(), folder.filePath(name(FrontClip))),
         IncidentClips::stillArguments(front, stillAt, folder.filePath(name(Still)))};

@@ -12,7 +12,7 @@
 
 // An incident report of one recording, written into a folder of its own: the front clip and, when
 // the recording has one, the rear clip of the window (stream copies), the window's track as CSV
-// and GPX, the front camera's picture at the peak, "report.pdf" (one page) and "report.json" (the
+// and GPX, the front camera's picture at the moment, "report.pdf" (one page) and "report.json" (the
 // same figures for other programs).
 //
 // The recording is converted as the viewer does before playing it (reusing a conversion already

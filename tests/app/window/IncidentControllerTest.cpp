@@ -44,12 +44,16 @@ TEST_F(IncidentControllerTest, TheDialogProposesTheMomentFifteenSecondsEachWayAn
     double before = -1.0;
     double after = -1.0;
     QString folder;
+    bool fieldFits = false;
     QTimer::singleShot(0, [&] {
         if (auto *dialog = qobject_cast<IncidentDialog *>(QApplication::activeModalWidget())) {
             moment = dialog->moment();
             before = dialog->before();
             after = dialog->after();
             folder = dialog->folder();
+            // The proposed path is read whole in its field.
+            const auto *field = dialog->findChild<QLineEdit *>(u"folderLineEdit"_s);
+            fieldFits = field != nullptr && field->fontMetrics().horizontalAdvance(field->text()) < field->width();
             dialog->reject();
         }
     });
@@ -60,6 +64,7 @@ TEST_F(IncidentControllerTest, TheDialogProposesTheMomentFifteenSecondsEachWayAn
     EXPECT_EQ(before, 15.0);
     EXPECT_EQ(after, 15.0);
     EXPECT_TRUE(QFileInfo(folder).fileName().startsWith(u"20261207_081500_F_incident_"_s)) << folder.toStdString();
+    EXPECT_TRUE(fieldFits);
     EXPECT_FALSE(QFileInfo::exists(folder)) << "cancelled: nothing made";
     EXPECT_FALSE(incidents().isRunning());
 }
@@ -152,5 +157,34 @@ TEST_F(IncidentControllerTest, TheReportConvertsApartFromThePlayersOwnConversion
     EXPECT_TRUE(working.entryList({u"incident-*"_s}, QDir::AllEntries | QDir::Hidden).isEmpty())
         << "the report's own folder goes with it";
     QFile::remove(halfMade);
+}
+} // namespace
+
+namespace {
+TEST_F(IncidentControllerTest, WithoutAPdfViewerTheFolderOpensAndWithoutEitherAnAlertSaysWhereTheReportIs)
+{
+    playFrontAndRear();
+    playback().pauseVideo();
+    for (const bool folderOpens : {true, false}) {
+        SCOPED_TRACE(folderOpens ? "the folder opens" : "nothing opens");
+        opened.clear();
+        incidents().setOpener([&](const QUrl &url) {
+            opened.append(url);
+            return folderOpens && !url.path().endsWith(u".pdf"_s);
+        });
+        const QString folder = output.filePath(folderOpens ? u"folder"_s : u"nothing"_s);
+        QSignalSpy finished(&incidents(), &IncidentController::reportFinished);
+        ASSERT_TRUE(incidents().start(5.0, 2.0, 2.0, folder));
+        ASSERT_TRUE(finished.wait(60000));
+        ASSERT_TRUE(finished.at(0).at(0).toBool()) << finished.at(0).at(1).toString().toStdString();
+        EXPECT_TRUE(opened.contains(QUrl::fromLocalFile(folder)));
+        auto *alert = controller->mainWindow()->findChild<QMessageBox *>(u"incidentWhereAlert"_s);
+        EXPECT_EQ(alert != nullptr, !folderOpens);
+        if (alert != nullptr) {
+            EXPECT_TRUE(alert->text().contains(QDir::toNativeSeparators(QDir(folder).filePath(u"report.pdf"_s))))
+                << alert->text().toStdString();
+            delete alert;
+        }
+    }
 }
 } // namespace

@@ -8,10 +8,12 @@
 #include "export/snapshot/SnapshotPrinter.h"
 #include "support/QtPrinters.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 
@@ -169,8 +171,21 @@ TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortr
         });
         QMetaObject::invokeMethod(dialog, &QDialog::accept);
     });
+    // Then the page is previewed, and printed once the preview is confirmed.
+    int previewPages = -1;
+    QTimer previewWatch;
+    QObject::connect(&previewWatch, &QTimer::timeout, [&] {
+        auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (preview != nullptr && preview->objectName() == u"snapshotPrintPreview"_s) {
+            auto *pages = preview->findChild<QPrintPreviewWidget *>();
+            previewPages = pages != nullptr ? pages->pageCount() : 0;
+            preview->accept();
+        }
+    });
+    previewWatch.start(50);
     snapshots().printButtonTouched();
     ASSERT_TRUE(dialogShown);
+    EXPECT_EQ(previewPages, 1);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
     QFile pdf(printer.outputFileName());
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << printer.outputFileName().toStdString();
@@ -181,5 +196,46 @@ TEST_F(SnapshotControllerTest, APortraitPageChosenInThePrintDialogIsPrintedPortr
     const QList<QByteArray> numbers = bytes.mid(box + 11, 60).split(']').at(0).simplified().split(' ');
     ASSERT_EQ(numbers.size(), 4);
     EXPECT_LT(numbers.at(2).toDouble(), numbers.at(3).toDouble()) << bytes.mid(box, 60).toStdString();
+}
+} // namespace
+
+namespace {
+TEST_F(SnapshotControllerTest, TheRememberedOptionsPutTheRearBesideTheFrontAndStampTheCorner)
+{
+    pausedAt(5.0);
+    QAction *both = snapshots().bothCamerasAction();
+    EXPECT_FALSE(both->isChecked()) << "off until chosen";
+    both->setChecked(true);
+    EXPECT_TRUE(SnapshotController(controller.get(), big(), &playback()).bothCamerasAction()->isChecked())
+        << "remembered";
+    const QString path = output.filePath(u"both.png"_s);
+    ASSERT_TRUE(snapshotAnswering([&](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }));
+    const QImage saved(path);
+    const QImage front = big()->snapshot();
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.height(), front.height());
+    EXPECT_GT(saved.width(), front.width()) << "the rear beside the front";
+    EXPECT_EQ(saved.copy(0, 0, front.width(), front.height()), front.convertToFormat(saved.format()));
+
+    // The stamp goes in the lower left corner and leaves the rest of the picture alone.
+    both->setChecked(false);
+    snapshots().stampAction()->setChecked(true);
+    const QString stamped = output.filePath(u"stamped.png"_s);
+    ASSERT_TRUE(snapshotAnswering([&](QFileDialog *dialog) {
+        dialog->selectFile(stamped);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }));
+    const QImage withStamp = QImage(stamped).convertToFormat(QImage::Format_RGB32);
+    const QImage plain = front.convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(withStamp.size(), plain.size());
+    EXPECT_TRUE(snapshots().stampText().startsWith(u"2026-12-07 08:1"_s)) << snapshots().stampText().toStdString();
+    EXPECT_TRUE(snapshots().stampText().endsWith(u" km/h"_s)) << snapshots().stampText().toStdString();
+    const int h = plain.height();
+    EXPECT_NE(withStamp.copy(0, h - h / 6, plain.width() / 2, h / 6),
+              plain.copy(0, h - h / 6, plain.width() / 2, h / 6));
+    EXPECT_EQ(withStamp.copy(0, 0, plain.width(), h / 2), plain.copy(0, 0, plain.width(), h / 2));
 }
 } // namespace

@@ -1,5 +1,6 @@
 // Snapshot files: the proposed name, the PNG written whole, the printed page.
 #include "export/SnapshotName.h"
+#include "export/snapshot/SnapshotComposer.h"
 #include "export/snapshot/SnapshotPrinter.h"
 #include "export/snapshot/SnapshotWriter.h"
 #include "support/TestFiles.h"
@@ -131,4 +132,15 @@ TEST(SnapshotPrinterTest, PrintingToAPdfGivesOneLandscapePageHoldingTheWholeFram
     EXPECT_GT(box.captured(1).toDouble(), box.captured(2).toDouble());
     // The frame goes in whole, at its own pixel size.
     EXPECT_TRUE(pdf.contains("/Width 1280") && pdf.contains("/Height 720"));
+}
+
+TEST(SnapshotComposerTest, TheOtherCameraGoesOnTheRightAtTheSameHeight)
+{
+    const QImage front = testFrame(320, 180);
+    for (const auto &[rear, width] : {std::pair{testFrame(640, 240), 800}, std::pair{QImage(), 320}}) {
+        const QImage both = SnapshotComposer::sideBySide(front, rear);
+        ASSERT_EQ(both.size(), QSize(width, 180));
+        EXPECT_EQ(both.pixelColor(5, 5), QColor(Qt::red)) << "the front unscaled on the left";
+        EXPECT_EQ(both.pixelColor(width - 5, 175), QColor(Qt::yellow)) << "the other's corner, scaled down";
+    }
 }

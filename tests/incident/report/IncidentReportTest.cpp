@@ -208,6 +208,8 @@ TEST_F(IncidentReportTest, AFrontRearPairGivesClipsOfTheWindowAndAPageWithTheFig
     }
     EXPECT_DOUBLE_EQ(json.value(u"peakG"_s).toDouble(), peak);
     EXPECT_DOUBLE_EQ(json.value(u"peakAt"_s).toDouble(), peakAt);
+    ASSERT_NE(peakAt, 7.0);
+    EXPECT_DOUBLE_EQ(json.value(u"stillAt"_s).toDouble(), 7.0) << "the picture is of the moment chosen, not the peak";
     EXPECT_EQ(json.value(u"topSpeed"_s).toInt(), topSpeed);
     EXPECT_EQ(json.value(u"fixes"_s).toInt(), fixes);
     EXPECT_EQ(json.value(u"start"_s), samples.at(40).toObject().value(u"lat"_s).isNull()

@@ -7,6 +7,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/CardFollower.h"
+#include "app/window/EmptyStartHint.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
 #include "platform/VolumeMonitor.h"
@@ -20,6 +21,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,6 +115,30 @@ TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSetting
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_FALSE(controller->ui().saveFileButton->isEnabled());
     EXPECT_EQ(controller->ui().modelTextField->text(), VexoLanguages::SharedVexoLanguages().localized(u"unknown"_s));
+}
+
+TEST_F(MainWindowControllerTest, AnEmptyListSaysWhatToDoAndRingsTheFolderButton)
+{
+    auto controller = open();
+    const EmptyStartHint *hint = controller->emptyStartHint();
+    ASSERT_NE(hint, nullptr);
+    const auto ring = [&] {
+        return controller->ui().selectFolderButton_OEM->findChild<QFrame *>(u"emptyStartRing"_s);
+    };
+    ASSERT_NE(ring(), nullptr);
+    EXPECT_FALSE(hint->isShown());
+    EXPECT_FALSE(hint->label()->isVisible());
+    EXPECT_FALSE(ring()->isVisible());
+
+    QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
+    controller->cardFollower()->updateModelInfo();
+    ASSERT_EQ(controller->library()->rowCount(), 0);
+    EXPECT_TRUE(hint->isShown());
+    EXPECT_TRUE(hint->label()->isVisible());
+    EXPECT_TRUE(ring()->isVisible());
+    EXPECT_EQ(hint->label()->text(),
+              VexoLanguages::SharedVexoLanguages().localized(u"카메라의 메모리카드를 넣거나 폴더를 선택하십시오"_s));
+    EXPECT_NE(hint->label()->text(), u"카메라의 메모리카드를 넣거나 폴더를 선택하십시오"_s) << "translated";
 }
 
 TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)

@@ -9,6 +9,7 @@
 #include "playback/Dashboard.h"
 #include "playback/SeekTimeSliderView.h"
 #include "support/StandInPlayer.h"
+#include "support/TextFit.h"
 
 #include <QFile>
 #include <QLabel>
@@ -267,6 +268,9 @@ TEST_F(PlaybackLoadTest, TheSliderMarksTheJoltsAndTheFrameShowsTheCamerasClock)
     bigPlayers.latest()->position = 4.0;
     playback().fastForwardButtonTouched(); // a tick at 4 s
     EXPECT_EQ(ui().frameTimeLabel->text().count(u'\n'), 1) << ui().frameTimeLabel->text().toStdString();
+    const QString fit = TextFit::overflowingTexts(ui().frameTimeLabel->parentWidget()).join(u"; "_s);
+    EXPECT_TRUE(fit.isEmpty()) << fit.toStdString();
+    ui().seekTimeSldierView->setEventMarks({1.0}); // as a recording with a jolt leaves them
     choose(u"_EVT.avi"_s);
     EXPECT_TRUE(ui().seekTimeSldierView->eventMarks().isEmpty());
 }

@@ -120,25 +120,14 @@ TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSetting
 TEST_F(MainWindowControllerTest, AnEmptyListSaysWhatToDoAndRingsTheFolderButton)
 {
     auto controller = open();
-    const EmptyStartHint *hint = controller->emptyStartHint();
-    ASSERT_NE(hint, nullptr);
-    const auto ring = [&] {
-        return controller->ui().selectFolderButton_OEM->findChild<QFrame *>(u"emptyStartRing"_s);
-    };
-    ASSERT_NE(ring(), nullptr);
-    EXPECT_FALSE(hint->isShown());
-    EXPECT_FALSE(hint->label()->isVisible());
-    EXPECT_FALSE(ring()->isVisible());
-
+    const QLabel *hint = controller->emptyStartHint()->label();
+    const auto *ring = controller->ui().selectFolderButton_OEM->findChild<QFrame *>(u"emptyStartRing"_s);
+    ASSERT_NE(ring, nullptr);
+    EXPECT_FALSE(hint->isVisible() || ring->isVisible()) << "a card with recordings";
     QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
     controller->cardFollower()->updateModelInfo();
-    ASSERT_EQ(controller->library()->rowCount(), 0);
-    EXPECT_TRUE(hint->isShown());
-    EXPECT_TRUE(hint->label()->isVisible());
-    EXPECT_TRUE(ring()->isVisible());
-    EXPECT_EQ(hint->label()->text(),
-              VexoLanguages::SharedVexoLanguages().localized(u"카메라의 메모리카드를 넣거나 폴더를 선택하십시오"_s));
-    EXPECT_NE(hint->label()->text(), u"카메라의 메모리카드를 넣거나 폴더를 선택하십시오"_s) << "translated";
+    EXPECT_TRUE(hint->isVisible() && ring->isVisible());
+    EXPECT_FALSE(hint->text().isEmpty() || hint->text().startsWith(u'카')) << "in the user's language";
 }
 
 TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)

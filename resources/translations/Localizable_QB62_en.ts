@@ -1109,5 +1109,29 @@ Please check the lock switch of the memory card.</translation>
         <source>스냅샷에 날짜, 시각, 속도 표시</source>
         <translation>Stamp Date, Time and Speed on Snapshots</translation>
     </message>
+    <message>
+        <source>카메라의 메모리카드를 넣거나 폴더를 선택하십시오</source>
+        <translation>Insert the camera&apos;s card or choose a folder</translation>
+    </message>
+    <message>
+        <source>가속도 X축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Acceleration, X axis (g, 1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Y축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Acceleration, Y axis (g, 1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Z축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Acceleration, Z axis (g, 1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>위도 (도, 북쪽이 양수)</source>
+        <translation>Latitude (degrees, north positive)</translation>
+    </message>
+    <message>
+        <source>경도 (도, 동쪽이 양수)</source>
+        <translation>Longitude (degrees, east positive)</translation>
+    </message>
 </context>
 </TS>

@@ -1109,5 +1109,29 @@ Veuillez vérifier le verrou de la carte mémoire.</translation>
         <source>스냅샷에 날짜, 시각, 속도 표시</source>
         <translation>Inscrire date, heure et vitesse sur les instantanés</translation>
     </message>
+    <message>
+        <source>카메라의 메모리카드를 넣거나 폴더를 선택하십시오</source>
+        <translation>Insérez la carte de la caméra ou choisissez un dossier</translation>
+    </message>
+    <message>
+        <source>가속도 X축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Accélération, axe X (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Y축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Accélération, axe Y (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Z축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Accélération, axe Z (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>위도 (도, 북쪽이 양수)</source>
+        <translation>Latitude (degrés, positive au nord)</translation>
+    </message>
+    <message>
+        <source>경도 (도, 동쪽이 양수)</source>
+        <translation>Longitude (degrés, positive à l’est)</translation>
+    </message>
 </context>
 </TS>

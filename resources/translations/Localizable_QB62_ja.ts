@@ -1109,5 +1109,29 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>스냅샷에 날짜, 시각, 속도 표시</source>
         <translation>スナップショットに日付・時刻・速度を表示</translation>
     </message>
+    <message>
+        <source>카메라의 메모리카드를 넣거나 폴더를 선택하십시오</source>
+        <translation>カメラのカードを挿入するか、フォルダを選択してください</translation>
+    </message>
+    <message>
+        <source>가속도 X축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>加速度 X軸 (g、1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Y축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>加速度 Y軸 (g、1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Z축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>加速度 Z軸 (g、1 g = 9.8 m/s²)</translation>
+    </message>
+    <message>
+        <source>위도 (도, 북쪽이 양수)</source>
+        <translation>緯度 (度、北が正)</translation>
+    </message>
+    <message>
+        <source>경도 (도, 동쪽이 양수)</source>
+        <translation>経度 (度、東が正)</translation>
+    </message>
 </context>
 </TS>

@@ -1109,5 +1109,29 @@ Verifique o bloqueio do cartão de memória.</translation>
         <source>스냅샷에 날짜, 시각, 속도 표시</source>
         <translation>Carimbar data, hora e velocidade nos instantâneos</translation>
     </message>
+    <message>
+        <source>카메라의 메모리카드를 넣거나 폴더를 선택하십시오</source>
+        <translation>Insira o cartão da câmera ou escolha uma pasta</translation>
+    </message>
+    <message>
+        <source>가속도 X축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Aceleração, eixo X (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Y축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Aceleração, eixo Y (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>가속도 Z축 (g, 1 g = 9.8 m/s²)</source>
+        <translation>Aceleração, eixo Z (g, 1 g = 9,8 m/s²)</translation>
+    </message>
+    <message>
+        <source>위도 (도, 북쪽이 양수)</source>
+        <translation>Latitude (graus, positiva ao norte)</translation>
+    </message>
+    <message>
+        <source>경도 (도, 동쪽이 양수)</source>
+        <translation>Longitude (graus, positiva a leste)</translation>
+    </message>
 </context>
 </TS>

@@ -49,6 +49,12 @@ const QList<ControlDescriptions::Description> &ControlDescriptions::mainWindow()
         textRow(u"saveFileButton"_s, u"영상 사본 저장"_s),
         textRow(u"removeFileButton"_s, u"영상 삭제"_s),
         textRow(u"fileListRemoveButton_OEM"_s, u"영상 삭제"_s),
+        // The instruments' readouts: what each figure is and in which unit.
+        textRow(u"gxTextField"_s, u"가속도 X축 (g, 1 g = 9.8 m/s²)"_s),
+        textRow(u"gyTextField"_s, u"가속도 Y축 (g, 1 g = 9.8 m/s²)"_s),
+        textRow(u"gzTextField"_s, u"가속도 Z축 (g, 1 g = 9.8 m/s²)"_s),
+        textRow(u"latTextField"_s, u"위도 (도, 북쪽이 양수)"_s),
+        textRow(u"lngTextField"_s, u"경도 (도, 동쪽이 양수)"_s),
         commandRow(u"minimizeButton"_s, Command::AppMinimize),
         commandRow(u"closeButton"_s, Command::AppExit),
         // The floating strip over a full-screen picture.

@@ -1,8 +1,11 @@
 #include "PlaybackLoader.h"
 
+#include "RecordingMoments.h"
 #include "recording/RecordingTrack.h"
+#include "recording/SampleClock.h"
 
 #include "export/ConversionFailure.h"
+#include "settings/zone/CardClockZone.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -192,6 +195,11 @@ std::shared_ptr<PlaybackLoader::Track> PlaybackLoader::readTrack(const QUrl &url
     if (isMp4(url)) {
         track->subtitleData = std::move(subtitles);
     }
+    // The card's settings are read here, off the GUI thread, like the track itself.
+    const QString recording = url.toLocalFile();
+    track->hardEventSeconds = RecordingMoments::hardEventSeconds(track->clipData);
+    track->zone = CardClockZone::forRecording(recording, QString());
+    track->times = SampleClock::times(recording, track->zone, track->clipData);
     return track;
 }
 

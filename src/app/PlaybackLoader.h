@@ -1,11 +1,13 @@
 #pragma once
 
+#include "recording/CardTimeZone.h"
 #include "recording/DirectPlayRoute.h"
 
 #include "app/ConversionProgress.h"
 #include "playback/clock/PlaybackStopCause.h"
 #include "playback/clock/RecordingLoad.h"
 #include "sensor/SubtitleData.h"
+#include "sensor/TrackTimes.h"
 #include "sensor/VexoClipData.h"
 
 #include <QList>
@@ -32,6 +34,11 @@ public:
     {
         VexoClipData clipData;
         std::optional<SubtitleData> subtitleData;
+        // The play times of its hard jolts, for the seek slider's marks.
+        QList<double> hardEventSeconds;
+        // The time of each sample and the zone its card states, for the camera's clock of a frame.
+        TrackTimes times;
+        std::optional<CardTimeZone> zone;
     };
     // Gives the files to play (absent or empty: nothing) and why not, or why it ends early.
     using ConversionDone = std::function<void(const std::optional<QList<QUrl>> &files, const QString &messageKey)>;

@@ -62,6 +62,30 @@ void SeekTimeSliderView::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const int middle = height() / 2;
     painter.fillRect(QRect(0, middle - 1, width(), 3), QColor(0x3a, 0x4a, 0x5c));
+    // The hard jolts: short bars across the groove, under the knob.
+    for (const double seconds : std::as_const(m_eventMarks)) {
+        if (const std::optional<double> x = eventMarkX(seconds)) {
+            painter.fillRect(QRectF(*x - 1.0, middle - 6, 3.0, 13.0), QColor(0xf5, 0xa6, 0x23));
+        }
+    }
+}
+
+void SeekTimeSliderView::setEventMarks(const QList<double> &seconds)
+{
+    if (m_eventMarks != seconds) {
+        m_eventMarks = seconds;
+        update();
+    }
+}
+
+std::optional<double> SeekTimeSliderView::eventMarkX(double seconds) const
+{
+    if (!(seconds >= 0.0) || seconds > m_geometry.maxSliderValue()) {
+        return std::nullopt;
+    }
+    // Under the knob's middle when it stands at that time.
+    const std::optional<double> left = m_geometry.sliderXForValue(seconds);
+    return left ? std::optional<double>(*left + m_geometry.sliderHalfWidth()) : std::nullopt;
 }
 
 void SeekTimeSliderView::resizeEvent(QResizeEvent *event)

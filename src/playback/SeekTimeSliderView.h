@@ -2,7 +2,10 @@
 
 #include "playback/SeekSliderGeometry.h"
 
+#include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 
@@ -26,6 +29,13 @@ public:
     double currentSliderValue() const { return m_currentSliderValue; }
     // The program's update (the play timer): never above the maximum.
     void setCurrentSliderValue(double value);
+
+    // Play times (seconds) marked along the groove: the recording's hard jolts. Marks beyond the
+    // maximum are not drawn.
+    void setEventMarks(const QList<double> &seconds);
+    const QList<double> &eventMarks() const { return m_eventMarks; }
+    // The middle of the mark at SECONDS, or nothing beyond the maximum or while there is none.
+    std::optional<double> eventMarkX(double seconds) const;
 
     bool isSliderTouching() const { return m_isSliderTouching; }
     QLabel *sliderImageView() const { return m_sliderImageView; }
@@ -52,4 +62,5 @@ private:
     SeekSliderGeometry m_geometry;
     double m_currentSliderValue = 0.0;
     bool m_isSliderTouching = false;
+    QList<double> m_eventMarks;
 };

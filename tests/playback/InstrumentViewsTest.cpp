@@ -237,6 +237,21 @@ TEST_F(SeekSliderTest, NoMaximum)
     EXPECT_EQ(up.at(0).at(0).toDouble(), 0.0);
 }
 
+TEST_F(SeekSliderTest, AMarkStandsWhereTheKnobWouldBeAtItsTime)
+{
+    const double half = slider.sliderImageView()->width() / 2.0;
+    for (const double seconds : {0.0, 21.5, 60.0}) {
+        slider.setCurrentSliderValue(seconds);
+        const std::optional<double> x = slider.eventMarkX(seconds);
+        ASSERT_TRUE(x.has_value()) << seconds;
+        EXPECT_NEAR(*x, knobX() + half, 1.0) << seconds;
+    }
+    EXPECT_FALSE(slider.eventMarkX(60.5)) << "beyond the recording's end";
+    EXPECT_FALSE(slider.eventMarkX(-1.0));
+    slider.setMaxSliderValue(0.0);
+    EXPECT_FALSE(slider.eventMarkX(0.0)) << "no length, no place";
+}
+
 TEST_F(SeekSliderTest, DisabledIgnoresTheMouseButFollowsTheProgram)
 {
     slider.setEnabled(false);

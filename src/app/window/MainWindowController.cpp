@@ -1,6 +1,7 @@
 #include "MainWindowController.h"
 
 #include "ControlHelp.h"
+#include "EmptyStartHint.h"
 #include "IncidentController.h"
 #include "MainWindow.h"
 #include "PlaybackController.h"
@@ -313,11 +314,14 @@ void MainWindowController::showMainWindow()
         palette.setColor(QPalette::Text, Qt::white);
         field->setPalette(palette);
     }
+    m_ui->frameTimeLabel->setStyleSheet(u"color: white;"_s);
     enableVideoControls(false);
     NamedImage::setImage(m_ui->bigMovieCoverImageView, u"cover_big"_s);
     NamedImage::setImage(m_ui->smallMovieCoverImageView, u"cover_small"_s);
     updateMovieViewCoverScrren();
     resetVideoInformation();
+    m_emptyStartHint = new EmptyStartHint(m_library, m_ui->bigMovieCoverImageView,
+                                          {m_ui->selectFolderButton, m_ui->selectFolderButton_OEM}, this);
 }
 
 void MainWindowController::setUpMap()
@@ -436,6 +440,9 @@ void MainWindowController::applyLanguageSettings()
         if (m_snapshots != nullptr) {
             m_snapshots->retranslate();
         }
+        if (m_emptyStartHint != nullptr) {
+            m_emptyStartHint->retranslate();
+        }
         const QStringList keys = {u"파일_전체"_s, u"파일_상시"_s, u"파일_모션"_s, u"파일_이벤트"_s, u"파일_수동"_s};
         const QList<ImageButton *> buttons = filterButtons();
         for (qsizetype i = 0; i < buttons.size(); ++i) {
@@ -508,6 +515,7 @@ void MainWindowController::updatePlayTime(double currentSeconds, double duration
 void MainWindowController::resetVideoInformation()
 {
     updatePlayTime(0.0, 0.0);
+    m_ui->frameTimeLabel->clear();
     m_ui->fileDateTextField->clear();
     if (m_dashboard != nullptr) {
         m_dashboard->resetVideoInformation();

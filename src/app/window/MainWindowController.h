@@ -16,6 +16,7 @@
 class CardFollower;
 class ControlHelp;
 class Dashboard;
+class EmptyStartHint;
 class ImageButton;
 class IncidentController;
 class MainWindow;
@@ -143,6 +144,8 @@ public:
     TripsController *trips() const { return m_trips; }
     // Tooltips and screen-reader names, the keys that press buttons, the shortcuts and About windows.
     ControlHelp *controlHelp() const { return m_controlHelp; }
+    // What an empty start says to do.
+    EmptyStartHint *emptyStartHint() const { return m_emptyStartHint; }
 
     // Conversion and saving copies (the work is done by export's VideoConverter and RecordingCopy).
     // The files to play for a recording, front first: see VideoConverter::checkAndConvertVideo.
@@ -230,6 +233,7 @@ private:
     IncidentController *m_incidents = nullptr;
     TripsController *m_trips = nullptr;
     ControlHelp *m_controlHelp = nullptr;
+    EmptyStartHint *m_emptyStartHint = nullptr;
     Dashboard *m_dashboard = nullptr;
     VolumeMonitor *m_volumeMonitor = nullptr;
     QTimer *m_splashTimer = nullptr;

@@ -10,6 +10,7 @@
 #include "recording/RecordingTrack.h"
 #include "ui_MainWindow.h"
 
+#include "app/RecordingMoments.h"
 #include "export/ConversionFailure.h"
 #include "playback/Dashboard.h"
 #include "playback/GravityGraphView.h"
@@ -108,6 +109,8 @@ void PlaybackController::prepareVideoToPlay(const QUrl &url, double seekTime)
     m_subtitleData.reset();
     m_ticker.setTrack(&m_clipData, nullptr);
     m_ticker.resetThrottles();
+    m_frameTimes = TrackTimes();
+    m_ui.seekTimeSldierView->setEventMarks({});
     m_window->resetMapPosition();
     showWaitingForCard(false);
     // The recording before it is no longer wanted: its conversion and track read stop, and
@@ -153,6 +156,9 @@ void PlaybackController::playLoaded(const QUrl &url, const QList<DirectPlayRoute
     m_subtitleData = track->subtitleData;
     m_ticker.setTrack(&m_clipData, subtitleData());
     m_ui.gravityGraphView->setClipData(&m_clipData);
+    m_ui.seekTimeSldierView->setEventMarks(track->hardEventSeconds);
+    m_frameTimes = track->times;
+    m_frameZone = track->zone;
     if (Dashboard *dashboard = m_window->dashboard()) {
         dashboard->updateGpsIndicator(&m_clipData);
     }
@@ -470,6 +476,10 @@ void PlaybackController::playVideoTimerCallback()
     const double time = m_bigMovieView->currentTime();
     m_ui.seekTimeSldierView->setCurrentSliderValue(time);
     m_window->updatePlayTime(time, duration);
+    const QString clock = RecordingMoments::cameraTimeText(m_frameTimes, m_frameZone, time);
+    if (m_ui.frameTimeLabel->text() != clock) {
+        m_ui.frameTimeLabel->setText(clock);
+    }
     Q_EMIT ticked(m_ticker.tick(time, !m_window->isMapCovered()));
 }
 

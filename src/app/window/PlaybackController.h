@@ -148,6 +148,9 @@ private:
     QTimer *m_videoPlayTimer = nullptr;
     PlaybackTicker m_ticker;
     VexoClipData m_clipData;
+    // The camera's clock of the recording loaded, for the frame time beside the play time.
+    TrackTimes m_frameTimes;
+    std::optional<CardTimeZone> m_frameZone;
     std::optional<SubtitleData> m_subtitleData;
     QUrl m_currentVideoUrl;
     QString m_bigVideoFilePath;

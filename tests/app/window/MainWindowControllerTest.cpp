@@ -7,6 +7,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/CardFollower.h"
+#include "app/window/EmptyStartHint.h"
 #include "app/window/MainWindow.h"
 #include "platform/FolderVolumes.h"
 #include "platform/VolumeMonitor.h"
@@ -20,6 +21,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,6 +115,19 @@ TEST_F(MainWindowControllerTest, RemovingTheCardEmptiesTheListAndDisablesSetting
     EXPECT_FALSE(controller->ui().settingsButton->isEnabled());
     EXPECT_FALSE(controller->ui().saveFileButton->isEnabled());
     EXPECT_EQ(controller->ui().modelTextField->text(), VexoLanguages::SharedVexoLanguages().localized(u"unknown"_s));
+}
+
+TEST_F(MainWindowControllerTest, AnEmptyListSaysWhatToDoAndRingsTheFolderButton)
+{
+    auto controller = open();
+    const QLabel *hint = controller->emptyStartHint()->label();
+    const auto *ring = controller->ui().selectFolderButton_OEM->findChild<QFrame *>(u"emptyStartRing"_s);
+    ASSERT_NE(ring, nullptr);
+    EXPECT_FALSE(hint->isVisible() || ring->isVisible()) << "a card with recordings";
+    QDir(mounts.filePath(u"CARD"_s)).removeRecursively();
+    controller->cardFollower()->updateModelInfo();
+    EXPECT_TRUE(hint->isVisible() && ring->isVisible());
+    EXPECT_FALSE(hint->text().isEmpty() || hint->text().startsWith(u'카')) << "in the user's language";
 }
 
 TEST_F(MainWindowControllerTest, AVolumeComingOrGoingKeepsAFolderTheUserChose)

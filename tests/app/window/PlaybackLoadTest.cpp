@@ -5,9 +5,11 @@
 
 #include "app/CardFollower.h"
 #include "app/ConversionProgress.h"
+#include "app/RecordingMoments.h"
 #include "playback/Dashboard.h"
 #include "playback/SeekTimeSliderView.h"
 #include "support/StandInPlayer.h"
+#include "support/TextFit.h"
 
 #include <QFile>
 #include <QLabel>
@@ -255,6 +257,22 @@ TEST_F(PlaybackLoadTest, APausedSeekRefreshesTheReadoutsAtOnce)
     EXPECT_EQ(ticks.at(0).at(0).value<PlaybackTicker::Tick>().sampleIndex, 420);
     EXPECT_NE(ui().playTimeTextField->text(), at4);
     EXPECT_TRUE(playback().isVideoPaused());
+}
+// The slider marks the recording's hard jolts and the frame's time on the camera's clock shows
+// beside the play time; a new choice starts without the last recording's.
+TEST_F(PlaybackLoadTest, TheSliderMarksTheJoltsAndTheFrameShowsTheCamerasClock)
+{
+    playTwoCameras(u"F.mp4"_s);
+    EXPECT_EQ(ui().seekTimeSldierView->eventMarks(), RecordingMoments::hardEventSeconds(playback().clipData()));
+    playback().pauseVideo();
+    bigPlayers.latest()->position = 4.0;
+    playback().fastForwardButtonTouched(); // a tick at 4 s
+    EXPECT_EQ(ui().frameTimeLabel->text().count(u'\n'), 1) << ui().frameTimeLabel->text().toStdString();
+    const QString fit = TextFit::overflowingTexts(ui().frameTimeLabel->parentWidget()).join(u"; "_s);
+    EXPECT_TRUE(fit.isEmpty()) << fit.toStdString();
+    ui().seekTimeSldierView->setEventMarks({1.0}); // as a recording with a jolt leaves them
+    choose(u"_EVT.avi"_s);
+    EXPECT_TRUE(ui().seekTimeSldierView->eventMarks().isEmpty());
 }
 // While both play, the small player keeps to the large one's clock, the large one shows when it
 // waits for the card, and a part of the movie the player skipped over is said, as an end inside

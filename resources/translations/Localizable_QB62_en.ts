@@ -1093,5 +1093,37 @@ Nothing was written to the memory card.</translation>
         <translation>The memory card is write-protected.
 Please check the lock switch of the memory card.</translation>
     </message>
+    <message>
+        <source>빠르게 재생</source>
+        <translation>Play faster</translation>
+    </message>
+    <message>
+        <source>느리게 재생</source>
+        <translation>Play slower</translation>
+    </message>
+    <message>
+        <source>보통 속도로 재생</source>
+        <translation>Play at normal speed</translation>
+    </message>
+    <message>
+        <source>5초 뒤로</source>
+        <translation>Back 5 seconds</translation>
+    </message>
+    <message>
+        <source>5초 앞으로</source>
+        <translation>Forward 5 seconds</translation>
+    </message>
+    <message>
+        <source>30초 뒤로</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>30초 앞으로</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>재생 속도</source>
+        <translation>Playback speed</translation>
+    </message>
 </context>
 </TS>

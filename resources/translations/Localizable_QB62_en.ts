@@ -1133,5 +1133,37 @@ Please check the lock switch of the memory card.</translation>
         <source>경도 (도, 동쪽이 양수)</source>
         <translation>Longitude (degrees, east positive)</translation>
     </message>
+    <message>
+        <source>빠르게 재생</source>
+        <translation>Play faster</translation>
+    </message>
+    <message>
+        <source>느리게 재생</source>
+        <translation>Play slower</translation>
+    </message>
+    <message>
+        <source>보통 속도로 재생</source>
+        <translation>Play at normal speed</translation>
+    </message>
+    <message>
+        <source>5초 뒤로</source>
+        <translation>Back 5 seconds</translation>
+    </message>
+    <message>
+        <source>5초 앞으로</source>
+        <translation>Forward 5 seconds</translation>
+    </message>
+    <message>
+        <source>30초 뒤로</source>
+        <translation>Back 30 seconds</translation>
+    </message>
+    <message>
+        <source>30초 앞으로</source>
+        <translation>Forward 30 seconds</translation>
+    </message>
+    <message>
+        <source>재생 속도</source>
+        <translation>Playback speed</translation>
+    </message>
 </context>
 </TS>

@@ -1133,5 +1133,37 @@ Veuillez vérifier le verrou de la carte mémoire.</translation>
         <source>경도 (도, 동쪽이 양수)</source>
         <translation>Longitude (degrés, positive à l’est)</translation>
     </message>
+    <message>
+        <source>빠르게 재생</source>
+        <translation>Lecture plus rapide</translation>
+    </message>
+    <message>
+        <source>느리게 재생</source>
+        <translation>Lecture plus lente</translation>
+    </message>
+    <message>
+        <source>보통 속도로 재생</source>
+        <translation>Lecture à vitesse normale</translation>
+    </message>
+    <message>
+        <source>5초 뒤로</source>
+        <translation>Reculer de 5 secondes</translation>
+    </message>
+    <message>
+        <source>5초 앞으로</source>
+        <translation>Avancer de 5 secondes</translation>
+    </message>
+    <message>
+        <source>30초 뒤로</source>
+        <translation>Reculer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>30초 앞으로</source>
+        <translation>Avancer de 30 secondes</translation>
+    </message>
+    <message>
+        <source>재생 속도</source>
+        <translation>Vitesse de lecture</translation>
+    </message>
 </context>
 </TS>

@@ -1133,5 +1133,37 @@ Velmoraを終了してから再度フォーマットしてください。&#xd;
         <source>경도 (도, 동쪽이 양수)</source>
         <translation>経度 (度、東が正)</translation>
     </message>
+    <message>
+        <source>빠르게 재생</source>
+        <translation>速く再生</translation>
+    </message>
+    <message>
+        <source>느리게 재생</source>
+        <translation>遅く再生</translation>
+    </message>
+    <message>
+        <source>보통 속도로 재생</source>
+        <translation>通常の速度で再生</translation>
+    </message>
+    <message>
+        <source>5초 뒤로</source>
+        <translation>5秒戻る</translation>
+    </message>
+    <message>
+        <source>5초 앞으로</source>
+        <translation>5秒進む</translation>
+    </message>
+    <message>
+        <source>30초 뒤로</source>
+        <translation>30秒戻る</translation>
+    </message>
+    <message>
+        <source>30초 앞으로</source>
+        <translation>30秒進む</translation>
+    </message>
+    <message>
+        <source>재생 속도</source>
+        <translation>再生速度</translation>
+    </message>
 </context>
 </TS>

@@ -1133,5 +1133,37 @@ Verifique o bloqueio do cartão de memória.</translation>
         <source>경도 (도, 동쪽이 양수)</source>
         <translation>Longitude (graus, positiva a leste)</translation>
     </message>
+    <message>
+        <source>빠르게 재생</source>
+        <translation>Reproduzir mais rápido</translation>
+    </message>
+    <message>
+        <source>느리게 재생</source>
+        <translation>Reproduzir mais devagar</translation>
+    </message>
+    <message>
+        <source>보통 속도로 재생</source>
+        <translation>Reproduzir à velocidade normal</translation>
+    </message>
+    <message>
+        <source>5초 뒤로</source>
+        <translation>Recuar 5 segundos</translation>
+    </message>
+    <message>
+        <source>5초 앞으로</source>
+        <translation>Avançar 5 segundos</translation>
+    </message>
+    <message>
+        <source>30초 뒤로</source>
+        <translation>Recuar 30 segundos</translation>
+    </message>
+    <message>
+        <source>30초 앞으로</source>
+        <translation>Avançar 30 segundos</translation>
+    </message>
+    <message>
+        <source>재생 속도</source>
+        <translation>Velocidade de reprodução</translation>
+    </message>
 </context>
 </TS>

@@ -4,7 +4,14 @@ using namespace Qt::StringLiterals;
 
 QKeyCombination KeyCommandTable::Row::combination() const
 {
-    return modifiers == Modifiers::ControlRequired ? QKeyCombination(Qt::ControlModifier, key) : QKeyCombination(key);
+    switch (modifiers) {
+    case Modifiers::ControlRequired:
+        return QKeyCombination(Qt::ControlModifier, key);
+    case Modifiers::ShiftRequired:
+        return QKeyCombination(Qt::ShiftModifier, key);
+    default:
+        return QKeyCombination(key);
+    }
 }
 
 const QList<KeyCommandTable::Row> &KeyCommandTable::rows()
@@ -35,6 +42,14 @@ const QList<KeyCommandTable::Row> &KeyCommandTable::rows()
         {Qt::Key_M, WithoutControl, Command::Mute},
         {Qt::Key_F, WithoutControl, Command::FullScreen},
         {Qt::Key_P, ControlRequired, Command::Print},
+        {Qt::Key_BracketRight, WithoutControl, Command::SpeedUp},
+        {Qt::Key_BracketLeft, WithoutControl, Command::SpeedDown},
+        {Qt::Key_Backspace, WithoutControl, Command::NormalSpeed},
+        // Held with an arrow, Shift and Control jump instead of stepping a frame.
+        {Qt::Key_Left, ShiftRequired, Command::JumpBack},
+        {Qt::Key_Right, ShiftRequired, Command::JumpForward},
+        {Qt::Key_Left, ControlRequired, Command::LongJumpBack},
+        {Qt::Key_Right, ControlRequired, Command::LongJumpForward},
     };
     return table;
 }
@@ -43,18 +58,24 @@ std::optional<KeyCommandTable::Command> KeyCommandTable::commandForKey(int key, 
 {
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool chord = (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    std::optional<Command> anyModifiers;
     for (const Row &row : rows()) {
         if (row.key != key) {
             continue;
         }
-        const bool accepted = row.modifiers == Modifiers::Any ||
-                              (row.modifiers == Modifiers::ControlRequired && control) ||
-                              (row.modifiers == Modifiers::WithoutControl && !chord);
+        if (row.modifiers == Modifiers::Any) {
+            anyModifiers = anyModifiers.value_or(row.command);
+            continue;
+        }
+        const bool accepted = (row.modifiers == Modifiers::ControlRequired && control) ||
+                              (row.modifiers == Modifiers::WithoutControl && !chord) ||
+                              (row.modifiers == Modifiers::ShiftRequired && shift && !chord);
         if (accepted) {
             return row.command;
         }
     }
-    return std::nullopt;
+    return anyModifiers;
 }
 
 std::optional<QKeyCombination> KeyCommandTable::firstKeyFor(Command command)
@@ -65,6 +86,22 @@ std::optional<QKeyCombination> KeyCommandTable::firstKeyFor(Command command)
         }
     }
     return std::nullopt;
+}
+
+double KeyCommandTable::jumpSeconds(Command command)
+{
+    switch (command) {
+    case Command::JumpBack:
+        return -5.0;
+    case Command::JumpForward:
+        return 5.0;
+    case Command::LongJumpBack:
+        return -30.0;
+    case Command::LongJumpForward:
+        return 30.0;
+    default:
+        return 0.0;
+    }
 }
 
 QString KeyCommandTable::buttonFor(Command command)
@@ -128,6 +165,17 @@ QString KeyCommandTable::commandName(Command command)
         return u"toggleMuteButtonTouched"_s;
     case Command::Print:
         return u"printButtonTouched"_s;
+    case Command::SpeedUp:
+        return u"playFaster"_s;
+    case Command::SpeedDown:
+        return u"playSlower"_s;
+    case Command::NormalSpeed:
+        return u"playAtNormalSpeed"_s;
+    case Command::JumpBack:
+    case Command::JumpForward:
+    case Command::LongJumpBack:
+    case Command::LongJumpForward:
+        return u"jumpBy"_s;
     }
     return {};
 }
@@ -169,6 +217,20 @@ QString KeyCommandTable::commandTextKey(Command command)
         return u"소리 끄기/켜기"_s;
     case Command::Print:
         return u"인쇄"_s;
+    case Command::SpeedUp:
+        return u"빠르게 재생"_s;
+    case Command::SpeedDown:
+        return u"느리게 재생"_s;
+    case Command::NormalSpeed:
+        return u"보통 속도로 재생"_s;
+    case Command::JumpBack:
+        return u"5초 뒤로"_s;
+    case Command::JumpForward:
+        return u"5초 앞으로"_s;
+    case Command::LongJumpBack:
+        return u"30초 뒤로"_s;
+    case Command::LongJumpForward:
+        return u"30초 앞으로"_s;
     }
     return {};
 }

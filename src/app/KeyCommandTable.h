@@ -33,6 +33,13 @@ public:
         Snapshot,       // snapshotButtonTouched
         Mute,           // toggleMuteButtonTouched
         Print,          // printButtonTouched
+        SpeedUp,        // playFaster
+        SpeedDown,      // playSlower
+        NormalSpeed,    // playAtNormalSpeed
+        JumpBack,       // jumpBy -5 s
+        JumpForward,    // jumpBy +5 s
+        LongJumpBack,   // jumpBy -30 s
+        LongJumpForward // jumpBy +30 s
     };
 
     // Which modifier keys a row accepts besides its key.
@@ -41,6 +48,7 @@ public:
         Any,             // the player keys: held modifiers do not matter
         ControlRequired, // Control must be held (Shift may be too)
         WithoutControl,  // neither Control, Alt nor Meta: Control+M minimises, M alone mutes
+        ShiftRequired,   // Shift, and neither Control, Alt nor Meta
     };
 
     struct Row
@@ -55,7 +63,8 @@ public:
 
     // Every row, in the order the window tries them and the shortcuts window lists them.
     static const QList<Row> &rows();
-    // The command for KEY with MODIFIERS (the first row that takes them), or none for any other key.
+    // The command for KEY with MODIFIERS (the first row that takes them, a row naming its
+    // modifiers before one that takes any), or none for any other key.
     static std::optional<Command> commandForKey(int key, Qt::KeyboardModifiers modifiers);
     // The controller operation a command runs, by its name.
     static QString commandName(Command command);
@@ -63,6 +72,8 @@ public:
     static QString commandTextKey(Command command);
     // The first key of COMMAND, the one a control's tooltip names; none for a command without a row.
     static std::optional<QKeyCombination> firstKeyFor(Command command);
+    // How far a jump command moves play (negative: back); 0 for the other commands.
+    static double jumpSeconds(Command command);
     // The main window button whose action the key stands for: the key presses that button, so it
     // does exactly what a click does and nothing while the button is disabled. Empty for the
     // commands the window runs itself.

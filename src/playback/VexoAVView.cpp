@@ -280,7 +280,18 @@ void VexoAVView::play()
         ++m_jumps;
         m_player->seekAbsoluteExact(0.0);
     }
-    m_player->setRate(1.0);
+    m_player->setRate(m_playSpeed);
+}
+
+void VexoAVView::setPlaySpeed(double speed)
+{
+    if (!(speed > 0.0) || !std::isfinite(speed)) {
+        return;
+    }
+    m_playSpeed = speed;
+    if (m_player && m_player->rate() > 0.0) {
+        m_player->setRate(speed);
+    }
 }
 
 void VexoAVView::pause()
@@ -292,7 +303,7 @@ void VexoAVView::pause()
 
 void VexoAVView::playPauseToggle()
 {
-    if (playerRate() != 1.0) {
+    if (playerRate() != m_playSpeed) {
         play();
     } else {
         pause();

@@ -75,6 +75,10 @@ public:
     // The player's rate right now (0 paused, negative backwards).
     double playerRate() const;
 
+    // The speed play() plays at (1: real time); taken at once while playing forward.
+    double playSpeed() const { return m_playSpeed; }
+    void setPlaySpeed(double speed);
+
     void play();
     void pause();
     void playPauseToggle();
@@ -138,6 +142,7 @@ private:
     int m_videoTrack = 0;
     VexoAVViewStatus m_status = VexoAVViewStatusInit;
     double m_rate = 0.0;
+    double m_playSpeed = 1.0;
     qint64 m_lastTimeTick = -1;
     quint64 m_jumps = 0;
     bool m_upsideDown = false;

@@ -15,8 +15,6 @@ TEST(KeyCommandTableTest, PlayerKeysWorkWithAnyModifier)
 {
     for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
                                             Qt::KeyboardModifiers(Qt::ControlModifier)}) {
-        EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Left, modifiers), Command::Rewind);
-        EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Right, modifiers), Command::FastForward);
         EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Down, modifiers), Command::VolumeDown);
         EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Up, modifiers), Command::VolumeUp);
         EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Space, modifiers), Command::PlayPause);
@@ -24,6 +22,33 @@ TEST(KeyCommandTableTest, PlayerKeysWorkWithAnyModifier)
         EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Return, modifiers), Command::FullScreen);
     }
     EXPECT_EQ(KeyCommandTable::commandForKey(Qt::Key_Enter, {}), Command::FullScreen) << "the keypad's Enter too";
+}
+
+TEST(KeyCommandTableTest, ArrowsStepFramesAloneAndJumpWithShiftOrControl)
+{
+    struct Case
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Command command;
+        double jump;
+    };
+    const Case cases[] = {
+        {Qt::Key_Left, {}, Command::Rewind, 0.0},
+        {Qt::Key_Right, Qt::KeypadModifier, Command::FastForward, 0.0},
+        {Qt::Key_Left, Qt::AltModifier, Command::Rewind, 0.0},
+        {Qt::Key_Left, Qt::ShiftModifier, Command::JumpBack, -5.0},
+        {Qt::Key_Right, Qt::ShiftModifier, Command::JumpForward, 5.0},
+        {Qt::Key_Left, Qt::ControlModifier, Command::LongJumpBack, -30.0},
+        {Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, Command::LongJumpForward, 30.0},
+        {Qt::Key_BracketRight, {}, Command::SpeedUp, 0.0},
+        {Qt::Key_BracketLeft, {}, Command::SpeedDown, 0.0},
+        {Qt::Key_Backspace, {}, Command::NormalSpeed, 0.0},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(KeyCommandTable::commandForKey(c.key, c.modifiers), c.command) << c.key << " " << c.modifiers;
+        EXPECT_EQ(KeyCommandTable::jumpSeconds(c.command), c.jump) << c.key;
+    }
 }
 
 TEST(KeyCommandTableTest, QuitAndMinimiseNeedControl)

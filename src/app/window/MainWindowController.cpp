@@ -822,6 +822,21 @@ void MainWindowController::performKeyCommand(KeyCommandTable::Command command)
     case KeyCommandTable::Command::FullScreen:
         m_viewingModes->fullscreenButtonTouched(m_mainWindow.get());
         break;
+    case KeyCommandTable::Command::SpeedUp:
+        m_playback->playFaster();
+        break;
+    case KeyCommandTable::Command::SpeedDown:
+        m_playback->playSlower();
+        break;
+    case KeyCommandTable::Command::NormalSpeed:
+        m_playback->playAtNormalSpeed();
+        break;
+    case KeyCommandTable::Command::JumpBack:
+    case KeyCommandTable::Command::JumpForward:
+    case KeyCommandTable::Command::LongJumpBack:
+    case KeyCommandTable::Command::LongJumpForward:
+        m_playback->jumpBy(KeyCommandTable::jumpSeconds(command));
+        break;
     case KeyCommandTable::Command::HideFullScreen:
         m_playback->giveUpConversion();
         m_viewingModes->hideFullScreenMovie();

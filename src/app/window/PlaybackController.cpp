@@ -17,6 +17,7 @@
 #include "playback/SeekTimeSliderView.h"
 #include "playback/SpeedMeterView.h"
 #include "playback/VolumeSliderView.h"
+#include "playback/clock/PlaySpeedSteps.h"
 #include "ui/ImageButton.h"
 
 #include <QLabel>
@@ -378,6 +379,57 @@ void PlaybackController::seekTimeSliderTouchedUp(double seconds)
     m_bigMovieView->setCurrentTime(seconds);
     m_smallMovieView->setCurrentTime(seconds);
     // Paused, no tick follows: the time, speed, g values and map go to the new place at once.
+    playVideoTimerCallback();
+}
+
+void PlaybackController::setPlaySpeed(double speed)
+{
+    if (speed == playSpeed()) {
+        return;
+    }
+    m_bigMovieView->setPlaySpeed(speed);
+    m_smallMovieView->setPlaySpeed(speed);
+    m_rearFollower.setSpeed(speed);
+    if (m_loader->state().isReady() && !m_smallVideoFilePath.isEmpty()) {
+        const double front = m_bigMovieView->currentTime();
+        m_bigMovieView->seekExactly(front);
+        m_smallMovieView->seekExactly(front);
+    }
+    m_rearFollower.reset();
+    m_gapWatch.restart();
+    Q_EMIT playSpeedChanged(playSpeed());
+}
+
+void PlaybackController::playFaster()
+{
+    setPlaySpeed(PlaySpeedSteps::faster(playSpeed()));
+}
+
+void PlaybackController::playSlower()
+{
+    setPlaySpeed(PlaySpeedSteps::slower(playSpeed()));
+}
+
+void PlaybackController::playAtNormalSpeed()
+{
+    setPlaySpeed(PlaySpeedSteps::Normal);
+}
+
+void PlaybackController::jumpBy(double seconds)
+{
+    if (!m_loader->state().isReady()) {
+        return;
+    }
+    const double length = m_bigMovieView->duration();
+    double to = qMax(0.0, m_bigMovieView->currentTime() + seconds);
+    if (length > 0.0) {
+        to = qMin(to, length);
+    }
+    m_ticker.resetThrottles();
+    m_bigMovieView->seekExactly(to);
+    m_smallMovieView->seekExactly(to);
+    m_rearFollower.reset();
+    m_gapWatch.restart();
     playVideoTimerCallback();
 }
 

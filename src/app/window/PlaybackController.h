@@ -61,6 +61,15 @@ public:
     void playNextFileButtonTouched();
     void toggleVideoSwithButtonTouched();
     void seekTimeSliderTouchedUp(double seconds);
+    // Both players at SPEED times real time, landed on the same frame so that the rear starts
+    // the new speed in step with the front.
+    void setPlaySpeed(double speed);
+    double playSpeed() const { return m_bigMovieView->playSpeed(); }
+    void playFaster();
+    void playSlower();
+    void playAtNormalSpeed();
+    // Both players SECONDS on or back from the frame shown, within the recording.
+    void jumpBy(double seconds);
     void volumeUp();
     void volumeDown();
     void volumeChanged(float volume);
@@ -109,6 +118,7 @@ Q_SIGNALS:
     // A tick's decisions, applied by whoever shows readouts, meter and map.
     void ticked(const PlaybackTicker::Tick &tick);
     void playbackStarted();
+    void playSpeedChanged(double speed);
     void playbackPaused();
     // Stopped or ended: the map goes back under its cover.
     void playbackStopped();

@@ -19,8 +19,9 @@ RearFollower::Action RearFollower::tick(double front, double rear, double rearLe
         m_holding = true;
         return Action::Hold;
     }
-    const bool rearEnded = rearLength > 0.0 && rear >= rearLength - BehindLimit;
-    if (lead < -BehindLimit && !rearEnded && (rearLength <= 0.0 || front < rearLength)) {
+    const double behindLimit = BehindLimit * m_speed;
+    const bool rearEnded = rearLength > 0.0 && rear >= rearLength - behindLimit;
+    if (lead < -behindLimit && !rearEnded && (rearLength <= 0.0 || front < rearLength)) {
         return Action::Seek;
     }
     return Action::None;

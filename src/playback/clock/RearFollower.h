@@ -24,6 +24,9 @@ public:
 
     // Both players start, stop or jump together: the small one runs freely again.
     void reset() { m_holding = false; }
+    // Both play at SPEED times real time: a tick then passes that many times more play, so the
+    // lag tolerated before a seek grows with it (at 16 times, half a second is one tick).
+    void setSpeed(double speed) { m_speed = speed > 1.0 ? speed : 1.0; }
     // A tick while playing: the large player at FRONT seconds, the small one at REAR of its
     // REARLENGTH (a small movie that has ended is not chased).
     Action tick(double front, double rear, double rearLength);
@@ -31,4 +34,5 @@ public:
 
 private:
     bool m_holding = false;
+    double m_speed = 1.0;
 };

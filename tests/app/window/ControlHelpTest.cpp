@@ -232,10 +232,12 @@ TEST_F(ControlHelpTest, TheShortcutsWindowListsExactlyTheTableKeys)
     ASSERT_NE(help().shortcutsWindow(), nullptr);
     EXPECT_TRUE(help().shortcutsWindow()->isVisible());
     // Written out: the original keys, then the ones other video players taught our users.
-    const QStringList expected = {u"Left"_s,   u"Right"_s, u"Down"_s,   u"Up"_s,     u"Space"_s,  u"Esc"_s,
-                                  u"Return"_s, u"Enter"_s, u"Ctrl+Q"_s, u"Ctrl+W"_s, u"Ctrl+M"_s, u","_s,
-                                  u"."_s,      u"PgUp"_s,  u"PgDown"_s, u"+"_s,      u"-"_s,      u"0"_s,
-                                  u"S"_s,      u"M"_s,     u"F"_s,      u"Ctrl+P"_s};
+    const QStringList expected = {u"Left"_s, u"Right"_s, u"Down"_s, u"Up"_s, u"Space"_s, u"Esc"_s, u"Return"_s,
+                                  u"Enter"_s, u"Ctrl+Q"_s, u"Ctrl+W"_s, u"Ctrl+M"_s, u","_s, u"."_s, u"PgUp"_s,
+                                  u"PgDown"_s, u"+"_s, u"-"_s, u"0"_s, u"S"_s, u"M"_s, u"F"_s, u"Ctrl+P"_s,
+                                  // play speed and jumps
+                                  u"]"_s, u"["_s, u"Backspace"_s, u"Shift+Left"_s, u"Shift+Right"_s, u"Ctrl+Left"_s,
+                                  u"Ctrl+Right"_s};
     EXPECT_EQ(help().shortcutsWindow()->listedKeys(), expected);
     EXPECT_EQ(help().shortcutsWindow()->listedKeys().size(), KeyCommandTable::rows().size());
     EXPECT_TRUE(help().shortcutsAction()->text() == u"Keyboard shortcuts"_s);
@@ -363,7 +365,7 @@ const QSet<QString> &namesKeptInEveryLanguage()
         u"OK"_s, u"Ver"_s, u"km"_s, u"mph"_s,
         // key caps that Qt's own translations keep as printed on
         // keyboards (Japanese and Portuguese)
-        u"Ctrl"_s, u"Esc"_s, u"Return"_s, u"Enter"_s, u"PgUp"_s, u"PgDown"_s, u"Space"_s};
+        u"Ctrl"_s, u"Esc"_s, u"Return"_s, u"Enter"_s, u"PgUp"_s, u"PgDown"_s, u"Space"_s, u"Backspace"_s};
     return names;
 }
 

@@ -206,6 +206,36 @@ TEST_F(PlaybackControllerTest, AFrameStepPausesAndRefreshesTheTimeAtOnce)
     EXPECT_EQ(ticks.count(), 1) << "one tick right after the step";
 }
 
+TEST_F(PlaybackControllerTest, SpeedKeysAndJumpsKeepTheRearOnTheFrontFrame)
+{
+    const int front = rowNamed(u"F.mp4"_s);
+    ASSERT_GE(front, 0);
+    controller->ui().fileListTableView->selectRow(front);
+    controller->videoFileListDoubleClicked();
+    ASSERT_TRUE(waitUntilPlaying());
+    VexoAVView *big = controller->bigMovieView();
+    VexoAVView *small = controller->smallMovieView();
+    const auto inStep = [&] {
+        return std::abs(big->currentTime() - small->currentTime()) < 0.04;
+    };
+    controller->performKeyCommand(KeyCommandTable::Command::SpeedUp);
+    controller->performKeyCommand(KeyCommandTable::Command::SpeedUp);
+    EXPECT_EQ(playback().playSpeed(), 4.0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return big->playerRate() == 4.0 && small->playerRate() == 4.0; }, 10000));
+    controller->performKeyCommand(KeyCommandTable::Command::NormalSpeed);
+    playback().pauseVideo();
+    EXPECT_TRUE(QTest::qWaitFor(inStep, 10000)) << big->currentTime() << " " << small->currentTime();
+
+    const double before = big->currentTime();
+    controller->performKeyCommand(KeyCommandTable::Command::JumpForward);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return std::abs(big->currentTime() - (before + 5.0)) < 0.04 && inStep(); }, 10000))
+        << big->currentTime() << " " << small->currentTime();
+    EXPECT_TRUE(playback().isVideoPaused()) << "a jump leaves play as it was";
+    playback().playVideo();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return big->playerRate() == 1.0; }, 10000)) << "back to real time";
+}
+
 TEST_F(PlaybackControllerTest, MutingCarriesOverToTheNextRecording)
 {
     const int avi = rowNamed(u".avi"_s);

@@ -1,6 +1,7 @@
 // The decisions taken on each tick while both players play: a skipped part of the recording, and
 // the small player kept on the large one's clock.
 #include "playback/clock/PlayGapWatch.h"
+#include "playback/clock/PlaySpeedSteps.h"
 #include "playback/clock/RearFollower.h"
 
 #include <gtest/gtest.h>
@@ -66,5 +67,28 @@ TEST(RearFollowerTest, TheSmallPlayerNeverLeadsByMoreThanAFrameNorLagsFarBehind)
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         EXPECT_EQ(follower.tick(steps[i].front, steps[i].rear, 58.0), steps[i].action) << "step " << i;
     }
+    follower.setSpeed(8.0);
+    EXPECT_EQ(follower.tick(20.0, 19.0, 58.0), A::None) << "at 8 times a second behind is within a tick's play";
+    EXPECT_EQ(follower.tick(20.0, 15.0, 58.0), A::Seek);
+    EXPECT_EQ(follower.tick(20.0, 20.1, 58.0), A::Hold) << "never ahead, at any speed";
+}
+
+TEST(PlaySpeedStepsTest, StepsStopAtEitherEndAndAnOddSpeedGoesToItsNeighbour)
+{
+    struct Case
+    {
+        double from;
+        double faster;
+        double slower;
+    };
+    const Case cases[] = {
+        {1.0, 2.0, 0.5},   {0.25, 0.5, 0.25}, {0.5, 1.0, 0.25},  {8.0, 16.0, 4.0},
+        {16.0, 16.0, 8.0}, {3.0, 4.0, 2.0},   {0.1, 0.25, 0.25}, {1.0000001, 2.0, 0.5},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(PlaySpeedSteps::faster(c.from), c.faster) << c.from;
+        EXPECT_EQ(PlaySpeedSteps::slower(c.from), c.slower) << c.from;
+    }
+    EXPECT_EQ(PlaySpeedSteps::faster(std::nan("")), PlaySpeedSteps::Normal);
 }
 } // namespace

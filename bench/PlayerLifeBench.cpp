@@ -16,6 +16,7 @@
 #include "export/RecordingCopyJob.h"
 #include "playback/PlayerTeardown.h"
 #include "playback/VexoAVView.h"
+#include "support/ResidentMemory.h"
 #include "support/ThreadTimes.h"
 #include "support/ThrottledCard.h"
 
@@ -316,24 +317,11 @@ void BM_LoadBurstsOnSlowCard(benchmark::State &state)
 }
 BENCHMARK(BM_LoadBurstsOnSlowCard)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
-double residentMb()
-{
-    QFile statm(u"/proc/self/statm"_s);
-    if (!statm.open(QIODevice::ReadOnly)) {
-        return 0.0;
-    }
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? double(fields.at(1).toLongLong()) * double(::sysconf(_SC_PAGESIZE)) / 1048576.0 : 0.0;
-}
-
 void BM_ResidentOver100Loads(benchmark::State &state)
 {
     constexpr int Loads = 100;
     constexpr int PlayMs = 400;
-    double afterTen = 0.0;
-    double atEnd = 0.0;
-    double peak = 0.0;
-    double trimmed = 0.0;
+    ResidentMemory memory;
     for (auto _ : state) {
         PlayerPair players;
         for (int load = 0; load < Loads; ++load) {
@@ -344,23 +332,11 @@ void BM_ResidentOver100Loads(benchmark::State &state)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             }
             PlayerTeardown::waitForDone();
-            const double now = residentMb();
-            peak = std::max(peak, now);
-            if (load == 9) {
-                afterTen = now;
-            }
+            memory.sampleAfterLoad(load);
         }
-        atEnd = residentMb();
-        state.PauseTiming();
-        ::malloc_trim(0);
-        trimmed = atEnd - residentMb();
-        state.ResumeTiming();
+        memory.finish(state);
     }
-    state.counters["rss_after_10_mb"] = afterTen;
-    state.counters["rss_after_100_mb"] = atEnd;
-    state.counters["rss_peak_mb"] = peak;
-    state.counters["growth_after_10_mb"] = atEnd - afterTen;
-    state.counters["malloc_trim_gave_back_mb"] = trimmed;
+    memory.report(state);
 }
 BENCHMARK(BM_ResidentOver100Loads)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 } // namespace

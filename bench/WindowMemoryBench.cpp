@@ -13,6 +13,7 @@
 #include "app/window/PlaybackController.h"
 #include "map/WebEngineEnvironment.h"
 #include "platform/FolderVolumes.h"
+#include "support/ResidentMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,16 +74,6 @@ bool makeRecordings()
     return true;
 }
 
-double residentMb()
-{
-    QFile statm(u"/proc/self/statm"_s);
-    if (!statm.open(QIODevice::ReadOnly)) {
-        return 0.0;
-    }
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? double(fields.at(1).toLongLong()) * double(::sysconf(_SC_PAGESIZE)) / 1048576.0 : 0.0;
-}
-
 void runEvents(int ms)
 {
     QElapsedTimer clock;
@@ -107,10 +98,7 @@ void BM_WindowResidentOver100Recordings(benchmark::State &state)
         state.SkipWithError("no recording listed");
         return;
     }
-    double afterTen = 0.0;
-    double atEnd = 0.0;
-    double peak = 0.0;
-    double trimmed = 0.0;
+    ResidentMemory memory;
     int started = 0;
     for (auto _ : state) {
         for (int load = 0; load < Loads; ++load) {
@@ -123,23 +111,11 @@ void BM_WindowResidentOver100Recordings(benchmark::State &state)
             }
             started += playback.isPlayTimerRunning() ? 1 : 0;
             runEvents(PlayMs);
-            const double now = residentMb();
-            peak = std::max(peak, now);
-            if (load == 9) {
-                afterTen = now;
-            }
+            memory.sampleAfterLoad(load);
         }
-        atEnd = residentMb();
-        state.PauseTiming();
-        ::malloc_trim(0);
-        trimmed = atEnd - residentMb();
-        state.ResumeTiming();
+        memory.finish(state);
     }
-    state.counters["rss_after_10_mb"] = afterTen;
-    state.counters["rss_after_100_mb"] = atEnd;
-    state.counters["rss_peak_mb"] = peak;
-    state.counters["growth_after_10_mb"] = atEnd - afterTen;
-    state.counters["malloc_trim_gave_back_mb"] = trimmed;
+    memory.report(state);
     state.counters["started"] = started;
 }
 BENCHMARK(BM_WindowResidentOver100Recordings)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

@@ -6,7 +6,7 @@
 #include "MainWindow.h"
 #include "PlaybackController.h"
 #include "RecordingListDelegate.h"
-#include "SaveCopyProgressView.h"
+#include "SaveCopyController.h"
 #include "SettingsScreenOpeners.h"
 #include "SnapshotController.h"
 #include "SplashWindowController.h"
@@ -22,7 +22,6 @@
 #include "app/ConversionProgress.h"
 #include "app/MainWindowLayout.h"
 #include "app/QtTranslations.h"
-#include "export/RecordingCopyJob.h"
 #include "export/VideoConversionQueue.h"
 #include "export/VideoConverter.h"
 #include "map/MapController.h"
@@ -104,6 +103,7 @@ MainWindowController::MainWindowController(Options options, QObject *parent)
     // A card write that fails (full, removed, write-protected card) is said over the main window.
     settings->setAlertPresenter(std::make_shared<MessageBoxAlertPresenter>(m_mainWindow.get()));
     m_ui->setupUi(m_mainWindow.get());
+    m_saveCopy = new SaveCopyController(m_mainWindow.get(), this);
     // First, so Qt's own texts (key names, dialog buttons) are in the language before any screen
     // asks for them, and change before the screens retranslate.
     new QtTranslations(this);
@@ -900,62 +900,17 @@ void MainWindowController::saveFileButtonTouched()
         return;
     }
     const QUrl source = takeBigVideoURL(row);
-    if (source.isEmpty()) {
-        return;
+    if (!source.isEmpty()) {
+        m_saveCopy->askAndSave(source);
     }
-    QFileDialog dialog(m_mainWindow.get(), localized(u"저장"_s));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::Accept, localized(u"저장"_s));
-    dialog.setLabelText(QFileDialog::Reject, localized(u"취소"_s));
-    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    dialog.setDirectory(QDir(videos).exists() ? videos : QDir::homePath());
-    dialog.selectFile(source.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    saveCopyOfRecording(source, dialog.selectedFiles().constFirst());
 }
 
 bool MainWindowController::saveCopyOfRecording(const QUrl &source, const QString &destination)
 {
-    // Gigabytes from a slow card take minutes: the copy runs on a worker, followed by a window
-    // that can cancel it, and the main window stays usable.
-    auto *job = new RecordingCopyJob(this);
-    if (!job->start(source.toLocalFile(), destination)) {
-        showSaveFailed(job->errorString());
-        delete job;
-        return false;
-    }
-    auto *view = new SaveCopyProgressView(job, m_mainWindow.get());
-    view->setObjectName(u"saveCopyProgress"_s);
-    connect(job, &RecordingCopyJob::finished, this, [this, job, view] {
-        view->deleteLater();
-        job->deleteLater();
-        if (!job->wasSaved() && !job->wasCancelled()) {
-            showSaveFailed(job->errorString());
-        }
-    });
-    return true;
+    return m_saveCopy->save(source, destination);
 }
 
 bool MainWindowController::isSavingCopy() const
 {
-    const auto jobs = findChildren<RecordingCopyJob *>(Qt::FindDirectChildrenOnly);
-    return std::any_of(jobs.begin(), jobs.end(), [](const RecordingCopyJob *job) { return job->isRunning(); });
-}
-
-void MainWindowController::showSaveFailed(const QString &reason)
-{
-    // A copy the user believes made but that is not there is worse than no copy: say so.
-    // The reason goes into the main text, which is shown as plain text: a file name is no markup.
-    auto *alert = new QMessageBox(QMessageBox::Warning, localized(u"저장"_s),
-                                  localized(u"파일을 저장하지 못했습니다."_s) + u"\n\n"_s + reason,
-                                  QMessageBox::NoButton, m_mainWindow.get());
-    alert->setObjectName(u"saveFailedAlert"_s);
-    alert->setTextFormat(Qt::PlainText);
-    alert->addButton(localized(u"확인"_s), QMessageBox::AcceptRole);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    return m_saveCopy->isSaving();
 }

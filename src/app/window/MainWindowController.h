@@ -14,6 +14,7 @@
 #include <optional>
 
 class CardFollower;
+class SaveCopyController;
 class ControlHelp;
 class Dashboard;
 class EmptyStartHint;
@@ -217,8 +218,6 @@ private:
     void showModel(const QString &name, bool known);
     QList<ImageButton *> filterButtons() const;
     QList<QWidget *> videoControls() const;
-    // The alert that a copy was not saved, and why.
-    void showSaveFailed(const QString &reason);
 
     Options m_options;
     std::unique_ptr<Ui::MainWindow> m_ui;
@@ -226,6 +225,7 @@ private:
     SplashWindowController *m_splash = nullptr;
     RecordingLibrary *m_library = nullptr;
     CardFollower *m_cardFollower = nullptr;
+    SaveCopyController *m_saveCopy = nullptr;
     VexoAVView *m_bigMovieView = nullptr; // owned by bigMovieViewScrollView
     PlaybackController *m_playback = nullptr;
     ViewingModesController *m_viewingModes = nullptr;
